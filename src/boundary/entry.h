@@ -1,0 +1,48 @@
+// The two kinds of entry text and how each is read back.
+//
+// A bearing entry reads "NE 45°30'15'' @100.5LF" and is read by fixed byte
+// positions; a point entry reads "1520.25 , 880.5" and is split at " , ".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "boundary/result.h"
+
+namespace tw {
+
+inline constexpr char kDegreeSign = '\xB0';  // Windows-1252
+
+enum class EntryKind { Angle, Point };
+
+// The kind of a whole list, from its entry 0: "Angle" when the first byte is
+// "N" or "S", else "Point" (an empty text is a point entry).
+EntryKind KindOf(std::string_view entry0);
+
+struct BearingFields {
+  std::string quadrant;  // bytes 1-2, not validated
+  double degrees = 0;    // bytes 4-5
+  double minutes = 0;    // bytes 7-8
+  double seconds = 0;    // bytes 10-11
+  std::string distance;  // byte 16 up to the last two (the unit)
+  double length = 0;     // the distance text, converted
+};
+
+struct PointFields {
+  double x = 0;
+  double y = 0;
+};
+
+// The separator bytes are not read. Fails, naming the field, when the entry is
+// shorter than 17 bytes or a number field does not convert strictly (which is
+// also how a field that is not exactly two characters shows).
+Result<BearingFields> ReadBearingEntry(std::string_view entry);
+
+// Splits at the first " , ": X before it, Y after it; both convert strictly.
+Result<PointFields> ReadPointEntry(std::string_view entry);
+
+// "Entry N cannot be read (reason): TEXT", N counted from 1: the one message
+// a command gives when it stops at an entry.
+std::string UnreadableEntryMessage(size_t index, std::string_view entry, std::string_view reason);
+
+}  // namespace tw

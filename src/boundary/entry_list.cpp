@@ -1,0 +1,45 @@
+#include "boundary/entry_list.h"
+
+namespace tw {
+
+void EntryList::Append(std::string entry) {
+  entries_.push_back(std::move(entry));
+  if (view_)
+    view_->Appended(entries_.back());
+}
+
+void EntryList::RemoveLast() {
+  if (entries_.empty())
+    return;
+  entries_.pop_back();
+  if (view_)
+    view_->RemovedLast();
+  if (selected_ && *selected_ >= entries_.size())
+    Select(std::nullopt);
+}
+
+void EntryList::Clear() {
+  Replace({});
+}
+
+void EntryList::Replace(std::vector<std::string> entries) {
+  entries_ = std::move(entries);
+  selected_.reset();
+  if (view_)
+    view_->Replaced(entries_);
+}
+
+void EntryList::Select(std::optional<size_t> index) {
+  if (index && *index >= entries_.size())
+    index.reset();
+  selected_ = index;
+  if (view_)
+    view_->SelectionChanged(selected_);
+}
+
+void EntryList::SelectLast() {
+  if (!entries_.empty())
+    Select(entries_.size() - 1);
+}
+
+}  // namespace tw

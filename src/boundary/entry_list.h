@@ -1,0 +1,51 @@
+// The boundary's only store: the ordered list of entry texts, in Windows-1252
+// (the degree sign is the byte 0xB0), with the selection that walking it moves.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tw {
+
+// Told of every change, so that a list widget can mirror the entries and the
+// selection. Every function has a harmless default.
+class EntryListView {
+ public:
+  virtual ~EntryListView() = default;
+  virtual void Appended(const std::string& /*entry*/) {}
+  virtual void RemovedLast() {}
+  virtual void Replaced(const std::vector<std::string>& /*entries*/) {}
+  virtual void SelectionChanged(std::optional<size_t> /*index*/) {}
+};
+
+class EntryList {
+ public:
+  size_t Count() const { return entries_.size(); }
+  bool Empty() const { return entries_.empty(); }
+  const std::string& At(size_t i) const { return entries_[i]; }
+  const std::vector<std::string>& Entries() const { return entries_; }
+
+  void Append(std::string entry);
+  // Does nothing on an empty list.
+  void RemoveLast();
+  void Clear();
+  void Replace(std::vector<std::string> entries);
+
+  std::optional<size_t> Selected() const { return selected_; }
+  void Select(std::optional<size_t> index);
+  // The visible result of walking the list from first to last: the last
+  // entry is selected (nothing on an empty list).
+  void SelectLast();
+
+  // The view is not owned; nullptr detaches it.
+  void SetView(EntryListView* view) { view_ = view; }
+
+ private:
+  std::vector<std::string> entries_;
+  std::optional<size_t> selected_;
+  EntryListView* view_ = nullptr;
+};
+
+}  // namespace tw

@@ -1,0 +1,56 @@
+// Number readings, number forms and number patterns of the program.
+//
+// Everything here is locale-free: "." is the decimal point whatever the
+// desktop's locale says, because files written under one locale must read
+// back under any other.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tw {
+
+// Magnitudes from this value on are refused as numbers of a boundary: the
+// square of such a value (closure, area) would overflow a double.
+inline constexpr double kBoundaryNumberLimit = 1e100;
+
+// True when v is finite and |v| < kBoundaryNumberLimit.
+bool IsBoundaryNumber(double v);
+
+// Leading-number reading: blanks at the start are skipped and the longest
+// leading run of an optional "-", digits and at most one "." is the value;
+// the rest is ignored. An empty text or one that does not start with a number
+// reads as 0 ("12.5.3" reads 12.5). Returns nullopt only when the digits
+// overflow a double.
+std::optional<double> ReadLeadingNumber(std::string_view text);
+
+// Strict conversion: the whole text, blanks around it aside, must be
+// an optional "-", digits with at most one "." (at least one digit), and an
+// optional exponent ("e" or "E", optional sign, digits). Returns nullopt for
+// anything else, and for a value that is not a boundary number (overflow,
+// |v| >= 1e100).
+std::optional<double> ConvertStrict(std::string_view text);
+
+// Plain number form: "0", "1234.5", "-0.25". At most 15 significant digits.
+std::string PlainForm(double v);
+
+// Leading-blank number form: " 12.5", " .5", "-.25", " 0".
+std::string LeadingBlankForm(double v);
+
+// Print number form: the leading-blank form followed by one blank (" 10 ").
+std::string PrintForm(double v);
+
+// Number pattern "0...0.00#...#" applied to the 15-significant-digit decimal
+// value: at least min_int digits before the point (zero-padded), min_dec to
+// max_dec decimals, rounded half away from zero at the last allowed decimal,
+// trailing zeros past min_dec dropped. Never an exponent.
+std::string ApplyPattern(double v, int min_int, int min_dec, int max_dec);
+
+// The log's pattern "00.00#####": 3.14159265 -> "03.1415927", 0 -> "00.00".
+std::string LogPattern(double v);
+
+// The report's pattern "0.00" followed by extra_hashes "#".
+std::string ReportPattern(double v, int extra_hashes);
+
+}  // namespace tw

@@ -1,0 +1,44 @@
+// The picture the boundary is drawn on, in user coordinates set by SetScale.
+#pragma once
+
+#include <optional>
+
+namespace tw {
+
+// Colours are indices 0-15 of the 16-colour palette of the classic PC text
+// modes; no colour means the surface's foreground colour (black).
+inline constexpr int kBlack = 0;
+inline constexpr int kDarkBlue = 1;
+inline constexpr int kDarkGreen = 2;
+inline constexpr int kDarkRed = 4;
+inline constexpr int kDarkGrey = 8;
+
+class DrawingSurface {
+ public:
+  virtual ~DrawingSurface() = default;
+  // Erases everything; the pen returns to (0, 0).
+  virtual void Clear() = 0;
+  // Maps the upper-left corner to (left, top) and the lower-right corner to
+  // (right, bottom), each direction independently.
+  virtual void SetScale(double left, double top, double right, double bottom) = 0;
+  virtual void SetPenWidth(int pixels) = 0;
+  // A line from the pen position; the end point becomes the pen position.
+  virtual void LineTo(double x, double y, std::optional<int> colour) = 0;
+  // A line between two points; the end point becomes the pen position.
+  virtual void Line(double x1, double y1, double x2, double y2, std::optional<int> colour) = 0;
+  // A dot as wide as the pen; the pen moves to it.
+  virtual void Point(double x, double y, int colour) = 0;
+};
+
+// For runs without a window (the batch tool).
+class NullSurface : public DrawingSurface {
+ public:
+  void Clear() override {}
+  void SetScale(double, double, double, double) override {}
+  void SetPenWidth(int) override {}
+  void LineTo(double, double, std::optional<int>) override {}
+  void Line(double, double, double, double, std::optional<int>) override {}
+  void Point(double, double, int) override {}
+};
+
+}  // namespace tw

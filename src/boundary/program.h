@@ -1,0 +1,22 @@
+// One run of the program: its state, its boundary, and where it logs and
+// draws. The window owns one; the batch tool owns one of its own.
+#pragma once
+
+#include "boundary/entry_list.h"
+#include "boundary/log.h"
+#include "boundary/ports/drawing_surface.h"
+#include "boundary/program_state.h"
+
+namespace tw {
+
+struct Program {
+  Program(LogSink& log_sink, DrawingSurface& drawing_surface)
+      : log(log_sink), surface(drawing_surface) {}
+
+  ProgramState state;
+  EntryList entries;
+  LogSink& log;
+  DrawingSurface& surface;
+};
+
+}  // namespace tw

@@ -1,0 +1,25 @@
+// The program-wide state of one run, with its start values.
+#pragma once
+
+#include <string>
+
+namespace tw {
+
+struct ProgramState {
+  // "LF" (US Imperial, feet) or "m." (SI Metric); taken as written from an
+  // opened file, so it can be anything.
+  std::string UnitAbbrev = "LF";
+  // "Surveyor", "Carpenter" or "Point"; likewise taken as written from a file.
+  std::string EntryMode = "Surveyor";
+  // The first corner of a point list: the plot origin and first vertex.
+  double FirstPointX = 0;
+  double FirstPointY = 0;
+  // The corner reached by the bearing traverse so far, relative to its start.
+  double LastCornerX = 0;
+  double LastCornerY = 0;
+  // Half the width and height of the visible plot, in drawing units.
+  double PlotExtentX = 300;
+  double PlotExtentY = 300;
+};
+
+}  // namespace tw

@@ -1,0 +1,39 @@
+// Errors are values: a reading or a computation that can meet a malformed
+// entry returns a Result, never throws.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace tw {
+
+struct Error {
+  std::string message;
+};
+
+template <class T>
+class [[nodiscard]] Result {
+ public:
+  Result(T value) : data_(std::move(value)) {}
+  Result(Error error) : data_(std::move(error)) {}
+
+  bool ok() const { return data_.index() == 0; }
+  explicit operator bool() const { return ok(); }
+  const T& value() const { return std::get<0>(data_); }
+  const T& operator*() const { return value(); }
+  const T* operator->() const { return &value(); }
+  const std::string& error() const { return std::get<1>(data_).message; }
+
+ private:
+  std::variant<T, Error> data_;
+};
+
+struct Done {};
+using Status = Result<Done>;
+
+inline Status Ok() {
+  return Done{};
+}
+
+}  // namespace tw

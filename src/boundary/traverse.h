@@ -1,0 +1,21 @@
+// Corners, closure and area of the entry list.
+#pragma once
+
+#include "boundary/entry_list.h"
+#include "boundary/program_state.h"
+#include "boundary/result.h"
+
+namespace tw {
+
+// The distance of a corner (relative to the first corner) from the first
+// corner.
+double ComputeClosure(double x, double y);
+
+// The area enclosed by all corners, never negative, in the square of the
+// entries' unit. A bearing list's polygon includes the start corner (0, 0);
+// a point list starts at (FirstPointX, FirstPointY). Re-reads every entry and
+// leaves the last one selected. Fails, naming the entry, when an entry cannot
+// be read by the kind of entry 0. An empty list has area 0.
+Result<double> ComputeArea(EntryList& entries, const ProgramState& state);
+
+}  // namespace tw

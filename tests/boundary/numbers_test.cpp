@@ -1,0 +1,96 @@
+#include "boundary/numbers.h"
+
+#include <gtest/gtest.h>
+
+namespace tw {
+namespace {
+
+struct FormCase {
+  double value;
+  const char* plain;
+  const char* leading_blank;
+};
+
+TEST(NumberForms, PlainAndLeadingBlank) {
+  const FormCase cases[] = {
+      {0, "0", " 0"},
+      {-0.0, "0", " 0"},
+      {1234.5, "1234.5", " 1234.5"},
+      {-0.25, "-0.25", "-.25"},
+      {0.5, "0.5", " .5"},
+      {12.5, "12.5", " 12.5"},
+      {1.5e-5, "0.000015", " .000015"},
+      {9.9e-6, "9.9E-06", " 9.9E-06"},
+      {999999999999999, "999999999999999", " 999999999999999"},
+      {1e15, "1E+15", " 1E+15"},
+      {1.6e-13, "1.6E-13", " 1.6E-13"},
+      {-2.5e20, "-2.5E+20", "-2.5E+20"},
+      {0.1 + 0.2, "0.3", " .3"},
+      {1.0 / 3, "0.333333333333333", " .333333333333333"},
+      {9999999999999995.0, "1E+16", " 1E+16"},
+  };
+  for (const FormCase& c : cases) {
+    EXPECT_EQ(c.plain, PlainForm(c.value)) << c.value;
+    EXPECT_EQ(c.leading_blank, LeadingBlankForm(c.value)) << c.value;
+  }
+  EXPECT_EQ(" 10 ", PrintForm(10));
+  EXPECT_EQ("-880.5 ", PrintForm(-880.5));
+}
+
+struct PatternCase {
+  double value;
+  const char* expected;
+};
+
+TEST(NumberPatterns, Log) {
+  const PatternCase cases[] = {
+      {3.14159265, "03.1415927"},
+      {123.5, "123.50"},
+      {0, "00.00"},
+      {5.5, "05.50"},
+      {1234.123456789, "1234.1234568"},
+      {0.00000005, "00.0000001"},
+      {0.0000000499, "00.00"},
+      {1.6e-13, "00.00"},
+      {14.142135623731, "14.1421356"},
+      {50, "50.00"},
+      {99.99999999, "100.00"},
+      {9.99999996, "10.00"},
+  };
+  for (const PatternCase& c : cases)
+    EXPECT_EQ(c.expected, LogPattern(c.value)) << c.value;
+}
+
+TEST(NumberPatterns, Report) {
+  EXPECT_EQ("0.123457", ReportPattern(0.123456789, 4));
+  EXPECT_EQ("0.00", ReportPattern(0, 4));
+  EXPECT_EQ("2.50", ReportPattern(2.5, 2));
+}
+
+TEST(NumberReadings, Leading) {
+  const std::pair<const char*, double> cases[] = {
+      {"12.5.3", 12.5}, {"", 0},         {"abc", 0}, {"  7x", 7}, {"-", 0},
+      {".", 0},         {"-.25", -0.25}, {"5.", 5},  {"1e5", 1},  {"--3", 0},
+  };
+  for (const auto& [text, value] : cases)
+    EXPECT_EQ(value, ReadLeadingNumber(text)) << text;
+  EXPECT_FALSE(ReadLeadingNumber(std::string(400, '9')));
+}
+
+TEST(NumberReadings, Strict) {
+  const std::pair<const char*, double> numbers[] = {
+      {".5", 0.5},  {"5.", 5}, {"-.25", -0.25},       {" 12 ", 12},  {"1.6E-13", 1.6e-13},
+      {"2e5", 2e5}, {"00", 0}, {"-2.5E+20", -2.5e20}, {"1e-400", 0},
+  };
+  for (const auto& [text, value] : numbers)
+    EXPECT_EQ(value, ConvertStrict(text)) << text;
+  const char* not_numbers[] = {"",   "-",  ".",  "+5",  "inf", "nan",   "1.2.3", "--",
+                               "0-", "1e", "e5", "1,5", "0x1", "1e100", "-1e100"};
+  for (const char* text : not_numbers)
+    EXPECT_FALSE(ConvertStrict(text)) << text;
+  EXPECT_FALSE(ConvertStrict(std::string(400, '9')));
+  EXPECT_TRUE(ConvertStrict("9.99e99"));
+}
+
+}  // namespace
+}  // namespace tw
