@@ -1,0 +1,53 @@
+// The three add commands, Undo and Clear, over the texts of the entry boxes.
+//
+// The window reads its boxes into the fields, runs a command, writes the
+// fields back (a command changes them as it changes the boxes: "00" padding,
+// emptied after an add), then applies the control states and the focus.
+#pragma once
+
+#include <string>
+
+#include "boundary/mode_controls.h"
+#include "boundary/program.h"
+
+namespace tw {
+
+struct SurveyorFields {
+  std::string quadrant;  // "NE", "NW", "SW" or "SE"
+  std::string degrees, minutes, seconds, length;
+};
+
+struct CarpenterFields {
+  std::string direction;  // "0 Degrees" ... "315 Degrees"
+  std::string major, minor;
+};
+
+struct PointFieldTexts {
+  std::string x, y;
+};
+
+struct CommandOutcome {
+  enum class Kind {
+    Added,    // the entry is in the list, logged and drawn
+    Ignored,  // incomplete input, silently nothing added
+    Refused,  // a line that could never be read back: nothing added, message
+  };
+  Kind kind = Kind::Ignored;
+  std::string message;  // for Refused, Windows-1252
+};
+
+// The states of the window's controls that the commands change.
+struct EntryControls {
+  ModeControls modes;
+  bool cmdUndo_enabled = false;
+};
+
+CommandOutcome AddSurveyorLine(Program& program, EntryControls& controls, SurveyorFields& fields);
+CommandOutcome AddCarpenterLine(Program& program, EntryControls& controls, CarpenterFields& fields);
+CommandOutcome AddPoint(Program& program, EntryControls& controls, PointFieldTexts& fields);
+
+// Does nothing on an empty list.
+void UndoLastEntry(Program& program, EntryControls& controls);
+void ClearBoundary(Program& program, EntryControls& controls);
+
+}  // namespace tw
