@@ -1,0 +1,21 @@
+// The settings file: an INI text file of sections and key=value lines.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tw {
+
+// Writes key=value into the section: an existing key gets the new value in
+// place, a missing key is added at the end of its section, a missing section
+// or file is created. Other sections and keys keep their order. Lines end in
+// CR LF. Writes through a temporary file renamed over the old one, so a failed
+// write never destroys it. False when the file could not be written.
+bool WriteIniString(std::string_view section, std::string_view key, std::string_view value,
+                    const std::string& path);
+
+// The value of the key in the section, at most 254 characters; "" when the
+// file, the section or the key is missing.
+std::string ReadIniString(std::string_view section, std::string_view key, const std::string& path);
+
+}  // namespace tw
