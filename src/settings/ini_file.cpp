@@ -1,0 +1,223 @@
+#include "settings/ini_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+namespace tw {
+namespace {
+
+// The longest value a read returns: a 255-character buffer less its
+// terminating zero.
+constexpr size_t kLongestValue = 254;
+
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Section and key names match whatever their case, as the profile functions
+// of the system the file format comes from do. Deliberately not std::tolower,
+// which follows the desktop's locale.
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size())
+    return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i]))
+      return false;
+  }
+  return true;
+}
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+    s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+    s.remove_suffix(1);
+  return s;
+}
+
+// Lines end in CR LF, LF or a lone CR.
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n')
+      continue;
+    lines.emplace_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+      ++i;
+    start = i + 1;
+  }
+  if (start < text.size())
+    lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+// The lines of the file; no lines for a missing file, nullopt for one that
+// exists but cannot be read (it must then not be overwritten).
+std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found)
+    return std::vector<std::string>{};
+  if (error || status.type() != std::filesystem::file_type::regular)
+    return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in)
+    return std::nullopt;
+  // The stream library reports some read errors by throwing whatever the
+  // stream's exception mask says.
+  try {
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad())
+      return std::nullopt;
+    return SplitLines(text);
+  } catch (const std::ios_base::failure&) {
+    return std::nullopt;
+  }
+}
+
+// The name of a "[name]" line, or nullopt for any other line.
+std::optional<std::string_view> SectionName(std::string_view line) {
+  line = Trim(line);
+  if (line.empty() || line.front() != '[')
+    return std::nullopt;
+  line.remove_prefix(1);
+  return Trim(line.substr(0, line.find(']')));
+}
+
+struct KeyLine {
+  std::string_view name;
+  std::string_view value;
+};
+
+// A "name=value" line, blanks around either part dropped; a line without "="
+// is a key without a value. Blank lines and ";" comments hold no key.
+std::optional<KeyLine> ReadKeyLine(std::string_view line) {
+  line = Trim(line);
+  if (line.empty() || line.front() == ';')
+    return std::nullopt;
+  const size_t equals = line.find('=');
+  if (equals == std::string_view::npos)
+    return KeyLine{line, {}};
+  return KeyLine{Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
+}
+
+// A value in matching quotes comes back without them.
+std::string_view Unquote(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+// Index of the first line of the section after its header, and the index
+// one past its last line; nullopt when the section is missing.
+struct SectionSpan {
+  size_t begin;
+  size_t end;
+};
+
+std::optional<SectionSpan> FindSection(const std::vector<std::string>& lines,
+                                       std::string_view section) {
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::optional<std::string_view> name = SectionName(lines[i]);
+    if (!name || !SameName(*name, section))
+      continue;
+    size_t end = i + 1;
+    while (end < lines.size() && !SectionName(lines[end]))
+      ++end;
+    return SectionSpan{i + 1, end};
+  }
+  return std::nullopt;
+}
+
+std::optional<size_t> FindKey(const std::vector<std::string>& lines, SectionSpan span,
+                              std::string_view key) {
+  for (size_t i = span.begin; i < span.end; ++i) {
+    const std::optional<KeyLine> k = ReadKeyLine(lines[i]);
+    if (k && SameName(k->name, key))
+      return i;
+  }
+  return std::nullopt;
+}
+
+// Where a new key goes: right below the last non-blank line of the section,
+// so that a blank line before the next section stays where it is.
+size_t InsertionPoint(const std::vector<std::string>& lines, SectionSpan span) {
+  size_t at = span.end;
+  while (at > span.begin && Trim(lines[at - 1]).empty())
+    --at;
+  return at;
+}
+
+// Writes the lines, each ending in CR LF, to a temporary file beside the
+// target and renames it over the target: a write that fails half-way leaves
+// the old file as it was.
+bool ReplaceFile(const std::string& path, const std::vector<std::string>& lines) {
+  const std::string temporary = path + ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out)
+      return false;
+    for (const std::string& line : lines)
+      out << line << "\r\n";
+    out.close();
+    if (!out) {
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      return false;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool WriteIniString(std::string_view section, std::string_view key, std::string_view value,
+                    const std::string& path) {
+  std::optional<std::vector<std::string>> lines = ReadLines(path);
+  if (!lines)
+    return false;
+  const std::string new_line = std::string(key) + "=" + std::string(value);
+  const std::optional<SectionSpan> span = FindSection(*lines, section);
+  if (!span) {
+    lines->push_back("[" + std::string(section) + "]");
+    lines->push_back(new_line);
+  } else if (const std::optional<size_t> existing = FindKey(*lines, *span, key)) {
+    // The key keeps the spelling it already has in the file.
+    const std::string_view name = ReadKeyLine((*lines)[*existing])->name;
+    (*lines)[*existing] = std::string(name) + "=" + std::string(value);
+  } else {
+    const size_t at = InsertionPoint(*lines, *span);
+    lines->insert(lines->begin() + static_cast<std::ptrdiff_t>(at), new_line);
+  }
+  return ReplaceFile(path, *lines);
+}
+
+std::string ReadIniString(std::string_view section, std::string_view key, const std::string& path) {
+  const std::optional<std::vector<std::string>> lines = ReadLines(path);
+  if (!lines)
+    return "";
+  const std::optional<SectionSpan> span = FindSection(*lines, section);
+  if (!span)
+    return "";
+  const std::optional<size_t> at = FindKey(*lines, *span, key);
+  if (!at)
+    return "";
+  const std::string_view value = Unquote(ReadKeyLine((*lines)[*at])->value);
+  return std::string(value.substr(0, kLongestValue));
+}
+
+}  // namespace tw
