@@ -33,7 +33,10 @@ struct CommandOutcome {
     Refused,  // a line that could never be read back: nothing added, message
   };
   Kind kind = Kind::Ignored;
-  std::string message;  // for Refused, Windows-1252
+  // For Refused, why. For Added, empty unless an entry already in the list
+  // cannot be read (the new one is in, but the plot or area stopped there).
+  // Windows-1252, shown with the program title.
+  std::string message;
 };
 
 // The states of the window's controls that the commands change.

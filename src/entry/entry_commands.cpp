@@ -1,0 +1,221 @@
+#include "entry/entry_commands.h"
+
+#include <optional>
+#include <utility>
+
+#include "boundary/entry.h"
+#include "boundary/numbers.h"
+#include "boundary/plot.h"
+#include "boundary/traverse.h"
+#include "entry/carpenter.h"
+
+namespace tw {
+namespace {
+
+using Kind = CommandOutcome::Kind;
+
+// The width of every angle field, and of the unit, in a bearing entry: the
+// entry is read back by fixed positions.
+constexpr size_t kFieldWidth = 2;
+
+std::string Quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
+}
+
+CommandOutcome Refuse(std::string reason) {
+  return {Kind::Refused, "The line was not added: " + std::move(reason) + "."};
+}
+
+void FillEmpty(std::string& text) {
+  if (text.empty())
+    text = "00";
+}
+
+void FillToTwo(std::string& text) {
+  if (text.size() < kFieldWidth)
+    text.insert(0, "0");
+}
+
+std::string ComposeBearingEntry(std::string_view quadrant, std::string_view degrees,
+                                std::string_view minutes, std::string_view seconds,
+                                std::string_view distance, std::string_view unit) {
+  std::string entry;
+  entry.reserve(17 + distance.size());
+  entry.append(quadrant).append(" ").append(degrees);
+  entry.push_back(kDegreeSign);
+  entry.append(minutes).append("'").append(seconds).append("'' @");
+  entry.append(distance).append(unit);
+  return entry;
+}
+
+// A field of a bearing entry that could not be read back, or nullopt.
+std::optional<std::string> AngleFieldFault(std::string_view name, std::string_view text) {
+  if (text.size() == kFieldWidth && ConvertStrict(text))
+    return std::nullopt;
+  return "the " + std::string(name) + " " + Quoted(text) + " must be a number of two characters";
+}
+
+std::optional<std::string> SurveyorFault(const SurveyorFields& f, std::string_view unit) {
+  if (unit.size() != kFieldWidth)
+    return "the unit " + Quoted(unit) + " of the boundary is not two characters long";
+  if (f.quadrant != "NE" && f.quadrant != "NW" && f.quadrant != "SW" && f.quadrant != "SE")
+    return Quoted(f.quadrant) + " is not a quadrant";
+  for (const auto& [name, text] :
+       {std::pair<std::string_view, std::string_view>{"degrees", f.degrees},
+        {"minutes", f.minutes},
+        {"seconds", f.seconds}})
+    if (std::optional<std::string> fault = AngleFieldFault(name, text))
+      return fault;
+  if (!ConvertStrict(f.length))
+    return "the distance " + Quoted(f.length) + " is not a number";
+  return std::nullopt;
+}
+
+// What both bearing modes do once the entry is composed: list it, log it,
+// draw it and log the area. A message comes back only when an entry already
+// in the list cannot be read for the area.
+CommandOutcome AddBearingEntry(Program& program, std::string entry, std::string_view quadrant,
+                               double degrees, double minutes, double seconds,
+                               std::string_view distance) {
+  program.entries.Append(entry);
+  AppendLog(program.log, "Added line: " + entry, true);
+  CommandOutcome outcome{Kind::Added, {}};
+  const Status drawn = DrawBearingLine(program, quadrant, degrees, minutes, seconds, distance);
+  if (!drawn) {
+    outcome.message = drawn.error();
+    return outcome;
+  }
+  if (program.entries.Count() >= 2) {
+    const Result<double> area = ComputeArea(program.entries, program.state);
+    if (area)
+      LogArea(program.log, *area);
+    else
+      outcome.message = area.error();
+  }
+  return outcome;
+}
+
+double FieldValue(std::string_view text) {
+  return ConvertStrict(text).value_or(0);
+}
+
+}  // namespace
+
+CommandOutcome AddSurveyorLine(Program& program, EntryControls& controls, SurveyorFields& fields) {
+  FillEmpty(fields.degrees);
+  FillEmpty(fields.minutes);
+  FillEmpty(fields.seconds);
+  if (fields.length.empty())
+    return {};
+  FillToTwo(fields.degrees);
+  FillToTwo(fields.minutes);
+  FillToTwo(fields.seconds);
+  FillToTwo(fields.length);
+  const std::string& unit = program.state.UnitAbbrev;
+  if (std::optional<std::string> fault = SurveyorFault(fields, unit))
+    return Refuse(std::move(*fault));
+
+  CommandOutcome outcome =
+      AddBearingEntry(program,
+                      ComposeBearingEntry(fields.quadrant, fields.degrees, fields.minutes,
+                                          fields.seconds, fields.length, unit),
+                      fields.quadrant, FieldValue(fields.degrees), FieldValue(fields.minutes),
+                      FieldValue(fields.seconds), fields.length);
+  fields.degrees.clear();
+  fields.minutes.clear();
+  fields.seconds.clear();
+  fields.length.clear();
+  const size_t count = program.entries.Count();
+  controls.cmdUndo_enabled = count >= 1;
+  controls.modes = LockModeControls(controls.modes, count);
+  controls.modes = UpdateUnitMenus(controls.modes, count, unit, program.state.EntryMode);
+  return outcome;
+}
+
+CommandOutcome AddCarpenterLine(Program& program, EntryControls& controls,
+                                CarpenterFields& fields) {
+  FillEmpty(fields.major);
+  const std::string& unit = program.state.UnitAbbrev;
+  const std::optional<int> factor = MinorUnitFactor(unit);
+  if (!factor)
+    return Refuse("the unit " + Quoted(unit) +
+                  " has no minor unit; a Carpenter line needs \"LF\" or \"m.\"");
+  const std::optional<double> length = CarpenterLength(fields.major, fields.minor, *factor);
+  if (!length)
+    return Refuse("the length is too large");
+  const std::optional<CarpenterBearing> bearing = CarpenterDirection(fields.direction);
+  if (!bearing)
+    return Refuse(Quoted(fields.direction) + " is not one of the eight directions");
+
+  const std::string distance = CarpenterDistanceText(*length);
+  CommandOutcome outcome = AddBearingEntry(
+      program, ComposeBearingEntry(bearing->quadrant, bearing->degrees, "00", "00", distance, unit),
+      bearing->quadrant, FieldValue(bearing->degrees), 0, 0, distance);
+  fields.major.clear();
+  fields.minor.clear();
+  const size_t count = program.entries.Count();
+  controls.cmdUndo_enabled = count >= 1;
+  controls.modes = UpdateUnitMenus(controls.modes, count, unit, program.state.EntryMode);
+  controls.modes = LockModeControls(controls.modes, count);
+  return outcome;
+}
+
+CommandOutcome AddPoint(Program& program, EntryControls& controls, PointFieldTexts& fields) {
+  if (fields.x.empty() || fields.y.empty())
+    return {};
+  if (!ConvertStrict(fields.x))
+    return {Kind::Refused,
+            "The point was not added: the X " + Quoted(fields.x) + " is not a number."};
+  if (!ConvertStrict(fields.y))
+    return {Kind::Refused,
+            "The point was not added: the Y " + Quoted(fields.y) + " is not a number."};
+
+  program.entries.Append(fields.x + " , " + fields.y);
+  const Status drawn = RedrawBoundary(program);
+  const size_t count = program.entries.Count();
+  controls.modes = LockModeControls(controls.modes, count);
+  controls.cmdUndo_enabled = count >= 1;
+  CommandOutcome outcome{Kind::Added, {}};
+  if (!drawn) {
+    outcome.message = drawn.error();
+  } else if (count >= 3) {
+    const Result<double> area = ComputeArea(program.entries, program.state);
+    if (area)
+      LogArea(program.log, *area);
+    else
+      outcome.message = area.error();
+  }
+  fields.x.clear();
+  fields.y.clear();
+  return outcome;
+}
+
+void UndoLastEntry(Program& program, EntryControls& controls) {
+  if (program.entries.Empty())
+    return;
+  program.entries.RemoveLast();
+  // The commands and the file readers keep unreadable entries out of the
+  // list, so the redraw draws it whole; were one there, what is before it
+  // stays drawn and the Undo still takes place.
+  (void)RedrawBoundary(program);
+  const size_t count = program.entries.Count();
+  controls.cmdUndo_enabled = count >= 1;
+  controls.modes = UnlockModeControls(controls.modes, count);
+  controls.modes =
+      UpdateUnitMenus(controls.modes, count, program.state.UnitAbbrev, program.state.EntryMode);
+  AppendLog(program.log, "Line Removed", true);
+}
+
+void ClearBoundary(Program& program, EntryControls& controls) {
+  program.entries.Clear();
+  controls.cmdUndo_enabled = false;
+  program.state.FirstPointX = 0;
+  program.state.FirstPointY = 0;
+  controls.modes = UnlockModeControls(controls.modes, 0);
+  ResetDrawing(program);
+  controls.modes =
+      UpdateUnitMenus(controls.modes, 0, program.state.UnitAbbrev, program.state.EntryMode);
+  AppendLog(program.log, "Cleared", true);
+}
+
+}  // namespace tw

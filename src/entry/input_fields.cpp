@@ -1,0 +1,44 @@
+#include "entry/input_fields.h"
+
+#include "boundary/numbers.h"
+
+namespace tw {
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kTab = 9;
+
+// A text whose digits overflow a double reads as no number; its sign still
+// says on which side of the limit it lies.
+bool StartsNegative(std::string_view text) {
+  const size_t first = text.find_first_not_of(" \t");
+  return first != std::string_view::npos && text[first] == '-';
+}
+
+}  // namespace
+
+bool FilterNumericKey(int code) {
+  return code == kBackspace || code == kTab || code == '.' || code == '-' ||
+         (code >= '0' && code <= '9');
+}
+
+std::optional<int> FieldRangeLimit(std::string_view box_name) {
+  if (box_name == "TxtDegrees")
+    return 90;
+  if (box_name == "txtMinutes" || box_name == "txtSeconds")
+    return 60;
+  return std::nullopt;
+}
+
+std::optional<std::string> CheckFieldRange(std::string_view box_name, std::string_view text) {
+  const std::optional<int> limit = FieldRangeLimit(box_name);
+  if (!limit)
+    return std::nullopt;
+  const std::optional<double> value = ReadLeadingNumber(text);
+  const bool over = value ? *value > *limit : !StartsNegative(text);
+  if (!over)
+    return std::nullopt;
+  return "Invalid number entered  (>" + std::to_string(*limit) + ")";
+}
+
+}  // namespace tw
