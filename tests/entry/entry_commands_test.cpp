@@ -78,7 +78,7 @@ TEST_F(EntryTest, SurveyorLineThatCouldNotBeReadBackIsRefusedLeavingTheBoxes) {
   struct Case {
     SurveyorFields fields;
     const char* unit;
-    const char* message;
+    std::string message;
     SurveyorFields after;
   };
   const Case cases[] = {
