@@ -9,7 +9,15 @@ namespace {
 
 constexpr size_t kShortestBearingEntry = 17;  // "NE 00°00'00'' @" + unit
 
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
 Result<double> ReadField(std::string_view text, std::string_view name) {
+  // Two digits, as nearly every angle field is, need no general conversion;
+  // the area and the redraw read three of them per entry.
+  if (text.size() == 2 && IsDigit(text[0]) && IsDigit(text[1]))
+    return static_cast<double>((text[0] - '0') * 10 + (text[1] - '0'));
   const std::optional<double> value = ConvertStrict(text);
   if (!value)
     return Error{"the " + std::string(name) + " \"" + std::string(text) + "\" is not a number"};

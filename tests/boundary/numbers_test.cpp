@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
 namespace tw {
 namespace {
 
@@ -90,6 +96,45 @@ TEST(NumberReadings, Strict) {
     EXPECT_FALSE(ConvertStrict(text)) << text;
   EXPECT_FALSE(ConvertStrict(std::string(400, '9')));
   EXPECT_TRUE(ConvertStrict("9.99e99"));
+}
+
+// Short decimals take a fast path; it must give the correctly rounded value
+// that the library's conversion gives, digit count and decimals whatever.
+TEST(NumberReadings, ShortDecimalsReadAsTheLibraryReadsThem) {
+  std::mt19937_64 random(20261206);
+  std::vector<std::string> texts = {"0.1",
+                                    "0.3",
+                                    "-0",
+                                    "-0.0",
+                                    "1.",
+                                    ".5",
+                                    "100.5",
+                                    "0.000000000000001",
+                                    "999999999999999",
+                                    "123456789012345",
+                                    "1234567890123456",
+                                    "0.1234567890123456",
+                                    "-98765.4321"};
+  for (int i = 0; i < 20000; ++i) {
+    const int digits = 1 + static_cast<int>(random() % 17);
+    std::string t = random() % 2 ? "-" : "";
+    const int point = static_cast<int>(random() % (digits + 1));
+    for (int d = 0; d < digits; ++d) {
+      if (d == point)
+        t += '.';
+      t += static_cast<char>('0' + random() % 10);
+    }
+    texts.push_back(t);
+  }
+  for (const std::string& t : texts) {
+    double expected = 0;
+    std::from_chars(t.data(), t.data() + t.size(), expected);
+    const std::optional<double> strict = ConvertStrict(t);
+    ASSERT_TRUE(strict) << t;
+    EXPECT_EQ(expected, *strict) << t;
+    EXPECT_EQ(std::signbit(expected), std::signbit(*strict)) << t;
+    EXPECT_EQ(expected, ReadLeadingNumber(t)) << t;
+  }
 }
 
 }  // namespace
