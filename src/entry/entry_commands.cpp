@@ -18,6 +18,8 @@ using Kind = CommandOutcome::Kind;
 // entry is read back by fixed positions.
 constexpr size_t kFieldWidth = 2;
 
+constexpr const char* kMixedWithPoints = "the boundary is made of points, not lines";
+
 std::string Quoted(std::string_view text) {
   return "\"" + std::string(text) + "\"";
 }
@@ -53,6 +55,13 @@ std::optional<std::string> AngleFieldFault(std::string_view name, std::string_vi
   if (text.size() == kFieldWidth && ConvertStrict(text))
     return std::nullopt;
   return "the " + std::string(name) + " " + Quoted(text) + " must be a number of two characters";
+}
+
+// The kind of a list follows from its entry 0: an entry of the other kind
+// could never be read back. The mode locks keep the kinds apart; this holds
+// even when a list came from a file whose mode did not match its entries.
+bool HoldsOtherKind(const EntryList& entries, EntryKind kind) {
+  return !entries.Empty() && KindOf(entries.At(0)) != kind;
 }
 
 std::optional<std::string> SurveyorFault(const SurveyorFields& f, std::string_view unit) {
@@ -114,6 +123,8 @@ CommandOutcome AddSurveyorLine(Program& program, EntryControls& controls, Survey
   const std::string& unit = program.state.UnitAbbrev;
   if (std::optional<std::string> fault = SurveyorFault(fields, unit))
     return Refuse(std::move(*fault));
+  if (HoldsOtherKind(program.entries, EntryKind::Angle))
+    return Refuse(kMixedWithPoints);
 
   CommandOutcome outcome =
       AddBearingEntry(program,
@@ -146,6 +157,8 @@ CommandOutcome AddCarpenterLine(Program& program, EntryControls& controls,
   const std::optional<CarpenterBearing> bearing = CarpenterDirection(fields.direction);
   if (!bearing)
     return Refuse(Quoted(fields.direction) + " is not one of the eight directions");
+  if (HoldsOtherKind(program.entries, EntryKind::Angle))
+    return Refuse(kMixedWithPoints);
 
   const std::string distance = CarpenterDistanceText(*length);
   CommandOutcome outcome = AddBearingEntry(
@@ -169,6 +182,8 @@ CommandOutcome AddPoint(Program& program, EntryControls& controls, PointFieldTex
   if (!ConvertStrict(fields.y))
     return {Kind::Refused,
             "The point was not added: the Y " + Quoted(fields.y) + " is not a number."};
+  if (HoldsOtherKind(program.entries, EntryKind::Point))
+    return {Kind::Refused, "The point was not added: the boundary is made of lines, not points."};
 
   program.entries.Append(fields.x + " , " + fields.y);
   const Status drawn = RedrawBoundary(program);

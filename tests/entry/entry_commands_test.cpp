@@ -337,6 +337,27 @@ TEST_F(EntryTest, PointThatIsIncompleteOrNoNumberIsNotAdded) {
   EXPECT_TRUE(surface.calls.empty());
 }
 
+// A list opened from a file whose mode does not match its entries.
+TEST_F(EntryTest, LinesAndPointsAreNeverMixedInOneList) {
+  program.entries.Append("1 , 2");
+  SurveyorFields line{"NE", "", "", "", "5"};
+  EXPECT_EQ("The line was not added: the boundary is made of points, not lines.",
+            AddSurveyorLine(program, controls, line).message);
+  EXPECT_EQ(Texts({"00", "05"}), Texts({line.degrees, line.length}));
+  CarpenterFields wall{"0 Degrees", "", "6"};
+  EXPECT_EQ("The line was not added: the boundary is made of points, not lines.",
+            AddCarpenterLine(program, controls, wall).message);
+  EXPECT_EQ(Texts{"1 , 2"}, program.entries.Entries());
+
+  program.entries.Replace({Cp1252("NE 90°00'00'' @10LF")});
+  PointFieldTexts point{"3", "4"};
+  const CommandOutcome outcome = AddPoint(program, controls, point);
+  EXPECT_EQ(Kind::Refused, outcome.kind);
+  EXPECT_EQ("The point was not added: the boundary is made of lines, not points.", outcome.message);
+  EXPECT_EQ(1u, program.entries.Count());
+  EXPECT_EQ("", log.Text());
+}
+
 // --- Undo and Clear ---------------------------------------------------------
 
 TEST_F(EntryTest, UndoOfThreeLinesRedrawsTwoAndKeepsUndoEnabled) {
