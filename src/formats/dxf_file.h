@@ -1,0 +1,23 @@
+// The DXF drawing of the DXF export: a header naming release 12 ("AC1009")
+// and one LINE entity per entry on layer "0", chained corner to corner.
+// Group codes and numbers are written in the print number form (" 10 ").
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "boundary/program_state.h"
+#include "boundary/result.h"
+
+namespace tw {
+
+inline constexpr const char* kDxfFilter = "DXF file (*.dxf)|*.dxf|";
+
+// The first LINE starts at (FirstPointX, FirstPointY); for a point list that
+// is the first point, so the first LINE has zero length. No LINE closes the
+// boundary. Fails, naming the entry, when an entry cannot be read under
+// EntryMode.
+Result<std::string> DxfFileBytes(const std::vector<std::string>& entries,
+                                 const ProgramState& state);
+
+}  // namespace tw

@@ -1,0 +1,98 @@
+#include "formats/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <system_error>
+
+namespace tw {
+namespace {
+
+std::string SystemReason(int error) {
+  return std::error_code(error, std::generic_category()).message();
+}
+
+Error ReadError(const std::string& path, int error) {
+  return Error{"The file \"" + path + "\" could not be read: " + SystemReason(error) + "."};
+}
+
+Error WriteError(const std::string& path, int error) {
+  return Error{"The file \"" + path + "\" could not be written: " + SystemReason(error) + "."};
+}
+
+// Writes everything or returns the errno of the failure (0 on success).
+int WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR)
+        continue;
+      return errno;
+    }
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// Creates a new file beside the target whose name no other writer uses.
+int CreateTemporary(const std::string& path, std::string& temporary) {
+  for (int attempt = 0;; ++attempt) {
+    temporary = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST || attempt >= 100)
+      return fd;
+  }
+}
+
+}  // namespace
+
+Result<std::string> ReadFileBytes(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0)
+    return ReadError(path, errno);
+  std::string bytes;
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && info.st_size > 0)
+    bytes.reserve(static_cast<size_t>(info.st_size));
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got == 0)
+      break;
+    if (got < 0) {
+      if (errno == EINTR)
+        continue;
+      const int error = errno;
+      ::close(fd);
+      return ReadError(path, error);
+    }
+    bytes.append(buffer, static_cast<size_t>(got));
+  }
+  ::close(fd);
+  return bytes;
+}
+
+Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  std::string temporary;
+  const int fd = CreateTemporary(path, temporary);
+  if (fd < 0)
+    return WriteError(path, errno);
+  struct stat previous {};
+  if (::stat(path.c_str(), &previous) == 0)
+    ::fchmod(fd, previous.st_mode & 07777);
+  int error = WriteAll(fd, bytes);
+  if (::close(fd) != 0 && error == 0)
+    error = errno;
+  if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
+    error = errno;
+  if (error != 0) {
+    ::unlink(temporary.c_str());
+    return WriteError(path, error);
+  }
+  return Ok();
+}
+
+}  // namespace tw

@@ -1,0 +1,86 @@
+#include "formats/import_commands.h"
+
+#include "boundary/mode_controls.h"
+#include "boundary/plot.h"
+#include "formats/file_io.h"
+#include "formats/mode_option.h"
+
+namespace tw {
+namespace {
+
+std::string NoPointMessage(const PointPreview& preview, std::string_view format) {
+  return "No point could be read from the file \"" + preview.path + "\" with the format \"" +
+         std::string(format) + "\".";
+}
+
+std::string SkippedMessage(const PointImport& points) {
+  const std::string count = std::to_string(points.skipped);
+  const std::string lines = points.skipped == 1 ? " line was" : " lines were";
+  return count + lines + " skipped because the fields of the format are missing or not numbers;" +
+         " the first is line " + std::to_string(points.first_skipped->line_number) + ": " +
+         points.first_skipped->text;
+}
+
+}  // namespace
+
+FileDialogRequest PointImportRequest() {
+  FileDialogRequest r;
+  r.kind = FileDialogRequest::Kind::Open;
+  r.title = "Open Point File";
+  r.filter = kPointImportFilter;
+  r.must_exist = true;
+  return r;
+}
+
+Result<PointPreview> ReadPointFile(const std::string& path) {
+  const Result<std::string> bytes = ReadFileBytes(path);
+  if (!bytes)
+    return Error{bytes.error()};
+  return PointPreview{path, PreviewLines(*bytes)};
+}
+
+std::optional<PointPreview> ChoosePointFile(FileDialog& dialog, MessageBox& messages) {
+  const std::optional<std::string> path = dialog.Show(PointImportRequest());
+  if (!path)
+    return std::nullopt;
+  Result<PointPreview> preview = ReadPointFile(*path);
+  if (!preview) {
+    messages.Show(preview.error(), kProgramTitle, MessageIcon::None);
+    return std::nullopt;
+  }
+  return *preview;
+}
+
+ImportOutcome ImportPoints(Program& program, EntryControls& controls, const PointPreview& preview,
+                           std::string_view format) {
+  PointImport points = BuildPointEntries(preview.lines, format);
+  if (points.entries.empty())
+    return {false, NoPointMessage(preview, format)};
+  program.entries.Replace(std::move(points.entries));
+  ResetDrawing(program);
+  controls.modes = *PressModeOption(controls.modes, "Point");
+  program.state.EntryMode = "Point";
+  const size_t count = program.entries.Count();
+  controls.modes = RelockModeControls(controls.modes, count);
+  controls.modes =
+      UpdateUnitMenus(controls.modes, count, program.state.UnitAbbrev, program.state.EntryMode);
+  controls.cmdUndo_enabled = true;
+  // Every entry was just written in the plain number form, so the redraw
+  // reads them all.
+  const Status drawn = RedrawBoundary(program);
+  if (!drawn)
+    return {true, drawn.error()};
+  if (points.skipped > 0)
+    return {true, SkippedMessage(points)};
+  return {true, std::nullopt};
+}
+
+ImportOutcome ImportPoints(Program& program, EntryControls& controls, const PointPreview& preview,
+                           std::string_view format, MessageBox& messages) {
+  ImportOutcome outcome = ImportPoints(program, controls, preview, format);
+  if (outcome.message)
+    messages.Show(*outcome.message, kProgramTitle, MessageIcon::None);
+  return outcome;
+}
+
+}  // namespace tw

@@ -1,0 +1,23 @@
+// The point file of the point export: one corner a line, its number k, its
+// Northing and its Easting, each in the leading-blank number form and joined
+// by "," alone, so the blanks are the numbers' own: " 1, 880.5, 1520.25".
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "boundary/program_state.h"
+#include "boundary/result.h"
+
+namespace tw {
+
+inline constexpr const char* kPointFileFilter =
+    "Comma separated ASCII file (*.asc)|*.asc|All files (*.*)|*.*|";
+
+// A bearing list's corners start from (FirstPointX, FirstPointY), which is not
+// itself written. Fails, naming the entry, when an entry cannot be read under
+// EntryMode.
+Result<std::string> PointFileBytes(const std::vector<std::string>& entries,
+                                   const ProgramState& state);
+
+}  // namespace tw

@@ -1,0 +1,99 @@
+#include "formats/project_commands.h"
+
+#include "boundary/plot.h"
+#include "formats/file_io.h"
+#include "formats/mode_option.h"
+#include "formats/project_file.h"
+
+namespace tw {
+namespace {
+
+void ApplyHeader(ProgramState& state, const ProjectHeader& header) {
+  state.FirstPointX = header.FirstPointX;
+  state.FirstPointY = header.FirstPointY;
+  state.UnitAbbrev = header.UnitAbbrev;
+  state.EntryMode = header.EntryMode;
+}
+
+}  // namespace
+
+FileDialogRequest SaveProjectRequest() {
+  FileDialogRequest r;
+  r.kind = FileDialogRequest::Kind::Save;
+  r.title = "Save file as";
+  r.initial_name = "Untitled.twc";
+  r.filter = kProjectFilter;
+  r.overwrite_prompt = true;
+  return r;
+}
+
+FileDialogRequest OpenProjectRequest() {
+  FileDialogRequest r;
+  r.kind = FileDialogRequest::Kind::Open;
+  r.title = "Open File";
+  r.filter = kProjectFilter;
+  r.must_exist = true;
+  return r;
+}
+
+Status SaveProjectPath(Program& program, const std::string& path) {
+  const Status written =
+      WriteFileAtomically(path, ProjectFileBytes(program.state, program.entries.Entries()));
+  program.entries.SelectLast();
+  return written;
+}
+
+void SaveProjectFile(Program& program, FileDialog& dialog, MessageBox& messages) {
+  const std::optional<std::string> path = dialog.Show(SaveProjectRequest());
+  if (!path)
+    return;
+  const Status saved = SaveProjectPath(program, *path);
+  if (!saved)
+    messages.Show(saved.error(), kProgramTitle, MessageIcon::None);
+}
+
+Result<OpenOutcome> OpenProjectPath(Program& program, EntryControls& controls,
+                                    const std::string& path) {
+  const Result<std::string> bytes = ReadFileBytes(path);
+  if (!bytes)
+    return Error{bytes.error()};
+  const Result<ProjectFile> file = ParseProjectFile(*bytes);
+  if (!file)
+    return Error{"The file \"" + path + "\" cannot be opened: " + file.error() + "."};
+  if (file->header)
+    ApplyHeader(program.state, *file->header);
+  program.entries.Replace(file->entries);
+  ResetDrawing(program);
+  OpenOutcome outcome;
+  if (std::optional<ModeControls> pressed =
+          PressModeOption(controls.modes, program.state.EntryMode)) {
+    controls.modes = *pressed;
+    outcome.pressed_mode = program.state.EntryMode;
+  }
+  const size_t count = program.entries.Count();
+  controls.modes =
+      UpdateUnitMenus(controls.modes, count, program.state.UnitAbbrev, program.state.EntryMode);
+  // Every entry was read by the kind of entry 0 above, as the redraw reads
+  // them, so this cannot fail; if it ever did, the message says where.
+  const Status drawn = RedrawBoundary(program);
+  controls.modes = RelockModeControls(controls.modes, count);
+  controls.cmdUndo_enabled = count > 0;
+  if (!drawn)
+    return Error{drawn.error()};
+  return outcome;
+}
+
+std::optional<OpenOutcome> OpenProjectFile(Program& program, EntryControls& controls,
+                                           FileDialog& dialog, MessageBox& messages) {
+  const std::optional<std::string> path = dialog.Show(OpenProjectRequest());
+  if (!path)
+    return std::nullopt;
+  const Result<OpenOutcome> opened = OpenProjectPath(program, controls, *path);
+  if (!opened) {
+    messages.Show(opened.error(), kProgramTitle, MessageIcon::None);
+    return std::nullopt;
+  }
+  return *opened;
+}
+
+}  // namespace tw

@@ -1,0 +1,43 @@
+// Save as.. and Open.. of the project file, over the file dialog and message
+// ports. A cancelled dialog changes nothing and says nothing; every other
+// failure shows one message naming the file.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "boundary/ports/file_dialog.h"
+#include "boundary/ports/message_box.h"
+#include "boundary/program.h"
+#include "boundary/result.h"
+#include "entry/entry_commands.h"
+
+namespace tw {
+
+FileDialogRequest SaveProjectRequest();
+FileDialogRequest OpenProjectRequest();
+
+// Writes the project file (atomically) and leaves the last entry selected.
+void SaveProjectFile(Program& program, FileDialog& dialog, MessageBox& messages);
+Status SaveProjectPath(Program& program, const std::string& path);
+
+struct OpenOutcome {
+  // The mode whose option Open put down: the window runs the rest of that
+  // option's mode switch (strip, default button, settings file). None when
+  // the file names no known mode and no option went down.
+  std::optional<std::string> pressed_mode;
+};
+
+// Validates the whole file before anything changes; a rejected file leaves
+// the list, the first point, the unit and the mode exactly as they were.
+// Otherwise replaces the list, takes the header's values, puts the mode's
+// option down, then updates the unit menus, replots (one "Closure: " line per
+// entry) and locks the modes. cmdUndo is enabled exactly when the list is not
+// empty. nullopt when nothing was opened.
+std::optional<OpenOutcome> OpenProjectFile(Program& program, EntryControls& controls,
+                                           FileDialog& dialog, MessageBox& messages);
+// The same without the dialog; the error is the message to show.
+Result<OpenOutcome> OpenProjectPath(Program& program, EntryControls& controls,
+                                    const std::string& path);
+
+}  // namespace tw

@@ -1,0 +1,120 @@
+#include "formats/project_file.h"
+
+#include "boundary/entry.h"
+#include "boundary/numbers.h"
+#include "boundary/version.h"
+#include "formats/text_lines.h"
+
+namespace tw {
+namespace {
+
+std::string VersionLine() {
+  return ":" + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
+         std::to_string(kVersionRevision);
+}
+
+std::string HeaderLine(const ProgramState& s) {
+  return ":" + PlainForm(s.FirstPointX) + "," + PlainForm(s.FirstPointY) + "," + s.UnitAbbrev +
+         "," + s.EntryMode;
+}
+
+std::vector<std::string_view> SplitFields(std::string_view text) {
+  std::vector<std::string_view> fields;
+  for (;;) {
+    const size_t comma = text.find(',');
+    fields.push_back(text.substr(0, comma));
+    if (comma == std::string_view::npos)
+      return fields;
+    text.remove_prefix(comma + 1);
+  }
+}
+
+Result<double> HeaderNumber(std::string_view field, int number) {
+  const std::optional<double> value = ConvertStrict(field);
+  if (!value) {
+    return Error{"line 2: field " + std::to_string(number) + " \"" + std::string(field) +
+                 "\" is not a number"};
+  }
+  return *value;
+}
+
+// Line 2 without its first character, which is not looked at.
+Result<ProjectHeader> ReadHeader(std::string_view line) {
+  const std::vector<std::string_view> fields = SplitFields(line.empty() ? line : line.substr(1));
+  if (fields.size() < 4)
+    return Error{"line 2 has fewer than four fields"};
+  const Result<double> x = HeaderNumber(fields[0], 1);
+  if (!x)
+    return Error{x.error()};
+  const Result<double> y = HeaderNumber(fields[1], 2);
+  if (!y)
+    return Error{y.error()};
+  return ProjectHeader{*x, *y, std::string(fields[2]), std::string(fields[3])};
+}
+
+// The reason an entry cannot be read by the list's kind, or "" when it can.
+std::string EntryProblem(EntryKind kind, std::string_view entry) {
+  if (kind == EntryKind::Angle) {
+    const Result<BearingFields> f = ReadBearingEntry(entry);
+    return f ? std::string() : f.error();
+  }
+  const Result<PointFields> p = ReadPointEntry(entry);
+  return p ? std::string() : p.error();
+}
+
+Status ReadEntries(const std::vector<std::string_view>& lines, size_t first,
+                   std::vector<std::string>& entries) {
+  entries.reserve(lines.size() - std::min(first, lines.size()));
+  EntryKind kind = EntryKind::Angle;
+  for (size_t i = first; i < lines.size(); ++i) {
+    if (lines[i].empty())
+      continue;
+    if (entries.empty())
+      kind = KindOf(lines[i]);
+    const std::string problem = EntryProblem(kind, lines[i]);
+    if (!problem.empty()) {
+      return Error{"line " + std::to_string(i + 1) + " cannot be read (" + problem +
+                   "): " + std::string(lines[i])};
+    }
+    entries.emplace_back(lines[i]);
+  }
+  return Ok();
+}
+
+}  // namespace
+
+std::string ProjectFileBytes(const ProgramState& state, const std::vector<std::string>& entries) {
+  std::string out;
+  size_t size = 64;
+  for (const std::string& e : entries)
+    size += e.size() + 2;
+  out.reserve(size);
+  AppendLine(out, VersionLine());
+  AppendLine(out, HeaderLine(state));
+  for (const std::string& e : entries)
+    AppendLine(out, e);
+  return out;
+}
+
+Result<ProjectFile> ParseProjectFile(std::string_view bytes) {
+  if (bytes.empty())
+    return Error{"the file is empty"};
+  const std::vector<std::string_view> lines = SplitLines(bytes);
+  ProjectFile file;
+  size_t first_entry = 1;
+  if (!lines.empty() && lines[0].starts_with(':')) {
+    if (lines.size() < 2)
+      return Error{"line 1 starts with \":\" but there is no line 2"};
+    const Result<ProjectHeader> header = ReadHeader(lines[1]);
+    if (!header)
+      return Error{header.error()};
+    file.header = *header;
+    first_entry = 2;
+  }
+  const Status read = ReadEntries(lines, first_entry, file.entries);
+  if (!read)
+    return Error{read.error()};
+  return file;
+}
+
+}  // namespace tw

@@ -1,0 +1,46 @@
+// The project file: a version line, a header line and the entry texts.
+//
+//   :1.1.2
+//   :FirstPointX,FirstPointY,UnitAbbrev,EntryMode
+//   one line per entry, unchanged
+//
+// Windows-1252 bytes, CR LF after every line.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "boundary/program_state.h"
+#include "boundary/result.h"
+
+namespace tw {
+
+inline constexpr const char* kProjectFilter = "Tractwise File (*.twc)|*.twc|";
+
+// The bytes that saving writes, the first point in the plain number form.
+std::string ProjectFileBytes(const ProgramState& state, const std::vector<std::string>& entries);
+
+struct ProjectHeader {
+  double FirstPointX = 0;
+  double FirstPointY = 0;
+  std::string UnitAbbrev;  // as written, whatever it is
+  std::string EntryMode;   // as written, whatever it is
+};
+
+struct ProjectFile {
+  // None when line 1 does not start with ":": that line is then dropped and
+  // the program keeps its values.
+  std::optional<ProjectHeader> header;
+  std::vector<std::string> entries;  // the non-empty lines after the header
+};
+
+// Reads and validates the whole file. Fails with a reason naming the line when
+// the file is empty, line 1 starts with ":" but line 2 is missing, line 2 has
+// fewer than four ","-separated fields, field 1 or 2 is not a number, or an
+// entry cannot be read back by the kind of the first entry. Fields after the
+// fourth are ignored.
+Result<ProjectFile> ParseProjectFile(std::string_view bytes);
+
+}  // namespace tw

@@ -1,0 +1,22 @@
+// The lines of the program's text files.
+//
+// Every line the program writes ends in CR LF, the last one included.
+// Reading also takes a lone CR and a lone LF as a line end, because files
+// arrive from other systems.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tw {
+
+// The lines of a text, without their ends. A line end at the very end of the
+// text does not start another line: "a\r\n" is one line, "" none, "\r\n"
+// one empty line. The views point into bytes.
+std::vector<std::string_view> SplitLines(std::string_view bytes);
+
+// Appends the line and CR LF.
+void AppendLine(std::string& out, std::string_view line);
+
+}  // namespace tw

@@ -1,0 +1,21 @@
+// Report: writes report.txt and hands it to the desktop's viewer.
+#pragma once
+
+#include "boundary/ports/desktop.h"
+#include "boundary/ports/message_box.h"
+#include "boundary/program.h"
+#include "settings/folders.h"
+
+namespace tw {
+
+inline constexpr const char* kNothingToReport = "Nothing to report";
+
+// An empty list shows "Nothing to report" and writes nothing. Otherwise the
+// report replaces "report.txt" in the data folder (created when missing) and
+// the desktop opens it. A report that cannot be built or written shows one
+// message naming the entry or the file, and no viewer is started. Leaves the
+// last entry selected.
+void WriteBoundaryReport(Program& program, MessageBox& messages, Desktop& desktop,
+                         const ProgramFolders& folders);
+
+}  // namespace tw

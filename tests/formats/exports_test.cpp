@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "doubles/golden.h"
+#include "formats/dxf_file.h"
+#include "formats/golden_project.h"
+#include "formats/point_file.h"
+#include "formats/text_lines.h"
+
+namespace tw {
+namespace {
+
+using test::LoadGoldenProject;
+using test::ReadGolden;
+
+struct GoldenCase {
+  const char* project;
+  const char* expected;
+};
+
+TEST(PointFileBytes, MatchesTheGoldenFiles) {
+  const GoldenCase cases[] = {
+      {"bearing3.twc", "bearing3.asc"},
+      {"points3.twc", "points3.asc"},
+      {"signs_points.twc", "signs_points.asc"},
+  };
+  for (const GoldenCase& c : cases) {
+    const test::GoldenProject p = LoadGoldenProject(c.project);
+    const Result<std::string> bytes = PointFileBytes(p.entries, p.state);
+    ASSERT_TRUE(bytes) << c.project << ": " << bytes.error();
+    EXPECT_EQ(ReadGolden(c.expected), *bytes) << c.project;
+  }
+}
+
+TEST(DxfFileBytes, MatchesTheGoldenFiles) {
+  const GoldenCase cases[] = {
+      {"bearing3.twc", "bearing3.dxf"},
+      {"points3.twc", "points3.dxf"},
+      {"one_line_metric.twc", "one_line_metric.dxf"},
+  };
+  for (const GoldenCase& c : cases) {
+    const test::GoldenProject p = LoadGoldenProject(c.project);
+    const Result<std::string> bytes = DxfFileBytes(p.entries, p.state);
+    ASSERT_TRUE(bytes) << c.project << ": " << bytes.error();
+    EXPECT_EQ(ReadGolden(c.expected), *bytes) << c.project;
+  }
+  EXPECT_EQ(34u, SplitLines(ReadGolden("one_line_metric.dxf")).size());
+}
+
+TEST(Exports, BearingCornersStartFromTheFirstPoint) {
+  ProgramState state;
+  state.FirstPointX = 100;
+  state.FirstPointY = -0.5;
+  const std::vector<std::string> entries = {
+      "NE 90\xB0"
+      "00'00'' @10LF"};
+  const Result<std::string> points = PointFileBytes(entries, state);
+  ASSERT_TRUE(points);
+  EXPECT_EQ(" 1,-.5, 110\r\n", *points);
+  const Result<std::string> dxf = DxfFileBytes(entries, state);
+  ASSERT_TRUE(dxf);
+  EXPECT_NE(std::string::npos, dxf->find(" 10 \r\n 100 \r\n 20 \r\n-.5 \r\n 30 \r\n 0 \r\n"
+                                         " 11 \r\n 110 \r\n 21 \r\n-.5 \r\n"));
+}
+
+struct MismatchCase {
+  const char* mode;
+  std::vector<std::string> entries;
+  const char* message;
+};
+
+// A hand-edited project file can name a mode its entries contradict.
+TEST(Exports, StopAtAnEntryTheModeCannotRead) {
+  const MismatchCase cases[] = {
+      {"Point",
+       {"1 , 2",
+        "NE 90\xB0"
+        "00'00'' @10LF"},
+       "Entry 2 cannot be read (the point entry has no \" , \"): NE 90\xB0"
+       "00'00'' @10LF"},
+      {"Surveyor",
+       {"1520.25 , 880.5"},
+       "Entry 1 cannot be read (the bearing entry is too short): 1520.25 , 880.5"},
+      {"point", {"1 , 2"}, "Entry 1 cannot be read (the bearing entry is too short): 1 , 2"},
+  };
+  for (const MismatchCase& c : cases) {
+    ProgramState state;
+    state.EntryMode = c.mode;
+    const Result<std::string> points = PointFileBytes(c.entries, state);
+    ASSERT_FALSE(points) << c.mode;
+    EXPECT_EQ(c.message, points.error());
+    const Result<std::string> dxf = DxfFileBytes(c.entries, state);
+    ASSERT_FALSE(dxf) << c.mode;
+    EXPECT_EQ(c.message, dxf.error());
+  }
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,39 @@
+#include "formats/text_lines.h"
+
+#include <gtest/gtest.h>
+
+namespace tw {
+namespace {
+
+struct SplitCase {
+  const char* bytes;
+  std::vector<std::string_view> lines;
+};
+
+TEST(SplitLines, AcceptsEveryLineEnd) {
+  const SplitCase cases[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\r\n", {"a"}},
+      {"a\r\nb\r\n", {"a", "b"}},
+      {"a\rb\nc", {"a", "b", "c"}},
+      {"\r\n", {""}},
+      {"a\r\n\r\nb", {"a", "", "b"}},
+      // A lone LF after a CR LF is a line of its own, as is a CR before it.
+      {"a\n\r\nb", {"a", "", "b"}},
+      {"a\r\rb", {"a", "", "b"}},
+      {"a\n\rb", {"a", "", "b"}},
+  };
+  for (const SplitCase& c : cases)
+    EXPECT_EQ(c.lines, SplitLines(c.bytes)) << c.bytes;
+}
+
+TEST(AppendLine, EndsEveryLineWithCrLf) {
+  std::string out;
+  AppendLine(out, "a");
+  AppendLine(out, "");
+  EXPECT_EQ("a\r\n\r\n", out);
+}
+
+}  // namespace
+}  // namespace tw
