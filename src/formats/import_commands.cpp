@@ -58,8 +58,8 @@ ImportOutcome ImportPoints(Program& program, EntryControls& controls, const Poin
     return {false, NoPointMessage(preview, format)};
   program.entries.Replace(std::move(points.entries));
   ResetDrawing(program);
-  controls.modes = *PressModeOption(controls.modes, "Point");
-  program.state.EntryMode = "Point";
+  controls.modes = PressModeOption(controls.modes, ModeOption::Point);
+  program.state.EntryMode = ModeText(ModeOption::Point);
   const size_t count = program.entries.Count();
   controls.modes = RelockModeControls(controls.modes, count);
   controls.modes =

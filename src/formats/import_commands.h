@@ -38,7 +38,8 @@ struct ImportOutcome {
 };
 
 // Replaces the list with the points read in the format, puts Point mode's
-// option down (the window runs the rest of its mode switch), locks the modes,
+// option down and sets EntryMode (the window runs the rest of its mode switch
+// for ModeOption::Point when `imported`), locks the modes,
 // updates the unit menus and replots; cmdUndo is enabled. Lines that cannot be
 // read are skipped and counted in the message. When no point at all can be
 // read, nothing changes and the message says so.

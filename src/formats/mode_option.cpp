@@ -2,12 +2,10 @@
 
 namespace tw {
 
-std::optional<ModeControls> PressModeOption(ModeControls c, std::string_view mode) {
-  const bool surveyor = mode == "Surveyor";
-  const bool carpenter = mode == "Carpenter";
-  const bool point = mode == "Point";
-  if (!surveyor && !carpenter && !point)
-    return std::nullopt;
+ModeControls PressModeOption(ModeControls c, ModeOption mode) {
+  const bool surveyor = mode == ModeOption::Surveyor;
+  const bool carpenter = mode == ModeOption::Carpenter;
+  const bool point = mode == ModeOption::Point;
   c.optSurveyor.checked = c.mnuSetSurveyor.checked = surveyor;
   c.optCarpenter.checked = c.mnuSetCarpenter.checked = carpenter;
   c.optPoint.checked = c.mnuSetPoint.checked = point;

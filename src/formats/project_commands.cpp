@@ -65,11 +65,9 @@ Result<OpenOutcome> OpenProjectPath(Program& program, EntryControls& controls,
   program.entries.Replace(file->entries);
   ResetDrawing(program);
   OpenOutcome outcome;
-  if (std::optional<ModeControls> pressed =
-          PressModeOption(controls.modes, program.state.EntryMode)) {
-    controls.modes = *pressed;
-    outcome.pressed_mode = program.state.EntryMode;
-  }
+  outcome.pressed_mode = ModeFromText(program.state.EntryMode);
+  if (outcome.pressed_mode)
+    controls.modes = PressModeOption(controls.modes, *outcome.pressed_mode);
   const size_t count = program.entries.Count();
   controls.modes =
       UpdateUnitMenus(controls.modes, count, program.state.UnitAbbrev, program.state.EntryMode);

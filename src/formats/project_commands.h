@@ -11,6 +11,7 @@
 #include "boundary/program.h"
 #include "boundary/result.h"
 #include "entry/entry_commands.h"
+#include "settings/unit_system.h"
 
 namespace tw {
 
@@ -25,7 +26,7 @@ struct OpenOutcome {
   // The mode whose option Open put down: the window runs the rest of that
   // option's mode switch (strip, default button, settings file). None when
   // the file names no known mode and no option went down.
-  std::optional<std::string> pressed_mode;
+  std::optional<ModeOption> pressed_mode;
 };
 
 // Validates the whole file before anything changes; a rejected file leaves
