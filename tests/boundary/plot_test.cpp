@@ -73,14 +73,6 @@ TEST_F(PlotTest, BearingListIsThreeChainedLinesWithAClosureEach) {
   EXPECT_EQ(2u, program.entries.Selected());
 }
 
-TEST_F(PlotTest, RedrawingTwiceLogsTheClosuresAgainFromTheStart) {
-  List({"NE 90°00'00'' @10LF", "NW 00°00'00'' @10LF"});
-  ASSERT_TRUE(RedrawBoundary(program));
-  ASSERT_TRUE(RedrawBoundary(program));
-  EXPECT_EQ("\r\nClosure: 10.00\r\nClosure: 14.1421356\r\nClosure: 10.00\r\nClosure: 14.1421356",
-            log.Text());
-}
-
 TEST_F(PlotTest, PointListIsDrawnFromItsFirstPointWithMarksAndAClosingLine) {
   List({"100 , 200", "130 , 200", "130 , 240"});
   ASSERT_TRUE(RedrawBoundary(program));

@@ -53,16 +53,6 @@ TEST(UnitSystem, SwitchSetsUnitLabelsChecksAndStoresTheSystem) {
   }
 }
 
-TEST(UnitSystem, SwitchKeepsTheModeAndOtherSectionsOfTheFile) {
-  ScratchFolder folder;
-  const std::string path = folder.File("Quadrell.ini");
-  WriteBytes(path, "[Other]\r\nA=1\r\n[SETTINGS]\r\nMODE=Point\r\nSYSTEM=US Imperial\r\n");
-  ProgramState state;
-  ModeControls controls;
-  SetMetricUnits(state, controls, path);
-  EXPECT_EQ("[Other]\r\nA=1\r\n[SETTINGS]\r\nMODE=Point\r\nSYSTEM=SI Metric\r\n", ReadBytes(path));
-}
-
 TEST(UnitSystem, SettingsFolderIsMadeOnTheFirstWrite) {
   ScratchFolder folder;
   const std::string path = (folder.path() / "config" / "tractwise" / "Quadrell.ini").string();
@@ -145,13 +135,6 @@ TEST(StoredSettings, ReadFromTheFile) {
     EXPECT_EQ(c.mode, stored.mode) << (c.file ? c.file : "(no file)");
     EXPECT_EQ(c.system, stored.system) << (c.file ? c.file : "(no file)");
   }
-}
-
-TEST(StoredSettings, ReadingCreatesNoFile) {
-  ScratchFolder folder;
-  const std::string path = folder.File("Quadrell.ini");
-  (void)ReadStoredSettings(path);
-  EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 }  // namespace
