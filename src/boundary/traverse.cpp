@@ -13,7 +13,7 @@ struct Corner {
   double y = 0;
 };
 
-// The corner after entry i, given the corner before it.
+// The corner after an entry, given the corner before it.
 Result<Corner> NextCorner(EntryKind kind, const std::string& entry, Corner previous) {
   if (kind == EntryKind::Angle) {
     const Result<BearingFields> f = ReadBearingEntry(entry);
@@ -34,13 +34,16 @@ double ComputeClosure(double x, double y) {
   return std::sqrt(x * x + y * y);
 }
 
-Result<double> ComputeArea(EntryList& entries, const ProgramState& state) {
+Result<BoundaryFigures> ComputeFigures(const EntryList& entries, const ProgramState& state) {
   if (entries.Empty())
-    return 0.0;
+    return BoundaryFigures{};
   const EntryKind kind = KindOf(entries.At(0));
+  // A bearing traverse starts at (0, 0); a point list at its first point.
   const Corner start =
       kind == EntryKind::Angle ? Corner{} : Corner{state.FirstPointX, state.FirstPointY};
   Corner c = start;
+  // The shoelace terms are added as they come, which is the order of the
+  // terms 0 to n - 1; the closing term comes last.
   double sum = 0;
   for (size_t i = 0; i < entries.Count(); ++i) {
     const Corner p = c;
@@ -51,8 +54,15 @@ Result<double> ComputeArea(EntryList& entries, const ProgramState& state) {
     sum += p.x * c.y - p.y * c.x;
   }
   sum += c.x * start.y - c.y * start.x;
+  return BoundaryFigures{std::fabs(sum * 0.5), ComputeClosure(c.x - start.x, c.y - start.y)};
+}
+
+Result<double> ComputeArea(EntryList& entries, const ProgramState& state) {
+  const Result<BoundaryFigures> figures = ComputeFigures(entries, state);
+  if (!figures)
+    return Error{figures.error()};
   entries.SelectLast();
-  return std::fabs(sum * 0.5);
+  return figures->area;
 }
 
 }  // namespace tw

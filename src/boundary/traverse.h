@@ -11,6 +11,19 @@ namespace tw {
 // corner.
 double ComputeClosure(double x, double y);
 
+// What one walk of the list gives: the area, and the closure of the last
+// corner (for a point list measured from FirstPointX/FirstPointY), the same
+// closure the plot logs for the last line or point.
+struct BoundaryFigures {
+  double area = 0;
+  double closure = 0;
+};
+
+// Area and closure of the list, reading every entry once. Fails, naming the
+// entry, when an entry cannot be read by the kind of entry 0. An empty list
+// has area 0 and closure 0.
+Result<BoundaryFigures> ComputeFigures(const EntryList& entries, const ProgramState& state);
+
 // The area enclosed by all corners, never negative, in the square of the
 // entries' unit. A bearing list's polygon includes the start corner (0, 0);
 // a point list starts at (FirstPointX, FirstPointY). Re-reads every entry and

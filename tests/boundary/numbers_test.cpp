@@ -4,8 +4,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tw {
@@ -34,12 +36,27 @@ TEST(NumberForms, PlainAndLeadingBlank) {
       {0.1 + 0.2, "0.3", " .3"},
       {1.0 / 3, "0.333333333333333", " .333333333333333"},
       {9999999999999995.0, "1E+16", " 1E+16"},
+      {1, "1", " 1"},
+      {-1, "-1", "-1"},
+      {100, "100", " 100"},
+      {1e-5, "0.00001", " .00001"},
+      {-1.5e-5, "-0.000015", "-.000015"},
+      {1e14, "100000000000000", " 100000000000000"},
+      {-999999999999999.5, "-1E+15", "-1E+15"},
+      {123456789012345.6, "123456789012346", " 123456789012346"},
+      {0.1234567890123456, "0.123456789012346", " .123456789012346"},
+      {1.25e-100, "1.25E-100", " 1.25E-100"},
+      {1e100, "1E+100", " 1E+100"},
+      {5e-324, "4.94065645841247E-324", " 4.94065645841247E-324"},
   };
   for (const FormCase& c : cases) {
     EXPECT_EQ(c.plain, PlainForm(c.value)) << c.value;
     EXPECT_EQ(c.leading_blank, LeadingBlankForm(c.value)) << c.value;
   }
   EXPECT_EQ(" 10 ", PrintForm(10));
+  EXPECT_EQ(" 0 ", PrintForm(0));
+  EXPECT_EQ(" 0 ", PrintForm(-0.0));
+  EXPECT_EQ(" .5 ", PrintForm(0.5));
   EXPECT_EQ("-880.5 ", PrintForm(-880.5));
 }
 
@@ -62,6 +79,12 @@ TEST(NumberPatterns, Log) {
       {50, "50.00"},
       {99.99999999, "100.00"},
       {9.99999996, "10.00"},
+      {99.999999949, "99.9999999"},
+      {-3.14159265, "-03.1415927"},
+      {-1e-9, "00.00"},  // no "-" on a value that rounds to zero
+      {-0.0, "00.00"},
+      {1e20, "100000000000000000000.00"},  // never an exponent
+      {12345678901234567.0, "12345678901234600.00"},
   };
   for (const PatternCase& c : cases)
     EXPECT_EQ(c.expected, LogPattern(c.value)) << c.value;
@@ -71,12 +94,28 @@ TEST(NumberPatterns, Report) {
   EXPECT_EQ("0.123457", ReportPattern(0.123456789, 4));
   EXPECT_EQ("0.00", ReportPattern(0, 4));
   EXPECT_EQ("2.50", ReportPattern(2.5, 2));
+  EXPECT_EQ("1234567.891", ReportPattern(1234567.891, 2));
+  EXPECT_EQ("0.000001", ReportPattern(0.00000123, 4));
+}
+
+// Half-way cases round away from zero on the 15-digit decimal, not on the
+// binary value: 2.675 is stored as 2.67499999999999982...
+TEST(NumberPatterns, HalfWayRoundsAwayFromZero) {
+  const std::pair<double, const char*> cases[] = {
+      {0.125, "0.13"}, {2.675, "2.68"},  {1.005, "1.01"},  {-2.675, "-2.68"},
+      {0.005, "0.01"}, {0.0049, "0.00"}, {9.995, "10.00"}, {-0.004, "0.00"},
+  };
+  for (const auto& [value, expected] : cases)
+    EXPECT_EQ(expected, ReportPattern(value, 0)) << value;
+  EXPECT_EQ("00.0000001", LogPattern(0.00000005));
+  EXPECT_EQ("02.0000001", LogPattern(2.00000005));
 }
 
 TEST(NumberReadings, Leading) {
   const std::pair<const char*, double> cases[] = {
-      {"12.5.3", 12.5}, {"", 0},         {"abc", 0}, {"  7x", 7}, {"-", 0},
-      {".", 0},         {"-.25", -0.25}, {"5.", 5},  {"1e5", 1},  {"--3", 0},
+      {"12.5.3", 12.5},  {"", 0},         {"abc", 0},  {"  7x", 7},  {"-", 0},
+      {".", 0},          {"-.25", -0.25}, {"5.", 5},   {"1e5", 1},   {"--3", 0},
+      {"  -12abc", -12}, {" - 5", 0},     {"0005", 5}, {"1e400", 1}, {"3 , 4", 3},
   };
   for (const auto& [text, value] : cases)
     EXPECT_EQ(value, ReadLeadingNumber(text)) << text;
@@ -135,6 +174,45 @@ TEST(NumberReadings, ShortDecimalsReadAsTheLibraryReadsThem) {
     EXPECT_EQ(std::signbit(expected), std::signbit(*strict)) << t;
     EXPECT_EQ(expected, ReadLeadingNumber(t)) << t;
   }
+}
+
+TEST(NumberReadings, StrictGrammarEdges) {
+  const std::pair<const char*, double> numbers[] = {
+      {"1e+5", 1e5},          {"1E5", 1e5},
+      {"5.e3", 5000},         {"-0", 0},
+      {"-9.99e99", -9.99e99}, {"-1e-400", 0},
+      {"4.9e-324", 4.9e-324}, {"1e-99999999999999999999", 0},
+  };
+  for (const auto& [text, value] : numbers)
+    EXPECT_EQ(value, ConvertStrict(text)) << text;
+  // clang-format off
+  const char* not_numbers[] = {
+      "5 .", ".e5", "-e5", "1.5e", "1e5.5", "1e--5", "1e+-5", "- 5", "5-", "1 2", "e",
+      "INF", "NaN", "infinity", "0x10", "1_0", "\xD9\xA1",
+      "1e309", "1e400", "-1e400", "1E+100", "1e99999999999999999999",  // overflow, limit
+  };
+  // clang-format on
+  for (const char* text : not_numbers)
+    EXPECT_FALSE(ConvertStrict(text)) << text;
+}
+
+// Nothing of magnitude 1E+100 or more, nor infinity or NaN, is a number of a
+// boundary: its square, a closure or an area, would overflow.
+TEST(NumberReadings, BoundaryNumberLimit) {
+  const std::pair<double, bool> cases[] = {
+      {0, true},
+      {9.99e99, true},
+      {-9.99e99, true},
+      {1e100, false},
+      {-1e100, false},
+      {std::numeric_limits<double>::max(), false},
+      {std::numeric_limits<double>::infinity(), false},
+      {-std::numeric_limits<double>::infinity(), false},
+      {std::numeric_limits<double>::quiet_NaN(), false},
+  };
+  for (const auto& [value, expected] : cases)
+    EXPECT_EQ(expected, IsBoundaryNumber(value)) << value;
+  EXPECT_TRUE(std::isfinite(9.99e99 * 9.99e99 + 9.99e99 * 9.99e99));
 }
 
 }  // namespace

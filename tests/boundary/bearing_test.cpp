@@ -1,0 +1,145 @@
+#include "boundary/bearing.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "boundary/numbers.h"
+#include "doubles/cp1252.h"
+
+namespace tw {
+namespace {
+
+TEST(Bearing, DirectionAngle) {
+  struct Case {
+    double expected;  // degrees counter-clockwise from east
+    const char* quadrant;
+    double degrees, minutes, seconds;
+  };
+  const Case cases[] = {
+      {0, "NE", 90, 0, 0},
+      {90, "NW", 0, 0, 0},
+      {180, "SW", 90, 0, 0},
+      {270, "SE", 0, 0, 0},
+      {45, "NE", 45, 0, 0},
+      {59.5, "NE", 30, 30, 0},
+      {100, "NW", 10, 0, 0},
+      {280, "SE", 10, 0, 0},
+      {260, "SW", 10, 0, 0},
+      {270, "SW", 0, 0, 0},
+      {360, "SE", 90, 0, 0},
+      {180, "NW", 90, 0, 0},
+      // Folded back by the absolute value.
+      {5, "NE", 95, 0, 0},
+      {10, "NE", 99, 59, 60},
+      // Any other code, case included, runs due east.
+      {0, "XX", 45, 0, 0},
+      {0, "ne", 45, 0, 0},
+      {0, "", 45, 0, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_NEAR(c.expected, DirectionAngle(c.quadrant, c.degrees, c.minutes, c.seconds), 1e-12)
+        << c.quadrant << " " << c.degrees << " " << c.minutes << " " << c.seconds;
+  }
+  // Seconds and minutes make one decimal angle: 30 30' 36'' is 30.51 degrees.
+  EXPECT_NEAR(90 - 30.51, DirectionAngle("NE", 30, 30, 36), 1e-12);
+}
+
+TEST(Bearing, ComputeLatDep) {
+  struct Case {
+    double dx, dy;
+    const char* quadrant;
+    double degrees, minutes, seconds;
+    const char* distance;
+  };
+  const double h = 7.0710678118654755;  // 10 / sqrt(2)
+  const Case cases[] = {
+      {10, 0, "NE", 90, 0, 0, "10"},       // due east
+      {0, 10, "NW", 0, 0, 0, "10"},        // due north
+      {-10, 0, "SW", 90, 0, 0, "10"},      // due west
+      {0, -10, "SE", 0, 0, 0, "10"},       // due south
+      {h, h, "NE", 45, 0, 0, "10"},        //
+      {-h, h, "NW", 45, 0, 0, "10"},       //
+      {-h, -h, "SW", 45, 0, 0, "10"},      //
+      {h, -h, "SE", 45, 0, 0, "10"},       //
+      {-h, -h, "NE", 45, 0, 0, "-10"},     // a negative distance runs backwards
+      {12.5, 0, "NE", 90, 0, 0, " 12.5"},  // a Carpenter distance
+      {5, 0, "??", 30, 0, 0, "5"},         // unknown quadrant: due east
+  };
+  for (const Case& c : cases) {
+    const Result<Offsets> o =
+        ComputeLatDep(c.quadrant, c.degrees, c.minutes, c.seconds, c.distance);
+    ASSERT_TRUE(o) << o.error();
+    EXPECT_NEAR(c.dx, o->dx, 1e-12) << c.quadrant << " " << c.degrees << " @" << c.distance;
+    EXPECT_NEAR(c.dy, o->dy, 1e-12) << c.quadrant << " " << c.degrees << " @" << c.distance;
+  }
+}
+
+TEST(Bearing, SignsFollowTheQuadrant) {
+  const Offsets nw = *ComputeLatDep("NW", 10, 0, 0, "1");
+  EXPECT_LT(nw.dx, 0);
+  EXPECT_GT(nw.dy, 0);
+  const Offsets se = *ComputeLatDep("SE", 10, 0, 0, "1");
+  EXPECT_GT(se.dx, 0);
+  EXPECT_LT(se.dy, 0);
+  const Offsets ne = *ComputeLatDep("NE", 30, 30, 0, "1");
+  EXPECT_NEAR(std::cos(59.5 * std::numbers::pi / 180), ne.dx, 1e-14);
+}
+
+// The angle constant is not full-precision pi, and nothing snaps to the axes.
+TEST(Bearing, DueNorthKeepsTheConstantsResidue) {
+  const Offsets o = *ComputeLatDep("NW", 0, 0, 0, "100");
+  EXPECT_GT(o.dx, 1.5e-13);
+  EXPECT_LT(o.dx, 1.7e-13);
+  EXPECT_EQ("1.6", PlainForm(o.dx).substr(0, 3));
+  EXPECT_EQ(100, o.dy);
+  // The same line with full-precision pi would leave a residue more than ten
+  // times smaller.
+  EXPECT_GT(o.dx, 10 * std::fabs(100 * std::cos(std::numbers::pi / 2)));
+}
+
+TEST(Bearing, RefusesADistanceThatIsNotANumber) {
+  for (const char* distance : {"", "abc", "12,5", "+5", "1e100", "inf"}) {
+    const Result<Offsets> o = ComputeLatDep("NE", 45, 0, 0, distance);
+    ASSERT_FALSE(o) << distance;
+    EXPECT_NE(std::string::npos, o.error().find("distance")) << o.error();
+  }
+}
+
+TEST(Bearing, ComputeEntryLatDepReadsTheFixedPositions) {
+  struct Case {
+    const char* entry;
+    const char* quadrant;
+    double degrees, minutes, seconds;
+    const char* distance;
+  };
+  const Case cases[] = {
+      {"NE 45°00'00'' @10LF", "NE", 45, 0, 0, "10"},
+      {"NE 05°00'00'' @12LF", "NE", 5, 0, 0, "12"},
+      {"SW 89°59'59'' @98765.4321m.", "SW", 89, 59, 59, "98765.4321"},
+      {"NW 12°34'56'' @ 7.25LF", "NW", 12, 34, 56, " 7.25"},
+      {"SE 01°02'03'' @-4m.", "SE", 1, 2, 3, "-4"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.entry);
+    const Result<Offsets> from_entry = ComputeEntryLatDep(test::Cp1252(c.entry));
+    const Result<Offsets> from_fields =
+        ComputeLatDep(c.quadrant, c.degrees, c.minutes, c.seconds, c.distance);
+    ASSERT_TRUE(from_entry) << from_entry.error();
+    EXPECT_EQ(from_fields->dx, from_entry->dx);
+    EXPECT_EQ(from_fields->dy, from_entry->dy);
+  }
+  const Offsets longest = *ComputeEntryLatDep(test::Cp1252("SW 89°59'59'' @98765.4321m."));
+  EXPECT_NEAR(98765.4321, std::hypot(longest.dx, longest.dy), 1e-9);
+}
+
+TEST(Bearing, ComputeEntryLatDepRefusesUnreadableEntries) {
+  for (const char* entry : {"", "NE 5°00'00'' @12LF", "NE 45°00'00'' @xLF", "1 , 2"}) {
+    EXPECT_FALSE(ComputeEntryLatDep(test::Cp1252(entry))) << entry;
+  }
+}
+
+}  // namespace
+}  // namespace tw

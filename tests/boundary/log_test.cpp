@@ -1,0 +1,69 @@
+#include "boundary/log.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tw {
+namespace {
+
+// Keeps every piece the sink was given, to show that nothing is rewritten.
+class PieceLog : public LogSink {
+ public:
+  void Append(std::string_view text) override { pieces.emplace_back(text); }
+  std::vector<std::string> pieces;
+};
+
+TEST(Log, AppendLogSeparators) {
+  struct Case {
+    const char* expected;
+    std::vector<std::pair<const char*, bool>> messages;  // message, line break
+  };
+  const Case cases[] = {
+      // An empty log still gets the separator first.
+      {"\r\nCleared", {{"Cleared", true}}},
+      {" Area: 50.00", {{"Area: 50.00", false}}},
+      {"\r\n", {{"", true}}},
+      {"\r\nClosure: 14.1421356 Area: 50.00",
+       {{"Closure: 14.1421356", true}, {"Area: 50.00", false}}},
+      {"\r\nCleared\r\nLine Removed\r\nRe-Draw",
+       {{"Cleared", true}, {"Line Removed", true}, {"Re-Draw", true}}},
+      {"\r\nAdded line: NE 45\xB0"
+       "30'15'' @100LF",
+       {{"Added line: NE 45\xB0"
+         "30'15'' @100LF",
+         true}}},
+  };
+  for (const Case& c : cases) {
+    StringLog log;
+    PieceLog pieces;
+    for (const auto& [message, line_break] : c.messages) {
+      AppendLog(log, message, line_break);
+      AppendLog(pieces, message, line_break);
+    }
+    EXPECT_EQ(c.expected, log.Text());
+    // One append per message, each only separator and message.
+    ASSERT_EQ(c.messages.size(), pieces.pieces.size());
+    for (size_t i = 0; i < c.messages.size(); ++i) {
+      EXPECT_EQ(std::string(c.messages[i].second ? "\r\n" : " ") + c.messages[i].first,
+                pieces.pieces[i]);
+    }
+  }
+}
+
+TEST(Log, ClosureAndAreaUseTheLogPattern) {
+  StringLog log;
+  LogClosure(log, 14.142135623730951);
+  LogArea(log, 50);
+  LogClosure(log, 1.6e-13);
+  LogClosure(log, 3.14159265);
+  LogArea(log, 123.5);
+  EXPECT_EQ(
+      "\r\nClosure: 14.1421356 Area: 50.00\r\nClosure: 00.00\r\nClosure: 03.1415927 Area: 123.50",
+      log.Text());
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,131 @@
+#include "boundary/traverse.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "boundary/numbers.h"
+#include "doubles/cp1252.h"
+
+namespace tw {
+namespace {
+
+EntryList ListOf(const std::vector<const char*>& entries) {
+  EntryList list;
+  for (const char* e : entries)
+    list.Append(test::Cp1252(e));
+  return list;
+}
+
+TEST(Traverse, ComputeClosure) {
+  struct Case {
+    double expected;
+    double x, y;
+  };
+  const Case cases[] = {
+      {0, 0, 0},       {5, 3, 4}, {5, -3, -4}, {10, 0, -10}, {14.142135623730951, 10, 10},
+      {1e99, 1e99, 0},  // the largest boundary numbers still square without overflow
+  };
+  for (const Case& c : cases)
+    EXPECT_DOUBLE_EQ(c.expected, ComputeClosure(c.x, c.y)) << c.x << " " << c.y;
+}
+
+TEST(Traverse, AreaAndClosureOfWorkedExamples) {
+  struct Case {
+    const char* area;     // as logged, "00.00#####"
+    const char* closure;  // of the last corner, as logged
+    std::vector<const char*> entries;
+    double first_x = 0, first_y = 0;
+  };
+  const Case cases[] = {
+      // East 10, then north 10: two bearing lines already enclose a triangle.
+      {"50.00", "14.1421356", {"NE 90°00'00'' @10LF", "NW 00°00'00'' @10LF"}},
+      // Then west 10: a square.
+      {"100.00", "10.00", {"NE 90°00'00'' @10LF", "NW 00°00'00'' @10LF", "SW 90°00'00'' @10LF"}},
+      // The same square the other way round (north, east, south).
+      {"100.00", "10.00", {"NW 00°00'00'' @10LF", "NE 90°00'00'' @10LF", "SE 00°00'00'' @10LF"}},
+      // A closed square: the angle constant's residue is logged as zero.
+      {"10000.00",
+       "00.00",
+       {"NW 00°00'00'' @100LF", "NE 90°00'00'' @100LF", "SE 00°00'00'' @100LF",
+        "SW 90°00'00'' @100LF"}},
+      // One line encloses nothing; Surveyor and Carpenter entries mix.
+      {"00.00", "12.50", {"NE 45°00'00'' @ 12.5LF"}},
+      {"50.00", "14.1421356", {"NE 90°00'00'' @ 10m.", "NW 00°00'00'' @10m."}},
+      // Points: three are needed for an area.
+      {"50.00", "14.1421356", {"0 , 0", "10 , 0", "10 , 10"}},
+      {"00.00", "10.00", {"0 , 0", "10 , 0"}},
+      {"00.00", "00.00", {"0 , 0"}},
+      // The first point's offset changes nothing.
+      {"50.00", "14.1421356", {"100 , 200", "110 , 200", "110 , 210"}, 100, 200},
+      {"100.00", "10.00", {"0 , 0", "0 , 10", "10 , 10", "10 , 0"}},  // clockwise
+      // A self-crossing boundary gives the absolute signed sum, no warning.
+      {"00.00", "10.00", {"0 , 0", "10 , 10", "10 , 0", "0 , 10"}},
+      {"50.00", "10.00", {"0 , 0", "10 , 10", "10 , 0", "0 , 20", "0 , 10"}},
+      // The start corner is FirstPointX/FirstPointY, whatever entry 0 says.
+      {"50.00", "14.1421356", {"10 , 0", "10 , 10"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.entries.front());
+    EntryList list = ListOf(c.entries);
+    ProgramState state;
+    state.FirstPointX = c.first_x;
+    state.FirstPointY = c.first_y;
+    const Result<BoundaryFigures> figures = ComputeFigures(list, state);
+    ASSERT_TRUE(figures) << figures.error();
+    EXPECT_EQ(c.area, LogPattern(figures->area));
+    EXPECT_EQ(c.closure, LogPattern(figures->closure));
+    const Result<double> area = ComputeArea(list, state);
+    ASSERT_TRUE(area) << area.error();
+    EXPECT_EQ(figures->area, *area);
+    EXPECT_EQ(c.entries.size() - 1, list.Selected());
+  }
+}
+
+// The shoelace terms are summed in list order and halved last: the exact
+// IEEE result of that order, not merely a close one.
+TEST(Traverse, AreaKeepsTheStatedOrderOfOperations) {
+  EntryList list = ListOf({"0.1 , 0.2", "0.7 , 0.1", "0.3 , 0.9"});
+  ProgramState state;
+  state.FirstPointX = 0.1;
+  state.FirstPointY = 0.2;
+  double sum = 0;
+  sum += 0.1 * 0.2 - 0.2 * 0.1;
+  sum += 0.1 * 0.1 - 0.2 * 0.7;
+  sum += 0.7 * 0.9 - 0.1 * 0.3;
+  sum += 0.3 * 0.2 - 0.9 * 0.1;
+  EXPECT_EQ(std::fabs(sum * 0.5), *ComputeArea(list, state));
+}
+
+TEST(Traverse, StopsAtAnUnreadableEntry) {
+  struct Case {
+    const char* names;
+    std::vector<const char*> entries;
+  };
+  const Case cases[] = {
+      {"Entry 2 ", {"NE 90°00'00'' @10LF", "NE 9°00'00'' @10LF", "NW 00°00'00'' @10LF"}},
+      {"Entry 3 ", {"NE 90°00'00'' @10LF", "NE 90°00'00'' @10LF", "1 , 2"}},
+      {"Entry 2 ", {"1 , 2", "NE 90°00'00'' @10LF"}},
+      {"Entry 1 ", {"1e100 , 0", "1 , 2"}},
+  };
+  for (const Case& c : cases) {
+    EntryList list = ListOf(c.entries);
+    list.Select(0);
+    const Result<double> area = ComputeArea(list, ProgramState{});
+    ASSERT_FALSE(area) << c.names;
+    EXPECT_EQ(0u, area.error().find(c.names)) << area.error();
+    EXPECT_EQ(0u, list.Selected()) << "a failed walk leaves the selection";
+  }
+}
+
+TEST(Traverse, EmptyListHasNothing) {
+  EntryList list;
+  EXPECT_EQ(0, *ComputeArea(list, ProgramState{}));
+  EXPECT_EQ(0, ComputeFigures(list, ProgramState{})->closure);
+  EXPECT_FALSE(list.Selected());
+}
+
+}  // namespace
+}  // namespace tw
