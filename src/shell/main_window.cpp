@@ -1,21 +1,380 @@
 #include "shell/main_window.h"
 
-#include <QPalette>
-#include <QWidget>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "boundary/plot.h"
+#include "shell/bearing_list.h"
+#include "shell/log_box.h"
+#include "shell/numeric_field.h"
+#include "shell/pictures.h"
+#include "shell/plot_surface.h"
+#include "shell/window_layout.h"
 
 namespace tw {
+namespace {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+QPushButton* PictureButton(QWidget* parent, const char* name, const QString& tooltip,
+                           ButtonPicture picture, QRect twips) {
+  auto* button = new QPushButton(parent);
+  button->setObjectName(name);
+  button->setToolTip(tooltip);
+  button->setIcon(ButtonIcon(picture));
+  const QRect r = TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+  button->setGeometry(r);
+  const QSize picture_size = ButtonIcon(picture).availableSizes().value(0);
+  button->setIconSize(picture_size.boundedTo(r.size() - QSize(6, 6)));
+  return button;
+}
+
+QPushButton* ModeOptionButton(QWidget* parent, const char* name, const QString& tooltip,
+                              ModePicture picture, int left) {
+  auto* option = new QPushButton(parent);
+  option->setObjectName(name);
+  option->setToolTip(tooltip);
+  option->setIcon(ModeIcon(picture));
+  option->setIconSize(QSize(80, 25));
+  option->setCheckable(true);
+  option->setAutoExclusive(true);
+  option->setGeometry(TwipsRect(left, 0, 1275, 495));
+  return option;
+}
+
+QPushButton* AddButton(QWidget* strip, const char* name, const QString& caption, QRect twips) {
+  auto* button = new QPushButton(caption, strip);
+  button->setObjectName(name);
+  button->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+  return button;
+}
+
+QFrame* Strip(QWidget* area, const char* name, int top, int height) {
+  auto* strip = new QFrame(area);
+  strip->setObjectName(name);
+  strip->setFrameShape(QFrame::NoFrame);
+  strip->setGeometry(TwipsRect(0, top, 11775, height));
+  return strip;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MessageBox& messages, std::string settings_file, QWidget* parent)
+    : QMainWindow(parent), messages_(messages), settings_file_(std::move(settings_file)) {
   setObjectName("frmMain");
   setWindowTitle("Tractwise");
-  auto* drawing = new QWidget(this);
-  drawing->setObjectName("pbDrawing");
-  drawing->setAutoFillBackground(true);
-  QPalette palette = drawing->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  drawing->setPalette(palette);
-  setCentralWidget(drawing);
-  resize(800, 500);
+  setWindowIcon(WindowIcon());
+  auto* area = new QWidget(this);
+  area->setObjectName("frmMainClient");
+  area->setMinimumSize(MinimumClientSize());
+  setCentralWidget(area);
+  CreateMenus();
+  CreateTopRow(area);
+  CreateWorkArea(area);
+  CreateSurveyorStrip(area);
+  CreateCarpenterStrip(area);
+  CreatePointStrip(area);
+  program_ = std::make_unique<Program>(*TxtReport, *pbDrawing);
+  program_->entries.SetView(LstBearings);
+  ConnectCommands();
+  area->installEventFilter(this);
+  Form_Load();
+}
+
+MainWindow::~MainWindow() {
+  program_->entries.SetView(nullptr);
+}
+
+QAction* MainWindow::AddMenuItem(QMenu* menu, const char* name, const QString& caption) {
+  QAction* item = menu->addAction(caption);
+  item->setObjectName(name);
+  return item;
+}
+
+void MainWindow::CreateMenus() {
+  QMenu* file = menuBar()->addMenu("File");
+  file->setObjectName("MnuPopList");
+  mnuFileNew = AddMenuItem(file, "mnuFileNew", "New");
+  mnuFileOpen = AddMenuItem(file, "mnuFileOpen", "Open..");
+  mnuFileSave = AddMenuItem(file, "mnuFileSave", "Save as..");
+  file->addSeparator()->setObjectName("mnuFileSeparator1");
+  mnuFileImportPts = AddMenuItem(file, "mnuFileImportPts", "Import Points..");
+  file->addSeparator()->setObjectName("mnuFileSeparator4");
+  mnuFileExPoints = AddMenuItem(file, "mnuFileExPoints", "Export Points..");
+  mnuFileDxfExport = AddMenuItem(file, "mnuFileDxfExport", "Export to DXF..");
+  file->addSeparator()->setObjectName("mnuFileSeparator2");
+  mnuFileReport = AddMenuItem(file, "mnuFileReport", "Report");
+  file->addSeparator()->setObjectName("mnuFileSeparator3");
+  mnuFileClose = AddMenuItem(file, "mnuFileClose", "Close");
+
+  QMenu* view = menuBar()->addMenu("View");
+  view->setObjectName("mnuView");
+  mnuZoomIN = AddMenuItem(view, "mnuZoomIN", "Zoom In");
+  mnuZoomOut = AddMenuItem(view, "mnuZoomOut", "Zoom Out");
+  mnuRedraw = AddMenuItem(view, "mnuRedraw", "Re-Draw");
+
+  QMenu* settings = menuBar()->addMenu("Settings");
+  settings->setObjectName("mnuSettings");
+  mnuSetMetric = AddMenuItem(settings, "mnuSetMetric", "SI Metric System");
+  mnuSetImperial = AddMenuItem(settings, "mnuSetImperial", "US Imperial System");
+  settings->addSeparator()->setObjectName("mnuSetSeparator1");
+  mnuSetSurveyor = AddMenuItem(settings, "mnuSetSurveyor", "Surveyor Mode");
+  mnuSetCarpenter = AddMenuItem(settings, "mnuSetCarpenter", "Carpenter Mode");
+  mnuSetPoint = AddMenuItem(settings, "mnuSetPoint", "Point Mode");
+  for (QAction* item : {mnuSetMetric, mnuSetImperial, mnuSetSurveyor, mnuSetCarpenter, mnuSetPoint})
+    item->setCheckable(true);
+
+  QMenu* help = menuBar()->addMenu("Help");
+  help->setObjectName("mnuHelp");
+  mnuHelpHelp = AddMenuItem(help, "mnuHelpHelp", "Help");
+  help->addSeparator()->setObjectName("mnuHelpSeparator1");
+  mnuHelpAbout = AddMenuItem(help, "mnuHelpAbout", "About");
+}
+
+void MainWindow::CreateTopRow(QWidget* area) {
+  cmdNew = PictureButton(area, "cmdNew", "New", ButtonPicture::New, {0, 0, 495, 495});
+  cmdOpen = PictureButton(area, "cmdOpen", "Open..", ButtonPicture::Open, {480, 0, 495, 495});
+  cmdSave = PictureButton(area, "cmdSave", "Save as..", ButtonPicture::Save, {960, 0, 495, 495});
+  cmdExportDXF = PictureButton(area, "cmdExportDXF", "DXF Export", ButtonPicture::DxfExport,
+                               {1560, 0, 495, 495});
+  cmdExportPts = PictureButton(area, "cmdExportPts", "Point Export", ButtonPicture::PointExport,
+                               {2040, 0, 495, 495});
+  cmdReport = PictureButton(area, "cmdReport", "Boundary Report", ButtonPicture::Report,
+                            {2520, 0, 495, 495});
+  optSurveyor =
+      ModeOptionButton(area, "optSurveyor", "Switch to Survey Mode", ModePicture::Surveyor, 3120);
+  optCarpenter = ModeOptionButton(area, "optCarpenter", "Switch to Carpenter Mode",
+                                  ModePicture::Carpenter, 4380);
+  optPoint = ModeOptionButton(area, "optPoint", QString(), ModePicture::Point, 5640);
+  cmdHelp = PictureButton(area, "cmdHelp", QString(), ButtonPicture::Help, {7020, 0, 495, 495});
+  cmdZoomIN =
+      PictureButton(area, "cmdZoomIN", "Zoom In", ButtonPicture::ZoomIn, {10440, 240, 375, 375});
+  cmdZoomOut =
+      PictureButton(area, "cmdZoomOut", "Zoom Out", ButtonPicture::ZoomOut, {10800, 240, 375, 375});
+  cmdRedraw =
+      PictureButton(area, "cmdRedraw", "Re-Draw", ButtonPicture::Redraw, {11160, 240, 375, 375});
+}
+
+void MainWindow::CreateWorkArea(QWidget* area) {
+  pbDrawing = new PlotSurface(area);
+  pbDrawing->setObjectName("pbDrawing");
+  pbDrawing->setGeometry(TwipsRect(10, 600, 11535, 7695));
+
+  Image1 = new QLabel(area);
+  Image1->setObjectName("Image1");
+  Image1->setPixmap(PlotPicture());
+  Image1->setScaledContents(true);
+  Image1->setGeometry(TwipsRect(11640, 600, 2445, 2445));
+
+  LstBearings = new BearingList(area);
+  LstBearings->setObjectName("LstBearings");
+  QFont list_font("Tahoma");
+  list_font.setPointSizeF(9);
+  list_font.setBold(true);
+  LstBearings->setFont(list_font);
+  LstBearings->setGeometry(TwipsRect(11640, 3240, 2535, 4890));
+
+  cmdUndo = new QPushButton("Undo", area);
+  cmdUndo->setObjectName("cmdUndo");
+  cmdUndo->setToolTip("Undo last item");
+  cmdUndo->setGeometry(TwipsRect(12000, 8400, 975, 375));
+  cmdClear = new QPushButton("Clear", area);
+  cmdClear->setObjectName("cmdClear");
+  cmdClear->setToolTip("Clear all");
+  cmdClear->setGeometry(TwipsRect(13080, 8400, 1095, 375));
+
+  TxtReport = new LogBox(area);
+  TxtReport->setObjectName("TxtReport");
+  TxtReport->setToolTip("Status bar");
+  QFont log_font("Tahoma");
+  log_font.setPointSizeF(9.75);
+  TxtReport->setFont(log_font);
+  QPalette grey = TxtReport->palette();
+  grey.setColor(QPalette::Base, QColor(224, 224, 224));
+  TxtReport->setPalette(grey);
+  TxtReport->setGeometry(TwipsRect(10, 8760, 14175, 735));
+}
+
+NumericField* MainWindow::AddField(QWidget* strip, const char* name, QRect twips) {
+  auto* field = new NumericField(strip);
+  field->setObjectName(name);
+  field->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+  return field;
+}
+
+QLabel* MainWindow::AddLabel(QWidget* strip, const char* name, const QString& caption, int left,
+                             int top) {
+  auto* label = new QLabel(caption, strip);
+  label->setObjectName(name);
+  label->move(Pixels(left), Pixels(top));
+  label->adjustSize();
+  return label;
+}
+
+void MainWindow::CreateSurveyorStrip(QWidget* area) {
+  frameSurveyor = Strip(area, "frameSurveyor", 8340, 375);
+  cmbDirections = new QComboBox(frameSurveyor);
+  cmbDirections->setObjectName("cmbDirections");
+  cmbDirections->setGeometry(TwipsRect(0, 60, 1095, 315));
+  TxtDegrees = AddField(frameSurveyor, "TxtDegrees", {1190, 60, 495, 285});
+  AddLabel(frameSurveyor, "lblDegrees", "Degrees", 1680, 120);
+  txtMinutes = AddField(frameSurveyor, "txtMinutes", {2510, 60, 495, 285});
+  AddLabel(frameSurveyor, "lblMinutes", "Minutes", 3000, 120);
+  txtSeconds = AddField(frameSurveyor, "txtSeconds", {3710, 60, 495, 285});
+  AddLabel(frameSurveyor, "lblSeconds", "Seconds", 4200, 120);
+  txtLength = AddField(frameSurveyor, "txtLength", {4910, 60, 855, 285});
+  AddLabel(frameSurveyor, "lblLength", "Distance", 5760, 120);
+  for (NumericField* field : {TxtDegrees, txtMinutes, txtSeconds, txtLength})
+    field->setText("Text1");
+  cmdAddLine = AddButton(frameSurveyor, "cmdAddLine", "Add Line", {10550, 0, 1095, 375});
+  cmdAddLine->setToolTip("Add new line");
+  SetDefaultButton(cmdAddLine);
+}
+
+void MainWindow::CreateCarpenterStrip(QWidget* area) {
+  frameCarpenter = Strip(area, "frameCarpenter", 7560, 375);
+  icmbCarpenter = new QComboBox(frameCarpenter);
+  icmbCarpenter->setObjectName("icmbCarpenter");
+  icmbCarpenter->setGeometry(TwipsRect(0, 60, 1695, 330));
+  AddLabel(frameCarpenter, "Label1", "Angle", 1740, 120);
+  txtCarDistance = AddField(frameCarpenter, "txtCarDistance", {2880, 60, 735, 315});
+  lblCarpDistMajor = AddLabel(frameCarpenter, "lblCarpDistMajor", "Feet", 3660, 120);
+  txtCarInches = AddField(frameCarpenter, "txtCarInches", {4200, 60, 555, 315});
+  lblCarpDistMinor = AddLabel(frameCarpenter, "lblCarpDistMinor", "Inches", 4800, 120);
+  cmdCarpAddLine = AddButton(frameCarpenter, "cmdCarpAddLine", "Add Line", {10560, 0, 1095, 375});
+}
+
+void MainWindow::CreatePointStrip(QWidget* area) {
+  framePoint = Strip(area, "framePoint", 7020, 435);
+  txtPtX = AddField(framePoint, "txtPtX", {60, 60, 855, 285});
+  AddLabel(framePoint, "Label2", "X (Easting)", 960, 120);
+  txtPtY = AddField(framePoint, "txtPtY", {1920, 60, 855, 285});
+  AddLabel(framePoint, "Label3", "Y (Northing)", 2820, 120);
+  cmdPOINTAddLine = AddButton(framePoint, "cmdPOINTAddLine", "Add Point", {10560, 0, 1095, 375});
+}
+
+void MainWindow::ConnectCommands() {
+  auto on = [this](auto* sender, auto signal, auto handler) {
+    connect(sender, signal, this, handler);
+  };
+  on(cmdNew, &QPushButton::clicked, &MainWindow::cmdClear_Click);
+  on(mnuFileNew, &QAction::triggered, &MainWindow::cmdClear_Click);
+  on(cmdOpen, &QPushButton::clicked, &MainWindow::openRequested);
+  on(mnuFileOpen, &QAction::triggered, &MainWindow::openRequested);
+  on(cmdSave, &QPushButton::clicked, &MainWindow::saveRequested);
+  on(mnuFileSave, &QAction::triggered, &MainWindow::saveRequested);
+  on(mnuFileImportPts, &QAction::triggered, &MainWindow::importPointsRequested);
+  on(cmdExportPts, &QPushButton::clicked, &MainWindow::exportPointsRequested);
+  on(mnuFileExPoints, &QAction::triggered, &MainWindow::exportPointsRequested);
+  on(cmdExportDXF, &QPushButton::clicked, &MainWindow::exportDxfRequested);
+  on(mnuFileDxfExport, &QAction::triggered, &MainWindow::exportDxfRequested);
+  on(cmdReport, &QPushButton::clicked, &MainWindow::reportRequested);
+  on(mnuFileReport, &QAction::triggered, &MainWindow::reportRequested);
+  on(mnuFileClose, &QAction::triggered, &MainWindow::mnuFileClose_Click);
+  on(cmdZoomIN, &QPushButton::clicked, &MainWindow::cmdZoomIN_Click);
+  on(mnuZoomIN, &QAction::triggered, &MainWindow::cmdZoomIN_Click);
+  on(cmdZoomOut, &QPushButton::clicked, &MainWindow::cmdZoomOut_Click);
+  on(mnuZoomOut, &QAction::triggered, &MainWindow::cmdZoomOut_Click);
+  on(cmdRedraw, &QPushButton::clicked, &MainWindow::cmdRedraw_Click);
+  on(mnuRedraw, &QAction::triggered, &MainWindow::cmdRedraw_Click);
+  on(mnuSetMetric, &QAction::triggered, &MainWindow::mnuSetMetric_Click);
+  on(mnuSetImperial, &QAction::triggered, &MainWindow::mnuSetImperial_Click);
+  on(optSurveyor, &QPushButton::clicked, &MainWindow::optSurveyor_Click);
+  on(optCarpenter, &QPushButton::clicked, &MainWindow::optCarpenter_Click);
+  on(optPoint, &QPushButton::clicked, &MainWindow::optPoint_Click);
+  connect(mnuSetSurveyor, &QAction::triggered, this,
+          [this] { SelectModeOption(ModeOption::Surveyor); });
+  connect(mnuSetCarpenter, &QAction::triggered, this,
+          [this] { SelectModeOption(ModeOption::Carpenter); });
+  connect(mnuSetPoint, &QAction::triggered, this, [this] { SelectModeOption(ModeOption::Point); });
+  on(cmdHelp, &QPushButton::clicked, &MainWindow::helpRequested);
+  on(mnuHelpHelp, &QAction::triggered, &MainWindow::helpRequested);
+  on(mnuHelpAbout, &QAction::triggered, &MainWindow::aboutRequested);
+  on(cmdAddLine, &QPushButton::clicked, &MainWindow::cmdAddLine_Click);
+  on(cmdCarpAddLine, &QPushButton::clicked, &MainWindow::cmdCarpAddLine_Click);
+  on(cmdPOINTAddLine, &QPushButton::clicked, &MainWindow::cmdPOINTAddLine_Click);
+  on(cmdUndo, &QPushButton::clicked, &MainWindow::cmdUndo_Click);
+  on(cmdClear, &QPushButton::clicked, &MainWindow::cmdClear_Click);
+  on(LstBearings, &BearingList::validate, &MainWindow::LstBearings_Validate);
+  for (NumericField* field : {TxtDegrees, txtMinutes, txtSeconds}) {
+    // Decided while the focus moves, so the move back after a message does
+    // not check the box it leaves; shown once the move is over.
+    connect(field, &NumericField::leftForControl, this, [this](NumericField* left) {
+      if (!restoring_focus_)
+        QMetaObject::invokeMethod(
+            this, [this, left] { CheckFieldRange(left); }, Qt::QueuedConnection);
+    });
+  }
+}
+
+void MainWindow::Form_Load() {
+  LoadSettings();
+  cmbDirections->addItems({"NE", "NW", "SW", "SE"});
+  cmbDirections->setCurrentIndex(0);
+  for (NumericField* field : {TxtDegrees, txtMinutes, txtSeconds, txtLength})
+    field->setText(QString());
+  for (const ArrowImage& arrow : ArrowImages())
+    icmbCarpenter->addItem(arrow.image, arrow.key);
+  icmbCarpenter->setCurrentIndex(0);
+  ResetDrawing(*program_);
+  cmdUndo->setEnabled(false);
+  FinishCommand();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == centralWidget() && event->type() == QEvent::Resize)
+    Form_Resize();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::Form_Resize() {
+  if (isMinimized())
+    return;
+  const MainLayout l = LayOutMainWindow(centralWidget()->size());
+  pbDrawing->setGeometry(l.pbDrawing);
+  Image1->setGeometry(l.Image1);
+  LstBearings->setGeometry(l.LstBearings);
+  cmdUndo->setGeometry(l.cmdUndo);
+  cmdClear->setGeometry(l.cmdClear);
+  TxtReport->setGeometry(l.TxtReport);
+  cmdAddLine->setGeometry(l.cmdAddLine);
+  cmdRedraw->setGeometry(l.cmdRedraw);
+  cmdZoomOut->setGeometry(l.cmdZoomOut);
+  cmdZoomIN->setGeometry(l.cmdZoomIN);
+  frameCarpenter->setGeometry(l.frameCarpenter);
+  cmdCarpAddLine->setGeometry(l.cmdCarpAddLine);
+  frameSurveyor->setGeometry(l.frameSurveyor);
+  framePoint->setGeometry(l.framePoint);
+  cmdPOINTAddLine->setGeometry(l.cmdPOINTAddLine);
+  Report(RedrawBoundary(*program_));
+  FinishCommand();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  // A main window has no default button of its own: Enter that no control
+  // took presses the add button of the visible strip.
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && default_button_ &&
+      default_button_->isVisible() && default_button_->isEnabled()) {
+    default_button_->click();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::SetDefaultButton(QPushButton* button) {
+  if (default_button_)
+    default_button_->setDefault(false);
+  default_button_ = button;
+  button->setDefault(true);
+}
+
+void MainWindow::mnuFileClose_Click() {
+  QApplication::closeAllWindows();
+  QApplication::quit();
 }
 
 }  // namespace tw

@@ -1,17 +1,154 @@
-// The program's working window.
+// The program's working window frmMain: menus, picture buttons, the three
+// entry strips, the plot, the line list and the log. Each handler reads its
+// widgets, calls the core and shows what the core decided.
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
+#include <string>
 
-class QWidget;
+#include "boundary/mode_controls.h"
+#include "boundary/program.h"
+#include "boundary/result.h"
+#include "entry/entry_commands.h"
+#include "settings/unit_system.h"
+
+class QAbstractButton;
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
 
 namespace tw {
+
+class BearingList;
+class LogBox;
+class MessageBox;
+class NumericField;
+class PlotSurface;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  // The window loads at once (stored settings, lists, empty plot) and is
+  // shown by the caller. The message port must outlive the window.
+  MainWindow(MessageBox& messages, std::string settings_file, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // For the commands that other parts of the program attach to the window.
+  Program& program() { return *program_; }
+  MessageBox& messages() { return messages_; }
+  const std::string& settingsFile() const { return settings_file_; }
+  // The states of the mode options, mode and unit menu items and cmdUndo.
+  EntryControls ReadControls() const;
+  void ApplyControls(const EntryControls& controls);
+  // Puts the option down and runs its click handler, as selecting an option
+  // in code does.
+  void SelectModeOption(ModeOption mode);
+  // Shows what the core logged and selected; every handler ends with it.
+  void FinishCommand();
+  // Shows the message of a failed step, if any.
+  void Report(const Status& status);
+
+ signals:
+  // The commands whose work lives elsewhere; the window only raises them.
+  void openRequested();
+  void saveRequested();
+  void importPointsRequested();
+  void exportPointsRequested();
+  void exportDxfRequested();
+  void reportRequested();
+  void helpRequested();
+  void aboutRequested();
+
+ public slots:
+  void cmdAddLine_Click();
+  void cmdCarpAddLine_Click();
+  void cmdPOINTAddLine_Click();
+  void cmdUndo_Click();
+  void cmdClear_Click();
+  void cmdZoomIN_Click();
+  void cmdZoomOut_Click();
+  void cmdRedraw_Click();
+  void optSurveyor_Click();
+  void optCarpenter_Click();
+  void optPoint_Click();
+  void mnuSetMetric_Click();
+  void mnuSetImperial_Click();
+  void mnuFileClose_Click();
+  void LstBearings_Validate();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void CreateMenus();
+  void CreateTopRow(QWidget* area);
+  void CreateWorkArea(QWidget* area);
+  void CreateSurveyorStrip(QWidget* area);
+  void CreateCarpenterStrip(QWidget* area);
+  void CreatePointStrip(QWidget* area);
+  void ConnectCommands();
+  QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption);
+  NumericField* AddField(QWidget* strip, const char* name, QRect twips);
+  QLabel* AddLabel(QWidget* strip, const char* name, const QString& caption, int left, int top);
+
+  void Form_Load();
+  void LoadSettings();
+  void FirstRunMode();
+  void Form_Resize();
+  void SetImperialUnits();
+  void SetMetricUnits();
+  void ShowCarpenterLabels(const CarpenterLabels& labels);
+
+  struct ModeWidgets;
+  ModeWidgets Widgets(ModeOption mode) const;
+  void SwitchMode(ModeOption mode);
+  void SetDefaultButton(QPushButton* button);
+  void ShowOutcome(const CommandOutcome& outcome, QWidget* focus_on_success);
+  void CheckFieldRange(NumericField* field);
+
+  MessageBox& messages_;
+  std::string settings_file_;
+  std::unique_ptr<Program> program_;
+  bool restoring_focus_ = false;
+
+  // Menus.
+  QAction *mnuFileNew, *mnuFileOpen, *mnuFileSave, *mnuFileImportPts, *mnuFileExPoints;
+  QAction *mnuFileDxfExport, *mnuFileReport, *mnuFileClose;
+  QAction *mnuZoomIN, *mnuZoomOut, *mnuRedraw;
+  QAction *mnuSetMetric, *mnuSetImperial, *mnuSetSurveyor, *mnuSetCarpenter, *mnuSetPoint;
+  QAction *mnuHelpHelp, *mnuHelpAbout;
+
+  // Top row.
+  QPushButton *cmdNew, *cmdOpen, *cmdSave, *cmdExportDXF, *cmdExportPts, *cmdReport, *cmdHelp;
+  QPushButton *optSurveyor, *optCarpenter, *optPoint;
+  QPushButton *cmdZoomIN, *cmdZoomOut, *cmdRedraw;
+
+  // Work area.
+  PlotSurface* pbDrawing;
+  QLabel* Image1;
+  BearingList* LstBearings;
+  QPushButton *cmdUndo, *cmdClear;
+  LogBox* TxtReport;
+
+  // Entry strips.
+  QFrame *frameSurveyor, *frameCarpenter, *framePoint;
+  QComboBox* cmbDirections;
+  NumericField *TxtDegrees, *txtMinutes, *txtSeconds, *txtLength;
+  QPushButton* cmdAddLine;
+  QComboBox* icmbCarpenter;
+  NumericField *txtCarDistance, *txtCarInches;
+  QLabel *lblCarpDistMajor, *lblCarpDistMinor;
+  QPushButton* cmdCarpAddLine;
+  NumericField *txtPtX, *txtPtY;
+  QPushButton* cmdPOINTAddLine;
+
+  QPushButton* default_button_ = nullptr;
 };
 
 }  // namespace tw

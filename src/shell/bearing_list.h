@@ -1,0 +1,38 @@
+// The line list LstBearings: a list widget that mirrors the core's entry list.
+#pragma once
+
+#include <QListWidget>
+#include <optional>
+
+#include "boundary/entry_list.h"
+
+namespace tw {
+
+// The selection is applied when a command ends (ApplySelection), so a walk
+// through 100,000 entries costs one selection in the widget, not 100,000.
+class BearingList : public QListWidget, public EntryListView {
+  Q_OBJECT
+
+ public:
+  explicit BearingList(QWidget* parent = nullptr);
+
+  void Appended(const std::string& entry) override;
+  void RemovedLast() override;
+  void Replaced(const std::vector<std::string>& entries) override;
+  void SelectionChanged(std::optional<size_t> index) override;
+
+  void ApplySelection();
+
+ signals:
+  // The list lost the focus to another control of the window: its Validate.
+  void validate();
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  std::optional<size_t> selection_;
+  bool selection_pending_ = false;
+};
+
+}  // namespace tw

@@ -1,0 +1,131 @@
+// The entry commands, Undo and Clear, zoom and the range check of the angle
+// boxes: each reads its boxes, runs the core command and shows the result.
+#include <QComboBox>
+#include <QPushButton>
+
+#include "boundary/plot.h"
+#include "boundary/ports/message_box.h"
+#include "entry/input_fields.h"
+#include "shell/bearing_list.h"
+#include "shell/cp1252.h"
+#include "shell/log_box.h"
+#include "shell/main_window.h"
+#include "shell/numeric_field.h"
+
+namespace tw {
+namespace {
+
+std::string Text(const QLineEdit* box) {
+  return ToCp1252(box->text());
+}
+
+void SetText(QLineEdit* box, const std::string& text) {
+  const QString shown = FromCp1252(text);
+  if (box->text() != shown)
+    box->setText(shown);
+}
+
+}  // namespace
+
+void MainWindow::FinishCommand() {
+  TxtReport->Flush();
+  LstBearings->ApplySelection();
+}
+
+void MainWindow::Report(const Status& status) {
+  if (!status)
+    messages_.Show(status.error(), kProgramTitle, MessageIcon::None);
+}
+
+void MainWindow::ShowOutcome(const CommandOutcome& outcome, QWidget* focus_on_success) {
+  FinishCommand();
+  // An added line can carry a message too: an older entry that could not be
+  // read for the area.
+  if (!outcome.message.empty())
+    messages_.Show(outcome.message, kProgramTitle, MessageIcon::None);
+  if (outcome.kind == CommandOutcome::Kind::Added)
+    focus_on_success->setFocus();
+}
+
+void MainWindow::cmdAddLine_Click() {
+  SurveyorFields f{ToCp1252(cmbDirections->currentText()), Text(TxtDegrees), Text(txtMinutes),
+                   Text(txtSeconds), Text(txtLength)};
+  EntryControls controls = ReadControls();
+  const CommandOutcome outcome = AddSurveyorLine(*program_, controls, f);
+  SetText(TxtDegrees, f.degrees);
+  SetText(txtMinutes, f.minutes);
+  SetText(txtSeconds, f.seconds);
+  SetText(txtLength, f.length);
+  ApplyControls(controls);
+  ShowOutcome(outcome, cmbDirections);
+}
+
+void MainWindow::cmdCarpAddLine_Click() {
+  CarpenterFields f{ToCp1252(icmbCarpenter->currentText()), Text(txtCarDistance),
+                    Text(txtCarInches)};
+  EntryControls controls = ReadControls();
+  const CommandOutcome outcome = AddCarpenterLine(*program_, controls, f);
+  SetText(txtCarDistance, f.major);
+  SetText(txtCarInches, f.minor);
+  ApplyControls(controls);
+  ShowOutcome(outcome, icmbCarpenter);
+}
+
+void MainWindow::cmdPOINTAddLine_Click() {
+  PointFieldTexts f{Text(txtPtX), Text(txtPtY)};
+  EntryControls controls = ReadControls();
+  const CommandOutcome outcome = AddPoint(*program_, controls, f);
+  SetText(txtPtX, f.x);
+  SetText(txtPtY, f.y);
+  ApplyControls(controls);
+  ShowOutcome(outcome, txtPtX);
+}
+
+void MainWindow::cmdUndo_Click() {
+  EntryControls controls = ReadControls();
+  UndoLastEntry(*program_, controls);
+  ApplyControls(controls);
+  FinishCommand();
+}
+
+void MainWindow::cmdClear_Click() {
+  EntryControls controls = ReadControls();
+  ClearBoundary(*program_, controls);
+  ApplyControls(controls);
+  FinishCommand();
+}
+
+void MainWindow::cmdZoomIN_Click() {
+  const Status drawn = ZoomIn(*program_);
+  FinishCommand();
+  Report(drawn);
+}
+
+void MainWindow::cmdZoomOut_Click() {
+  const Status drawn = ZoomOut(*program_);
+  FinishCommand();
+  Report(drawn);
+}
+
+void MainWindow::cmdRedraw_Click() {
+  const Status drawn = ResetZoom(*program_);
+  FinishCommand();
+  Report(drawn);
+}
+
+void MainWindow::CheckFieldRange(NumericField* field) {
+  // The box may have gone with its strip (a mode switch) since it lost the
+  // focus; a hidden box is not checked.
+  if (!field->isVisible())
+    return;
+  const std::optional<std::string> message =
+      tw::CheckFieldRange(ToCp1252(field->objectName()), Text(field));
+  if (!message)
+    return;
+  messages_.Show(*message, kProgramTitle, MessageIcon::None);
+  restoring_focus_ = true;
+  field->setFocus(Qt::OtherFocusReason);
+  restoring_focus_ = false;
+}
+
+}  // namespace tw

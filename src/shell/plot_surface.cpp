@@ -1,0 +1,165 @@
+#include "shell/plot_surface.h"
+
+#include <QPaintEvent>
+#include <array>
+#include <cmath>
+
+#include "shell/line_clip.h"
+
+namespace tw {
+namespace {
+
+constexpr std::array<QRgb, 16> kPalette = {
+    qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
+    qRgb(128, 0, 0),     qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
+    qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255)};
+
+const QColor kForeground = Qt::black;
+
+}  // namespace
+
+QColor PaletteColour(int index) {
+  return QColor(kPalette[static_cast<size_t>(index & 15)]);
+}
+
+PlotSurface::PlotSurface(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+PlotSurface::~PlotSurface() {
+  EndPainting();
+}
+
+void PlotSurface::EnsureBuffer() {
+  if (buffer_.size() == size())
+    return;
+  EndPainting();
+  buffer_ = QImage(size(), QImage::Format_RGB32);
+  buffer_.fill(Qt::white);
+}
+
+QPainter& PlotSurface::Painter() {
+  EnsureBuffer();
+  if (!painter_)
+    painter_ = std::make_unique<QPainter>(&buffer_);
+  return *painter_;
+}
+
+void PlotSurface::EndPainting() {
+  painter_.reset();
+}
+
+void PlotSurface::Touched() {
+  if (update_pending_)
+    return;
+  update_pending_ = true;
+  update();
+}
+
+std::optional<PlotSurface::Mapping> PlotSurface::CurrentMapping() const {
+  const Mapping m{width() / (right_ - left_), height() / (bottom_ - top_)};
+  if (!std::isfinite(m.sx) || !std::isfinite(m.sy) || m.sx == 0 || m.sy == 0)
+    return std::nullopt;
+  return m;
+}
+
+void PlotSurface::Clear() {
+  EnsureBuffer();
+  EndPainting();
+  buffer_.fill(Qt::white);
+  pen_x_ = 0;
+  pen_y_ = 0;
+  Touched();
+}
+
+void PlotSurface::SetScale(double left, double top, double right, double bottom) {
+  left_ = left;
+  top_ = top;
+  right_ = right;
+  bottom_ = bottom;
+}
+
+void PlotSurface::SetPenWidth(int pixels) {
+  pen_width_ = pixels < 1 ? 1 : pixels;
+}
+
+void PlotSurface::LineTo(double x, double y, std::optional<int> colour) {
+  Line(pen_x_, pen_y_, x, y, colour);
+}
+
+void PlotSurface::Line(double x1, double y1, double x2, double y2, std::optional<int> colour) {
+  DrawClipped(x1, y1, x2, y2, colour ? PaletteColour(*colour) : kForeground);
+  pen_x_ = x2;
+  pen_y_ = y2;
+}
+
+void PlotSurface::DrawClipped(double x1, double y1, double x2, double y2, const QColor& colour) {
+  const std::optional<Mapping> m = CurrentMapping();
+  if (!m || width() <= 0 || height() <= 0)
+    return;
+  // The visible area in user units, widened by the pen so that a thick line
+  // just outside an edge still shows its part.
+  const double margin = pen_width_ + 2;
+  const double mx = margin / std::abs(m->sx);
+  const double my = margin / std::abs(m->sy);
+  const ClipRect visible{std::min(left_, right_) - mx, std::min(top_, bottom_) - my,
+                         std::max(left_, right_) + mx, std::max(top_, bottom_) + my};
+  const std::optional<Segment> cut = ClipLine({x1, y1, x2, y2}, visible);
+  if (!cut)
+    return;
+  const QPointF a((cut->x1 - left_) * m->sx, (cut->y1 - top_) * m->sy);
+  const QPointF b((cut->x2 - left_) * m->sx, (cut->y2 - top_) * m->sy);
+  QPainter& p = Painter();
+  p.setPen(QPen(colour, pen_width_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawLine(a, b);
+  Touched();
+}
+
+void PlotSurface::Point(double x, double y, int colour) {
+  pen_x_ = x;
+  pen_y_ = y;
+  const std::optional<Mapping> m = CurrentMapping();
+  if (!m || width() <= 0 || height() <= 0)
+    return;
+  const double px = (x - left_) * m->sx;
+  const double py = (y - top_) * m->sy;
+  const double reach = pen_width_ + 2.0;
+  if (!(px > -reach && px < width() + reach && py > -reach && py < height() + reach))
+    return;
+  QPainter& p = Painter();
+  const QColor c = PaletteColour(colour);
+  if (pen_width_ <= 1) {
+    p.setPen(QPen(c, 1));
+    p.drawPoint(QPointF(px, py));
+  } else {
+    // A wide dot is a filled disc as wide as the pen.
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    const double r = pen_width_ / 2.0;
+    p.drawEllipse(QPointF(px, py), r, r);
+    p.setBrush(Qt::NoBrush);
+  }
+  Touched();
+}
+
+QImage PlotSurface::Picture() {
+  EnsureBuffer();
+  EndPainting();
+  return buffer_;
+}
+
+void PlotSurface::paintEvent(QPaintEvent* event) {
+  update_pending_ = false;
+  EnsureBuffer();
+  EndPainting();
+  QPainter screen(this);
+  screen.drawImage(event->rect(), buffer_, event->rect());
+}
+
+void PlotSurface::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  EnsureBuffer();
+}
+
+}  // namespace tw

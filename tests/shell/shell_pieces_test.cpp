@@ -1,0 +1,89 @@
+// The Qt-free helpers of the shell: line clipping, the layout rule and the
+// code page conversion.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "shell/cp1252.h"
+#include "shell/line_clip.h"
+#include "shell/window_layout.h"
+
+namespace tw {
+namespace {
+
+TEST(ClipLineTest, CutsToTheRectangle) {
+  const ClipRect r{0, 0, 10, 10};
+  struct Case {
+    Segment line;
+    std::optional<Segment> expected;
+  } cases[] = {
+      {{2, 2, 8, 8}, Segment{2, 2, 8, 8}},                // inside: unchanged
+      {{-10, 5, 20, 5}, Segment{0, 5, 10, 5}},            // across: both ends cut
+      {{5, -5, 5, 5}, Segment{5, 0, 5, 5}},               // one end outside
+      {{-5, -5, -1, 20}, std::nullopt},                   // wholly left
+      {{11, 11, 20, 20}, std::nullopt},                   // beyond a corner
+      {{-1e300, 5, 1e300, 5}, Segment{0, 5, 10, 5}},      // astronomical ends
+      {{-1.7e308, 5, 1.7e308, 5}, Segment{0, 5, 10, 5}},  // difference overflows
+  };
+  for (const Case& c : cases) {
+    const std::optional<Segment> got = ClipLine(c.line, r);
+    ASSERT_EQ(got.has_value(), c.expected.has_value()) << c.line.x1 << " " << c.line.y1;
+    if (!got)
+      continue;
+    EXPECT_NEAR(got->x1, c.expected->x1, 1e-9);
+    EXPECT_NEAR(got->y1, c.expected->y1, 1e-9);
+    EXPECT_NEAR(got->x2, c.expected->x2, 1e-9);
+    EXPECT_NEAR(got->y2, c.expected->y2, 1e-9);
+  }
+}
+
+TEST(ClipLineTest, RefusesEndsThatAreNotFinite) {
+  const double inf = std::numeric_limits<double>::infinity();
+  EXPECT_FALSE(ClipLine({0, 0, inf, 5}, {0, 0, 10, 10}));
+  EXPECT_FALSE(ClipLine({std::nan(""), 0, 5, 5}, {0, 0, 10, 10}));
+}
+
+// At the smallest window the plot is 8695 x 2725 twips and the list 70.
+TEST(WindowLayoutTest, SmallestWindow) {
+  const QSize client = MinimumClientSize();
+  EXPECT_EQ(client, QSize(759, 316));
+  const MainLayout l = LayOutMainWindow({758, 316});  // exactly 11490 x 5505
+  EXPECT_EQ(l.pbDrawing, QRect(1, 40, 579, 182));
+  EXPECT_EQ(l.LstBearings.height(), Pixels(182 * 15 - 2655));
+}
+
+TEST(WindowLayoutTest, EverythingFollowsThePlot) {
+  const MainLayout l = LayOutMainWindow({1000, 700});
+  const int w = 1000 * 15 + 120;
+  const int h = 700 * 15 + 765;
+  EXPECT_EQ(l.pbDrawing.size(), QSize(Pixels(w - 2805), Pixels(h - 2775)));
+  const int pw = l.pbDrawing.width() * 15;
+  const int ph = l.pbDrawing.height() * 15;
+  EXPECT_EQ(l.Image1.topLeft(), QPoint(Pixels(pw + 105), 40));
+  EXPECT_EQ(l.LstBearings, QRect(Pixels(pw + 105), 216, 169, Pixels(ph - 2655)));
+  EXPECT_EQ(l.frameSurveyor, l.frameCarpenter);
+  EXPECT_EQ(l.framePoint, QRect(0, Pixels(ph + 775), Pixels(w - 2400), 29));
+  EXPECT_EQ(l.cmdUndo.topLeft(), QPoint(Pixels(w - 2385), Pixels(ph + 775)));
+  EXPECT_EQ(l.TxtReport, QRect(1, Pixels(ph + 1200), Pixels(w - 210), 49));
+  EXPECT_EQ(l.cmdZoomOut.x(), Pixels(w - 3588));
+  EXPECT_EQ(l.cmdPOINTAddLine, QRect(Pixels(w - 3825), 0, 73, 25));
+}
+
+TEST(Cp1252Test, HighBytesUseTheCodePageTable) {
+  struct Case {
+    std::string bytes;
+    char16_t shown;
+  } cases[] = {{"\xB0", 0x00B0}, {"\x80", 0x20AC}, {"\x93", 0x201C},
+               {"\x9F", 0x0178}, {"\x81", 0x0081}, {"A", u'A'}};
+  for (const Case& c : cases) {
+    const QString text = FromCp1252(c.bytes);
+    ASSERT_EQ(text.size(), 1);
+    EXPECT_EQ(text[0].unicode(), c.shown) << int(static_cast<unsigned char>(c.bytes[0]));
+    EXPECT_EQ(ToCp1252(text), c.bytes);
+  }
+  EXPECT_EQ(ToCp1252(QString(QChar(0x4E00))), "?");
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,55 @@
+#include "window_harness.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "shell/log_box.h"
+
+namespace tw::test {
+
+WindowHarness::WindowHarness(const std::string& settings) {
+  if (!settings.empty())
+    WriteBytes(SettingsPath(), settings);
+  window_ = std::make_unique<MainWindow>(messages_, SettingsPath());
+  window_->show();
+  if (!QTest::qWaitForWindowExposed(window_.get()))
+    qFatal("the main window was not shown");
+  QCoreApplication::processEvents();
+}
+
+void WindowHarness::Type(const char* box, const QString& text) {
+  QWidget* field = Get(box);
+  field->setFocus(Qt::OtherFocusReason);
+  QTest::keyClicks(field, text);
+}
+
+void WindowHarness::Click(const char* button) {
+  QTest::mouseClick(Get<QPushButton>(button), Qt::LeftButton);
+  QCoreApplication::processEvents();
+}
+
+void WindowHarness::PressEnterIn(const char* control) {
+  QWidget* widget = Get(control);
+  widget->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(widget, Qt::Key_Return);
+  QCoreApplication::processEvents();
+}
+
+QString WindowHarness::Log() {
+  return Get<QPlainTextEdit>("TxtReport")->toPlainText();
+}
+
+std::string WindowHarness::LogBytes() {
+  return Get<LogBox>("TxtReport")->LoggedText();
+}
+
+QStringList WindowHarness::Lines() {
+  QStringList lines;
+  auto* list = Get<QListWidget>("LstBearings");
+  for (int i = 0; i < list->count(); ++i)
+    lines << list->item(i)->text();
+  return lines;
+}
+
+}  // namespace tw::test
