@@ -16,8 +16,8 @@ std::string NoPointMessage(const PointPreview& preview, std::string_view format)
 std::string SkippedMessage(const PointImport& points) {
   const std::string count = std::to_string(points.skipped);
   const std::string lines = points.skipped == 1 ? " line was" : " lines were";
-  return count + lines + " skipped because the fields of the format are missing or not numbers;" +
-         " the first is line " + std::to_string(points.first_skipped->line_number) + ": " +
+  return count + lines + " skipped because the fields of the format are missing or not numbers." +
+         " The first is line " + std::to_string(points.first_skipped->line_number) + ": " +
          points.first_skipped->text;
 }
 

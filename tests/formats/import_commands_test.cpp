@@ -92,7 +92,7 @@ TEST_F(ImportCommandsTest, SkippedLinesAreCountedAndTheFirstQuoted) {
   EXPECT_TRUE(outcome.imported);
   ASSERT_EQ(1u, messages.shown.size());
   EXPECT_EQ(
-      "2 lines were skipped because the fields of the format are missing or not numbers; the "
+      "2 lines were skipped because the fields of the format are missing or not numbers. The "
       "first is line 1: PN,N,E",
       messages.shown[0].text);
   EXPECT_EQ(test::ReadGolden("survey_points_import.twc"),

@@ -1,0 +1,127 @@
+#include "batch/batch.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "boundary/log.h"
+#include "boundary/ports/drawing_surface.h"
+#include "boundary/program.h"
+#include "entry/entry_commands.h"
+#include "formats/dxf_file.h"
+#include "formats/export_commands.h"
+#include "formats/import_commands.h"
+#include "formats/mode_option.h"
+#include "formats/point_file.h"
+#include "formats/project_commands.h"
+#include "formats/project_file.h"
+#include "report/boundary_report.h"
+#include "report/report_command.h"
+
+namespace tw {
+namespace {
+
+// A fresh start without a settings file: Surveyor mode, feet, its option down.
+struct FreshRun {
+  FreshRun() { controls.modes = PressModeOption(controls.modes, ModeOption::Surveyor); }
+
+  StringLog log;
+  NullSurface surface;
+  Program program{log, surface};
+  EntryControls controls;
+};
+
+BatchResult Failed(std::string message) {
+  return {kBatchFailed, "", std::move(message) + "\n"};
+}
+
+BatchResult UsageError() {
+  return {kBatchUsage, "", BatchUsage()};
+}
+
+BatchResult FromBytes(const Result<std::string>& bytes) {
+  if (!bytes)
+    return Failed(bytes.error());
+  return {0, *bytes, ""};
+}
+
+// Opens the project as the window's Open does, then runs what follows on it.
+template <class Then>
+BatchResult AfterOpen(const std::string& path, Then then) {
+  FreshRun run;
+  const Result<OpenOutcome> opened = OpenProjectPath(run.program, run.controls, path);
+  if (!opened)
+    return Failed(opened.error());
+  return then(run);
+}
+
+BatchResult Export(const std::string& path,
+                   Result<std::string> (*build)(const std::vector<std::string>&,
+                                                const ProgramState&)) {
+  return AfterOpen(path, [build](FreshRun& run) {
+    if (run.program.entries.Empty())
+      return Failed(kNothingToExport);
+    return FromBytes(build(run.program.entries.Entries(), run.program.state));
+  });
+}
+
+BatchResult Report(const std::string& path) {
+  return AfterOpen(path, [](FreshRun& run) {
+    if (run.program.entries.Empty())
+      return Failed(kNothingToReport);
+    return FromBytes(BoundaryReportBytes(run.program.entries, run.program.state));
+  });
+}
+
+BatchResult Log(const std::string& path) {
+  return AfterOpen(path, [](FreshRun& run) { return BatchResult{0, run.log.Text(), ""}; });
+}
+
+bool IsPointFormat(std::string_view format) {
+  return std::find(kPointFormats.begin(), kPointFormats.end(), format) != kPointFormats.end();
+}
+
+BatchResult Import(const std::string& format, const std::string& path) {
+  if (!IsPointFormat(format))
+    return UsageError();
+  const Result<PointPreview> preview = ReadPointFile(path);
+  if (!preview)
+    return Failed(preview.error());
+  FreshRun run;
+  const ImportOutcome outcome = ImportPoints(run.program, run.controls, *preview, format);
+  if (!outcome.imported)
+    return Failed(outcome.message.value_or(""));
+  BatchResult result{0, ProjectFileBytes(run.program.state, run.program.entries.Entries()), ""};
+  if (outcome.message)
+    result.err = *outcome.message + "\n";
+  return result;
+}
+
+}  // namespace
+
+std::string BatchUsage() {
+  return "usage: quadrell-batch report PROJECT.twc\n"
+         "       quadrell-batch points PROJECT.twc\n"
+         "       quadrell-batch dxf PROJECT.twc\n"
+         "       quadrell-batch log PROJECT.twc\n"
+         "       quadrell-batch import FORMAT POINTS\n"
+         "FORMAT is one of \"PN, N, E\", \"PN, E, N\", \"N, E\", \"E, N\".\n";
+}
+
+BatchResult RunBatch(const std::vector<std::string>& args) {
+  if (args.size() == 2) {
+    const std::string& command = args[0];
+    if (command == "report")
+      return Report(args[1]);
+    if (command == "points")
+      return Export(args[1], PointFileBytes);
+    if (command == "dxf")
+      return Export(args[1], DxfFileBytes);
+    if (command == "log")
+      return Log(args[1]);
+  }
+  if (args.size() == 3 && args[0] == "import")
+    return Import(args[1], args[2]);
+  return UsageError();
+}
+
+}  // namespace tw
