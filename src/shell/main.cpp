@@ -1,16 +1,12 @@
 #include <QApplication>
 
-#include "settings/folders.h"
-#include "shell/main_window.h"
-#include "shell/program_location.h"
-#include "shell/qt_message_box.h"
+#include "shell/pictures.h"
+#include "shell/sub_main.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const tw::ProgramFolders folders = tw::LocateProgramFolders();
-  tw::QtMessageBox messages;
-  tw::MainWindow window(messages, tw::SettingsFilePath(folders));
-  messages.SetParent(&window);
-  window.show();
+  QApplication::setWindowIcon(tw::WindowIcon());
+  tw::SubMain sub_main;
+  sub_main.Start();
   return app.exec();
 }

@@ -63,7 +63,8 @@ QFrame* Strip(QWidget* area, const char* name, int top, int height) {
 
 }  // namespace
 
-MainWindow::MainWindow(MessageBox& messages, std::string settings_file, QWidget* parent)
+MainWindow::MainWindow(MessageBox& messages, std::string settings_file, const ProgramState& start,
+                       QWidget* parent)
     : QMainWindow(parent), messages_(messages), settings_file_(std::move(settings_file)) {
   setObjectName("frmMain");
   setWindowTitle("Tractwise");
@@ -79,6 +80,7 @@ MainWindow::MainWindow(MessageBox& messages, std::string settings_file, QWidget*
   CreateCarpenterStrip(area);
   CreatePointStrip(area);
   program_ = std::make_unique<Program>(*TxtReport, *pbDrawing);
+  program_->state = start;
   program_->entries.SetView(LstBearings);
   ConnectCommands();
   area->installEventFilter(this);

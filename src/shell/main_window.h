@@ -34,8 +34,10 @@ class MainWindow : public QMainWindow {
 
  public:
   // The window loads at once (stored settings, lists, empty plot) and is
-  // shown by the caller. The message port must outlive the window.
-  MainWindow(MessageBox& messages, std::string settings_file, QWidget* parent = nullptr);
+  // shown by the caller. The message port must outlive the window. start is
+  // the program-wide state as the start-up procedure left it.
+  MainWindow(MessageBox& messages, std::string settings_file, const ProgramState& start = {},
+             QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // For the commands that other parts of the program attach to the window.

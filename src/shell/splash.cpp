@@ -1,0 +1,118 @@
+#include "shell/splash.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QScreen>
+#include <QString>
+#include <QTimer>
+#include <utility>
+
+#include "boundary/ports/message_box.h"
+#include "boundary/version.h"
+#include "report/program_info.h"
+#include "shell/pictures.h"
+#include "shell/splash_fonts.h"
+#include "shell/window_layout.h"
+
+namespace tw {
+
+namespace {
+
+void MakeWhite(QWidget* widget) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QRect& place, const QFont& font) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setGeometry(place);
+  label->setFont(font);
+  return label;
+}
+
+// A label sized to its text grows or shrinks from its designed top-left
+// corner.
+void SetAutoSizedText(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->resize(label->sizeHint());
+}
+
+}  // namespace
+
+Splash::Splash(std::function<void()> show_main, int interval_ms)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
+      show_main_(std::move(show_main)) {
+  setObjectName("frmSplash");
+  setAttribute(Qt::WA_DeleteOnClose);
+  MakeWhite(this);
+  setFixedSize(TwipsRect(0, 0, 7380, 4245).size());
+  CreateControls();
+  Form_Load();
+  CentreOnScreen();
+  timer_ = new QTimer(this);
+  timer_->setObjectName("Timer1");
+  // A coarse timer may fire up to 5 % early.
+  timer_->setTimerType(Qt::PreciseTimer);
+  connect(timer_, &QTimer::timeout, this, &Splash::Timer1_Timer);
+  timer_->start(interval_ms);
+}
+
+void Splash::CreateControls() {
+  auto* frame = new QFrame(this);
+  frame->setObjectName("Frame1");
+  frame->setGeometry(TwipsRect(150, 60, 7080, 4050));
+  MakeWhite(frame);
+  auto* logo = new QLabel(frame);
+  logo->setObjectName("imgLogo");
+  logo->setGeometry(TwipsRect(180, 960, 2385, 2385));
+  logo->setPixmap(PlotPicture());
+  AddLabel(frame, "lblCompanyProduct", TwipsRect(300, 480, 3000, 435), ArialFont(18, true));
+  AddLabel(frame, "lblProductName", TwipsRect(2640, 1140, 2400, 765), ArialFont(32.25, true));
+  AddLabel(frame, "lblVersion", TwipsRect(4080, 2040, 885, 285), ArialFont(12, true))
+      ->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  AddLabel(frame, "lblCopyright", TwipsRect(2700, 3060, 795, 255), ArialFont(8.25, false))
+      ->setText(kCopyrightCaption);
+  AddLabel(frame, "lblCompany", TwipsRect(3480, 3060, 3435, 255), ArialFont(8.25, false));
+  AddLabel(frame, "lblWarning", TwipsRect(60, 3720, 6555, 255), ArialFont(8.25, false));
+}
+
+void Splash::Form_Load() {
+  SetAutoSizedText(findChild<QLabel*>("lblVersion"), QString::fromStdString(VersionLine()));
+  SetAutoSizedText(findChild<QLabel*>("lblProductName"), kProgramTitle);
+  SetAutoSizedText(findChild<QLabel*>("lblCompanyProduct"), kCompanyName);
+  findChild<QLabel*>("lblCompany")->setText(kCopyright);
+  findChild<QLabel*>("lblWarning")->setText(kLegalWarning);
+}
+
+void Splash::CentreOnScreen() {
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect place = rect();
+    place.moveCenter(screen->availableGeometry().center());
+    move(place.topLeft());
+  }
+}
+
+void Splash::keyPressEvent(QKeyEvent* event) {
+  event->accept();
+}
+
+void Splash::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+}
+
+void Splash::Timer1_Timer() {
+  timer_->stop();
+  // The main window is loaded and shown before the splash goes, so the
+  // program never has no window open.
+  show_main_();
+  close();
+}
+
+}  // namespace tw

@@ -1,0 +1,44 @@
+// frmSplash: the program's name, version, company and copyright notice for
+// one and a half seconds, then the main window.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QKeyEvent;
+class QMouseEvent;
+class QTimer;
+
+namespace tw {
+
+inline constexpr int kSplashMilliseconds = 1500;
+
+// Not in the version record, but the splash's own.
+inline constexpr const char* kCopyrightCaption = "Copyright";
+inline constexpr const char* kLegalWarning =
+    "Warning: protected by United States and international copyright law.";
+
+class Splash : public QWidget {
+  Q_OBJECT
+
+ public:
+  // show_main shows frmMain and returns only once the main window has loaded
+  // and is visible. The timer starts at once; tests shorten its interval.
+  explicit Splash(std::function<void()> show_main, int interval_ms = kSplashMilliseconds);
+
+ protected:
+  // The splash closes through its timer only.
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  void CreateControls();
+  void Form_Load();
+  void CentreOnScreen();
+  void Timer1_Timer();
+
+  std::function<void()> show_main_;
+  QTimer* timer_ = nullptr;
+};
+
+}  // namespace tw

@@ -1,0 +1,53 @@
+#include "shell/sub_main.h"
+
+#include <utility>
+
+#include "settings/folders.h"
+#include "shell/main_window.h"
+#include "shell/program_location.h"
+
+namespace tw {
+
+void SetStartValues(ProgramState& state) {
+  state.PlotExtentY = 300;
+  state.PlotExtentX = 300;
+  state.FirstPointX = 0;
+  state.FirstPointY = 0;
+  state.UnitAbbrev = "LF";
+  state.EntryMode = "Surveyor";
+}
+
+SubMain::SubMain()
+    : SubMain([this](const ProgramState& start) { return CreateMainWindow(start); },
+              kSplashMilliseconds) {}
+
+SubMain::SubMain(MainWindowFactory create_main, int splash_interval_ms)
+    : create_main_(std::move(create_main)),
+      splash_interval_ms_(splash_interval_ms),
+      help_(desktop_, launcher_, messages_, program_folder_) {}
+
+SubMain::~SubMain() {
+  delete splash_.data();
+}
+
+void SubMain::Start() {
+  SetStartValues(start_);
+  splash_ = new Splash([this] { ShowMainWindow(); }, splash_interval_ms_);
+  splash_->show();
+}
+
+std::unique_ptr<QWidget> SubMain::CreateMainWindow(const ProgramState& start) {
+  auto window =
+      std::make_unique<MainWindow>(messages_, SettingsFilePath(LocateProgramFolders()), start);
+  messages_.SetParent(window.get());
+  QObject::connect(window.get(), &MainWindow::helpRequested, [this] { help_.ShowHelp(); });
+  QObject::connect(window.get(), &MainWindow::aboutRequested, [this] { help_.ShowAbout(); });
+  return window;
+}
+
+void SubMain::ShowMainWindow() {
+  main_ = create_main_(start_);
+  main_->show();
+}
+
+}  // namespace tw

@@ -1,0 +1,64 @@
+// The program's start: the start values of the program-wide state, then the
+// splash, which shows the main window after one and a half seconds. Holds
+// what lives for the whole run: the main window and the desktop ports.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "boundary/program_state.h"
+#include "shell/about.h"
+#include "shell/qt_desktop.h"
+#include "shell/qt_message_box.h"
+#include "shell/splash.h"
+
+namespace tw {
+
+// Sets the start values, in this order: PlotExtentY, PlotExtentX,
+// FirstPointX, FirstPointY, UnitAbbrev, EntryMode.
+void SetStartValues(ProgramState& state);
+
+// Creates frmMain over the start state; its load runs before it returns.
+using MainWindowFactory = std::function<std::unique_ptr<QWidget>(const ProgramState&)>;
+
+class SubMain {
+ public:
+  // With the real main window.
+  SubMain();
+  // With another window, and a shorter splash, for tests.
+  SubMain(MainWindowFactory create_main, int splash_interval_ms);
+  ~SubMain();
+  SubMain(const SubMain&) = delete;
+  SubMain& operator=(const SubMain&) = delete;
+
+  // The start-up procedure: start values, then the splash, shown without
+  // being modal. Returns at once; the program runs while a window is open.
+  void Start();
+
+  const ProgramState& start_state() const { return start_; }
+  // Null until the splash's timer has shown it.
+  QWidget* main_window() const { return main_.get(); }
+  // Null once the splash has unloaded itself.
+  Splash* splash() const { return splash_; }
+
+ private:
+  std::unique_ptr<QWidget> CreateMainWindow(const ProgramState& start);
+  void ShowMainWindow();
+
+  MainWindowFactory create_main_;
+  int splash_interval_ms_;
+  ProgramState start_;
+  QPointer<Splash> splash_;
+
+  QtMessageBox messages_;
+  QtDesktop desktop_;
+  QtLauncher launcher_;
+  QtProgramFolder program_folder_;
+  HelpCommands help_;
+  // Lives until the program ends, also when closed (hidden).
+  std::unique_ptr<QWidget> main_;
+};
+
+}  // namespace tw

@@ -1,0 +1,205 @@
+#include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPointer>
+#include <QScreen>
+#include <QtTest>
+#include <memory>
+
+#include "boundary/version.h"
+#include "shell/splash.h"
+#include "shell/sub_main.h"
+
+namespace {
+
+// A stand-in main window that notes what the splash was doing when it was
+// created and shown.
+struct MainProbe {
+  int created = 0;
+  bool splash_visible_at_show = false;
+  qint64 created_after_ms = -1;
+  tw::ProgramState handed_over;
+};
+
+class ShowWatcher : public QObject {
+ public:
+  ShowWatcher(std::function<void()> on_show) : on_show_(std::move(on_show)) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show)
+      on_show_();
+    return false;
+  }
+
+ private:
+  std::function<void()> on_show_;
+};
+
+}  // namespace
+
+class SplashTest : public QObject {
+  Q_OBJECT
+
+ private:
+  tw::MainWindowFactory Probe(MainProbe& probe, tw::SubMain*& sub_main, QElapsedTimer& clock) {
+    return [&probe, &sub_main, &clock](const tw::ProgramState& start) {
+      ++probe.created;
+      probe.created_after_ms = clock.elapsed();
+      probe.handed_over = start;
+      auto window = std::make_unique<QWidget>();
+      auto* watcher = new ShowWatcher([&probe, &sub_main] {
+        probe.splash_visible_at_show = sub_main->splash() && sub_main->splash()->isVisible();
+      });
+      watcher->setParent(window.get());
+      window->installEventFilter(watcher);
+      return window;
+    };
+  }
+
+ private slots:
+  void startValuesReplaceWhateverWasThere() {
+    tw::ProgramState state;
+    state.PlotExtentX = 133.3;
+    state.PlotExtentY = 12;
+    state.FirstPointX = -5;
+    state.FirstPointY = 7;
+    state.UnitAbbrev = "m.";
+    state.EntryMode = "Point";
+    tw::SetStartValues(state);
+    QCOMPARE(state.PlotExtentY, 300.0);
+    QCOMPARE(state.PlotExtentX, 300.0);
+    QCOMPARE(state.FirstPointX, 0.0);
+    QCOMPARE(state.FirstPointY, 0.0);
+    QCOMPARE(state.UnitAbbrev, std::string("LF"));
+    QCOMPARE(state.EntryMode, std::string("Surveyor"));
+  }
+
+  void mainWindowComesAfterOneAndAHalfSecondsThenSplashGoes() {
+    MainProbe probe;
+    tw::SubMain* self = nullptr;
+    QElapsedTimer clock;
+    tw::SubMain sub_main(Probe(probe, self, clock), tw::kSplashMilliseconds);
+    self = &sub_main;
+    clock.start();
+    sub_main.Start();
+    QPointer<tw::Splash> splash = sub_main.splash();
+    QVERIFY(splash);
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+    QCOMPARE(sub_main.start_state().PlotExtentX, 300.0);
+
+    QTest::qWait(1200);
+    QCOMPARE(probe.created, 0);
+    QVERIFY(splash->isVisible());
+
+    QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 2000);
+    QCOMPARE(probe.created, 1);
+    QVERIFY(probe.created_after_ms >= 1500);
+    QCOMPARE(probe.handed_over.EntryMode, std::string("Surveyor"));
+    QCOMPARE(probe.handed_over.PlotExtentY, 300.0);
+    QVERIFY(sub_main.main_window()->isVisible());
+  }
+
+  void splashStaysUntilMainWindowIsVisible() {
+    MainProbe probe;
+    tw::SubMain* self = nullptr;
+    QElapsedTimer clock;
+    tw::SubMain sub_main(Probe(probe, self, clock), 50);
+    self = &sub_main;
+    clock.start();
+    sub_main.Start();
+    QPointer<tw::Splash> splash = sub_main.splash();
+    bool main_visible_when_splash_closed = false;
+    connect(splash, &QObject::destroyed, this, [&] {
+      main_visible_when_splash_closed =
+          sub_main.main_window() && sub_main.main_window()->isVisible();
+    });
+
+    QTRY_VERIFY(splash.isNull());
+    QVERIFY(probe.splash_visible_at_show);
+    QVERIFY(main_visible_when_splash_closed);
+  }
+
+  void keysAndClicksDoNotShortenTheSplash() {
+    MainProbe probe;
+    tw::SubMain* self = nullptr;
+    QElapsedTimer clock;
+    tw::SubMain sub_main(Probe(probe, self, clock), 400);
+    self = &sub_main;
+    clock.start();
+    sub_main.Start();
+    QPointer<tw::Splash> splash = sub_main.splash();
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space, Qt::Key_F4, Qt::Key_A})
+      QTest::keyClick(splash, key);
+    QTest::keyClick(splash, Qt::Key_F4, Qt::AltModifier);
+    QTest::mouseClick(splash->findChild<QWidget*>("Frame1"), Qt::LeftButton);
+    QTest::mouseDClick(splash->findChild<QWidget*>("lblProductName"), Qt::LeftButton);
+    QTest::qWait(100);
+    QVERIFY(splash);
+    QVERIFY(splash->isVisible());
+    QCOMPARE(probe.created, 0);
+
+    QTRY_VERIFY(splash.isNull());
+    // The timer fired once only.
+    QTest::qWait(900);
+    QCOMPARE(probe.created, 1);
+    QVERIFY(probe.created_after_ms >= 400);
+  }
+
+  void realStartEndsInTheMainWindowWithItsAboutBox() {
+    tw::SubMain sub_main;
+    sub_main.Start();
+    QPointer<tw::Splash> splash = sub_main.splash();
+    QVERIFY(splash);
+    QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 4000);
+    QWidget* window = sub_main.main_window();
+    QVERIFY(window);
+    QCOMPARE(window->objectName(), QString("frmMain"));
+    QVERIFY(window->isVisible());
+
+    window->findChild<QAction*>("mnuHelpAbout")->trigger();
+    window->findChild<QAction*>("mnuHelpAbout")->trigger();
+    int about_boxes = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      about_boxes += widget->objectName() == "frmAbout" && widget->isVisible();
+    QCOMPARE(about_boxes, 1);
+  }
+
+  void showsTheVersionRecordOnAWhiteBorderlessCentredWindow() {
+    tw::Splash splash([] {}, 60000);
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    QCOMPARE(splash.size(), QSize(492, 283));
+    QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(splash.frameGeometry().center(),
+             QGuiApplication::primaryScreen()->availableGeometry().center());
+    const QImage picture = splash.grab().toImage();
+    QCOMPARE(picture.pixelColor(2, 2), QColor(Qt::white));
+
+    auto text = [&splash](const char* name) { return splash.findChild<QLabel*>(name)->text(); };
+    QCOMPARE(text("lblVersion"), QString("Version 1.1.2"));
+    QCOMPARE(text("lblProductName"), QString("Quadrell"));
+    QCOMPARE(text("lblCompanyProduct"), QString(tw::kCompanyName));
+    QCOMPARE(text("lblCopyright"), QString("Copyright"));
+    QCOMPARE(text("lblCompany"), QString(tw::kCopyright));
+    QVERIFY(text("lblWarning").contains("United States and international copyright law"));
+    QVERIFY(!text("lblWarning").contains('\n'));
+    QCOMPARE(splash.findChild<QLabel*>("imgLogo")->pixmap().size(), QSize(159, 159));
+  }
+
+  void everyTextFitsItsLabel() {
+    tw::Splash splash([] {}, 60000);
+    for (const QLabel* label : splash.findChildren<QLabel*>()) {
+      if (label->text().isEmpty())
+        continue;
+      const QFontMetrics metrics(label->font());
+      QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
+               qPrintable(label->objectName()));
+      QVERIFY2(label->geometry().right() < splash.findChild<QWidget*>("Frame1")->width(),
+               qPrintable(label->objectName()));
+    }
+  }
+};
+
+QTEST_MAIN(SplashTest)
+#include "splash_test.moc"
