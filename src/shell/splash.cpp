@@ -1,5 +1,6 @@
 #include "shell/splash.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -107,11 +108,19 @@ void Splash::mousePressEvent(QMouseEvent* event) {
   event->accept();
 }
 
+void Splash::closeEvent(QCloseEvent* event) {
+  if (unloading_)
+    event->accept();
+  else
+    event->ignore();
+}
+
 void Splash::Timer1_Timer() {
   timer_->stop();
   // The main window is loaded and shown before the splash goes, so the
   // program never has no window open.
   show_main_();
+  unloading_ = true;
   close();
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 
+class QCloseEvent;
 class QKeyEvent;
 class QMouseEvent;
 class QTimer;
@@ -30,6 +31,9 @@ class Splash : public QWidget {
   // The splash closes through its timer only.
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  // Nor does the window manager's close (Alt+F4) end it early: with no
+  // other window open yet, that would end the program.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void CreateControls();
@@ -39,6 +43,7 @@ class Splash : public QWidget {
 
   std::function<void()> show_main_;
   QTimer* timer_ = nullptr;
+  bool unloading_ = false;
 };
 
 }  // namespace tw

@@ -134,6 +134,7 @@ class SplashTest : public QObject {
     QTest::keyClick(splash, Qt::Key_F4, Qt::AltModifier);
     QTest::mouseClick(splash->findChild<QWidget*>("Frame1"), Qt::LeftButton);
     QTest::mouseDClick(splash->findChild<QWidget*>("lblProductName"), Qt::LeftButton);
+    QVERIFY(!splash->close());
     QTest::qWait(100);
     QVERIFY(splash);
     QVERIFY(splash->isVisible());
