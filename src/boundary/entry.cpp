@@ -13,15 +13,19 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-Result<double> ReadField(std::string_view text, std::string_view name) {
+// A field's value by the strict conversion; false when it is not a number.
+bool ReadNumber(std::string_view text, double& value) {
   // Two digits, as nearly every angle field is, need no general conversion;
   // the area and the redraw read three of them per entry.
-  if (text.size() == 2 && IsDigit(text[0]) && IsDigit(text[1]))
-    return static_cast<double>((text[0] - '0') * 10 + (text[1] - '0'));
-  const std::optional<double> value = ConvertStrict(text);
-  if (!value)
-    return Error{"the " + std::string(name) + " \"" + std::string(text) + "\" is not a number"};
-  return *value;
+  if (text.size() == 2 && IsDigit(text[0]) && IsDigit(text[1])) {
+    value = (text[0] - '0') * 10 + (text[1] - '0');
+    return true;
+  }
+  return ConvertStrictTo(text, value);
+}
+
+Error NotANumber(std::string_view name, std::string_view text) {
+  return Error{"the " + std::string(name) + " \"" + std::string(text) + "\" is not a number"};
 }
 
 }  // namespace
@@ -31,45 +35,49 @@ EntryKind KindOf(std::string_view entry0) {
                                                                      : EntryKind::Point;
 }
 
-Result<BearingFields> ReadBearingEntry(std::string_view entry) {
+Result<BearingFieldsView> ReadBearingEntryView(std::string_view entry) {
   if (entry.size() < kShortestBearingEntry)
     return Error{"the bearing entry is too short"};
-  BearingFields f;
+  const std::string_view degrees = entry.substr(3, 2);
+  const std::string_view minutes = entry.substr(6, 2);
+  const std::string_view seconds = entry.substr(9, 2);
+  const std::string_view distance = entry.substr(15, entry.size() - kShortestBearingEntry);
+  BearingFieldsView f;
   f.quadrant = entry.substr(0, 2);
-  const Result<double> degrees = ReadField(entry.substr(3, 2), "degrees");
-  if (!degrees)
-    return Error{degrees.error()};
-  const Result<double> minutes = ReadField(entry.substr(6, 2), "minutes");
-  if (!minutes)
-    return Error{minutes.error()};
-  const Result<double> seconds = ReadField(entry.substr(9, 2), "seconds");
-  if (!seconds)
-    return Error{seconds.error()};
-  f.distance = entry.substr(15, entry.size() - kShortestBearingEntry);
-  const Result<double> distance = ReadField(f.distance, "distance");
-  if (!distance)
-    return Error{distance.error()};
-  f.degrees = *degrees;
-  f.minutes = *minutes;
-  f.seconds = *seconds;
-  f.length = *distance;
+  f.distance = distance;
+  if (!ReadNumber(degrees, f.degrees))
+    return NotANumber("degrees", degrees);
+  if (!ReadNumber(minutes, f.minutes))
+    return NotANumber("minutes", minutes);
+  if (!ReadNumber(seconds, f.seconds))
+    return NotANumber("seconds", seconds);
+  if (!ReadNumber(distance, f.length))
+    return NotANumber("distance", distance);
   return f;
+}
+
+Result<BearingFields> ReadBearingEntry(std::string_view entry) {
+  const Result<BearingFieldsView> f = ReadBearingEntryView(entry);
+  if (!f)
+    return Error{f.error()};
+  return BearingFields{std::string(f->quadrant), f->degrees, f->minutes, f->seconds,
+                       std::string(f->distance), f->length};
 }
 
 Result<PointFields> ReadPointEntry(std::string_view entry) {
   const size_t separator = entry.find(" , ");
   if (separator == std::string_view::npos)
     return Error{"the point entry has no \" , \""};
-  const Result<double> x = ReadField(entry.substr(0, separator), "X");
-  if (!x)
-    return Error{x.error()};
+  const std::string_view x = entry.substr(0, separator);
   // Split semantics: Y is the piece up to a further separator, if any.
-  std::string_view rest = entry.substr(separator + 3);
-  rest = rest.substr(0, rest.find(" , "));
-  const Result<double> y = ReadField(rest, "Y");
-  if (!y)
-    return Error{y.error()};
-  return PointFields{*x, *y};
+  std::string_view y = entry.substr(separator + 3);
+  y = y.substr(0, y.find(" , "));
+  PointFields p;
+  if (!ReadNumber(x, p.x))
+    return NotANumber("X", x);
+  if (!ReadNumber(y, p.y))
+    return NotANumber("Y", y);
+  return p;
 }
 
 std::string UnreadableEntryMessage(size_t index, std::string_view entry, std::string_view reason) {

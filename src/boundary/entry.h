@@ -28,6 +28,17 @@ struct BearingFields {
   double length = 0;     // the distance text, converted
 };
 
+// The same fields without copies, for the walks over whole lists: the views
+// point into the entry text and are valid as long as it is.
+struct BearingFieldsView {
+  std::string_view quadrant;
+  double degrees = 0;
+  double minutes = 0;
+  double seconds = 0;
+  std::string_view distance;
+  double length = 0;
+};
+
 struct PointFields {
   double x = 0;
   double y = 0;
@@ -37,6 +48,7 @@ struct PointFields {
 // shorter than 17 bytes or a number field does not convert strictly (which is
 // also how a field that is not exactly two characters shows).
 Result<BearingFields> ReadBearingEntry(std::string_view entry);
+Result<BearingFieldsView> ReadBearingEntryView(std::string_view entry);
 
 // Splits at the first " , ": X before it, Y after it; both convert strictly.
 Result<PointFields> ReadPointEntry(std::string_view entry);

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <system_error>
 
@@ -91,41 +92,54 @@ bool IsUnderflow(std::string_view number) {
   return magnitude <= 0;
 }
 
-// A text of at most 15 digits and no exponent is an integer below 2^53 over
-// a power of ten up to 1E15, both exact doubles, so one division rounds it
-// correctly: the same value from_chars gives, at a fraction of its cost (the
-// library's from_chars switches locales on every call). Every entry is parsed
-// again by every area and redraw, so this is the hot path of the program.
-std::optional<double> ParseShortDecimal(std::string_view number) {
+// A text of blanks, an optional "-", at most 15 digits with at most one "."
+// and no exponent, and blanks, is an integer below 2^53 over a power of ten
+// up to 1E15, both exact doubles, so one division rounds it correctly: the
+// same value from_chars gives, at a fraction of its cost (the library's
+// from_chars switches locales on every call). Every entry is parsed again by
+// every area and redraw, so this one pass that checks and converts at once is
+// the hot path of the program. False for any other text, which the general
+// path then takes or refuses. (Not an optional: GCC stores and reloads one
+// in halves here, a store-forwarding stall that costs more than the parse.)
+bool ParseShortDecimal(std::string_view text, double& value) {
   static constexpr double kPowersOfTen[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  constexpr int kMaxDigits = 15;
-  const bool negative = !number.empty() && number.front() == '-';
+  constexpr ptrdiff_t kMaxDigits = 15;
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p != end && IsBlank(*p))
+    ++p;
+  const bool negative = p != end && *p == '-';
   if (negative)
-    number.remove_prefix(1);
+    ++p;
+  // Integer digits, then the fraction's: no flag to test on every digit.
+  // The mantissa wraps harmlessly past kMaxDigits, which is refused below.
   uint64_t mantissa = 0;
-  int digits = 0;
-  int decimals = 0;
-  bool point = false;
-  for (const char c : number) {
-    if (c == '.') {
-      point = true;
-      continue;
-    }
-    if (!IsDigit(c) || ++digits > kMaxDigits)
-      return std::nullopt;
-    mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
-    if (point)
-      ++decimals;
+  const char* const first_digit = p;
+  for (; p != end && IsDigit(*p); ++p)
+    mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+  ptrdiff_t digits = p - first_digit;
+  ptrdiff_t decimals = 0;
+  if (p != end && *p == '.') {
+    const char* const first_decimal = ++p;
+    for (; p != end && IsDigit(*p); ++p)
+      mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+    decimals = p - first_decimal;
+    digits += decimals;
   }
-  const double value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
-  return negative ? -value : value;
+  while (p != end && IsBlank(*p))
+    ++p;
+  if (p != end || digits == 0 || digits > kMaxDigits)
+    return false;
+  const double magnitude = static_cast<double>(mantissa) / kPowersOfTen[decimals];
+  value = negative ? -magnitude : magnitude;
+  return true;
 }
 
 std::optional<double> ParseWellFormed(std::string_view number) {
-  if (const std::optional<double> fast = ParseShortDecimal(number))
-    return fast;
   double value = 0;
+  if (ParseShortDecimal(number, value))
+    return value;
   auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
   if (ec == std::errc::result_out_of_range) {
     if (!IsUnderflow(number))
@@ -148,7 +162,7 @@ struct Decimal {
 Decimal ToDecimal(double v) {
   Decimal d;
   if (v == 0) {
-    d.digits = "0";
+    d.digits.assign(1, '0');
     return d;
   }
   char buf[32];
@@ -187,7 +201,7 @@ FixedParts ToFixed(const Decimal& d) {
     if (d.digits.size() > int_len)
       f.fraction = d.digits.substr(int_len);
   } else {
-    f.integer = "0";
+    f.integer.assign(1, '0');
     f.fraction.assign(static_cast<size_t>(-d.exponent - 1), '0');
     f.fraction += d.digits;
   }
@@ -251,28 +265,44 @@ std::optional<double> ReadLeadingNumber(std::string_view text) {
   return ParseWellFormed(text.substr(0, length));
 }
 
-std::optional<double> ConvertStrict(std::string_view text) {
+bool ConvertStrictTo(std::string_view text, double& value) {
+  // Below 1E15, so always a boundary number.
+  if (ParseShortDecimal(text, value))
+    return true;
   text = TrimBlanks(text);
   const size_t length = DecimalRunLength(text);
   if (length == 0)
-    return std::nullopt;
+    return false;
   const size_t exponent = ExponentLength(text.substr(length));
   if (length + exponent != text.size())
-    return std::nullopt;
-  const std::optional<double> value = ParseWellFormed(text);
-  if (!value || !IsBoundaryNumber(*value))
+    return false;
+  const std::optional<double> general = ParseWellFormed(text);
+  if (!general || !IsBoundaryNumber(*general))
+    return false;
+  value = *general;
+  return true;
+}
+
+std::optional<double> ConvertStrict(std::string_view text) {
+  double value = 0;
+  if (!ConvertStrictTo(text, value))
     return std::nullopt;
   return value;
 }
 
 std::string PlainForm(double v) {
   const Decimal d = ToDecimal(v);
-  return (d.negative ? "-" : "") + Body(d, true);
+  std::string s = Body(d, true);
+  if (d.negative)
+    s.insert(s.begin(), '-');
+  return s;
 }
 
 std::string LeadingBlankForm(double v) {
   const Decimal d = ToDecimal(v);
-  return (d.negative ? "-" : " ") + Body(d, false);
+  std::string s = Body(d, false);
+  s.insert(s.begin(), d.negative ? '-' : ' ');
+  return s;
 }
 
 std::string PrintForm(double v) {

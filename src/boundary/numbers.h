@@ -32,6 +32,11 @@ std::optional<double> ReadLeadingNumber(std::string_view text);
 // |v| >= 1e100).
 std::optional<double> ConvertStrict(std::string_view text);
 
+// The same conversion for the walks over whole lists: true and the value, or
+// false. (GCC 12 writes an optional<double> in parts and reads it back whole,
+// a store-forwarding stall that costs more than converting a short number.)
+bool ConvertStrictTo(std::string_view text, double& value);
+
 // Plain number form: "0", "1234.5", "-0.25". At most 15 significant digits.
 std::string PlainForm(double v);
 

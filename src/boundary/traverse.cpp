@@ -16,11 +16,10 @@ struct Corner {
 // The corner after an entry, given the corner before it.
 Result<Corner> NextCorner(EntryKind kind, const std::string& entry, Corner previous) {
   if (kind == EntryKind::Angle) {
-    const Result<BearingFields> f = ReadBearingEntry(entry);
-    if (!f)
-      return Error{f.error()};
-    const Offsets o = LatDep(f->quadrant, f->degrees, f->minutes, f->seconds, f->length);
-    return Corner{previous.x + o.dx, previous.y + o.dy};
+    const Result<Offsets> o = ComputeEntryLatDep(entry);
+    if (!o)
+      return Error{o.error()};
+    return Corner{previous.x + o->dx, previous.y + o->dy};
   }
   const Result<PointFields> p = ReadPointEntry(entry);
   if (!p)

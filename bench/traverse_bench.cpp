@@ -1,0 +1,148 @@
+// Area and closure of a whole list, the walk every add, undo, open and report
+// repeats, against a bare loop that does the same arithmetic over the same
+// strings with nothing but from_chars, cos and sin.
+#include <benchmark/benchmark.h>
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "boundary/bearing.h"
+#include "boundary/traverse.h"
+
+namespace tw {
+namespace {
+
+// Quadrants, angles and distances vary so that every entry takes the whole
+// reading path; the distances have one to four decimals.
+std::string BearingEntry(int i) {
+  static const char* const kQuadrants[] = {"NE", "NW", "SW", "SE"};
+  const auto two = [](int v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+  std::string e = kQuadrants[i % 4];
+  e += ' ' + two(i % 90) + '\xB0' + two(i % 60) + '\'' + two(i * 7 % 60) + "'' @";
+  e += std::to_string(1 + i % 997) + "." + std::to_string(1 + i % 9999);
+  e += i % 2 ? "LF" : "m.";
+  return e;
+}
+
+std::string PointEntry(int i) {
+  return std::to_string(1000 + i % 997) + "." + std::to_string(i % 100) + " , " +
+         std::to_string(5000 - i % 991) + "." + std::to_string(i % 7);
+}
+
+EntryList ListOf(bool bearings, int n) {
+  std::vector<std::string> entries;
+  entries.reserve(static_cast<size_t>(n));
+  for (int i = 0; i < n; ++i)
+    entries.push_back(bearings ? BearingEntry(i) : PointEntry(i));
+  EntryList list;
+  list.Replace(std::move(entries));
+  return list;
+}
+
+// Seconds per entry, shown as ns.
+void CountEntries(benchmark::State& state, int n) {
+  state.counters["per_entry"] = benchmark::Counter(
+      n, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_CoreBearings(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const EntryList list = ListOf(true, n);
+  const ProgramState program_state;
+  for (auto _ : state) {
+    const Result<BoundaryFigures> figures = ComputeFigures(list, program_state);
+    benchmark::DoNotOptimize(figures->area);
+    benchmark::DoNotOptimize(figures->closure);
+  }
+  CountEntries(state, n);
+}
+
+void BM_CorePoints(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const EntryList list = ListOf(false, n);
+  ProgramState program_state;
+  program_state.FirstPointX = 1000;
+  program_state.FirstPointY = 5000;
+  for (auto _ : state) {
+    const Result<BoundaryFigures> figures = ComputeFigures(list, program_state);
+    benchmark::DoNotOptimize(figures->area);
+    benchmark::DoNotOptimize(figures->closure);
+  }
+  CountEntries(state, n);
+}
+
+// The reference: no checks beyond what from_chars does, no error values.
+double ParseBare(std::string_view s) {
+  double v = 0;
+  std::from_chars(s.data(), s.data() + s.size(), v);
+  return v;
+}
+
+void BM_BareBearings(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const EntryList list = ListOf(true, n);
+  for (auto _ : state) {
+    double x = 0, y = 0, sum = 0;
+    for (const std::string& e : list.Entries()) {
+      const std::string_view s = e;
+      const double a = (ParseBare(s.substr(3, 2)) + ParseBare(s.substr(6, 2)) / 60) +
+                       ParseBare(s.substr(9, 2)) / 3600;
+      const std::string_view q = s.substr(0, 2);
+      const double angle = q == "NE"   ? std::fabs(90 - a)
+                           : q == "NW" ? std::fabs(a + 90)
+                           : q == "SW" ? std::fabs(270 - a)
+                           : q == "SE" ? std::fabs(a + 270)
+                                       : 0;
+      const double r = angle * kAngleConstant / 180;
+      const double d = ParseBare(s.substr(15, s.size() - 17));
+      const double px = x, py = y;
+      x += d * std::cos(r);
+      y += d * std::sin(r);
+      sum += px * y - py * x;
+    }
+    benchmark::DoNotOptimize(std::fabs(sum * 0.5));
+    benchmark::DoNotOptimize(std::sqrt(x * x + y * y));
+  }
+  CountEntries(state, n);
+}
+
+void BM_BarePoints(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const EntryList list = ListOf(false, n);
+  const double x0 = 1000, y0 = 5000;
+  for (auto _ : state) {
+    double x = x0, y = y0, sum = 0;
+    for (const std::string& e : list.Entries()) {
+      const std::string_view s = e;
+      const size_t split = s.find(" , ");
+      const double px = x, py = y;
+      x = ParseBare(s.substr(0, split));
+      y = ParseBare(s.substr(split + 3));
+      sum += px * y - py * x;
+    }
+    sum += x * y0 - y * x0;
+    benchmark::DoNotOptimize(std::fabs(sum * 0.5));
+    benchmark::DoNotOptimize(std::sqrt((x - x0) * (x - x0) + (y - y0) * (y - y0)));
+  }
+  CountEntries(state, n);
+}
+
+constexpr int kSizes[] = {10000, 100000, 1000000};
+
+void Sizes(benchmark::internal::Benchmark* b) {
+  for (int n : kSizes)
+    b->Arg(n);
+  b->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_CoreBearings)->Apply(Sizes);
+BENCHMARK(BM_BareBearings)->Apply(Sizes);
+BENCHMARK(BM_CorePoints)->Apply(Sizes);
+BENCHMARK(BM_BarePoints)->Apply(Sizes);
+
+}  // namespace
+}  // namespace tw
+
+BENCHMARK_MAIN();
