@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QPlainTextEdit>
-#include <string>
 #include <string_view>
 
 #include "boundary/log.h"
@@ -14,7 +13,8 @@ namespace tw {
 // ends (Flush), since inserting 100,000 lines one by one costs seconds and as
 // one block a fraction of one. A flush is also queued on the first append, so
 // text logged outside a command still shows. The existing text is never
-// rewritten, and the box scrolls to the end.
+// rewritten, and the box scrolls to the end. Lines are grouped into document
+// blocks of kLinesPerBlock, which the box shows as separate lines.
 class LogBox : public QPlainTextEdit, public LogSink {
   Q_OBJECT
 
@@ -24,12 +24,12 @@ class LogBox : public QPlainTextEdit, public LogSink {
   void Append(std::string_view text) override;
   void Flush();
 
-  // Everything logged, in Windows-1252 with its CR LF line breaks.
-  const std::string& LoggedText() const { return logged_; }
-
  private:
-  std::string logged_;
+  static constexpr int kLinesPerBlock = 32;
+
   std::string pending_;
+  QString lines_;  // kept between flushes for its capacity
+  int lines_in_block_ = 0;
 };
 
 }  // namespace tw

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -51,6 +52,7 @@ class PlotSurface : public QWidget, public DrawingSurface {
   void EnsureBuffer();
   void DrawClipped(double x1, double y1, double x2, double y2, const QColor& colour);
   void Touched();
+  const QImage& Dot(int colour);
 
   QImage buffer_;
   std::unique_ptr<QPainter> painter_;
@@ -58,6 +60,7 @@ class PlotSurface : public QWidget, public DrawingSurface {
   double pen_x_ = 0, pen_y_ = 0;
   int pen_width_ = 1;
   bool update_pending_ = false;
+  std::map<int, QImage> dots_;
 };
 
 }  // namespace tw

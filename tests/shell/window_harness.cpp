@@ -4,8 +4,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "shell/log_box.h"
-
 namespace tw::test {
 
 WindowHarness::WindowHarness(const std::string& settings) {
@@ -38,10 +36,6 @@ void WindowHarness::PressEnterIn(const char* control) {
 
 QString WindowHarness::Log() {
   return Get<QPlainTextEdit>("TxtReport")->toPlainText();
-}
-
-std::string WindowHarness::LogBytes() {
-  return Get<LogBox>("TxtReport")->LoggedText();
 }
 
 QStringList WindowHarness::Lines() {

@@ -39,9 +39,8 @@ class WindowHarness {
   void Type(const char* box, const QString& text);
   void Click(const char* button);
   void PressEnterIn(const char* control);
-  QString Log();           // the log box as shown
-  std::string LogBytes();  // the log as logged, CR LF and all
-  QStringList Lines();     // LstBearings
+  QString Log();        // the log box as shown
+  QStringList Lines();  // LstBearings
   std::vector<ShownMessage>& Messages() { return messages_.shown; }
 
  private:
