@@ -88,8 +88,12 @@ class SplashTest : public QObject {
     QCOMPARE(sub_main.start_state().PlotExtentX, 300.0);
 
     QTest::qWait(1200);
-    QCOMPARE(probe.created, 0);
-    QVERIFY(splash->isVisible());
+    // On a starved machine the wait may overrun the timer; the timer itself
+    // can never fire early (checked below).
+    if (clock.elapsed() < tw::kSplashMilliseconds) {
+      QCOMPARE(probe.created, 0);
+      QVERIFY(splash->isVisible());
+    }
 
     QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 2000);
     QCOMPARE(probe.created, 1);
@@ -123,7 +127,7 @@ class SplashTest : public QObject {
     MainProbe probe;
     tw::SubMain* self = nullptr;
     QElapsedTimer clock;
-    tw::SubMain sub_main(Probe(probe, self, clock), 400);
+    tw::SubMain sub_main(Probe(probe, self, clock), 1000);
     self = &sub_main;
     clock.start();
     sub_main.Start();
@@ -136,15 +140,17 @@ class SplashTest : public QObject {
     QTest::mouseDClick(splash->findChild<QWidget*>("lblProductName"), Qt::LeftButton);
     QVERIFY(!splash->close());
     QTest::qWait(100);
-    QVERIFY(splash);
-    QVERIFY(splash->isVisible());
-    QCOMPARE(probe.created, 0);
+    if (clock.elapsed() < 1000) {
+      QVERIFY(splash);
+      QVERIFY(splash->isVisible());
+      QCOMPARE(probe.created, 0);
+    }
 
     QTRY_VERIFY(splash.isNull());
     // The timer fired once only.
     QTest::qWait(900);
     QCOMPARE(probe.created, 1);
-    QVERIFY(probe.created_after_ms >= 400);
+    QVERIFY(probe.created_after_ms >= 1000);
   }
 
   void realStartEndsInTheMainWindowWithItsAboutBox() {
