@@ -302,15 +302,8 @@ void MainWindow::ConnectCommands() {
   on(cmdUndo, &QPushButton::clicked, &MainWindow::cmdUndo_Click);
   on(cmdClear, &QPushButton::clicked, &MainWindow::cmdClear_Click);
   on(LstBearings, &BearingList::validate, &MainWindow::LstBearings_Validate);
-  for (NumericField* field : {TxtDegrees, txtMinutes, txtSeconds}) {
-    // Decided while the focus moves, so the move back after a message does
-    // not check the box it leaves; shown once the move is over.
-    connect(field, &NumericField::leftForControl, this, [this](NumericField* left) {
-      if (!restoring_focus_)
-        QMetaObject::invokeMethod(
-            this, [this, left] { CheckFieldRange(left); }, Qt::QueuedConnection);
-    });
-  }
+  for (NumericField* field : {TxtDegrees, txtMinutes, txtSeconds})
+    connect(field, &NumericField::leftForControl, this, &MainWindow::CheckFieldRange);
 }
 
 void MainWindow::Form_Load() {
@@ -330,7 +323,25 @@ void MainWindow::Form_Load() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == centralWidget() && event->type() == QEvent::Resize)
     Form_Resize();
+  if (range_box_ && IsUserInputToThisWindow(watched, event))
+    return true;
   return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::IsUserInputToThisWindow(QObject* watched, QEvent* event) const {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+      break;
+    default:
+      return false;
+  }
+  const QWidget* widget = qobject_cast<const QWidget*>(watched);
+  return widget != nullptr && widget->window() == this;
 }
 
 void MainWindow::Form_Resize() {

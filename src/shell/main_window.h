@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <string>
 
@@ -113,11 +114,15 @@ class MainWindow : public QMainWindow {
   void SetDefaultButton(QPushButton* button);
   void ShowOutcome(const CommandOutcome& outcome, QWidget* focus_on_success);
   void CheckFieldRange(NumericField* field);
+  void ShowRangeMessage(const std::string& message);
+  bool IsUserInputToThisWindow(QObject* watched, QEvent* event) const;
 
   MessageBox& messages_;
   std::string settings_file_;
   std::unique_ptr<Program> program_;
   bool restoring_focus_ = false;
+  // The angle box whose range message is about to be shown.
+  QPointer<NumericField> range_box_;
 
   // Menus.
   QAction *mnuFileNew, *mnuFileOpen, *mnuFileSave, *mnuFileImportPts, *mnuFileExPoints;

@@ -1,5 +1,6 @@
 // The entry commands, Undo and Clear, zoom and the range check of the angle
 // boxes: each reads its boxes, runs the core command and shows the result.
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 
@@ -113,16 +114,32 @@ void MainWindow::cmdRedraw_Click() {
   Report(drawn);
 }
 
+// Runs as the focus leaves an angle box for another control. The message
+// waits until the focus change is over (a modal box inside it would fight
+// the change); until then the window takes no clicks or keys, so the click or
+// key that moved on does nothing, as with a message shown at once.
 void MainWindow::CheckFieldRange(NumericField* field) {
-  // The box may have gone with its strip (a mode switch) since it lost the
-  // focus; a hidden box is not checked.
-  if (!field->isVisible())
+  if (restoring_focus_ || range_box_ || !field->isVisible())
     return;
-  const std::optional<std::string> message =
+  std::optional<std::string> message =
       tw::CheckFieldRange(ToCp1252(field->objectName()), Text(field));
   if (!message)
     return;
-  messages_.Show(*message, kProgramTitle, MessageIcon::None);
+  range_box_ = field;
+  qApp->installEventFilter(this);
+  QMetaObject::invokeMethod(
+      this, [this, text = std::move(*message)] { ShowRangeMessage(text); }, Qt::QueuedConnection);
+}
+
+void MainWindow::ShowRangeMessage(const std::string& message) {
+  qApp->removeEventFilter(this);
+  QPointer<NumericField> field = range_box_;
+  range_box_ = nullptr;
+  messages_.Show(message, kProgramTitle, MessageIcon::None);
+  if (!field || !field->isVisible())
+    return;
+  // The box that the focus went to loses it again: that is no move of the
+  // user's, and its own check would send the focus back and forth.
   restoring_focus_ = true;
   field->setFocus(Qt::OtherFocusReason);
   restoring_focus_ = false;

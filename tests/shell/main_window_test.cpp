@@ -6,10 +6,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QtTest>
 
 #include "shell/plot_surface.h"
+#include "shell/qt_message_box.h"
 #include "window_harness.h"
 
 using tw::test::WindowHarness;
@@ -522,6 +524,51 @@ class MainWindowTest : public QObject {
       QCoreApplication::processEvents();
     QCOMPARE(h.Messages().size(), size_t(1));
     QCOMPARE(QApplication::focusWidget(), h.Get("TxtDegrees"));
+  }
+
+  // Clicking Add Line moves the focus first: the message comes and the click
+  // adds nothing.
+  void rangeMessageStopsTheClickThatLeftTheBox() {
+    WindowHarness h;
+    h.Type("txtLength", "10");
+    h.Type("TxtDegrees", "95");
+    h.Click("cmdAddLine");
+    QCoreApplication::processEvents();
+    QCOMPARE(h.Messages().size(), size_t(1));
+    QVERIFY(h.Lines().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), h.Get("TxtDegrees"));
+    h.Type("TxtDegrees", "45");
+    h.Click("cmdAddLine");
+    QCOMPARE(h.Messages().size(), size_t(1));
+    QCOMPARE(h.Lines(), QStringList({"NE 45" + kDeg + "00'00'' @10LF"}));
+  }
+
+  // With the real modal box, its own focus changes must not start the check
+  // again, and the focus ends in the box once it is closed.
+  void rangeMessageWithTheModalBox() {
+    tw::test::ScratchFolder folder;
+    tw::QtMessageBox messages;
+    tw::MainWindow window(messages, folder.File("Quadrell.ini"));
+    messages.SetParent(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* degrees = window.findChild<QLineEdit*>("TxtDegrees");
+    window.findChild<QLineEdit*>("txtMinutes")->setText("75");
+    degrees->setFocus();
+    QTest::keyClicks(degrees, "95");
+    QStringList shown;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        shown << box->text();
+        box->accept();
+      }
+    });
+    closer.start(10);
+    QTest::keyClick(degrees, Qt::Key_Tab);
+    QTest::qWait(300);
+    QCOMPARE(shown, QStringList({"Invalid number entered  (>90)"}));
+    QCOMPARE(window.focusWidget(), degrees);
   }
 
   void noRangeCheckWhenFocusGoesToAMenuOrAnotherWindow_data() {

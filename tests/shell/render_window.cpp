@@ -1,5 +1,6 @@
-// Renders the main window with a sample boundary to main_window.png in the
-// build folder, for a reviewer to look at the layout and the plot.
+// Renders the main window with sample boundaries to main_window.png and
+// main_window_points.png in the build folder, for a reviewer to look at the
+// layout and the plot.
 #include <QtTest>
 
 #include "window_harness.h"
@@ -29,6 +30,24 @@ class RenderWindow : public QObject {
     }
     QCOMPARE(h.Lines().size(), 4);
     const QString path = QCoreApplication::applicationDirPath() + "/main_window.png";
+    QVERIFY(h.window().grab().save(path));
+    qInfo("rendered %s", qPrintable(path));
+  }
+
+  void rendersSamplePointList() {
+    tw::test::WindowHarness h("[SETTINGS]\r\nMODE=Point\r\nSYSTEM=SI Metric\r\n");
+    h.window().setWindowState(Qt::WindowNoState);
+    h.window().resize(1000, 660);
+    QCoreApplication::processEvents();
+    for (const auto& [x, y] :
+         {std::pair{"100", "200"}, {"230", "200"}, {"250", "340"}, {"120", "300"}}) {
+      h.Type("txtPtX", x);
+      h.Type("txtPtY", y);
+      h.Click("cmdPOINTAddLine");
+    }
+    h.Click("cmdZoomOut");
+    QCOMPARE(h.Lines().size(), 4);
+    const QString path = QCoreApplication::applicationDirPath() + "/main_window_points.png";
     QVERIFY(h.window().grab().save(path));
     qInfo("rendered %s", qPrintable(path));
   }
