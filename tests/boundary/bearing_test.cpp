@@ -77,17 +77,6 @@ TEST(Bearing, ComputeLatDep) {
   }
 }
 
-TEST(Bearing, SignsFollowTheQuadrant) {
-  const Offsets nw = *ComputeLatDep("NW", 10, 0, 0, "1");
-  EXPECT_LT(nw.dx, 0);
-  EXPECT_GT(nw.dy, 0);
-  const Offsets se = *ComputeLatDep("SE", 10, 0, 0, "1");
-  EXPECT_GT(se.dx, 0);
-  EXPECT_LT(se.dy, 0);
-  const Offsets ne = *ComputeLatDep("NE", 30, 30, 0, "1");
-  EXPECT_NEAR(std::cos(59.5 * std::numbers::pi / 180), ne.dx, 1e-14);
-}
-
 // The angle constant is not full-precision pi, and nothing snaps to the axes.
 TEST(Bearing, DueNorthKeepsTheConstantsResidue) {
   const Offsets o = *ComputeLatDep("NW", 0, 0, 0, "100");

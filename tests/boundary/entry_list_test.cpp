@@ -110,21 +110,5 @@ TEST(EntryList, ChangesReachTheView) {
   }
 }
 
-TEST(EntryList, KeepsEntryBytes) {
-  EntryList list;
-  list.Append(
-      "NE 45\xB0"
-      "30'15'' @100LF");
-  list.Append("1520.25 , 880.5");
-  EXPECT_EQ(
-      "NE 45\xB0"
-      "30'15'' @100LF",
-      list.At(0));
-  EXPECT_EQ("1520.25 , 880.5", list.At(1));
-  list.SetView(nullptr);  // detached: changes go on without a view
-  list.RemoveLast();
-  EXPECT_EQ(1u, list.Count());
-}
-
 }  // namespace
 }  // namespace tw
