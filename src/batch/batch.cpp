@@ -20,13 +20,21 @@
 namespace tw {
 namespace {
 
+// For the commands that print a file, not the log: a replot of 100,000
+// entries logs as many closure lines, which nobody would read.
+class DiscardLog : public LogSink {
+ public:
+  void Append(std::string_view) override {}
+};
+
 // A fresh start without a settings file: Surveyor mode, feet, its option down.
 struct FreshRun {
-  FreshRun() { controls.modes = PressModeOption(controls.modes, ModeOption::Surveyor); }
+  explicit FreshRun(LogSink& log) : program{log, surface} {
+    controls.modes = PressModeOption(controls.modes, ModeOption::Surveyor);
+  }
 
-  StringLog log;
   NullSurface surface;
-  Program program{log, surface};
+  Program program;
   EntryControls controls;
 };
 
@@ -46,8 +54,8 @@ BatchResult FromBytes(const Result<std::string>& bytes) {
 
 // Opens the project as the window's Open does, then runs what follows on it.
 template <class Then>
-BatchResult AfterOpen(const std::string& path, Then then) {
-  FreshRun run;
+BatchResult AfterOpen(const std::string& path, LogSink& log, Then then) {
+  FreshRun run(log);
   const Result<OpenOutcome> opened = OpenProjectPath(run.program, run.controls, path);
   if (!opened)
     return Failed(opened.error());
@@ -57,7 +65,8 @@ BatchResult AfterOpen(const std::string& path, Then then) {
 BatchResult Export(const std::string& path,
                    Result<std::string> (*build)(const std::vector<std::string>&,
                                                 const ProgramState&)) {
-  return AfterOpen(path, [build](FreshRun& run) {
+  DiscardLog log;
+  return AfterOpen(path, log, [build](FreshRun& run) {
     if (run.program.entries.Empty())
       return Failed(kNothingToExport);
     return FromBytes(build(run.program.entries.Entries(), run.program.state));
@@ -65,7 +74,8 @@ BatchResult Export(const std::string& path,
 }
 
 BatchResult Report(const std::string& path) {
-  return AfterOpen(path, [](FreshRun& run) {
+  DiscardLog log;
+  return AfterOpen(path, log, [](FreshRun& run) {
     if (run.program.entries.Empty())
       return Failed(kNothingToReport);
     return FromBytes(BoundaryReportBytes(run.program.entries, run.program.state));
@@ -73,7 +83,8 @@ BatchResult Report(const std::string& path) {
 }
 
 BatchResult Log(const std::string& path) {
-  return AfterOpen(path, [](FreshRun& run) { return BatchResult{0, run.log.Text(), ""}; });
+  StringLog log;
+  return AfterOpen(path, log, [&log](FreshRun&) { return BatchResult{0, log.Text(), ""}; });
 }
 
 bool IsPointFormat(std::string_view format) {
@@ -86,7 +97,8 @@ BatchResult Import(const std::string& format, const std::string& path) {
   const Result<PointPreview> preview = ReadPointFile(path);
   if (!preview)
     return Failed(preview.error());
-  FreshRun run;
+  DiscardLog log;
+  FreshRun run(log);
   const ImportOutcome outcome = ImportPoints(run.program, run.controls, *preview, format);
   if (!outcome.imported)
     return Failed(outcome.message.value_or(""));

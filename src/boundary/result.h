@@ -23,6 +23,9 @@ class [[nodiscard]] Result {
   const T& value() const { return std::get<0>(data_); }
   const T& operator*() const { return value(); }
   const T* operator->() const { return &value(); }
+  // Moves the value out, for a large value (a whole file's entries) that the
+  // caller keeps and the result no longer needs.
+  T take() && { return std::get<0>(std::move(data_)); }
   const std::string& error() const { return std::get<1>(data_).message; }
 
  private:

@@ -53,13 +53,17 @@ Result<std::string> ReadFileBytes(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0)
     return ReadError(path, errno);
-  std::string bytes;
   struct stat info {};
-  if (::fstat(fd, &info) == 0 && info.st_size > 0)
-    bytes.reserve(static_cast<size_t>(info.st_size));
-  char buffer[65536];
+  const size_t expected =
+      ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<size_t>(info.st_size) : 0;
+  // Read straight into the string; one more byte shows the end of a file
+  // that has not grown, and a file that has grown is read on.
+  std::string bytes(expected + 1, '\0');
+  size_t size = 0;
   for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (size == bytes.size())
+      bytes.resize(bytes.size() * 2);
+    const ssize_t got = ::read(fd, bytes.data() + size, bytes.size() - size);
     if (got == 0)
       break;
     if (got < 0) {
@@ -69,9 +73,10 @@ Result<std::string> ReadFileBytes(const std::string& path) {
       ::close(fd);
       return ReadError(path, error);
     }
-    bytes.append(buffer, static_cast<size_t>(got));
+    size += static_cast<size_t>(got);
   }
   ::close(fd);
+  bytes.resize(size);
   return bytes;
 }
 

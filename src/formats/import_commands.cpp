@@ -48,7 +48,7 @@ std::optional<PointPreview> ChoosePointFile(FileDialog& dialog, MessageBox& mess
     messages.Show(preview.error(), kProgramTitle, MessageIcon::None);
     return std::nullopt;
   }
-  return *preview;
+  return std::move(preview).take();
 }
 
 ImportOutcome ImportPoints(Program& program, EntryControls& controls, const PointPreview& preview,

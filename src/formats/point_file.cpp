@@ -2,6 +2,7 @@
 
 #include "boundary/numbers.h"
 #include "formats/corners.h"
+#include "formats/count_form.h"
 #include "formats/text_lines.h"
 
 namespace tw {
@@ -17,7 +18,7 @@ Result<std::string> PointFileBytes(const std::vector<std::string>& entries,
   std::string line;
   for (size_t i = 0; i < corners->size(); ++i) {
     const Corner& c = (*corners)[i];
-    line = LeadingBlankForm(static_cast<double>(i + 1));
+    line = LeadingBlankCount(i + 1);
     line += ',';
     line += LeadingBlankForm(c.y);
     line += ',';

@@ -47,12 +47,12 @@ std::optional<std::string> PointEntry(std::string_view line, Columns columns) {
 }  // namespace
 
 std::vector<PreviewLine> PreviewLines(std::string_view bytes) {
-  const std::vector<std::string_view> lines = SplitLines(bytes);
   std::vector<PreviewLine> preview;
-  preview.reserve(lines.size());
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (!lines[i].empty())
-      preview.push_back({i + 1, std::string(lines[i])});
+  LineCursor cursor(bytes);
+  std::string_view line;
+  while (cursor.Next(line)) {
+    if (!line.empty())
+      preview.push_back({cursor.LineNumber(), std::string(line)});
   }
   return preview;
 }

@@ -57,12 +57,13 @@ Result<OpenOutcome> OpenProjectPath(Program& program, EntryControls& controls,
   const Result<std::string> bytes = ReadFileBytes(path);
   if (!bytes)
     return Error{bytes.error()};
-  const Result<ProjectFile> file = ParseProjectFile(*bytes);
-  if (!file)
-    return Error{"The file \"" + path + "\" cannot be opened: " + file.error() + "."};
-  if (file->header)
-    ApplyHeader(program.state, *file->header);
-  program.entries.Replace(file->entries);
+  Result<ProjectFile> parsed = ParseProjectFile(*bytes);
+  if (!parsed)
+    return Error{"The file \"" + path + "\" cannot be opened: " + parsed.error() + "."};
+  ProjectFile file = std::move(parsed).take();
+  if (file.header)
+    ApplyHeader(program.state, *file.header);
+  program.entries.Replace(std::move(file.entries));
   ResetDrawing(program);
   OpenOutcome outcome;
   outcome.pressed_mode = ModeFromText(program.state.EntryMode);

@@ -62,21 +62,22 @@ std::string EntryProblem(EntryKind kind, std::string_view entry) {
   return p ? std::string() : p.error();
 }
 
-Status ReadEntries(const std::vector<std::string_view>& lines, size_t first,
-                   std::vector<std::string>& entries) {
-  entries.reserve(lines.size() - std::min(first, lines.size()));
+// The entries from the cursor's next line on: the non-empty lines, each
+// readable by the kind of the first.
+Status ReadEntries(LineCursor& cursor, std::vector<std::string>& entries) {
   EntryKind kind = EntryKind::Angle;
-  for (size_t i = first; i < lines.size(); ++i) {
-    if (lines[i].empty())
+  std::string_view line;
+  while (cursor.Next(line)) {
+    if (line.empty())
       continue;
     if (entries.empty())
-      kind = KindOf(lines[i]);
-    const std::string problem = EntryProblem(kind, lines[i]);
+      kind = KindOf(line);
+    const std::string problem = EntryProblem(kind, line);
     if (!problem.empty()) {
-      return Error{"line " + std::to_string(i + 1) + " cannot be read (" + problem +
-                   "): " + std::string(lines[i])};
+      return Error{"line " + std::to_string(cursor.LineNumber()) + " cannot be read (" + problem +
+                   "): " + std::string(line)};
     }
-    entries.emplace_back(lines[i]);
+    entries.emplace_back(line);
   }
   return Ok();
 }
@@ -99,19 +100,22 @@ std::string ProjectFileBytes(const ProgramState& state, const std::vector<std::s
 Result<ProjectFile> ParseProjectFile(std::string_view bytes) {
   if (bytes.empty())
     return Error{"the file is empty"};
-  const std::vector<std::string_view> lines = SplitLines(bytes);
   ProjectFile file;
-  size_t first_entry = 1;
-  if (!lines.empty() && lines[0].starts_with(':')) {
-    if (lines.size() < 2)
+  // Lines are about 20 bytes: enough room for the entries, seldom too much.
+  file.entries.reserve(bytes.size() / 16);
+  LineCursor cursor(bytes);
+  std::string_view line;
+  cursor.Next(line);
+  if (line.starts_with(':')) {
+    std::string_view header_line;
+    if (!cursor.Next(header_line))
       return Error{"line 1 starts with \":\" but there is no line 2"};
-    const Result<ProjectHeader> header = ReadHeader(lines[1]);
+    const Result<ProjectHeader> header = ReadHeader(header_line);
     if (!header)
       return Error{header.error()};
     file.header = *header;
-    first_entry = 2;
   }
-  const Status read = ReadEntries(lines, first_entry, file.entries);
+  const Status read = ReadEntries(cursor, file.entries);
   if (!read)
     return Error{read.error()};
   return file;

@@ -11,6 +11,21 @@
 
 namespace tw {
 
+// Walks the lines of a text one by one, without their ends, with the same
+// rule as SplitLines; the views point into the text.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view bytes) : rest_(bytes) {}
+  // The next line, or false at the end of the text.
+  bool Next(std::string_view& line);
+  // The number of the line Next gave last, counted from 1.
+  size_t LineNumber() const { return number_; }
+
+ private:
+  std::string_view rest_;
+  size_t number_ = 0;
+};
+
 // The lines of a text, without their ends. A line end at the very end of the
 // text does not start another line: "a\r\n" is one line, "" none, "\r\n"
 // one empty line. The views point into bytes.

@@ -4,6 +4,7 @@
 #include "boundary/entry.h"
 #include "boundary/numbers.h"
 #include "boundary/traverse.h"
+#include "formats/count_form.h"
 #include "formats/text_lines.h"
 
 namespace tw {
@@ -30,7 +31,7 @@ Result<Gap> AppendBearingLayout(std::string& out, const std::vector<std::string>
       return Error{UnreadableEntryMessage(i, entries[i], o.error())};
     corner.x += o->dx;
     corner.y += o->dy;
-    line = LeadingBlankForm(static_cast<double>(i + 1));
+    line = LeadingBlankCount(i + 1);
     line += ',';
     line += LeadingBlankForm(corner.y);
     line += ',';
@@ -55,7 +56,7 @@ Result<Gap> AppendPointLayout(std::string& out, const std::vector<std::string>& 
     const size_t separator = entry.find(" , ");
     std::string_view y_text = entry.substr(separator + 3);
     y_text = y_text.substr(0, y_text.find(" , "));
-    line = PlainForm(static_cast<double>(i + 1));
+    line = PlainCount(i + 1);
     line += ',';
     line += y_text;
     line += ',';
