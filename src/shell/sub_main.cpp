@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "settings/folders.h"
+#include "shell/file_commands.h"
 #include "shell/main_window.h"
 #include "shell/program_location.h"
 
@@ -37,9 +38,11 @@ void SubMain::Start() {
 }
 
 std::unique_ptr<QWidget> SubMain::CreateMainWindow(const ProgramState& start) {
-  auto window =
-      std::make_unique<MainWindow>(messages_, SettingsFilePath(LocateProgramFolders()), start);
+  const ProgramFolders folders = LocateProgramFolders();
+  auto window = std::make_unique<MainWindow>(messages_, SettingsFilePath(folders), start);
   messages_.SetParent(window.get());
+  file_dialog_.SetParent(window.get());
+  new FileCommands(*window, file_dialog_, desktop_, folders);  // a child of the window
   QObject::connect(window.get(), &MainWindow::helpRequested, [this] { help_.ShowHelp(); });
   QObject::connect(window.get(), &MainWindow::aboutRequested, [this] { help_.ShowAbout(); });
   return window;

@@ -10,6 +10,7 @@
 
 #include "boundary/program_state.h"
 #include "shell/about.h"
+#include "shell/file_dialog_qt.h"
 #include "shell/qt_desktop.h"
 #include "shell/qt_message_box.h"
 #include "shell/splash.h"
@@ -53,6 +54,7 @@ class SubMain {
   QPointer<Splash> splash_;
 
   QtMessageBox messages_;
+  QtFileDialog file_dialog_;
   QtDesktop desktop_;
   QtLauncher launcher_;
   QtProgramFolder program_folder_;

@@ -1,0 +1,297 @@
+// The window's file commands through the ports: a scripted file dialog that
+// answers names or cancels, a recording desktop, and the golden files.
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include "shell/file_commands.h"
+#include "shell/file_dialog_qt.h"
+#include "shell/point_import_dialog.h"
+#include "window_harness.h"
+
+using tw::test::ReadBytes;
+using tw::test::ReadGolden;
+using tw::test::WindowHarness;
+
+namespace {
+
+std::string Golden(const char* name) {
+  const char* dir = std::getenv("TW_GOLDEN_DIR");
+  return std::string(dir ? dir : "tests/golden") + "/" + name;
+}
+
+// A window with its file commands over scripted ports.
+struct FileWindow {
+  FileWindow()
+      : commands(new tw::FileCommands(harness.window(), dialog, desktop,
+                                      {folder.File("settings"), folder.File("data")})) {}
+
+  void TriggerItem(const char* name) {
+    harness.Item(name)->trigger();
+    QCoreApplication::processEvents();
+  }
+  tw::PointImportDialog* ImportDialog() {
+    return harness.window().findChild<tw::PointImportDialog*>("frmPointImport");
+  }
+
+  WindowHarness harness;
+  tw::test::ScriptedFileDialog dialog;
+  tw::test::RecordingDesktop desktop;
+  tw::test::ScratchFolder folder;
+  tw::FileCommands* commands;
+};
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void nameFilters_data();
+  void nameFilters();
+  void dialogListsWhatEachFilterMatches();
+  void dialogIsSetUpAsAsked();
+  void openReplacesTheBoundaryAndSwitchesMode();
+  void openCancelledChangesNothing();
+  void saveAndExportsWriteTheGoldenBytes();
+  void reportIsWrittenAndOpened();
+  void importDialogShowsThePreviewAndImports();
+  void importAgainReloadsTheSameDialog();
+  void escapeClosesTheImportDialog();
+};
+
+void FileCommandsTest::nameFilters_data() {
+  QTest::addColumn<QString>("filter");
+  QTest::addColumn<QStringList>("expected");
+  QTest::newRow("project") << "Tractwise File (*.twc)|*.twc|"
+                           << QStringList{"Tractwise File (*.twc) (*.twc)"};
+  QTest::newRow("points") << "Comma separated ASCII file (*.asc)|*.asc|All files (*.*)|*.*|"
+                          << QStringList{"Comma separated ASCII file (*.asc) (*.asc)",
+                                         "All files (*.*) (*)"};
+  QTest::newRow("import") << "ASCII point file (*.asc, *.txt)|*.asc;*.txt|All Files (*.*)|*.*|"
+                          << QStringList{"ASCII point file (*.asc, *.txt) (*.asc *.txt)",
+                                         "All Files (*.*) (*)"};
+  QTest::newRow("dxf") << "DXF file (*.dxf)|*.dxf|" << QStringList{"DXF file (*.dxf) (*.dxf)"};
+}
+
+void FileCommandsTest::nameFilters() {
+  QFETCH(QString, filter);
+  QFETCH(QStringList, expected);
+  QCOMPARE(tw::QtNameFilters(filter.toStdString()), expected);
+}
+
+// The filters work as the user sees them: the point file filter lists .asc
+// and .txt files, "All Files" also a name without a dot.
+void FileCommandsTest::dialogListsWhatEachFilterMatches() {
+  tw::test::ScratchFolder folder;
+  for (const char* name : {"a.asc", "b.txt", "c", "d.dxf"})
+    tw::test::WriteBytes(folder.File(name), "");
+  tw::FileDialogRequest request;
+  request.filter = "ASCII point file (*.asc, *.txt)|*.asc;*.txt|All Files (*.*)|*.*|";
+  request.must_exist = true;
+  QFileDialog dialog;
+  tw::ConfigureFileDialog(dialog, request);
+  dialog.setDirectory(QString::fromStdString(folder.path().string()));
+  dialog.show();
+  auto* list = dialog.findChild<QListView*>("listView");
+  QVERIFY(list);
+  QTRY_COMPARE(list->model()->rowCount(list->rootIndex()), 2);
+  auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+  QVERIFY(types);
+  QCOMPARE(types->itemText(0), QString("ASCII point file (*.asc, *.txt)"));
+  QCOMPARE(types->itemText(1), QString("All Files (*.*)"));
+  dialog.selectNameFilter(dialog.nameFilters()[1]);
+  QTRY_COMPARE(list->model()->rowCount(list->rootIndex()), 4);
+}
+
+void FileCommandsTest::dialogIsSetUpAsAsked() {
+  tw::FileDialogRequest save;
+  save.kind = tw::FileDialogRequest::Kind::Save;
+  save.title = "Save file as";
+  save.initial_name = "Untitled.twc";
+  save.filter = "Tractwise File (*.twc)|*.twc|";
+  save.overwrite_prompt = true;
+  QFileDialog dialog;
+  tw::ConfigureFileDialog(dialog, save);
+  QCOMPARE(dialog.windowTitle(), QString("Save file as"));
+  QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptSave);
+  QVERIFY(!dialog.testOption(QFileDialog::DontConfirmOverwrite));
+  QVERIFY(dialog.defaultSuffix().isEmpty());
+  QCOMPARE(dialog.selectedFiles().value(0).section('/', -1), QString("Untitled.twc"));
+
+  tw::FileDialogRequest open;
+  open.title = "Open File";
+  open.filter = save.filter;
+  open.must_exist = true;
+  QFileDialog open_dialog;
+  tw::ConfigureFileDialog(open_dialog, open);
+  QCOMPARE(open_dialog.acceptMode(), QFileDialog::AcceptOpen);
+  QCOMPARE(open_dialog.fileMode(), QFileDialog::ExistingFile);
+}
+
+void FileCommandsTest::openReplacesTheBoundaryAndSwitchesMode() {
+  FileWindow w;
+  w.dialog.answers.push_back(Golden("points3.twc"));
+  w.harness.Click("cmdOpen");
+  QCOMPARE(w.dialog.requests.at(0).title, std::string("Open File"));
+  QCOMPARE(w.harness.Lines(), (QStringList{"0 , 0", "100 , 0", "100 , 50"}));
+  QVERIFY(w.harness.Log().endsWith("Closure: 00.00\nClosure: 100.00\nClosure: 111.8033989"));
+  QVERIFY(w.harness.Get<QPushButton>("optPoint")->isChecked());
+  QVERIFY(!w.harness.Get<QPushButton>("optSurveyor")->isEnabled());
+  QVERIFY(w.harness.Get<QPushButton>("cmdUndo")->isEnabled());
+  QVERIFY(w.harness.Get("framePoint")->isVisible());
+  QVERIFY(!w.harness.Get("frameSurveyor")->isVisible());
+  QVERIFY(w.harness.SettingsText().find("MODE=Point") != std::string::npos);
+  QCOMPARE(w.harness.Get<QListWidget>("LstBearings")->currentRow(), 2);
+
+  w.dialog.answers.push_back(Golden("bearing3.twc"));
+  w.TriggerItem("mnuFileOpen");
+  QCOMPARE(w.harness.Lines().size(), 3);
+  QVERIFY(w.harness.Get<QPushButton>("optSurveyor")->isChecked());
+  QVERIFY(w.harness.Get<QPushButton>("optSurveyor")->isEnabled());
+  QVERIFY(!w.harness.Get<QPushButton>("optPoint")->isEnabled());
+  QVERIFY(w.harness.Get("frameSurveyor")->isVisible());
+  QVERIFY(w.harness.Messages().empty());
+}
+
+void FileCommandsTest::openCancelledChangesNothing() {
+  FileWindow w;
+  const QString log = w.harness.Log();
+  w.harness.Click("cmdOpen");  // no answer scripted: cancel
+  QCOMPARE(w.dialog.requests.size(), size_t(1));
+  QVERIFY(w.harness.Lines().isEmpty());
+  QCOMPARE(w.harness.Log(), log);
+  QVERIFY(!w.harness.Get<QPushButton>("cmdUndo")->isEnabled());
+  QVERIFY(w.harness.Messages().empty());
+}
+
+void FileCommandsTest::saveAndExportsWriteTheGoldenBytes() {
+  FileWindow w;
+  w.dialog.answers.push_back(Golden("bearing3.twc"));
+  w.harness.Click("cmdOpen");
+  struct Step {
+    const char* command;
+    bool menu;
+    const char* file;
+    const char* golden;
+  };
+  const Step steps[] = {
+      {"cmdSave", false, "a.twc", "bearing3.twc"},
+      {"mnuFileSave", true, "b.twc", "bearing3.twc"},
+      {"cmdExportPts", false, "a.asc", "bearing3.asc"},
+      {"mnuFileExPoints", true, "b.asc", "bearing3.asc"},
+      {"cmdExportDXF", false, "a.dxf", "bearing3.dxf"},
+      {"mnuFileDxfExport", true, "b.dxf", "bearing3.dxf"},
+  };
+  for (const Step& s : steps) {
+    w.dialog.answers.push_back(w.folder.File(s.file));
+    if (s.menu)
+      w.TriggerItem(s.command);
+    else
+      w.harness.Click(s.command);
+    QVERIFY2(ReadBytes(w.folder.File(s.file)) == ReadGolden(s.golden), s.command);
+  }
+  QVERIFY(w.harness.Messages().empty());
+}
+
+void FileCommandsTest::reportIsWrittenAndOpened() {
+  FileWindow w;
+  w.harness.Click("cmdReport");
+  QCOMPARE(w.harness.Messages().size(), size_t(1));
+  QCOMPARE(w.harness.Messages()[0].text, std::string("Nothing to report"));
+  QVERIFY(w.desktop.opened.empty());
+
+  w.dialog.answers.push_back(Golden("square_points.twc"));
+  w.harness.Click("cmdOpen");
+  w.TriggerItem("mnuFileReport");
+  const std::string report = w.folder.File("data") + "/report.txt";
+  QCOMPARE(w.desktop.opened, std::vector<std::string>{report});
+  QVERIFY(ReadBytes(report) == ReadGolden("square_points_report.txt"));
+}
+
+void FileCommandsTest::importDialogShowsThePreviewAndImports() {
+  FileWindow w;
+  w.dialog.answers.push_back(Golden("survey_points.txt"));
+  w.TriggerItem("mnuFileImportPts");
+  tw::PointImportDialog* dialog = w.ImportDialog();
+  QVERIFY(dialog);
+  QVERIFY(dialog->isVisible());
+  QVERIFY(!dialog->isModal());
+  QCOMPARE(dialog->windowTitle(), QString("Import Points"));
+  QCOMPARE(dialog->size(), QSize(374, 223));
+  auto* preview = dialog->findChild<QListWidget*>("lstPtimportPrev");
+  QCOMPARE(preview->geometry(), QRect(8, 12, 357, 95));
+  QCOMPARE(preview->count(), 5);
+  QCOMPARE(preview->item(0)->text(), QString("PN,N,E"));
+  auto* formats = dialog->findChild<QComboBox*>("cmbPtImportFormat");
+  QCOMPARE(formats->geometry(), QRect(100, 116, 265, 21));
+  QCOMPARE(formats->count(), 4);
+  QCOMPARE(formats->currentText(), QString("PN, N, E"));
+  QCOMPARE(formats->itemText(3), QString("E, N"));
+  QCOMPARE(dialog->findChild<QLabel*>("Label1")->text(), QString("File Format:"));
+  QCOMPARE(dialog->findChild<QPushButton*>("cmdCancel")->geometry(), QRect(204, 188, 81, 25));
+  QCOMPARE(dialog->findChild<QPushButton*>("CmdImport")->geometry(), QRect(292, 188, 77, 25));
+
+  QPointer<tw::PointImportDialog> guard(dialog);
+  QTest::mouseClick(dialog->findChild<QPushButton*>("CmdImport"), Qt::LeftButton);
+  QTRY_VERIFY(!guard);  // unloaded
+  QCOMPARE(w.harness.Lines(), (QStringList{"1520.25 , 880.5", "1520.25 , 900", "1600 , -0.5"}));
+  QVERIFY(w.harness.Get<QPushButton>("optPoint")->isChecked());
+  QVERIFY(w.harness.Get("framePoint")->isVisible());
+  QVERIFY(w.harness.Get<QPushButton>("cmdUndo")->isEnabled());
+  QCOMPARE(w.harness.Messages().size(), size_t(1));
+  QVERIFY(w.harness.Messages()[0].text.starts_with("2 lines were skipped"));
+}
+
+void FileCommandsTest::importAgainReloadsTheSameDialog() {
+  FileWindow w;
+  w.dialog.answers.push_back(Golden("survey_points.txt"));
+  w.TriggerItem("mnuFileImportPts");
+  tw::PointImportDialog* first = w.ImportDialog();
+  first->findChild<QComboBox*>("cmbPtImportFormat")->setCurrentIndex(2);
+  w.dialog.answers.push_back(Golden("points3.asc"));
+  w.TriggerItem("mnuFileImportPts");
+  QCOMPARE(w.ImportDialog(), first);
+  QCOMPARE(first->findChild<QListWidget*>("lstPtimportPrev")->count(), 3);
+  QCOMPARE(first->findChild<QComboBox*>("cmbPtImportFormat")->currentText(), QString("N, E"));
+  QCOMPARE(w.dialog.requests.at(1).title, std::string("Open Point File"));
+
+  // A file of which no line can be read: the dialog stays, nothing changes.
+  w.dialog.answers.push_back(Golden("bearing3_log.txt"));
+  w.TriggerItem("mnuFileImportPts");
+  QTest::mouseClick(first->findChild<QPushButton*>("CmdImport"), Qt::LeftButton);
+  QCOMPARE(w.harness.Messages().size(), size_t(1));
+  QVERIFY(w.harness.Messages()[0].text.starts_with("No point could be read"));
+  QVERIFY(w.harness.Lines().isEmpty());
+  QVERIFY(first->isVisible());
+
+  // Cancelled: the dialog keeps its preview.
+  w.TriggerItem("mnuFileImportPts");
+  QCOMPARE(first->findChild<QListWidget*>("lstPtimportPrev")->count(), 3);
+}
+
+void FileCommandsTest::escapeClosesTheImportDialog() {
+  FileWindow w;
+  w.dialog.answers.push_back(Golden("points3.asc"));
+  w.TriggerItem("mnuFileImportPts");
+  QPointer<tw::PointImportDialog> dialog(w.ImportDialog());
+  QVERIFY(dialog);
+  QTest::keyClick(dialog.data(), Qt::Key_Escape);
+  QTRY_VERIFY(!dialog);
+  QVERIFY(w.harness.Lines().isEmpty());
+  QVERIFY(w.harness.Messages().empty());
+
+  w.dialog.answers.push_back(Golden("points3.asc"));
+  w.TriggerItem("mnuFileImportPts");
+  dialog = w.ImportDialog();
+  QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+  QTRY_VERIFY(!dialog);
+  QVERIFY(w.harness.Lines().isEmpty());
+}
+
+QTEST_MAIN(FileCommandsTest)
+#include "file_commands_test.moc"
