@@ -28,12 +28,5 @@ TEST(SplitLines, AcceptsEveryLineEnd) {
     EXPECT_EQ(c.lines, SplitLines(c.bytes)) << c.bytes;
 }
 
-TEST(AppendLine, EndsEveryLineWithCrLf) {
-  std::string out;
-  AppendLine(out, "a");
-  AppendLine(out, "");
-  EXPECT_EQ("a\r\n\r\n", out);
-}
-
 }  // namespace
 }  // namespace tw
