@@ -18,7 +18,12 @@ namespace {
 // reading path; the distances have one to four decimals.
 std::string BearingEntry(int i) {
   static const char* const kQuadrants[] = {"NE", "NW", "SW", "SE"};
-  const auto two = [](int v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+  const auto two = [](int v) {
+    std::string s = std::to_string(v);
+    if (v < 10)
+      s.insert(s.begin(), '0');
+    return s;
+  };
   std::string e = kQuadrants[i % 4];
   e += ' ' + two(i % 90) + '\xB0' + two(i % 60) + '\'' + two(i * 7 % 60) + "'' @";
   e += std::to_string(1 + i % 997) + "." + std::to_string(1 + i % 9999);

@@ -37,6 +37,9 @@ std::optional<double> ConvertStrict(std::string_view text);
 // a store-forwarding stall that costs more than converting a short number.)
 bool ConvertStrictTo(std::string_view text, double& value);
 
+// The forms and patterns take finite values only; the readings above keep
+// infinity and NaN out of every boundary.
+
 // Plain number form: "0", "1234.5", "-0.25". At most 15 significant digits.
 std::string PlainForm(double v);
 
