@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -439,6 +440,15 @@ class MainWindowTest : public QObject {
     QCOMPARE(box->text(), QString("12"));
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(box->text(), QString("12"));
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QString("x9"));
+    // A drop goes through the same gate as a paste.
+    QMimeData dropped;
+    dropped.setText("7x");
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &drop);
     QCOMPARE(box->text(), QString("12"));
     // Paste as the context menu does it: text with other characters is kept
     // out whole.
@@ -569,6 +579,17 @@ class MainWindowTest : public QObject {
     QTest::qWait(300);
     QCOMPARE(shown, QStringList({"Invalid number entered  (>90)"}));
     QCOMPARE(window.focusWidget(), degrees);
+  }
+
+  // A mode switch hides the strip with the box in it: a box that cannot
+  // take the focus back is not checked.
+  void hiddenBoxIsNotChecked() {
+    WindowHarness h;
+    h.Type("TxtDegrees", "95");
+    h.Item("mnuSetCarpenter")->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(h.Messages().empty());
+    QCOMPARE(QApplication::focusWidget(), h.Get("icmbCarpenter"));
   }
 
   void noRangeCheckWhenFocusGoesToAMenuOrAnotherWindow_data() {
