@@ -24,6 +24,7 @@ QPushButton* PictureButton(QWidget* parent, const char* name, const QString& too
                            ButtonPicture picture, QRect twips) {
   auto* button = new QPushButton(parent);
   button->setObjectName(name);
+  button->setAutoDefault(true);
   button->setToolTip(tooltip);
   button->setIcon(ButtonIcon(picture));
   const QRect r = TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
@@ -49,6 +50,7 @@ QPushButton* ModeOptionButton(QWidget* parent, const char* name, const QString& 
 QPushButton* AddButton(QWidget* strip, const char* name, const QString& caption, QRect twips) {
   auto* button = new QPushButton(caption, strip);
   button->setObjectName(name);
+  button->setAutoDefault(true);
   button->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
   return button;
 }
@@ -182,10 +184,12 @@ void MainWindow::CreateWorkArea(QWidget* area) {
 
   cmdUndo = new QPushButton("Undo", area);
   cmdUndo->setObjectName("cmdUndo");
+  cmdUndo->setAutoDefault(true);
   cmdUndo->setToolTip("Undo last item");
   cmdUndo->setGeometry(TwipsRect(12000, 8400, 975, 375));
   cmdClear = new QPushButton("Clear", area);
   cmdClear->setObjectName("cmdClear");
+  cmdClear->setAutoDefault(true);
   cmdClear->setToolTip("Clear all");
   cmdClear->setGeometry(TwipsRect(13080, 8400, 1095, 375));
 
@@ -369,7 +373,8 @@ void MainWindow::Form_Resize() {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   // A main window has no default button of its own: Enter that no control
-  // took presses the add button of the visible strip.
+  // took presses the add button of the visible strip. (A command button with
+  // the focus takes Enter itself: they are all auto-default.)
   if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && default_button_ &&
       default_button_->isVisible() && default_button_->isEnabled()) {
     default_button_->click();

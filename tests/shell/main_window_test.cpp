@@ -258,6 +258,9 @@ class MainWindowTest : public QObject {
       h.Get<QLineEdit>(box)->setText("7");
     h.PressEnterIn(field.toLatin1().constData());
     QCOMPARE(h.Lines(), QStringList({entry}));
+    // Enter on a command button with the focus presses that button.
+    h.PressEnterIn("cmdUndo");
+    QVERIFY(h.Lines().isEmpty());
   }
 
   // A first Surveyor line: listed, logged with its closure and no area, the
