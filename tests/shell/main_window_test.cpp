@@ -295,6 +295,18 @@ class MainWindowTest : public QObject {
                           " Area: 50.00");
   }
 
+  void metricSystemFromTheMenuMarksTheNextLine() {
+    WindowHarness h;
+    h.Item("mnuSetMetric")->trigger();
+    QVERIFY(h.Item("mnuSetMetric")->isChecked());
+    QVERIFY(!h.Item("mnuSetImperial")->isChecked());
+    QCOMPARE(h.Get<QLabel>("lblCarpDistMinor")->text(), QString("Centimeters"));
+    QCOMPARE(h.SettingsText(), std::string("[SETTINGS]\r\nSYSTEM=SI Metric\r\n"));
+    AddSurveyorLine(h, "", "", "", "5");
+    QCOMPARE(h.Lines(), QStringList({"NE 00" + kDeg + "00'00'' @05m."}));
+    QVERIFY(!h.Item("mnuSetImperial")->isEnabled());
+  }
+
   void surveyorLineWithoutDistanceOnlyFillsTheAngles() {
     WindowHarness h;
     h.Type("TxtDegrees", "7");
