@@ -53,23 +53,6 @@ TEST(WindowLayoutTest, SmallestWindow) {
   EXPECT_EQ(l.LstBearings.height(), Pixels(182 * 15 - 2655));
 }
 
-TEST(WindowLayoutTest, EverythingFollowsThePlot) {
-  const MainLayout l = LayOutMainWindow({1000, 700});
-  const int w = 1000 * 15 + 120;
-  const int h = 700 * 15 + 765;
-  EXPECT_EQ(l.pbDrawing.size(), QSize(Pixels(w - 2805), Pixels(h - 2775)));
-  const int pw = l.pbDrawing.width() * 15;
-  const int ph = l.pbDrawing.height() * 15;
-  EXPECT_EQ(l.Image1.topLeft(), QPoint(Pixels(pw + 105), 40));
-  EXPECT_EQ(l.LstBearings, QRect(Pixels(pw + 105), 216, 169, Pixels(ph - 2655)));
-  EXPECT_EQ(l.frameSurveyor, l.frameCarpenter);
-  EXPECT_EQ(l.framePoint, QRect(0, Pixels(ph + 775), Pixels(w - 2400), 29));
-  EXPECT_EQ(l.cmdUndo.topLeft(), QPoint(Pixels(w - 2385), Pixels(ph + 775)));
-  EXPECT_EQ(l.TxtReport, QRect(1, Pixels(ph + 1200), Pixels(w - 210), 49));
-  EXPECT_EQ(l.cmdZoomOut.x(), Pixels(w - 3588));
-  EXPECT_EQ(l.cmdPOINTAddLine, QRect(Pixels(w - 3825), 0, 73, 25));
-}
-
 TEST(Cp1252Test, HighBytesUseTheCodePageTable) {
   struct Case {
     std::string bytes;
