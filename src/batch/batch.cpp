@@ -46,10 +46,10 @@ BatchResult UsageError() {
   return {kBatchUsage, "", BatchUsage()};
 }
 
-BatchResult FromBytes(const Result<std::string>& bytes) {
+BatchResult FromBytes(Result<std::string> bytes) {
   if (!bytes)
     return Failed(bytes.error());
-  return {0, *bytes, ""};
+  return {0, std::move(bytes).take(), ""};
 }
 
 // Opens the project as the window's Open does, then runs what follows on it.
