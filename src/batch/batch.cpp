@@ -14,6 +14,7 @@
 #include "formats/point_file.h"
 #include "formats/project_commands.h"
 #include "formats/project_file.h"
+#include "formats/text_encoding.h"
 #include "report/boundary_report.h"
 #include "report/report_command.h"
 
@@ -38,8 +39,13 @@ struct FreshRun {
   EntryControls controls;
 };
 
-BatchResult Failed(std::string message) {
-  return {kBatchFailed, "", std::move(message) + "\n"};
+// The program's messages are Windows-1252; a terminal reads UTF-8.
+std::string ForTerminal(std::string_view message) {
+  return Cp1252ToUtf8(message) + "\n";
+}
+
+BatchResult Failed(std::string_view message) {
+  return {kBatchFailed, "", ForTerminal(message)};
 }
 
 BatchResult UsageError() {
@@ -104,7 +110,7 @@ BatchResult Import(const std::string& format, const std::string& path) {
     return Failed(outcome.message.value_or(""));
   BatchResult result{0, ProjectFileBytes(run.program.state, run.program.entries.Entries()), ""};
   if (outcome.message)
-    result.err = *outcome.message + "\n";
+    result.err = ForTerminal(*outcome.message);
   return result;
 }
 

@@ -12,7 +12,7 @@ namespace tw {
 struct BatchResult {
   int exit_code = 0;  // 0 done, 1 the command failed, 2 usage error
   std::string out;    // raw bytes for stdout
-  std::string err;    // the message or the usage, for stderr
+  std::string err;    // the message or the usage, for stderr, in UTF-8
 };
 
 inline constexpr int kBatchFailed = 1;

@@ -8,19 +8,24 @@
 #include <string>
 #include <system_error>
 
+#include "formats/text_encoding.h"
+
 namespace tw {
 namespace {
 
+// Messages are Windows-1252; the system may word its reasons in UTF-8.
 std::string SystemReason(int error) {
-  return std::error_code(error, std::generic_category()).message();
+  return Utf8ToCp1252(std::error_code(error, std::generic_category()).message());
 }
 
 Error ReadError(const std::string& path, int error) {
-  return Error{"The file \"" + path + "\" could not be read: " + SystemReason(error) + "."};
+  return Error{"The file \"" + Utf8ToCp1252(path) + "\" could not be read: " + SystemReason(error) +
+               "."};
 }
 
 Error WriteError(const std::string& path, int error) {
-  return Error{"The file \"" + path + "\" could not be written: " + SystemReason(error) + "."};
+  return Error{"The file \"" + Utf8ToCp1252(path) +
+               "\" could not be written: " + SystemReason(error) + "."};
 }
 
 // Writes everything or returns the errno of the failure (0 on success).

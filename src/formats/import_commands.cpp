@@ -4,13 +4,14 @@
 #include "boundary/plot.h"
 #include "formats/file_io.h"
 #include "formats/mode_option.h"
+#include "formats/text_encoding.h"
 
 namespace tw {
 namespace {
 
 std::string NoPointMessage(const PointPreview& preview, std::string_view format) {
-  return "No point could be read from the file \"" + preview.path + "\" with the format \"" +
-         std::string(format) + "\".";
+  return "No point could be read from the file \"" + Utf8ToCp1252(preview.path) +
+         "\" with the format \"" + std::string(format) + "\".";
 }
 
 std::string SkippedMessage(const PointImport& points) {

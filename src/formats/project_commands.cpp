@@ -4,6 +4,7 @@
 #include "formats/file_io.h"
 #include "formats/mode_option.h"
 #include "formats/project_file.h"
+#include "formats/text_encoding.h"
 
 namespace tw {
 namespace {
@@ -59,7 +60,8 @@ Result<OpenOutcome> OpenProjectPath(Program& program, EntryControls& controls,
     return Error{bytes.error()};
   Result<ProjectFile> parsed = ParseProjectFile(*bytes);
   if (!parsed)
-    return Error{"The file \"" + path + "\" cannot be opened: " + parsed.error() + "."};
+    return Error{"The file \"" + Utf8ToCp1252(path) + "\" cannot be opened: " + parsed.error() +
+                 "."};
   ProjectFile file = std::move(parsed).take();
   if (file.header)
     ApplyHeader(program.state, *file.header);

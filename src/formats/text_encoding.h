@@ -1,0 +1,18 @@
+// Between the program's Windows-1252 texts and the UTF-8 of file names and
+// terminals.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tw {
+
+// A UTF-8 text, such as a file name, in Windows-1252 for a message; a
+// character the code page lacks becomes "?". A text that is not valid UTF-8
+// is returned as it is.
+std::string Utf8ToCp1252(std::string_view utf8);
+
+// A Windows-1252 text in UTF-8, for a terminal.
+std::string Cp1252ToUtf8(std::string_view cp1252);
+
+}  // namespace tw
