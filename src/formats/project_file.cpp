@@ -38,7 +38,8 @@ Result<double> HeaderNumber(std::string_view field, int number) {
   return *value;
 }
 
-// Line 2 without its first character, which is not looked at.
+// Line 2: its first character (":" in every file the program writes) is
+// dropped unread, the rest split at every ",".
 Result<ProjectHeader> ReadHeader(std::string_view line) {
   const std::vector<std::string_view> fields = SplitFields(line.empty() ? line : line.substr(1));
   if (fields.size() < 4)
