@@ -43,6 +43,10 @@ PointImportDialog::PointImportDialog(ImportHandler import, QWidget* parent)
   Label2->setWordWrap(true);
   cmdCancel = Place(new QPushButton("Cancel", this), "cmdCancel", TwipsRect(3060, 2820, 1215, 375));
   CmdImport = Place(new QPushButton("Import", this), "CmdImport", TwipsRect(4380, 2820, 1155, 375));
+  // Neither button is the default: Enter in the list or the format box must
+  // not cancel or import by surprise.
+  cmdCancel->setAutoDefault(false);
+  CmdImport->setAutoDefault(false);
   // Esc closes the dialog as Cancel does: QDialog turns it into reject().
   connect(cmdCancel, &QPushButton::clicked, this, &PointImportDialog::cmdCancel_Click);
   connect(CmdImport, &QPushButton::clicked, this, &PointImportDialog::CmdImport_Click);
