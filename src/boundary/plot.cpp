@@ -29,7 +29,7 @@ void DrawOffsets(Program& program, Offsets o) {
 Status RedrawBearings(Program& program) {
   const EntryList& entries = program.entries;
   for (size_t i = 0; i < entries.Count(); ++i) {
-    const Result<BearingFields> f = ReadBearingEntry(entries.At(i));
+    const Result<BearingFieldsView> f = ReadBearingEntryView(entries.At(i));
     if (!f) {
       program.entries.Select(i);
       return Error{UnreadableEntryMessage(i, entries.At(i), f.error())};

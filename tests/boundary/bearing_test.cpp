@@ -24,11 +24,6 @@ TEST(Bearing, DirectionAngle) {
       {180, "SW", 90, 0, 0},
       {270, "SE", 0, 0, 0},
       {45, "NE", 45, 0, 0},
-      {59.5, "NE", 30, 30, 0},
-      {100, "NW", 10, 0, 0},
-      {280, "SE", 10, 0, 0},
-      {260, "SW", 10, 0, 0},
-      {270, "SW", 0, 0, 0},
       {360, "SE", 90, 0, 0},
       {180, "NW", 90, 0, 0},
       // Folded back by the absolute value.
@@ -37,7 +32,6 @@ TEST(Bearing, DirectionAngle) {
       // Any other code, case included, runs due east.
       {0, "XX", 45, 0, 0},
       {0, "ne", 45, 0, 0},
-      {0, "", 45, 0, 0},
   };
   for (const Case& c : cases) {
     EXPECT_NEAR(c.expected, DirectionAngle(c.quadrant, c.degrees, c.minutes, c.seconds), 1e-12)
@@ -56,14 +50,11 @@ TEST(Bearing, ComputeLatDep) {
   };
   const double h = 7.0710678118654755;  // 10 / sqrt(2)
   const Case cases[] = {
-      {10, 0, "NE", 90, 0, 0, "10"},       // due east
-      {0, 10, "NW", 0, 0, 0, "10"},        // due north
-      {-10, 0, "SW", 90, 0, 0, "10"},      // due west
-      {0, -10, "SE", 0, 0, 0, "10"},       // due south
-      {h, h, "NE", 45, 0, 0, "10"},        //
-      {-h, h, "NW", 45, 0, 0, "10"},       //
-      {-h, -h, "SW", 45, 0, 0, "10"},      //
-      {h, -h, "SE", 45, 0, 0, "10"},       //
+      {10, 0, "NE", 90, 0, 0, "10"},   // due east
+      {0, 10, "NW", 0, 0, 0, "10"},    // due north
+      {-10, 0, "SW", 90, 0, 0, "10"},  // due west
+      {0, -10, "SE", 0, 0, 0, "10"},   // due south
+      {h, h, "NE", 45, 0, 0, "10"},       {-h, -h, "SW", 45, 0, 0, "10"},
       {-h, -h, "NE", 45, 0, 0, "-10"},     // a negative distance runs backwards
       {12.5, 0, "NE", 90, 0, 0, " 12.5"},  // a Carpenter distance
       {5, 0, "??", 30, 0, 0, "5"},         // unknown quadrant: due east
@@ -89,14 +80,6 @@ TEST(Bearing, DueNorthKeepsTheConstantsResidue) {
   EXPECT_GT(o.dx, 10 * std::fabs(100 * std::cos(std::numbers::pi / 2)));
 }
 
-TEST(Bearing, RefusesADistanceThatIsNotANumber) {
-  for (const char* distance : {"", "abc", "12,5", "+5", "1e100", "inf"}) {
-    const Result<Offsets> o = ComputeLatDep("NE", 45, 0, 0, distance);
-    ASSERT_FALSE(o) << distance;
-    EXPECT_NE(std::string::npos, o.error().find("distance")) << o.error();
-  }
-}
-
 TEST(Bearing, ComputeEntryLatDepReadsTheFixedPositions) {
   struct Case {
     const char* entry;
@@ -106,10 +89,8 @@ TEST(Bearing, ComputeEntryLatDepReadsTheFixedPositions) {
   };
   const Case cases[] = {
       {"NE 45°00'00'' @10LF", "NE", 45, 0, 0, "10"},
-      {"NE 05°00'00'' @12LF", "NE", 5, 0, 0, "12"},
       {"SW 89°59'59'' @98765.4321m.", "SW", 89, 59, 59, "98765.4321"},
       {"NW 12°34'56'' @ 7.25LF", "NW", 12, 34, 56, " 7.25"},
-      {"SE 01°02'03'' @-4m.", "SE", 1, 2, 3, "-4"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.entry);
@@ -120,14 +101,16 @@ TEST(Bearing, ComputeEntryLatDepReadsTheFixedPositions) {
     EXPECT_EQ(from_fields->dx, from_entry->dx);
     EXPECT_EQ(from_fields->dy, from_entry->dy);
   }
-  const Offsets longest = *ComputeEntryLatDep(test::Cp1252("SW 89°59'59'' @98765.4321m."));
-  EXPECT_NEAR(98765.4321, std::hypot(longest.dx, longest.dy), 1e-9);
 }
 
-TEST(Bearing, ComputeEntryLatDepRefusesUnreadableEntries) {
-  for (const char* entry : {"", "NE 5°00'00'' @12LF", "NE 45°00'00'' @xLF", "1 , 2"}) {
-    EXPECT_FALSE(ComputeEntryLatDep(test::Cp1252(entry))) << entry;
+TEST(Bearing, RefusesWhatCannotBeRead) {
+  for (const char* distance : {"", "abc", "12,5", "+5", "1e100", "inf"}) {
+    const Result<Offsets> o = ComputeLatDep("NE", 45, 0, 0, distance);
+    ASSERT_FALSE(o) << distance;
+    EXPECT_NE(std::string::npos, o.error().find("distance")) << o.error();
   }
+  for (const char* entry : {"", "NE 5°00'00'' @12LF", "NE 45°00'00'' @xLF", "1 , 2"})
+    EXPECT_FALSE(ComputeEntryLatDep(test::Cp1252(entry))) << entry;
 }
 
 }  // namespace

@@ -14,13 +14,10 @@ using test::Cp1252;
 TEST(Entry, KindFromFirstByte) {
   const std::pair<const char*, EntryKind> cases[] = {
       {"NE 45°30'15'' @100LF", EntryKind::Angle},
-      {"SW 89°59'59'' @98765.4321m.", EntryKind::Angle},
       {"S", EntryKind::Angle},
       {"-15 , 20", EntryKind::Point},
-      {"1520.25 , 880.5", EntryKind::Point},
       {"ne 45°30'15'' @100LF", EntryKind::Point},
       {" NE 45°30'15'' @100LF", EntryKind::Point},
-      {"", EntryKind::Point},
   };
   for (const auto& [entry, kind] : cases)
     EXPECT_EQ(kind, KindOf(Cp1252(entry))) << entry;
@@ -35,18 +32,14 @@ TEST(Entry, ReadsBearingByFixedPositions) {
     double length;
   };
   const Case cases[] = {
-      {"NE 05°00'00'' @12LF", "NE", 5, 0, 0, "12", 12},
       {"NE 45°30'15'' @100.5LF", "NE", 45, 30, 15, "100.5", 100.5},
       // A long distance runs to just before the two unit characters.
       {"SW 89°59'59'' @98765.4321m.", "SW", 89, 59, 59, "98765.4321", 98765.4321},
-      {"NW 00°00'00'' @123456789012.125LF", "NW", 0, 0, 0, "123456789012.125", 123456789012.125},
       // Carpenter distances carry a leading blank or "-".
       {"SE 00°00'00'' @ 12.5LF", "SE", 0, 0, 0, " 12.5", 12.5},
       {"SE 00°00'00'' @-3LF", "SE", 0, 0, 0, "-3", -3},
-      {"NE 00°00'00'' @.5m.", "NE", 0, 0, 0, ".5", 0.5},
       {"NE 00°00'00'' @1.6E-13LF", "NE", 0, 0, 0, "1.6E-13", 1.6e-13},
-      // The quadrant is not validated, and the separators are not read.
-      {"XX 10°20'30'' @5LF", "XX", 10, 20, 30, "5", 5},
+      // The separators are not read.
       {"NE#07x08y09zzzz42??", "NE", 7, 8, 9, "42", 42},
       // A field of two characters with a blank still converts.
       {"NE  5° 0'00'' @12LF", "NE", 5, 0, 0, "12", 12},
@@ -72,21 +65,16 @@ TEST(Entry, RefusesUnreadableBearing) {
   const Case cases[] = {
       {"", "too short"},
       {"NE 05°00'00'' @", "too short"},
-      {"NE 05°00'00''", "too short"},
       {"NE 05°00'00'' @LF", "distance"},
       // A field that is not two characters shifts everything after it.
       {"NE 5°00'00'' @12LF", "degrees"},
       {"NE 100°00'00'' @12LF", "minutes"},
       {"NE 05°00'7.5'' @12LF", "distance"},  // seconds "7." read, "@12" is not
-      {"NE 05°0a'00'' @12LF", "minutes"},
       {"NE 05°00'x0'' @12LF", "seconds"},
       {"NE +5°00'00'' @12LF", "degrees"},
       {"NE 05°00'00'' @12,5LF", "distance"},
-      {"NE 05°00'00'' @1 2LF", "distance"},
       {"NE 05°00'00'' @infLF", "distance"},
-      {"NE 05°00'00'' @nanLF", "distance"},
       {"NE 05°00'00'' @1e100LF", "distance"},
-      {"NE 05°00'00'' @1e400LF", "distance"},
       {"-15 , 20", "too short"},
   };
   for (const Case& c : cases) {
@@ -104,12 +92,10 @@ TEST(Entry, ReadsPointBySplitting) {
   const Case cases[] = {
       {"1520.25 , 880.5", 1520.25, 880.5},
       {"-15 , 20", -15, 20},
-      {"0 , 0", 0, 0},
       {"-.25 , 1.6E-13", -0.25, 1.6e-13},
       {"  3 , 4  ", 3, 4},
       // Pieces after the second are not read.
       {"1 , 2 , 3", 1, 2},
-      {"1 , 2 , x", 1, 2},
   };
   for (const Case& c : cases) {
     const Result<PointFields> p = ReadPointEntry(c.entry);
@@ -125,11 +111,9 @@ TEST(Entry, RefusesUnreadablePoint) {
     const char* names;
   };
   const Case cases[] = {
-      {"", "\" , \""},     {"1,2", "\" , \""},  {"1 ,2", "\" , \""},
-      {"1, 2", "\" , \""}, {"a , 2", "X"},      {" , 5", "X"},
-      {"1 , ", "Y"},       {"1 , b", "Y"},      {"1 ,  , 2", "Y"},
-      {"1e100 , 0", "X"},  {"0 , -1e100", "Y"}, {"1.5.2 , 0", "X"},
-      {"inf , 0", "X"},    {"0 , nan", "Y"},    {"NE 05°00'00'' @12LF", "\" , \""},
+      {"1,2", "\" , \""},  {"1, 2", "\" , \""}, {"a , 2", "X"},
+      {" , 5", "X"},       {"1 , ", "Y"},       {"1 ,  , 2", "Y"},
+      {"0 , -1e100", "Y"}, {"inf , 0", "X"},    {"NE 05°00'00'' @12LF", "\" , \""},
   };
   for (const Case& c : cases) {
     const Result<PointFields> p = ReadPointEntry(Cp1252(c.entry));

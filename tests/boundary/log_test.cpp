@@ -25,16 +25,9 @@ TEST(Log, AppendLogSeparators) {
       // An empty log still gets the separator first.
       {"\r\nCleared", {{"Cleared", true}}},
       {" Area: 50.00", {{"Area: 50.00", false}}},
-      {"\r\n", {{"", true}}},
       {"\r\nClosure: 14.1421356 Area: 50.00",
        {{"Closure: 14.1421356", true}, {"Area: 50.00", false}}},
-      {"\r\nCleared\r\nLine Removed\r\nRe-Draw",
-       {{"Cleared", true}, {"Line Removed", true}, {"Re-Draw", true}}},
-      {"\r\nAdded line: NE 45\xB0"
-       "30'15'' @100LF",
-       {{"Added line: NE 45\xB0"
-         "30'15'' @100LF",
-         true}}},
+      {"\r\nCleared\r\nLine Removed", {{"Cleared", true}, {"Line Removed", true}}},
   };
   for (const Case& c : cases) {
     StringLog log;
@@ -58,11 +51,7 @@ TEST(Log, ClosureAndAreaUseTheLogPattern) {
   LogClosure(log, 14.142135623730951);
   LogArea(log, 50);
   LogClosure(log, 1.6e-13);
-  LogClosure(log, 3.14159265);
-  LogArea(log, 123.5);
-  EXPECT_EQ(
-      "\r\nClosure: 14.1421356 Area: 50.00\r\nClosure: 00.00\r\nClosure: 03.1415927 Area: 123.50",
-      log.Text());
+  EXPECT_EQ("\r\nClosure: 14.1421356 Area: 50.00\r\nClosure: 00.00", log.Text());
 }
 
 }  // namespace

@@ -44,10 +44,8 @@ TEST(ModeControls, UpdateUnitMenus) {
       // A bearing list fixes its system.
       {"E+", "D-", 3, "LF", "Surveyor", {true, false}, {true, true}},
       {"D-", "E+", 3, "m.", "Carpenter", {true, true}, {true, false}},
-      {"D-", "E+", 1, "m.", "Surveyor", {true, true}, {true, false}},
       // Point entries carry no unit: both stay enabled, the marks follow the unit.
       {"E+", "E-", 3, "LF", "Point", {true, false}, {true, true}},
-      {"E-", "E+", 3, "m.", "Point", {true, false}, {true, false}},
       // An unknown unit (from a file) changes nothing, unless in Point mode.
       {"D-", "E+", 2, "ft", "Surveyor", {false, false}, {true, true}},
       {"E-", "E+", 2, "ft", "Point", {false, false}, {true, true}},
@@ -92,7 +90,6 @@ TEST(ModeControls, LockAndUnlock) {
       {"opt:--P mnu:--P", "lock", 1, Down::Point, "opt:SCP mnu:SCP"},
       // Surveyor and Carpenter entries mix; only Point is locked out.
       {"opt:SC- mnu:SC-", "lock", 2, Down::Carpenter, "opt:SCP mnu:SCP"},
-      {"opt:SC- mnu:SC-", "lock", 5, Down::Surveyor, "opt:SCP mnu:SCP"},
       // Nothing to lock against in an empty list, nor without an option down.
       {"opt:SCP mnu:SCP", "lock", 0, Down::Point, "opt:SCP mnu:SCP"},
       {"opt:SCP mnu:SCP", "lock", 3, Down::None, "opt:SCP mnu:SCP"},
@@ -100,7 +97,6 @@ TEST(ModeControls, LockAndUnlock) {
       {"opt:-C- mnu:SC-", "lock", 1, Down::Carpenter, "opt:-CP mnu:SCP"},
       // Undo down to nothing, or Clear, frees every mode.
       {"opt:SCP mnu:SCP", "unlock", 0, Down::Point, "opt:--P mnu:--P"},
-      {"opt:SCP mnu:SCP", "unlock", 0, Down::Surveyor, "opt:--- mnu:---"},
       {"opt:SC- mnu:SC-", "unlock", 1, Down::Surveyor, "opt:SC- mnu:SC-"},
   };
   for (const Case& c : cases) {

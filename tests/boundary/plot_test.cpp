@@ -14,28 +14,32 @@ namespace {
 using test::Cp1252;
 using Calls = std::vector<std::string>;
 
-const Calls kResetAt300 = {
-    "Clear",
-    "Scale -300 300 300 -300",
-    "Width 1",
-    "Line -300 0 300 0 c8",
-    "Line 0 300 0 -300 c8",
-    "Point 0 0 c1",
-    "Width 2",
-};
+const Calls kResetAt300 = {"Clear",
+                           "Scale -300 300 300 -300",
+                           "Width 1",
+                           "Line -300 0 300 0 c8",
+                           "Line 0 300 0 -300 c8",
+                           "Point 0 0 c1",
+                           "Width 2"};
 
 Calls Concat(Calls a, const Calls& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
 }
 
-class PlotTest : public ::testing::Test {
- protected:
-  void List(std::initializer_list<const char*> entries) {
+// A program of its own for each table row.
+struct Listed {
+  explicit Listed(const std::vector<const char*>& entries) {
     for (const char* e : entries)
       program.entries.Append(Cp1252(e));
   }
+  StringLog log;
+  test::RecordingSurface surface;
+  Program program{log, surface};
+};
 
+class PlotTest : public ::testing::Test {
+ protected:
   StringLog log;
   test::RecordingSurface surface;
   Program program{log, surface};
@@ -55,58 +59,42 @@ TEST_F(PlotTest, ResetDrawingDrawsAxesAndOriginAtTheExtentsAndRewindsTheTraverse
   EXPECT_EQ("", log.Text());
 }
 
-TEST_F(PlotTest, ReDrawOfAnEmptyListShowsOnlyAxesAndOrigin) {
-  ASSERT_TRUE(ResetZoom(program));
-  EXPECT_EQ(kResetAt300, surface.calls);
-  EXPECT_EQ("\r\nRe-Draw", log.Text());
-}
-
-TEST_F(PlotTest, BearingListIsThreeChainedLinesWithAClosureEach) {
-  List({"NE 90°00'00'' @10LF", "NW 00°00'00'' @10LF", "SW 90°00'00'' @10LF"});
-  ASSERT_TRUE(RedrawBoundary(program));
-  EXPECT_EQ(Concat(kResetAt300,
-                   {"Width 2", "LineTo 10 0", "Width 2", "LineTo 10 10", "Width 2", "LineTo 0 10"}),
-            surface.calls);
-  EXPECT_EQ("\r\nClosure: 10.00\r\nClosure: 14.1421356\r\nClosure: 10.00", log.Text());
-  EXPECT_NEAR(0, program.state.LastCornerX, 1e-12);
-  EXPECT_NEAR(10, program.state.LastCornerY, 1e-12);
-  EXPECT_EQ(2u, program.entries.Selected());
-}
-
-TEST_F(PlotTest, PointListIsDrawnFromItsFirstPointWithMarksAndAClosingLine) {
-  List({"100 , 200", "130 , 200", "130 , 240"});
-  ASSERT_TRUE(RedrawBoundary(program));
-  EXPECT_EQ(Concat(kResetAt300,
-                   {
-                       "Width 2",
-                       "LineTo 0 0 c0",
-                       "Width 6",
-                       "Point 0 0 c2",
-                       "Width 2",
-                       "LineTo 30 0 c0",
-                       "Width 6",
-                       "Point 30 0 c2",
-                       "Width 2",
-                       "LineTo 30 40 c0",
-                       "Width 1",
-                       "Line 0 0 30 40 c4",
-                       "Width 6",
-                       "Point 30 40 c2",
-                   }),
-            surface.calls);
-  EXPECT_EQ("\r\nClosure: 00.00\r\nClosure: 30.00\r\nClosure: 50.00", log.Text());
-  EXPECT_EQ(100, program.state.FirstPointX);
-  EXPECT_EQ(200, program.state.FirstPointY);
-  EXPECT_EQ(2u, program.entries.Selected());
-}
-
-TEST_F(PlotTest, TwoPointsHaveNoClosingLine) {
-  List({"-15 , 20", "5 , 20"});
-  ASSERT_TRUE(RedrawBoundary(program));
-  EXPECT_EQ(Concat(kResetAt300, {"Width 2", "LineTo 0 0 c0", "Width 6", "Point 0 0 c2", "Width 2",
-                                 "LineTo 20 0 c0", "Width 6", "Point 20 0 c2"}),
-            surface.calls);
-  EXPECT_EQ(-15, program.state.FirstPointX);
+// Bearing lines chain from the origin; points are drawn from the first point
+// with a mark each and, from the third on, a closing line.
+TEST_F(PlotTest, RedrawDrawsAndLogsEveryEntry) {
+  struct Case {
+    Calls drawn;  // after the reset
+    const char* log;
+    std::vector<const char*> entries;
+    double first_x;
+  };
+  const Case cases[] = {
+      {{}, "", {}, 0},
+      {{"Width 2", "LineTo 10 0", "Width 2", "LineTo 10 10", "Width 2", "LineTo 0 10"},
+       "\r\nClosure: 10.00\r\nClosure: 14.1421356\r\nClosure: 10.00",
+       {"NE 90°00'00'' @10LF", "NW 00°00'00'' @10LF", "SW 90°00'00'' @10LF"},
+       0},
+      {{"Width 2", "LineTo 0 0 c0", "Width 6", "Point 0 0 c2", "Width 2", "LineTo 30 0 c0",
+        "Width 6", "Point 30 0 c2", "Width 2", "LineTo 30 40 c0", "Width 1", "Line 0 0 30 40 c4",
+        "Width 6", "Point 30 40 c2"},
+       "\r\nClosure: 00.00\r\nClosure: 30.00\r\nClosure: 50.00",
+       {"100 , 200", "130 , 200", "130 , 240"},
+       100},
+      {{"Width 2", "LineTo 0 0 c0", "Width 6", "Point 0 0 c2", "Width 2", "LineTo 20 0 c0",
+        "Width 6", "Point 20 0 c2"},
+       "\r\nClosure: 00.00\r\nClosure: 20.00",
+       {"-15 , 20", "5 , 20"},
+       -15},
+  };
+  for (const Case& c : cases) {
+    Listed l(c.entries);
+    ASSERT_TRUE(RedrawBoundary(l.program));
+    EXPECT_EQ(Concat(kResetAt300, c.drawn), l.surface.calls);
+    EXPECT_EQ(c.log, l.log.Text());
+    EXPECT_EQ(c.first_x, l.program.state.FirstPointX);
+    if (!c.entries.empty())
+      EXPECT_EQ(c.entries.size() - 1, l.program.entries.Selected());
+  }
 }
 
 TEST_F(PlotTest, DrawBearingLineContinuesFromTheLastCorner) {
@@ -118,15 +106,12 @@ TEST_F(PlotTest, DrawBearingLineContinuesFromTheLastCorner) {
   EXPECT_EQ("\r\nClosure: 10.00\r\nClosure: 14.1421356", log.Text());
   EXPECT_NEAR(10, program.state.LastCornerX, 1e-12);
   EXPECT_NEAR(10, program.state.LastCornerY, 1e-12);
-}
-
-TEST_F(PlotTest, DrawBearingLineWithADistanceThatIsNoNumberDrawsAndLogsNothing) {
-  ResetDrawing(program);
-  surface.calls.clear();
+  // A distance that is no number draws, logs and moves nothing.
+  const ProgramState before = program.state;
   EXPECT_FALSE(DrawBearingLine(program, "NE", 90, 0, 0, "1.2.3"));
-  EXPECT_TRUE(surface.calls.empty());
-  EXPECT_EQ("", log.Text());
-  EXPECT_EQ(0, program.state.LastCornerX);
+  EXPECT_EQ(4u, surface.calls.size());
+  EXPECT_EQ(before.LastCornerX, program.state.LastCornerX);
+  EXPECT_EQ("\r\nClosure: 10.00\r\nClosure: 14.1421356", log.Text());
 }
 
 TEST_F(PlotTest, RedrawStopsAtAnUnreadableEntryKeepingWhatWasDrawn) {
@@ -146,15 +131,11 @@ TEST_F(PlotTest, RedrawStopsAtAnUnreadableEntryKeepingWhatWasDrawn) {
       {{"x , 2", "3 , 4"}, "Entry 1 cannot be read (the X \"x\" is not a number): x , 2", ""},
   };
   for (const Case& c : cases) {
-    StringLog case_log;
-    test::RecordingSurface case_surface;
-    Program p{case_log, case_surface};
-    for (const char* e : c.entries)
-      p.entries.Append(Cp1252(e));
-    const Status drawn = RedrawBoundary(p);
+    Listed l(c.entries);
+    const Status drawn = RedrawBoundary(l.program);
     ASSERT_FALSE(drawn) << c.message;
     EXPECT_EQ(c.message, drawn.error());
-    EXPECT_EQ(c.log, case_log.Text());
+    EXPECT_EQ(c.log, l.log.Text());
   }
 }
 
@@ -174,11 +155,10 @@ TEST_F(PlotTest, ZoomInTwiceThenReDrawRestoresExactly300) {
 }
 
 TEST_F(PlotTest, ZoomInThenOutReturnsTo300AndRedrawsTheList) {
-  List({"NE 90°00'00'' @10LF"});
+  program.entries.Append(Cp1252("NE 90°00'00'' @10LF"));
   ASSERT_TRUE(ZoomIn(program));
   ASSERT_TRUE(ZoomOut(program));
   EXPECT_DOUBLE_EQ(300, program.state.PlotExtentX);
-  EXPECT_DOUBLE_EQ(300, program.state.PlotExtentY);
   EXPECT_EQ("\r\nClosure: 10.00\r\nZoom In x.5\r\nClosure: 10.00\r\nZoom Out x.5", log.Text());
 }
 

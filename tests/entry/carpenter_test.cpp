@@ -7,29 +7,22 @@
 namespace tw {
 namespace {
 
-TEST(CarpenterDirection, TheEightPresetsCounterClockwiseFromEast) {
+TEST(CarpenterDirection, TheEightPresetsCounterClockwiseFromEastAndNothingElse) {
   struct Case {
+    const char* bearing;  // quadrant and degrees, "" for no direction
     const char* direction;
-    const char* quadrant;
-    const char* degrees;
   };
   const Case cases[] = {
-      {"0 Degrees", "NE", "90"},   {"45 Degrees", "NE", "45"},  {"90 Degrees", "NW", "00"},
-      {"135 Degrees", "NW", "45"}, {"180 Degrees", "SW", "90"}, {"225 Degrees", "SW", "45"},
-      {"270 Degrees", "SE", "00"}, {"315 Degrees", "SE", "45"},
+      {"NE90", "0 Degrees"},   {"NE45", "45 Degrees"},  {"NW00", "90 Degrees"},
+      {"NW45", "135 Degrees"}, {"SW90", "180 Degrees"}, {"SW45", "225 Degrees"},
+      {"SE00", "270 Degrees"}, {"SE45", "315 Degrees"}, {"", "0 degrees"},
+      {"", "0 Degrees "},      {"", "360 Degrees"},     {"", ""},
   };
   for (const Case& c : cases) {
     const std::optional<CarpenterBearing> b = CarpenterDirection(c.direction);
-    ASSERT_TRUE(b) << c.direction;
-    EXPECT_EQ(c.quadrant, b->quadrant) << c.direction;
-    EXPECT_EQ(c.degrees, b->degrees) << c.direction;
+    EXPECT_EQ(c.bearing, b ? std::string(b->quadrant) + std::string(b->degrees) : "")
+        << c.direction;
   }
-}
-
-TEST(CarpenterDirection, AnyOtherTextIsNoDirection) {
-  for (const char* text :
-       {"0 degrees", "0 Degrees ", " 0 Degrees", "0Degrees", "360 Degrees", "0", ""})
-    EXPECT_EQ(std::nullopt, CarpenterDirection(text)) << text;
 }
 
 TEST(MinorUnitFactor, OnlyTheTwoUnitsHaveOne) {
@@ -47,12 +40,10 @@ TEST(CarpenterLength, MinorPartFlooredToFourDecimalsThenTheDistanceText) {
     const char* text;
   };
   const Case cases[] = {
-      {"12", "6", 12, " 12.5"},    {"10", "", 12, " 10"},       {"", "6", 12, " .5"},
-      {"", "1", 12, " .0833"},     {"", "2", 12, " .1666"},     {"", "-1", 12, "-.0834"},
-      {"", "15", 12, " 1.25"},     {"12", "1", 12, " 12.0833"}, {"2", "5", 100, " 2.05"},
-      {"3", "25", 100, " 3.25"},   {"", "150", 100, " 1.5"},    {"00", "", 12, "00"},
-      {"", "", 12, "00"},          {"1", "-12", 12, "00"},      {"-2", "", 12, "-2"},
-      {"-", "-", 12, "00"},        {"12.5.3", "", 12, " 12.5"}, {"1-2", "6abc", 12, " 1.5"},
+      {"12", "6", 12, " 12.5"},    {"", "6", 12, " .5"},     {"", "1", 12, " .0833"},
+      {"", "2", 12, " .1666"},     {"", "-1", 12, "-.0834"}, {"", "15", 12, " 1.25"},
+      {"2", "5", 100, " 2.05"},    {"", "", 12, "00"},       {"1", "-12", 12, "00"},
+      {"-2", "", 12, "-2"},        {"-", "-", 12, "00"},     {"1-2", "6abc", 12, " 1.5"},
       {"0", "0.00005", 100, "00"},
   };
   for (const Case& c : cases) {

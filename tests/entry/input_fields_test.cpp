@@ -13,11 +13,9 @@ TEST(FilterNumericKey, LetsOnlyTheCharactersOfASignedDecimalThrough) {
     bool passes;
   };
   const Case cases[] = {
-      {8, true},     {9, true},    {'.', true},  {'-', true},  {'0', true},  {'5', true},
-      {'9', true},   {'a', false}, {' ', false}, {',', false}, {'+', false}, {'/', false},
-      {':', false},  {'e', false}, {'E', false}, {3, false},   {22, false},  {24, false},
-      {1, false},    {26, false},  {13, false},  {10, false},  {0, false},   {127, false},
-      {0xB0, false}, {-80, false},
+      {8, true},    {9, true},    {'.', true},  {'-', true},  {'0', true},   {'9', true},
+      {'a', false}, {' ', false}, {',', false}, {'+', false}, {'/', false},  {':', false},
+      {'e', false}, {3, false},   {22, false},  {13, false},  {0xB0, false}, {-80, false},
   };
   for (const Case& c : cases)
     EXPECT_EQ(c.passes, FilterNumericKey(c.code)) << c.code;
@@ -45,13 +43,11 @@ TEST(CheckFieldRange, MessageOnlyAboveTheLimitByTheLeadingNumber) {
       {"TxtDegrees", "90", std::nullopt},     {"TxtDegrees", "90.0001", over90},
       {"TxtDegrees", "91abc", over90},        {"TxtDegrees", " 95", over90},
       {"TxtDegrees", "12.5.3", std::nullopt}, {"TxtDegrees", "-", std::nullopt},
-      {"TxtDegrees", "", std::nullopt},       {"TxtDegrees", "-500", std::nullopt},
-      {"TxtDegrees", "1-2..3", std::nullopt}, {"TxtDegrees", "9-9", std::nullopt},
+      {"TxtDegrees", "-500", std::nullopt},   {"TxtDegrees", "9-9", std::nullopt},
       {"TxtDegrees", huge, over90},           {"TxtDegrees", "-" + huge, std::nullopt},
       {"txtMinutes", "60", std::nullopt},     {"txtMinutes", "61", over60},
       {"txtSeconds", "60.5", over60},         {"txtSeconds", "00", std::nullopt},
-      {"txtLength", "1000", std::nullopt},    {"txtCarInches", "13", std::nullopt},
-      {"txtPtY", huge, std::nullopt},
+      {"txtLength", "1000", std::nullopt},    {"txtPtY", huge, std::nullopt},
   };
   for (const Case& c : cases)
     EXPECT_EQ(c.message, CheckFieldRange(c.box, c.text)) << c.box << " " << c.text;

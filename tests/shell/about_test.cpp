@@ -18,11 +18,13 @@ class AboutTest : public QObject {
   tw::test::RecordingMessageBox messages_;
   tw::test::FixedProgramFolder folder_{"/opt/tractwise-test/bin"};
 
-  int OpenAboutBoxes() const {
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-      count += widget->objectName() == "frmAbout" && widget->isVisible();
-    return count;
+  tw::HelpCommands help_{desktop_, launcher_, messages_, folder_};
+
+  // Shows the box and waits until it is on screen.
+  tw::AboutBox* Shown() {
+    help_.ShowAbout();
+    tw::AboutBox* box = help_.about_box();
+    return QTest::qWaitForWindowExposed(box) ? box : nullptr;
   }
 
  private slots:
@@ -33,10 +35,8 @@ class AboutTest : public QObject {
   }
 
   void showsTheStatedControlsAndTexts() {
-    tw::HelpCommands help(desktop_, launcher_, messages_, folder_);
-    help.ShowAbout();
-    tw::AboutBox* box = help.about_box();
-    QVERIFY(QTest::qWaitForWindowExposed(box));
+    tw::AboutBox* box = Shown();
+    QVERIFY(box);
     QCOMPARE(box->windowTitle(), QString("About Quadrell"));
     QCOMPARE(box->size(), QSize(382, 235));
     QCOMPARE(box->minimumSize(), box->maximumSize());
@@ -68,10 +68,8 @@ class AboutTest : public QObject {
   }
 
   void linkLabelsLookLikeLinksAndOpenThroughTheDesktop() {
-    tw::HelpCommands help(desktop_, launcher_, messages_, folder_);
-    help.ShowAbout();
-    tw::AboutBox* box = help.about_box();
-    QVERIFY(QTest::qWaitForWindowExposed(box));
+    tw::AboutBox* box = Shown();
+    QVERIFY(box);
     for (const char* name : {"lblEmail", "Label4"}) {
       auto* link = box->findChild<QLabel*>(name);
       QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::blue));
@@ -88,13 +86,13 @@ class AboutTest : public QObject {
   }
 
   void aboutAgainBringsTheSameBoxForward() {
-    tw::HelpCommands help(desktop_, launcher_, messages_, folder_);
-    help.ShowAbout();
-    QPointer<tw::AboutBox> first = help.about_box();
-    QVERIFY(QTest::qWaitForWindowExposed(first));
-    help.ShowAbout();
-    QCOMPARE(help.about_box(), first.data());
-    QCOMPARE(OpenAboutBoxes(), 1);
+    QPointer<tw::AboutBox> first = Shown();
+    QVERIFY(first);
+    QCOMPARE(Shown(), first.data());
+    int open = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      open += widget->objectName() == "frmAbout" && widget->isVisible();
+    QCOMPARE(open, 1);
   }
 
   void enterEscOkAndCloseBoxUnloadIt_data() {
@@ -107,10 +105,8 @@ class AboutTest : public QObject {
 
   void enterEscOkAndCloseBoxUnloadIt() {
     QFETCH(QString, how);
-    tw::HelpCommands help(desktop_, launcher_, messages_, folder_);
-    help.ShowAbout();
-    QPointer<tw::AboutBox> box = help.about_box();
-    QVERIFY(QTest::qWaitForWindowExposed(box));
+    QPointer<tw::AboutBox> box = Shown();
+    QVERIFY(box);
     if (how == "enter")
       QTest::keyClick(box, Qt::Key_Return);
     else if (how == "esc")
@@ -120,20 +116,13 @@ class AboutTest : public QObject {
     else
       box->close();
     QTRY_VERIFY(box.isNull());
-    QVERIFY(!help.about_box());
+    QVERIFY(!help_.about_box());
     QVERIFY(desktop_.opened.empty());
-    QVERIFY(launcher_.started.empty());
-
-    // Shown again, it is a fresh box.
-    help.ShowAbout();
-    QVERIFY(help.about_box());
-    QVERIFY(QTest::qWaitForWindowExposed(help.about_box()));
+    QVERIFY(Shown());  // shown again, it is a fresh box
   }
 
   void systemInfoButtonStartsTheFirstProgramFoundOrSaysItCannot() {
-    tw::HelpCommands help(desktop_, launcher_, messages_, folder_);
-    help.ShowAbout();
-    auto* button = help.about_box()->findChild<QPushButton*>("cmdSysInfo");
+    auto* button = Shown()->findChild<QPushButton*>("cmdSysInfo");
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(messages_.shown.size(), size_t{1});
     QCOMPARE(messages_.shown[0].text,
@@ -146,11 +135,9 @@ class AboutTest : public QObject {
   }
 
   void helpOpensTheHelpFileThroughTheDesktop() {
-    tw::HelpCommands help(desktop_, launcher_, messages_, folder_);
-    help.ShowHelp();
-    QCOMPARE(desktop_.opened, std::vector<std::string>{tw::HelpFilePath(folder_.Path())});
-    QCOMPARE(desktop_.opened[0],
-             std::string("/opt/tractwise-test/share/tractwise/QuadrellHelp.html"));
+    help_.ShowHelp();
+    QCOMPARE(desktop_.opened,
+             std::vector<std::string>{"/opt/tractwise-test/share/tractwise/QuadrellHelp.html"});
   }
 };
 

@@ -13,15 +13,6 @@
 
 namespace {
 
-// A stand-in main window that notes what the splash was doing when it was
-// created and shown.
-struct MainProbe {
-  int created = 0;
-  bool splash_visible_at_show = false;
-  qint64 created_after_ms = -1;
-  tw::ProgramState handed_over;
-};
-
 class ShowWatcher : public QObject {
  public:
   ShowWatcher(std::function<void()> on_show) : on_show_(std::move(on_show)) {}
@@ -35,34 +26,47 @@ class ShowWatcher : public QObject {
   std::function<void()> on_show_;
 };
 
+// A start-up with a stand-in main window that notes what the splash was doing
+// when the window was created and shown.
+struct ProbedStart {
+  explicit ProbedStart(int splash_ms)
+      : sub_main(
+            [this](const tw::ProgramState& start) {
+              ++created;
+              created_after_ms = clock.elapsed();
+              handed_over = start;
+              auto window = std::make_unique<QWidget>();
+              auto* watcher = new ShowWatcher([this] {
+                splash_visible_at_show = sub_main.splash() && sub_main.splash()->isVisible();
+              });
+              watcher->setParent(window.get());
+              window->installEventFilter(watcher);
+              return window;
+            },
+            splash_ms) {
+    clock.start();
+    sub_main.Start();
+    splash = sub_main.splash();
+  }
+
+  int created = 0;
+  bool splash_visible_at_show = false;
+  qint64 created_after_ms = -1;
+  tw::ProgramState handed_over;
+  QElapsedTimer clock;
+  tw::SubMain sub_main;
+  QPointer<tw::Splash> splash;
+};
+
 }  // namespace
 
 class SplashTest : public QObject {
   Q_OBJECT
 
- private:
-  tw::MainWindowFactory Probe(MainProbe& probe, tw::SubMain*& sub_main, QElapsedTimer& clock) {
-    return [&probe, &sub_main, &clock](const tw::ProgramState& start) {
-      ++probe.created;
-      probe.created_after_ms = clock.elapsed();
-      probe.handed_over = start;
-      auto window = std::make_unique<QWidget>();
-      auto* watcher = new ShowWatcher([&probe, &sub_main] {
-        probe.splash_visible_at_show = sub_main->splash() && sub_main->splash()->isVisible();
-      });
-      watcher->setParent(window.get());
-      window->installEventFilter(watcher);
-      return window;
-    };
-  }
-
  private slots:
   void startValuesReplaceWhateverWasThere() {
     tw::ProgramState state;
-    state.PlotExtentX = 133.3;
-    state.PlotExtentY = 12;
-    state.FirstPointX = -5;
-    state.FirstPointY = 7;
+    state.PlotExtentX = state.PlotExtentY = state.FirstPointX = state.FirstPointY = 7;
     state.UnitAbbrev = "m.";
     state.EntryMode = "Point";
     tw::SetStartValues(state);
@@ -75,82 +79,50 @@ class SplashTest : public QObject {
   }
 
   void mainWindowComesAfterOneAndAHalfSecondsThenSplashGoes() {
-    MainProbe probe;
-    tw::SubMain* self = nullptr;
-    QElapsedTimer clock;
-    tw::SubMain sub_main(Probe(probe, self, clock), tw::kSplashMilliseconds);
-    self = &sub_main;
-    clock.start();
-    sub_main.Start();
-    QPointer<tw::Splash> splash = sub_main.splash();
-    QVERIFY(splash);
-    QVERIFY(QTest::qWaitForWindowExposed(splash));
-    QCOMPARE(sub_main.start_state().PlotExtentX, 300.0);
+    ProbedStart run(tw::kSplashMilliseconds);
+    QVERIFY(QTest::qWaitForWindowExposed(run.splash));
+    bool main_visible_when_splash_closed = false;
+    connect(run.splash, &QObject::destroyed, this, [&] {
+      main_visible_when_splash_closed =
+          run.sub_main.main_window() && run.sub_main.main_window()->isVisible();
+    });
+    QCOMPARE(run.sub_main.start_state().PlotExtentX, 300.0);
 
     QTest::qWait(1200);
     // On a starved machine the wait may overrun the timer; the timer itself
     // can never fire early (checked below).
-    if (clock.elapsed() < tw::kSplashMilliseconds) {
-      QCOMPARE(probe.created, 0);
-      QVERIFY(splash->isVisible());
+    if (run.clock.elapsed() < tw::kSplashMilliseconds) {
+      QCOMPARE(run.created, 0);
+      QVERIFY(run.splash->isVisible());
     }
 
-    QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 2000);
-    QCOMPARE(probe.created, 1);
-    QVERIFY(probe.created_after_ms >= 1500);
-    QCOMPARE(probe.handed_over.EntryMode, std::string("Surveyor"));
-    QCOMPARE(probe.handed_over.PlotExtentY, 300.0);
-    QVERIFY(sub_main.main_window()->isVisible());
-  }
-
-  void splashStaysUntilMainWindowIsVisible() {
-    MainProbe probe;
-    tw::SubMain* self = nullptr;
-    QElapsedTimer clock;
-    tw::SubMain sub_main(Probe(probe, self, clock), 50);
-    self = &sub_main;
-    clock.start();
-    sub_main.Start();
-    QPointer<tw::Splash> splash = sub_main.splash();
-    bool main_visible_when_splash_closed = false;
-    connect(splash, &QObject::destroyed, this, [&] {
-      main_visible_when_splash_closed =
-          sub_main.main_window() && sub_main.main_window()->isVisible();
-    });
-
-    QTRY_VERIFY(splash.isNull());
-    QVERIFY(probe.splash_visible_at_show);
+    QTRY_VERIFY_WITH_TIMEOUT(run.splash.isNull(), 2000);
+    QCOMPARE(run.created, 1);
+    QVERIFY(run.created_after_ms >= 1500);
+    QCOMPARE(run.handed_over.EntryMode, std::string("Surveyor"));
+    // The splash goes only once the main window is up.
+    QVERIFY(run.splash_visible_at_show);
     QVERIFY(main_visible_when_splash_closed);
   }
 
   void keysAndClicksDoNotShortenTheSplash() {
-    MainProbe probe;
-    tw::SubMain* self = nullptr;
-    QElapsedTimer clock;
-    tw::SubMain sub_main(Probe(probe, self, clock), 1000);
-    self = &sub_main;
-    clock.start();
-    sub_main.Start();
-    QPointer<tw::Splash> splash = sub_main.splash();
-    QVERIFY(QTest::qWaitForWindowExposed(splash));
-    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space, Qt::Key_F4, Qt::Key_A})
-      QTest::keyClick(splash, key);
-    QTest::keyClick(splash, Qt::Key_F4, Qt::AltModifier);
-    QTest::mouseClick(splash->findChild<QWidget*>("Frame1"), Qt::LeftButton);
-    QTest::mouseDClick(splash->findChild<QWidget*>("lblProductName"), Qt::LeftButton);
-    QVERIFY(!splash->close());
+    ProbedStart run(1000);
+    QVERIFY(QTest::qWaitForWindowExposed(run.splash));
+    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space, Qt::Key_A})
+      QTest::keyClick(run.splash, key);
+    QTest::keyClick(run.splash, Qt::Key_F4, Qt::AltModifier);
+    QTest::mouseClick(run.splash->findChild<QWidget*>("Frame1"), Qt::LeftButton);
+    QTest::mouseDClick(run.splash->findChild<QWidget*>("lblProductName"), Qt::LeftButton);
+    QVERIFY(!run.splash->close());
     QTest::qWait(100);
-    if (clock.elapsed() < 1000) {
-      QVERIFY(splash);
-      QVERIFY(splash->isVisible());
-      QCOMPARE(probe.created, 0);
+    if (run.clock.elapsed() < 1000) {
+      QVERIFY(run.splash && run.splash->isVisible());
+      QCOMPARE(run.created, 0);
     }
-
-    QTRY_VERIFY(splash.isNull());
-    // The timer fired once only.
+    QTRY_VERIFY(run.splash.isNull());
     QTest::qWait(900);
-    QCOMPARE(probe.created, 1);
-    QVERIFY(probe.created_after_ms >= 1000);
+    QCOMPARE(run.created, 1);  // the timer fired once only
+    QVERIFY(run.created_after_ms >= 1000);
   }
 
   void realStartEndsInTheMainWindowWithItsAboutBox() {
@@ -160,7 +132,6 @@ class SplashTest : public QObject {
     QVERIFY(splash);
     QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 4000);
     QWidget* window = sub_main.main_window();
-    QVERIFY(window);
     QCOMPARE(window->objectName(), QString("frmMain"));
     QVERIFY(window->isVisible());
 
@@ -180,8 +151,7 @@ class SplashTest : public QObject {
     QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(splash.frameGeometry().center(),
              QGuiApplication::primaryScreen()->availableGeometry().center());
-    const QImage picture = splash.grab().toImage();
-    QCOMPARE(picture.pixelColor(2, 2), QColor(Qt::white));
+    QCOMPARE(splash.grab().toImage().pixelColor(2, 2), QColor(Qt::white));
 
     auto text = [&splash](const char* name) { return splash.findChild<QLabel*>(name)->text(); };
     QCOMPARE(text("lblVersion"), QString("Version 1.1.2"));
@@ -192,10 +162,8 @@ class SplashTest : public QObject {
     QVERIFY(text("lblWarning").contains("United States and international copyright law"));
     QVERIFY(!text("lblWarning").contains('\n'));
     QCOMPARE(splash.findChild<QLabel*>("imgLogo")->pixmap().size(), QSize(159, 159));
-  }
 
-  void everyTextFitsItsLabel() {
-    tw::Splash splash([] {}, 60000);
+    // Every text fits its label, whatever font stood in.
     for (const QLabel* label : splash.findChildren<QLabel*>()) {
       if (label->text().isEmpty())
         continue;
