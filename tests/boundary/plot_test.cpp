@@ -92,8 +92,9 @@ TEST_F(PlotTest, RedrawDrawsAndLogsEveryEntry) {
     EXPECT_EQ(Concat(kResetAt300, c.drawn), l.surface.calls);
     EXPECT_EQ(c.log, l.log.Text());
     EXPECT_EQ(c.first_x, l.program.state.FirstPointX);
-    if (!c.entries.empty())
+    if (!c.entries.empty()) {
       EXPECT_EQ(c.entries.size() - 1, l.program.entries.Selected());
+    }
   }
 }
 

@@ -79,8 +79,9 @@ TEST(Traverse, AreaAndClosureOfWorkedExamples) {
     const Result<double> area = ComputeArea(list, state);
     ASSERT_TRUE(area) << area.error();
     EXPECT_EQ(figures->area, *area);
-    if (!c.entries.empty())
+    if (!c.entries.empty()) {
       EXPECT_EQ(c.entries.size() - 1, list.Selected());
+    }
   }
 }
 

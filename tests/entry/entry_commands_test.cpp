@@ -32,19 +32,21 @@ std::vector<std::string> Split(const std::string& boxes) {
   }
   return parts;
 }
-SurveyorFields Surveyor(const std::string& boxes) {
-  const auto p = Split(boxes);
-  return {p[0], p[1], p[2], p[3], p[4]};
-}
-CarpenterFields Carpenter(const std::string& boxes) {
-  const auto p = Split(boxes);
-  return {p[0], p[1], p[2]};
-}
-std::string Boxes(const SurveyorFields& f) {
-  return f.quadrant + "|" + f.degrees + "|" + f.minutes + "|" + f.seconds + "|" + f.length;
-}
-std::string Boxes(const CarpenterFields& f) {
-  return f.direction + "|" + f.major + "|" + f.minor;
+// Adds a line typed into the Surveyor ('S') or Carpenter ('C') boxes, and
+// gives the boxes' texts afterwards as "A|B|C...".
+CommandOutcome AddTyped(Program& p, EntryControls& controls, char mode, const std::string& typed,
+                        std::string& after) {
+  const std::vector<std::string> t = Split(typed);
+  if (mode == 'S') {
+    SurveyorFields f{t[0], t[1], t[2], t[3], t[4]};
+    const CommandOutcome outcome = AddSurveyorLine(p, controls, f);
+    after = f.quadrant + "|" + f.degrees + "|" + f.minutes + "|" + f.seconds + "|" + f.length;
+    return outcome;
+  }
+  CarpenterFields f{t[0], t[1], t[2]};
+  const CommandOutcome outcome = AddCarpenterLine(p, controls, f);
+  after = f.direction + "|" + f.major + "|" + f.minor;
+  return outcome;
 }
 
 class EntryTest : public ::testing::Test {
@@ -77,73 +79,85 @@ const SurveyorFields kEast10{"NE", "90", "", "", "10"};
 const SurveyorFields kNorth10{"NW", "", "", "", "10"};
 const SurveyorFields kWest10{"SW", "90", "", "", "10"};
 
-TEST_F(EntryTest, SurveyorFieldsArePaddedAndComposedAsTyped) {
+TEST_F(EntryTest, LinesArePaddedAndComposedAsTypedAndEmptyTheBoxes) {
   struct Case {
     const char* entry;
+    char mode;
     const char* typed;
     const char* unit;
   };
   const Case cases[] = {
-      {"NE 45°30'15'' @100LF", "NE|45|30|15|100", "LF"},
-      {"NE 07°00'00'' @05LF", "NE|7|||5", "LF"},
-      {"NE 00°00'00'' @12LF", "NE||||12", "LF"},
-      {"SW 05°03'09'' @05m.", "SW|5|3|9|5", "m."},
-      {"NW 0.°00'00'' @0.LF", "NW|.|||.", "LF"},
-      {"SE -5°1.'00'' @-12.25LF", "SE|-5|1.||-12.25", "LF"},
+      {"NE 45°30'15'' @100LF", 'S', "NE|45|30|15|100", "LF"},
+      {"NE 07°00'00'' @05LF", 'S', "NE|7|||5", "LF"},
+      {"NE 00°00'00'' @12LF", 'S', "NE||||12", "LF"},
+      {"SW 05°03'09'' @05m.", 'S', "SW|5|3|9|5", "m."},
+      {"NW 0.°00'00'' @0.LF", 'S', "NW|.|||.", "LF"},
+      {"SE -5°1.'00'' @-12.25LF", 'S', "SE|-5|1.||-12.25", "LF"},
+      {"NE 90°00'00'' @ 12.5LF", 'C', "0 Degrees|12|6", "LF"},
+      {"NW 00°00'00'' @ 10LF", 'C', "90 Degrees|10|", "LF"},
+      {"NE 90°00'00'' @-.0834LF", 'C', "0 Degrees||-1", "LF"},
+      {"NE 90°00'00'' @00LF", 'C', "0 Degrees||", "LF"},
+      {"SW 90°00'00'' @ 3.25m.", 'C', "180 Degrees|3|25", "m."},
   };
   for (const Case& c : cases) {
     StringLog case_log;
     Program p{case_log, surface};
     p.state.UnitAbbrev = c.unit;
-    SurveyorFields fields = Surveyor(c.typed);
-    EXPECT_EQ(Kind::Added, AddSurveyorLine(p, controls, fields).kind) << c.entry;
+    std::string after;
+    EXPECT_EQ(Kind::Added, AddTyped(p, controls, c.mode, c.typed, after).kind) << c.entry;
     EXPECT_EQ(Texts{Cp1252(c.entry)}, p.entries.Entries());
     EXPECT_THAT(case_log.Text(),
                 StartsWith("\r\nAdded line: " + Cp1252(c.entry) + "\r\nClosure: "));
-    EXPECT_EQ(fields.quadrant + "||||", Boxes(fields));
+    const std::string first = Split(c.typed)[0];
+    EXPECT_EQ(c.mode == 'S' ? first + "||||" : first + "||", after);
   }
 }
 
 // Mended fault: a line that could not be read back was added to the list.
-TEST_F(EntryTest, SurveyorLineThatCouldNotBeReadBackIsRefusedLeavingTheBoxes) {
+// The boxes keep what was typed, padded, for correction.
+TEST_F(EntryTest, LineThatCouldNotBeReadBackIsRefusedLeavingTheBoxes) {
   const std::string two = " must be a number of two characters.";
   const std::string nan = " is not a number.";
+  const std::string no_minor = " has no minor unit; a Carpenter line needs \"LF\" or \"m.\".";
+  const std::string nines(400, '9');
   struct Case {
     std::string message;
+    char mode;
     std::string typed;
     const char* unit;
     std::string after;
   };
   const Case cases[] = {
-      {"the degrees \"123\"" + two, "NE|123|||10", "LF", "NE|123|00|00|10"},
-      {"the minutes \"2.5\"" + two, "NE|1|2.5||10", "LF", "NE|01|2.5|00|10"},
-      {"the seconds \"1.2\"" + two, "NE|||1.2|10", "LF", "NE|00|00|1.2|10"},
-      {"the degrees \"0-\"" + two, "NE|-|||10", "LF", "NE|0-|00|00|10"},
-      {"the distance \"1.2.3\"" + nan, "NE||||1.2.3", "LF", "NE|00|00|00|1.2.3"},
-      {"the distance \"--\"" + nan, "NE||||--", "LF", "NE|00|00|00|--"},
-      {"the distance \"" + kHuge + "\"" + nan, "NE||||" + kHuge, "LF", "NE|00|00|00|" + kHuge},
-      {"the unit \"LFX\" of the boundary is not two characters long.", "NE|4|||10", "LFX",
+      {"the degrees \"123\"" + two, 'S', "NE|123|||10", "LF", "NE|123|00|00|10"},
+      {"the minutes \"2.5\"" + two, 'S', "NE|1|2.5||10", "LF", "NE|01|2.5|00|10"},
+      {"the seconds \"1.2\"" + two, 'S', "NE|||1.2|10", "LF", "NE|00|00|1.2|10"},
+      {"the degrees \"0-\"" + two, 'S', "NE|-|||10", "LF", "NE|0-|00|00|10"},
+      {"the distance \"1.2.3\"" + nan, 'S', "NE||||1.2.3", "LF", "NE|00|00|00|1.2.3"},
+      {"the distance \"--\"" + nan, 'S', "NE||||--", "LF", "NE|00|00|00|--"},
+      {"the distance \"" + kHuge + "\"" + nan, 'S', "NE||||" + kHuge, "LF", "NE|00|00|00|" + kHuge},
+      {"the unit \"LFX\" of the boundary is not two characters long.", 'S', "NE|4|||10", "LFX",
        "NE|04|00|00|10"},
-      {"\"\" is not a quadrant.", "||||10", "LF", "|00|00|00|10"},
+      {"\"\" is not a quadrant.", 'S', "||||10", "LF", "|00|00|00|10"},
+      {"the unit \"lf\"" + no_minor, 'C', "0 Degrees||6", "lf", "0 Degrees|00|6"},
+      {"the length is too large.", 'C', "0 Degrees|" + kHuge + "|", "LF",
+       "0 Degrees|" + kHuge + "|"},
+      {"the length is too large.", 'C', "0 Degrees||" + nines, "LF", "0 Degrees|00|" + nines},
+      {"\"0 degrees\" is not one of the eight directions.", 'C', "0 degrees|5|", "LF",
+       "0 degrees|5|"},
   };
   for (const Case& c : cases) {
     program.state.UnitAbbrev = c.unit;
-    SurveyorFields fields = Surveyor(c.typed);
-    const CommandOutcome outcome = AddSurveyorLine(program, controls, fields);
+    std::string after;
+    const CommandOutcome outcome = AddTyped(program, controls, c.mode, c.typed, after);
     EXPECT_EQ(Kind::Refused, outcome.kind) << c.message;
     EXPECT_EQ(kNotAdded + c.message, outcome.message);
-    EXPECT_EQ(c.after, Boxes(fields));
+    EXPECT_EQ(c.after, after);
   }
-  ExpectUntouched();
-}
-
-TEST_F(EntryTest, SurveyorLineWithoutDistanceDoesNothingButShowTheZeros) {
-  SurveyorFields fields{"NE", "", "3", "", ""};
-  const CommandOutcome outcome = AddSurveyorLine(program, controls, fields);
-  EXPECT_EQ(Kind::Ignored, outcome.kind);
-  EXPECT_EQ("", outcome.message);
-  // The one-zero fill comes after the stop: "3" stays "3".
-  EXPECT_EQ("NE|00|3|00|", Boxes(fields));
+  // A Surveyor line without distance does nothing but show the zeros; the
+  // one-zero fill comes after the stop, so "3" stays "3".
+  std::string after;
+  EXPECT_EQ(Kind::Ignored, AddTyped(program, controls, 'S', "NE||3||", after).kind);
+  EXPECT_EQ("NE|00|3|00|", after);
   ExpectUntouched();
 }
 
@@ -165,79 +179,16 @@ TEST_F(EntryTest, SurveyorLinesLogClosureThenAreaAndLockPointMode) {
   EXPECT_FALSE(controls.modes.mnuSetMetric.enabled);
 }
 
-TEST_F(EntryTest, CarpenterLinesComposeTheirPresetAndLength) {
-  struct Case {
-    const char* entry;
-    const char* typed;
-    const char* unit;
-    const char* line;  // the drawing call
-  };
-  const Case cases[] = {
-      {"NE 90°00'00'' @ 12.5LF", "0 Degrees|12|6", "LF", "LineTo 12.5 0"},
-      {"NW 00°00'00'' @ 10LF", "90 Degrees|10|", "LF", "LineTo 0 10"},
-      {"NE 90°00'00'' @-.0834LF", "0 Degrees||-1", "LF", "LineTo -0.0834 0"},
-      {"NE 90°00'00'' @00LF", "0 Degrees||", "LF", "LineTo 0 0"},
-      {"SW 90°00'00'' @ 3.25m.", "180 Degrees|3|25", "m.", "LineTo -3.25 0"},
-      {"SE 00°00'00'' @ 2.25LF", "270 Degrees|1|15", "LF", "LineTo 0 -2.25"},
-  };
-  for (const Case& c : cases) {
-    StringLog case_log;
-    test::RecordingSurface case_surface;
-    Program p{case_log, case_surface};
-    p.state.UnitAbbrev = c.unit;
-    CarpenterFields fields = Carpenter(c.typed);
-    EXPECT_EQ(Kind::Added, AddCarpenterLine(p, controls, fields).kind) << c.entry;
-    EXPECT_EQ(Texts{Cp1252(c.entry)}, p.entries.Entries());
-    EXPECT_THAT(case_log.Text(),
-                StartsWith("\r\nAdded line: " + Cp1252(c.entry) + "\r\nClosure: "));
-    EXPECT_EQ(Texts({"Width 2", c.line}), case_surface.calls);
-    EXPECT_EQ(fields.direction + "||", Boxes(fields));
-  }
-}
-
-// Mended fault: an odd unit or an overflowing length made an unreadable entry.
-TEST_F(EntryTest, CarpenterLineThatCouldNotBeReadBackIsRefused) {
-  const std::string no_minor = " has no minor unit; a Carpenter line needs \"LF\" or \"m.\".";
-  const std::string nines(400, '9');
-  struct Case {
-    std::string message;
-    std::string typed;
-    const char* unit;
-    std::string after;
-  };
-  const Case cases[] = {
-      {"the unit \"lf\"" + no_minor, "0 Degrees||6", "lf", "0 Degrees|00|6"},
-      {"the unit \"LFX\"" + no_minor, "0 Degrees|1|", "LFX", "0 Degrees|1|"},
-      {"the length is too large.", "0 Degrees|" + kHuge + "|", "LF", "0 Degrees|" + kHuge + "|"},
-      {"the length is too large.", "0 Degrees||" + nines, "LF", "0 Degrees|00|" + nines},
-      {"\"0 degrees\" is not one of the eight directions.", "0 degrees|5|", "LF", "0 degrees|5|"},
-  };
-  for (const Case& c : cases) {
-    program.state.UnitAbbrev = c.unit;
-    CarpenterFields fields = Carpenter(c.typed);
-    const CommandOutcome outcome = AddCarpenterLine(program, controls, fields);
-    EXPECT_EQ(Kind::Refused, outcome.kind) << c.message;
-    EXPECT_EQ(kNotAdded + c.message, outcome.message);
-    EXPECT_EQ(c.after, Boxes(fields));
-  }
-  ExpectUntouched();
-}
-
-TEST_F(EntryTest, CarpenterAndSurveyorLinesMixInOneBoundary) {
-  controls.modes.optSurveyor.checked = false;
-  controls.modes.optCarpenter.checked = true;
-  CarpenterFields east{"0 Degrees", "10", ""};
-  ASSERT_EQ(Kind::Added, AddCarpenterLine(program, controls, east).kind);
-  AddLines({kNorth10});
-  CarpenterFields west{"180 Degrees", "10", ""};
-  ASSERT_EQ(Kind::Added, AddCarpenterLine(program, controls, west).kind);
-  EXPECT_THAT(log.Text(), EndsWith("\r\nClosure: 10.00 Area: 100.00"));
-  EXPECT_FALSE(controls.modes.optPoint.enabled);
-  EXPECT_TRUE(controls.modes.optSurveyor.enabled);
-}
-
 TEST_F(EntryTest, PointsAddedOneByOneRedrawAndLogTheAreaFromTheThird) {
-  AddPoints({{"0", "0"}, {"10", "0"}});
+  controls.modes.optSurveyor.checked = false;
+  controls.modes.optPoint.checked = true;
+  controls.modes.mnuSetMetric.enabled = false;  // AddPoint leaves the unit menus alone
+  PointFieldTexts first{"0", "0"};
+  ASSERT_EQ(Kind::Added, AddPoint(program, controls, first).kind);
+  EXPECT_EQ("|", first.x + "|" + first.y);
+  EXPECT_FALSE(controls.modes.optSurveyor.enabled);
+  EXPECT_FALSE(controls.modes.mnuSetMetric.enabled);
+  AddPoints({{"10", "0"}});
   EXPECT_EQ("\r\nClosure: 00.00\r\nClosure: 00.00\r\nClosure: 10.00", log.Text());
   const size_t before = log.Text().size();
   AddPoints({{"10", "10"}});
@@ -245,19 +196,6 @@ TEST_F(EntryTest, PointsAddedOneByOneRedrawAndLogTheAreaFromTheThird) {
             log.Text().substr(before));
   EXPECT_EQ(Texts({"0 , 0", "10 , 0", "10 , 10"}), program.entries.Entries());
   EXPECT_EQ(2u, program.entries.Selected());
-}
-
-TEST_F(EntryTest, PointEntryIsTheTextsAsTypedAndEmptiesTheBoxes) {
-  controls.modes.optSurveyor.checked = false;
-  controls.modes.optPoint.checked = true;
-  controls.modes.mnuSetMetric.enabled = false;  // AddPoint leaves the unit menus alone
-  PointFieldTexts fields{"1200.5", "-300"};
-  ASSERT_EQ(Kind::Added, AddPoint(program, controls, fields).kind);
-  EXPECT_EQ(Texts{"1200.5 , -300"}, program.entries.Entries());
-  EXPECT_EQ(Texts({"", ""}), Texts({fields.x, fields.y}));
-  EXPECT_EQ(1200.5, program.state.FirstPointX);
-  EXPECT_FALSE(controls.modes.optSurveyor.enabled);
-  EXPECT_FALSE(controls.modes.mnuSetMetric.enabled);
   EXPECT_EQ(std::string::npos, log.Text().find("Added line"));
 }
 
@@ -290,12 +228,11 @@ TEST_F(EntryTest, PointThatIsIncompleteOrNoNumberIsNotAdded) {
 // entries took entries of the other kind.
 TEST_F(EntryTest, LinesAndPointsAreNeverMixedInOneList) {
   program.entries.Append("1 , 2");
-  SurveyorFields line{"NE", "", "", "", "5"};
-  EXPECT_EQ(kNotAdded + "the boundary is made of points, not lines.",
-            AddSurveyorLine(program, controls, line).message);
-  CarpenterFields wall{"0 Degrees", "", "6"};
-  EXPECT_EQ(kNotAdded + "the boundary is made of points, not lines.",
-            AddCarpenterLine(program, controls, wall).message);
+  std::string after;
+  for (const char* typed : {"S NE||||5", "C 0 Degrees||6"}) {
+    EXPECT_EQ(kNotAdded + "the boundary is made of points, not lines.",
+              AddTyped(program, controls, typed[0], typed + 2, after).message);
+  }
   EXPECT_EQ(Texts{"1 , 2"}, program.entries.Entries());
 
   program.entries.Replace({Cp1252("NE 90°00'00'' @10LF")});
@@ -306,8 +243,13 @@ TEST_F(EntryTest, LinesAndPointsAreNeverMixedInOneList) {
   EXPECT_EQ("", log.Text());
 }
 
+// Carpenter and Surveyor lines mix in one boundary.
 TEST_F(EntryTest, UndoOfThreeLinesRedrawsTwoAndKeepsUndoEnabled) {
-  AddLines({kEast10, kNorth10, kWest10});
+  std::string after;
+  ASSERT_EQ(Kind::Added, AddTyped(program, controls, 'C', "0 Degrees|10|", after).kind);
+  AddLines({kNorth10});
+  ASSERT_EQ(Kind::Added, AddTyped(program, controls, 'C', "180 Degrees|10|", after).kind);
+  EXPECT_THAT(log.Text(), EndsWith("\r\nClosure: 10.00 Area: 100.00"));
   const size_t before = log.Text().size();
   surface.calls.clear();
   UndoLastEntry(program, controls);

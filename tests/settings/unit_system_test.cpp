@@ -92,8 +92,9 @@ TEST(StoredSettings, TextsAreComparedExactly) {
   for (const Case& c : cases) {
     EXPECT_EQ(c.mode, ModeFromText(c.mode_text)) << c.mode_text;
     EXPECT_EQ(c.system, UnitSystemFromText(c.system_text)) << c.system_text;
-    if (c.mode)
+    if (c.mode) {
       EXPECT_EQ(c.mode_text, ModeText(*c.mode));
+    }
   }
 }
 
