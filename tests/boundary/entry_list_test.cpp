@@ -82,7 +82,6 @@ TEST(EntryList, ChangesReachTheView) {
   };
   const Case cases[] = {
       {"+a +b @1", "a b", 1, "+a +b L"},
-      {"+a +b -", "a", std::nullopt, "+a +b -"},
       // Removing the selected last entry leaves nothing selected.
       {"+a +b @1 - @none", "a", std::nullopt, "+a +b L -"},
       {"+a +b @0 -", "a", 0, "+a +b @0 -"},
@@ -92,7 +91,6 @@ TEST(EntryList, ChangesReachTheView) {
       {"+a =3 @2", "x y z", 2, "+a =xyz L"},
       // A selection past the end selects nothing; the empty list has no last.
       {"+a @none", "a", std::nullopt, "+a @5"},
-      {"", "", std::nullopt, "L"},
       {"+a @0 @none", "a", std::nullopt, "+a @0 @"},
   };
   for (const Case& c : cases) {

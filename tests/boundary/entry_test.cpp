@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "boundary/numbers.h"
+
 #include "doubles/cp1252.h"
 
 namespace tw {
@@ -23,102 +25,85 @@ TEST(Entry, KindFromFirstByte) {
     EXPECT_EQ(kind, KindOf(Cp1252(entry))) << entry;
 }
 
-TEST(Entry, ReadsBearingByFixedPositions) {
-  struct Case {
-    const char* entry;
-    const char* quadrant;
-    double degrees, minutes, seconds;
-    const char* distance;
-    double length;
-  };
-  const Case cases[] = {
-      {"NE 45°30'15'' @100.5LF", "NE", 45, 30, 15, "100.5", 100.5},
-      // A long distance runs to just before the two unit characters.
-      {"SW 89°59'59'' @98765.4321m.", "SW", 89, 59, 59, "98765.4321", 98765.4321},
-      // Carpenter distances carry a leading blank or "-".
-      {"SE 00°00'00'' @ 12.5LF", "SE", 0, 0, 0, " 12.5", 12.5},
-      {"SE 00°00'00'' @-3LF", "SE", 0, 0, 0, "-3", -3},
-      {"NE 00°00'00'' @1.6E-13LF", "NE", 0, 0, 0, "1.6E-13", 1.6e-13},
-      // The separators are not read.
-      {"NE#07x08y09zzzz42??", "NE", 7, 8, 9, "42", 42},
-      // A field of two characters with a blank still converts.
-      {"NE  5° 0'00'' @12LF", "NE", 5, 0, 0, "12", 12},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.entry);
-    const Result<BearingFields> f = ReadBearingEntry(Cp1252(c.entry));
-    ASSERT_TRUE(f) << f.error();
-    EXPECT_EQ(c.quadrant, f->quadrant);
-    EXPECT_EQ(c.degrees, f->degrees);
-    EXPECT_EQ(c.minutes, f->minutes);
-    EXPECT_EQ(c.seconds, f->seconds);
-    EXPECT_EQ(c.distance, f->distance);
-    EXPECT_EQ(c.length, f->length);
+// What a reading gave: the fields, or the error, which names what is wrong.
+std::string Read(const std::string& entry, bool as_bearing) {
+  if (as_bearing) {
+    const Result<BearingFields> f = ReadBearingEntry(entry);
+    return f ? f->quadrant + " " + PlainForm(f->degrees) + " " + PlainForm(f->minutes) + " " +
+                   PlainForm(f->seconds) + " @" + f->distance + "=" + PlainForm(f->length)
+             : "refused: " + f.error();
   }
+  const Result<PointFields> p = ReadPointEntry(entry);
+  return p ? PlainForm(p->x) + " " + PlainForm(p->y) : "refused: " + p.error();
 }
 
-TEST(Entry, RefusesUnreadableBearing) {
+TEST(Entry, ReadsBearingByFixedPositions) {
   struct Case {
+    const char* read;  // the fields, or what the refusal names
     const char* entry;
-    const char* names;  // what the error names
   };
   const Case cases[] = {
-      {"", "too short"},
-      {"NE 05°00'00'' @", "too short"},
-      {"NE 05°00'00'' @LF", "distance"},
+      {"NE 45 30 15 @100.5=100.5", "NE 45°30'15'' @100.5LF"},
+      // A long distance runs to just before the two unit characters.
+      {"SW 89 59 59 @98765.4321=98765.4321", "SW 89°59'59'' @98765.4321m."},
+      // Carpenter distances carry a leading blank or "-".
+      {"SE 0 0 0 @ 12.5=12.5", "SE 00°00'00'' @ 12.5LF"},
+      {"SE 0 0 0 @-3=-3", "SE 00°00'00'' @-3LF"},
+      {"NE 0 0 0 @1.6E-13=1.6E-13", "NE 00°00'00'' @1.6E-13LF"},
+      // The separators are not read.
+      {"NE 7 8 9 @42=42", "NE#07x08y09zzzz42??"},
+      // A field of two characters with a blank still converts.
+      {"NE 5 0 0 @12=12", "NE  5° 0'00'' @12LF"},
+      {"too short", ""},
+      {"too short", "NE 05°00'00'' @"},
+      {"distance", "NE 05°00'00'' @LF"},
       // A field that is not two characters shifts everything after it.
-      {"NE 5°00'00'' @12LF", "degrees"},
-      {"NE 100°00'00'' @12LF", "minutes"},
-      {"NE 05°00'7.5'' @12LF", "distance"},  // seconds "7." read, "@12" is not
-      {"NE 05°00'x0'' @12LF", "seconds"},
-      {"NE +5°00'00'' @12LF", "degrees"},
-      {"NE 05°00'00'' @12,5LF", "distance"},
-      {"NE 05°00'00'' @infLF", "distance"},
-      {"NE 05°00'00'' @1e100LF", "distance"},
-      {"-15 , 20", "too short"},
+      {"degrees", "NE 5°00'00'' @12LF"},
+      {"minutes", "NE 100°00'00'' @12LF"},
+      {"distance", "NE 05°00'7.5'' @12LF"},  // seconds "7." read, "@12" is not
+      {"seconds", "NE 05°00'x0'' @12LF"},
+      {"degrees", "NE +5°00'00'' @12LF"},
+      {"distance", "NE 05°00'00'' @12,5LF"},
+      {"distance", "NE 05°00'00'' @infLF"},
+      {"distance", "NE 05°00'00'' @1e100LF"},
+      {"too short", "-15 , 20"},
   };
   for (const Case& c : cases) {
-    const Result<BearingFields> f = ReadBearingEntry(Cp1252(c.entry));
-    ASSERT_FALSE(f) << c.entry;
-    EXPECT_NE(std::string::npos, f.error().find(c.names)) << c.entry << ": " << f.error();
+    const std::string read = Read(Cp1252(c.entry), true);
+    if (read.starts_with("refused: "))
+      EXPECT_NE(std::string::npos, read.find(c.read)) << c.entry << ": " << read;
+    else
+      EXPECT_EQ(c.read, read) << c.entry;
   }
 }
 
 TEST(Entry, ReadsPointBySplitting) {
   struct Case {
+    const char* read;  // X and Y, or what the refusal names
     const char* entry;
-    double x, y;
   };
   const Case cases[] = {
-      {"1520.25 , 880.5", 1520.25, 880.5},
-      {"-15 , 20", -15, 20},
-      {"-.25 , 1.6E-13", -0.25, 1.6e-13},
-      {"  3 , 4  ", 3, 4},
-      // Pieces after the second are not read.
-      {"1 , 2 , 3", 1, 2},
+      {"1520.25 880.5", "1520.25 , 880.5"},
+      {"-15 20", "-15 , 20"},
+      {"-0.25 1.6E-13", "-.25 , 1.6E-13"},
+      {"3 4", "  3 , 4  "},
+      {"1 2", "1 , 2 , x"},  // pieces after the second are not read
+      {"\" , \"", "1,2"},
+      {"\" , \"", "1, 2"},
+      {"X", "a , 2"},
+      {"X", " , 5"},
+      {"Y", "1 , "},
+      {"Y", "1 ,  , 2"},
+      {"Y", "0 , -1e100"},
+      {"X", "inf , 0"},
+      {"\" , \"", "NE 05°00'00'' @12LF"},
   };
   for (const Case& c : cases) {
-    const Result<PointFields> p = ReadPointEntry(c.entry);
-    ASSERT_TRUE(p) << c.entry << ": " << p.error();
-    EXPECT_EQ(c.x, p->x) << c.entry;
-    EXPECT_EQ(c.y, p->y) << c.entry;
-  }
-}
-
-TEST(Entry, RefusesUnreadablePoint) {
-  struct Case {
-    const char* entry;
-    const char* names;
-  };
-  const Case cases[] = {
-      {"1,2", "\" , \""},  {"1, 2", "\" , \""}, {"a , 2", "X"},
-      {" , 5", "X"},       {"1 , ", "Y"},       {"1 ,  , 2", "Y"},
-      {"0 , -1e100", "Y"}, {"inf , 0", "X"},    {"NE 05°00'00'' @12LF", "\" , \""},
-  };
-  for (const Case& c : cases) {
-    const Result<PointFields> p = ReadPointEntry(Cp1252(c.entry));
-    ASSERT_FALSE(p) << c.entry;
-    EXPECT_NE(std::string::npos, p.error().find(c.names)) << c.entry << ": " << p.error();
+    const std::string read = Read(Cp1252(c.entry), false);
+    if (read.starts_with("refused: "))
+      EXPECT_NE(std::string::npos, read.find(c.read)) << c.entry << ": " << read;
+    else
+      EXPECT_EQ(c.read, read) << c.entry;
   }
 }
 

@@ -163,17 +163,11 @@ TEST(NumberReadings, ShortDecimalsReadAsTheLibraryReadsThem) {
 // Nothing of magnitude 1E+100 or more, nor infinity or NaN, is a number of a
 // boundary: its square, a closure or an area, would overflow.
 TEST(NumberReadings, BoundaryNumberLimit) {
-  const std::pair<double, bool> cases[] = {
-      {0, true},
-      {-9.99e99, true},
-      {1e100, false},
-      {-1e100, false},
-      {-std::numeric_limits<double>::infinity(), false},
-      {std::numeric_limits<double>::quiet_NaN(), false},
-  };
-  for (const auto& [value, expected] : cases)
-    EXPECT_EQ(expected, IsBoundaryNumber(value)) << value;
+  EXPECT_TRUE(IsBoundaryNumber(-9.99e99));
   EXPECT_TRUE(std::isfinite(9.99e99 * 9.99e99 + 9.99e99 * 9.99e99));
+  for (double v : {1e100, -1e100, -std::numeric_limits<double>::infinity(),
+                   std::numeric_limits<double>::quiet_NaN()})
+    EXPECT_FALSE(IsBoundaryNumber(v)) << v;
 }
 
 }  // namespace

