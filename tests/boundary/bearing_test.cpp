@@ -80,30 +80,7 @@ TEST(Bearing, DueNorthKeepsTheConstantsResidue) {
   EXPECT_GT(o.dx, 10 * std::fabs(100 * std::cos(std::numbers::pi / 2)));
 }
 
-TEST(Bearing, ComputeEntryLatDepReadsTheFixedPositions) {
-  struct Case {
-    const char* entry;
-    const char* quadrant;
-    double degrees, minutes, seconds;
-    const char* distance;
-  };
-  const Case cases[] = {
-      {"NE 45°00'00'' @10LF", "NE", 45, 0, 0, "10"},
-      {"SW 89°59'59'' @98765.4321m.", "SW", 89, 59, 59, "98765.4321"},
-      {"NW 12°34'56'' @ 7.25LF", "NW", 12, 34, 56, " 7.25"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.entry);
-    const Result<Offsets> from_entry = ComputeEntryLatDep(test::Cp1252(c.entry));
-    const Result<Offsets> from_fields =
-        ComputeLatDep(c.quadrant, c.degrees, c.minutes, c.seconds, c.distance);
-    ASSERT_TRUE(from_entry) << from_entry.error();
-    EXPECT_EQ(from_fields->dx, from_entry->dx);
-    EXPECT_EQ(from_fields->dy, from_entry->dy);
-  }
-}
-
-TEST(Bearing, RefusesWhatCannotBeRead) {
+TEST(Bearing, ReadsEntriesAndRefusesWhatCannotBeRead) {
   for (const char* distance : {"", "abc", "12,5", "+5", "1e100", "inf"}) {
     const Result<Offsets> o = ComputeLatDep("NE", 45, 0, 0, distance);
     ASSERT_FALSE(o) << distance;
@@ -111,6 +88,10 @@ TEST(Bearing, RefusesWhatCannotBeRead) {
   }
   for (const char* entry : {"", "NE 5°00'00'' @12LF", "NE 45°00'00'' @xLF", "1 , 2"})
     EXPECT_FALSE(ComputeEntryLatDep(test::Cp1252(entry))) << entry;
+  // A readable entry gives the offsets of its fields.
+  const Offsets o = *ComputeEntryLatDep(test::Cp1252("SW 89°59'59'' @98765.4321m."));
+  EXPECT_EQ(ComputeLatDep("SW", 89, 59, 59, "98765.4321")->dx, o.dx);
+  EXPECT_NEAR(98765.4321, std::hypot(o.dx, o.dy), 1e-9);
 }
 
 }  // namespace

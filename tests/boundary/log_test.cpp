@@ -46,13 +46,5 @@ TEST(Log, AppendLogSeparators) {
   }
 }
 
-TEST(Log, ClosureAndAreaUseTheLogPattern) {
-  StringLog log;
-  LogClosure(log, 14.142135623730951);
-  LogArea(log, 50);
-  LogClosure(log, 1.6e-13);
-  EXPECT_EQ("\r\nClosure: 14.1421356 Area: 50.00\r\nClosure: 00.00", log.Text());
-}
-
 }  // namespace
 }  // namespace tw
