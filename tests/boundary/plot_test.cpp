@@ -140,27 +140,26 @@ TEST_F(PlotTest, RedrawStopsAtAnUnreadableEntryKeepingWhatWasDrawn) {
   }
 }
 
-TEST_F(PlotTest, ZoomInTwiceThenReDrawRestoresExactly300) {
+TEST_F(PlotTest, ZoomInTwiceOutOnceThenReDrawRestoresExactly300) {
+  program.entries.Append(Cp1252("NE 90°00'00'' @10LF"));
   ASSERT_TRUE(ZoomIn(program));
   EXPECT_EQ(200, program.state.PlotExtentX);
   ASSERT_TRUE(ZoomIn(program));
   EXPECT_EQ(300 / 1.5 / 1.5, program.state.PlotExtentX);
   EXPECT_EQ(300 / 1.5 / 1.5, program.state.PlotExtentY);
-  // The second redraw's scale call follows the first redraw's reset.
+  // The second redraw's scale call follows the first redraw's reset and line.
   EXPECT_EQ("Scale -133.333333 133.333333 133.333333 -133.333333",
-            surface.calls[kResetAt300.size() + 1]);
+            surface.calls[kResetAt300.size() + 2 + 1]);
+  ASSERT_TRUE(ZoomOut(program));
+  EXPECT_DOUBLE_EQ(200, program.state.PlotExtentX);
   ASSERT_TRUE(ResetZoom(program));
   EXPECT_EQ(300, program.state.PlotExtentX);
   EXPECT_EQ(300, program.state.PlotExtentY);
-  EXPECT_EQ("\r\nZoom In x.5\r\nZoom In x.5\r\nRe-Draw", log.Text());
-}
-
-TEST_F(PlotTest, ZoomInThenOutReturnsTo300AndRedrawsTheList) {
-  program.entries.Append(Cp1252("NE 90°00'00'' @10LF"));
-  ASSERT_TRUE(ZoomIn(program));
-  ASSERT_TRUE(ZoomOut(program));
-  EXPECT_DOUBLE_EQ(300, program.state.PlotExtentX);
-  EXPECT_EQ("\r\nClosure: 10.00\r\nZoom In x.5\r\nClosure: 10.00\r\nZoom Out x.5", log.Text());
+  // Each step redraws the list.
+  EXPECT_EQ(
+      "\r\nClosure: 10.00\r\nZoom In x.5\r\nClosure: 10.00\r\nZoom In x.5"
+      "\r\nClosure: 10.00\r\nZoom Out x.5\r\nClosure: 10.00\r\nRe-Draw",
+      log.Text());
 }
 
 }  // namespace

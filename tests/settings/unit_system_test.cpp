@@ -106,10 +106,8 @@ TEST(StoredSettings, ReadFromTheFile) {
   };
   const Case cases[] = {
       {nullptr, std::nullopt, std::nullopt},
-      {"[SETTINGS]\r\nMODE=Point\r\nSYSTEM=SI Metric\r\n", ModeOption::Point, UnitSystem::Metric},
       {"[SETTINGS]\r\nSYSTEM=US Imperial\r\nMODE=Carpenter\r\n", ModeOption::Carpenter,
        UnitSystem::Imperial},
-      {"[SETTINGS]\r\nMODE=point\r\n", std::nullopt, std::nullopt},
       {"[Other]\r\nMODE=Point\r\nSYSTEM=SI Metric\r\n", std::nullopt, std::nullopt},
   };
   for (const Case& c : cases) {
