@@ -87,13 +87,5 @@ TEST(BoundaryReport, WritesEachLineAsItsLayoutSays) {
   }
 }
 
-TEST(BoundaryReport, StopsAtAnEntryTheModeCannotRead) {
-  EntryList entries;
-  entries.Replace({"1 , 2", "3 ; 4"});
-  const Result<std::string> bytes = BoundaryReportBytes(entries, State("LF", "Point"));
-  ASSERT_FALSE(bytes);
-  EXPECT_EQ("Entry 2 cannot be read (the point entry has no \" , \"): 3 ; 4", bytes.error());
-}
-
 }  // namespace
 }  // namespace tw
