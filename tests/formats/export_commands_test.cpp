@@ -46,7 +46,7 @@ class ExportCommandsTest : public ::testing::Test {
   test::ScratchFolder folder;
 };
 
-TEST_F(ExportCommandsTest, AnEmptyListAsksForNoFile) {
+TEST_F(ExportCommandsTest, AnEmptyListOrACancelWritesNothing) {
   for (const ExportCase& c : kExports) {
     messages.shown.clear();
     c.command(program, dialog, messages);
@@ -56,6 +56,14 @@ TEST_F(ExportCommandsTest, AnEmptyListAsksForNoFile) {
     EXPECT_EQ(MessageIcon::Information, messages.shown[0].icon);
   }
   EXPECT_TRUE(dialog.requests.empty());
+  // A cancelled dialog says nothing and writes nothing.
+  messages.shown.clear();
+  ThreePoints();
+  for (const ExportCase& c : kExports)
+    c.command(program, dialog, messages);
+  EXPECT_EQ(2u, dialog.requests.size());
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
 TEST_F(ExportCommandsTest, WritesTheChosenFile) {
@@ -76,15 +84,6 @@ TEST_F(ExportCommandsTest, WritesTheChosenFile) {
     EXPECT_EQ(2u, program.entries.Selected()) << c.what;
   }
   EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(ExportCommandsTest, CancelWritesNothingAndSaysNothing) {
-  ThreePoints();
-  for (const ExportCase& c : kExports)
-    c.command(program, dialog, messages);
-  EXPECT_EQ(2u, dialog.requests.size());
-  EXPECT_TRUE(messages.shown.empty());
-  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
 TEST_F(ExportCommandsTest, AnUnreadableEntryOrFileShowsOneMessageAndKeepsThePreviousFile) {
