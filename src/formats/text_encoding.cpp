@@ -13,13 +13,15 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-char32_t CodePointOf(unsigned char byte) {
+}  // namespace
+
+char32_t Cp1252CodePoint(unsigned char byte) {
   if (byte >= 0x80 && byte <= 0x9F && kHighControls[byte - 0x80] != 0)
     return kHighControls[byte - 0x80];
   return byte;
 }
 
-char ByteOf(char32_t c) {
+char Cp1252Byte(char32_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
     return static_cast<char>(c);
   for (size_t i = 0; i < kHighControls.size(); ++i) {
@@ -28,6 +30,8 @@ char ByteOf(char32_t c) {
   }
   return '?';
 }
+
+namespace {
 
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -70,7 +74,7 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     const std::optional<char32_t> c = NextCodePoint(utf8, i);
     if (!c)
       return std::string(utf8);
-    out += ByteOf(*c);
+    out += Cp1252Byte(*c);
   }
   return out;
 }
@@ -79,7 +83,7 @@ std::string Cp1252ToUtf8(std::string_view cp1252) {
   std::string out;
   out.reserve(cp1252.size());
   for (const char byte : cp1252)
-    AppendUtf8(out, CodePointOf(static_cast<unsigned char>(byte)));
+    AppendUtf8(out, Cp1252CodePoint(static_cast<unsigned char>(byte)));
   return out;
 }
 

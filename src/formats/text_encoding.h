@@ -7,6 +7,13 @@
 
 namespace tw {
 
+// The character of a Windows-1252 byte: 0x80-0x9F by the code page's table
+// (the five unassigned bytes keep their C1 code points), the rest as Latin-1.
+char32_t Cp1252CodePoint(unsigned char byte);
+
+// The byte of a character; "?" for a character the code page lacks.
+char Cp1252Byte(char32_t c);
+
 // A UTF-8 text, such as a file name, in Windows-1252 for a message; a
 // character the code page lacks becomes "?". A text that is not valid UTF-8
 // is returned as it is.
