@@ -9,16 +9,6 @@ namespace {
 
 using BytesBuilder = Result<std::string> (*)(const std::vector<std::string>&, const ProgramState&);
 
-FileDialogRequest SaveRequest(const char* title, const char* name, const char* filter) {
-  FileDialogRequest r;
-  r.kind = FileDialogRequest::Kind::Save;
-  r.title = title;
-  r.initial_name = name;
-  r.filter = filter;
-  r.overwrite_prompt = true;
-  return r;
-}
-
 // The message box of an empty list has a title of its own, not the dialog's.
 void Export(Program& program, FileDialog& dialog, MessageBox& messages,
             const FileDialogRequest& request, const char* empty_title, BytesBuilder build) {
@@ -39,11 +29,11 @@ void Export(Program& program, FileDialog& dialog, MessageBox& messages,
 }  // namespace
 
 FileDialogRequest PointExportRequest() {
-  return SaveRequest("Export Points", "Untitled.asc", kPointFileFilter);
+  return SaveFileRequest("Export Points", "Untitled.asc", kPointFileFilter);
 }
 
 FileDialogRequest DxfExportRequest() {
-  return SaveRequest("Export to DXF", "Untitled.dxf", kDxfFilter);
+  return SaveFileRequest("Export to DXF", "Untitled.dxf", kDxfFilter);
 }
 
 void ExportPointFile(Program& program, FileDialog& dialog, MessageBox& messages) {

@@ -25,12 +25,7 @@ std::string SkippedMessage(const PointImport& points) {
 }  // namespace
 
 FileDialogRequest PointImportRequest() {
-  FileDialogRequest r;
-  r.kind = FileDialogRequest::Kind::Open;
-  r.title = "Open Point File";
-  r.filter = kPointImportFilter;
-  r.must_exist = true;
-  return r;
+  return OpenFileRequest("Open Point File", kPointImportFilter);
 }
 
 Result<PointPreview> ReadPointFile(const std::string& path) {

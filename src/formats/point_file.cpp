@@ -7,6 +7,15 @@
 
 namespace tw {
 
+std::string CornerLine(size_t k, double north, double east) {
+  std::string line = LeadingBlankCount(k);
+  line += ',';
+  line += LeadingBlankForm(north);
+  line += ',';
+  line += LeadingBlankForm(east);
+  return line;
+}
+
 Result<std::string> PointFileBytes(const std::vector<std::string>& entries,
                                    const ProgramState& state) {
   const Result<std::vector<Corner>> corners =
@@ -15,16 +24,8 @@ Result<std::string> PointFileBytes(const std::vector<std::string>& entries,
     return Error{corners.error()};
   std::string out;
   out.reserve(corners->size() * 40);
-  std::string line;
-  for (size_t i = 0; i < corners->size(); ++i) {
-    const Corner& c = (*corners)[i];
-    line = LeadingBlankCount(i + 1);
-    line += ',';
-    line += LeadingBlankForm(c.y);
-    line += ',';
-    line += LeadingBlankForm(c.x);
-    AppendLine(out, line);
-  }
+  for (size_t i = 0; i < corners->size(); ++i)
+    AppendLine(out, CornerLine(i + 1, (*corners)[i].y, (*corners)[i].x));
   return out;
 }
 

@@ -3,6 +3,7 @@
 // by "," alone, so the blanks are the numbers' own: " 1, 880.5, 1520.25".
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ namespace tw {
 
 inline constexpr const char* kPointFileFilter =
     "Comma separated ASCII file (*.asc)|*.asc|All files (*.*)|*.*|";
+
+// " k, N, E": one corner line, also the report's.
+std::string CornerLine(size_t k, double north, double east);
 
 // A bearing list's corners start from (FirstPointX, FirstPointY), which is not
 // itself written. Fails, naming the entry, when an entry cannot be read under

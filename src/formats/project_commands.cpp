@@ -19,22 +19,11 @@ void ApplyHeader(ProgramState& state, const ProjectHeader& header) {
 }  // namespace
 
 FileDialogRequest SaveProjectRequest() {
-  FileDialogRequest r;
-  r.kind = FileDialogRequest::Kind::Save;
-  r.title = "Save file as";
-  r.initial_name = "Untitled.twc";
-  r.filter = kProjectFilter;
-  r.overwrite_prompt = true;
-  return r;
+  return SaveFileRequest("Save file as", "Untitled.twc", kProjectFilter);
 }
 
 FileDialogRequest OpenProjectRequest() {
-  FileDialogRequest r;
-  r.kind = FileDialogRequest::Kind::Open;
-  r.title = "Open File";
-  r.filter = kProjectFilter;
-  r.must_exist = true;
-  return r;
+  return OpenFileRequest("Open File", kProjectFilter);
 }
 
 Status SaveProjectPath(Program& program, const std::string& path) {

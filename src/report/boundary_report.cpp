@@ -5,6 +5,7 @@
 #include "boundary/numbers.h"
 #include "boundary/traverse.h"
 #include "formats/count_form.h"
+#include "formats/point_file.h"
 #include "formats/text_lines.h"
 
 namespace tw {
@@ -24,19 +25,13 @@ Result<Gap> AppendBearingLayout(std::string& out, const std::vector<std::string>
   AppendLine(out, "");
   AppendLine(out, "POINT LIST (PN, N, E)");
   Gap corner;
-  std::string line;
   for (size_t i = 0; i < entries.size(); ++i) {
     const Result<Offsets> o = ComputeEntryLatDep(entries[i]);
     if (!o)
       return Error{UnreadableEntryMessage(i, entries[i], o.error())};
     corner.x += o->dx;
     corner.y += o->dy;
-    line = LeadingBlankCount(i + 1);
-    line += ',';
-    line += LeadingBlankForm(corner.y);
-    line += ',';
-    line += LeadingBlankForm(corner.x);
-    AppendLine(out, line);
+    AppendLine(out, CornerLine(i + 1, corner.y, corner.x));
   }
   return corner;
 }
