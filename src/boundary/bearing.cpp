@@ -4,6 +4,7 @@
 
 #include "boundary/entry.h"
 #include "boundary/numbers.h"
+#include "boundary/quote.h"
 
 namespace tw {
 
@@ -30,7 +31,7 @@ Result<Offsets> ComputeLatDep(std::string_view quadrant, double degrees, double 
                               double seconds, std::string_view distance) {
   const std::optional<double> d = ConvertStrict(distance);
   if (!d)
-    return Error{"the distance \"" + std::string(distance) + "\" is not a number"};
+    return Error{"the distance \"" + QuoteForMessage(distance) + "\" is not a number"};
   return LatDep(quadrant, degrees, minutes, seconds, *d);
 }
 

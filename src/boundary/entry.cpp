@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "boundary/numbers.h"
+#include "boundary/quote.h"
 
 namespace tw {
 namespace {
@@ -25,7 +26,7 @@ bool ReadNumber(std::string_view text, double& value) {
 }
 
 Error NotANumber(std::string_view name, std::string_view text) {
-  return Error{"the " + std::string(name) + " \"" + std::string(text) + "\" is not a number"};
+  return Error{"the " + std::string(name) + " \"" + QuoteForMessage(text) + "\" is not a number"};
 }
 
 }  // namespace
@@ -82,7 +83,7 @@ Result<PointFields> ReadPointEntry(std::string_view entry) {
 
 std::string UnreadableEntryMessage(size_t index, std::string_view entry, std::string_view reason) {
   return "Entry " + std::to_string(index + 1) + " cannot be read (" + std::string(reason) +
-         "): " + std::string(entry);
+         "): " + QuoteForMessage(entry);
 }
 
 }  // namespace tw

@@ -6,6 +6,7 @@
 #include "boundary/entry.h"
 #include "boundary/numbers.h"
 #include "boundary/plot.h"
+#include "boundary/quote.h"
 #include "boundary/traverse.h"
 #include "entry/carpenter.h"
 
@@ -21,7 +22,7 @@ constexpr size_t kFieldWidth = 2;
 constexpr const char* kMixedWithPoints = "the boundary is made of points, not lines";
 
 std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  return "\"" + QuoteForMessage(text) + "\"";
 }
 
 CommandOutcome Refuse(std::string reason) {

@@ -2,6 +2,7 @@
 
 #include "boundary/mode_controls.h"
 #include "boundary/plot.h"
+#include "boundary/quote.h"
 #include "formats/file_io.h"
 #include "formats/mode_option.h"
 #include "formats/text_encoding.h"
@@ -19,7 +20,7 @@ std::string SkippedMessage(const PointImport& points) {
   const std::string lines = points.skipped == 1 ? " line was" : " lines were";
   return count + lines + " skipped because the fields of the format are missing or not numbers." +
          " The first is line " + std::to_string(points.first_skipped->line_number) + ": " +
-         points.first_skipped->text;
+         QuoteForMessage(points.first_skipped->text);
 }
 
 }  // namespace

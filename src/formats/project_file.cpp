@@ -2,6 +2,7 @@
 
 #include "boundary/entry.h"
 #include "boundary/numbers.h"
+#include "boundary/quote.h"
 #include "boundary/version.h"
 #include "formats/text_lines.h"
 
@@ -32,7 +33,7 @@ std::vector<std::string_view> SplitFields(std::string_view text) {
 Result<double> HeaderNumber(std::string_view field, int number) {
   const std::optional<double> value = ConvertStrict(field);
   if (!value) {
-    return Error{"line 2: field " + std::to_string(number) + " \"" + std::string(field) +
+    return Error{"line 2: field " + std::to_string(number) + " \"" + QuoteForMessage(field) +
                  "\" is not a number"};
   }
   return *value;
@@ -76,7 +77,7 @@ Status ReadEntries(LineCursor& cursor, std::vector<std::string>& entries) {
     const std::string problem = EntryProblem(kind, line);
     if (!problem.empty()) {
       return Error{"line " + std::to_string(cursor.LineNumber()) + " cannot be read (" + problem +
-                   "): " + std::string(line)};
+                   "): " + QuoteForMessage(line)};
     }
     entries.emplace_back(line);
   }
