@@ -65,7 +65,10 @@ BatchResult AfterOpen(const std::string& path, LogSink& log, Then then) {
   const Result<OpenOutcome> opened = OpenProjectPath(run.program, run.controls, path);
   if (!opened)
     return Failed(opened.error());
-  return then(run);
+  BatchResult result = then(run);
+  if (opened->message)
+    result.err.insert(0, ForTerminal(*opened->message));
+  return result;
 }
 
 BatchResult Export(const std::string& path,

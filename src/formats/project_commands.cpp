@@ -1,5 +1,6 @@
 #include "formats/project_commands.h"
 
+#include "boundary/entry.h"
 #include "boundary/plot.h"
 #include "formats/file_io.h"
 #include "formats/mode_option.h"
@@ -16,7 +17,28 @@ void ApplyHeader(ProgramState& state, const ProjectHeader& header) {
   state.EntryMode = header.EntryMode;
 }
 
+std::string ModeCorrectedMessage(const std::string& path, std::string_view said, EntryKind kind,
+                                 ModeOption opened) {
+  const char* kind_text = kind == EntryKind::Point ? "point" : "bearing";
+  return "The file \"" + Utf8ToCp1252(path) + "\" says " + std::string(said) + " but holds " +
+         kind_text + " entries; it was opened in " + std::string(ModeText(opened)) + " mode.";
+}
+
 }  // namespace
+
+std::optional<ModeOption> ModeForEntries(std::string_view mode,
+                                         const std::vector<std::string>& entries) {
+  if (entries.empty())
+    return std::nullopt;
+  const std::optional<ModeOption> said = ModeFromText(mode);
+  if (!said)
+    return std::nullopt;
+  const bool point_mode = *said == ModeOption::Point;
+  const bool point_entries = KindOf(entries[0]) == EntryKind::Point;
+  if (point_mode == point_entries)
+    return std::nullopt;
+  return point_entries ? ModeOption::Point : ModeOption::Surveyor;
+}
 
 FileDialogRequest SaveProjectRequest() {
   return SaveFileRequest("Save file as", "Untitled.twc", kProjectFilter);
@@ -54,9 +76,17 @@ Result<OpenOutcome> OpenProjectPath(Program& program, EntryControls& controls,
   ProjectFile file = std::move(parsed).take();
   if (file.header)
     ApplyHeader(program.state, *file.header);
+  // Files that contradict themselves exist (hand edits, other tools): opened
+  // as they say, the report and both exports could not read their entries.
+  OpenOutcome outcome;
+  if (const std::optional<ModeOption> mode =
+          ModeForEntries(program.state.EntryMode, file.entries)) {
+    outcome.message =
+        ModeCorrectedMessage(path, program.state.EntryMode, KindOf(file.entries[0]), *mode);
+    program.state.EntryMode = ModeText(*mode);
+  }
   program.entries.Replace(std::move(file.entries));
   ResetDrawing(program);
-  OpenOutcome outcome;
   outcome.pressed_mode = ModeFromText(program.state.EntryMode);
   if (outcome.pressed_mode)
     controls.modes = PressModeOption(controls.modes, *outcome.pressed_mode);

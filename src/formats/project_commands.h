@@ -5,6 +5,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "boundary/ports/file_dialog.h"
 #include "boundary/ports/message_box.h"
@@ -27,14 +29,26 @@ struct OpenOutcome {
   // option's mode switch (strip, default button, settings file). None when
   // the file names no known mode and no option went down.
   std::optional<ModeOption> pressed_mode;
+  // Set when the file's mode contradicted its entries and was corrected: the
+  // caller shows it once, over the opened boundary.
+  std::optional<std::string> message;
 };
+
+// The mode a list must be opened in when `mode` contradicts the kind of its
+// entry 0: Point for point entries said to be Surveyor or Carpenter, Surveyor
+// for bearing entries said to be Point. nullopt when the mode stands, as any
+// other mode text and the mode of an empty list do.
+std::optional<ModeOption> ModeForEntries(std::string_view mode,
+                                         const std::vector<std::string>& entries);
 
 // Validates the whole file before anything changes; a rejected file leaves
 // the list, the first point, the unit and the mode exactly as they were.
-// Otherwise replaces the list, takes the header's values, puts the mode's
+// Otherwise replaces the list, takes the header's values (a mode that
+// contradicts the entries is corrected, see ModeForEntries), puts the mode's
 // option down, then updates the unit menus, replots (one "Closure: " line per
 // entry) and locks the modes. cmdUndo is enabled exactly when the list is not
-// empty. nullopt when nothing was opened.
+// empty. nullopt when nothing was opened. A failure is shown here; the
+// outcome's message is not.
 std::optional<OpenOutcome> OpenProjectFile(Program& program, EntryControls& controls,
                                            FileDialog& dialog, MessageBox& messages);
 // The same without the dialog; the error is the message to show.

@@ -36,6 +36,9 @@ void FileCommands::OpenProjectFile() {
       window_.SelectModeOption(*opened->pressed_mode);
   }
   window_.FinishCommand();
+  // Shown over the opened boundary, not before it appears.
+  if (opened && opened->message)
+    window_.messages().Show(*opened->message, kProgramTitle, MessageIcon::None);
 }
 
 void FileCommands::SaveProjectFile() {

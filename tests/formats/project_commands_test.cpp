@@ -111,7 +111,8 @@ TEST_F(ProjectCommandsTest, OpenTakesAPointListsFirstPointFromItsFirstEntry) {
 }
 
 // An unknown mode puts no option down; a file without a header keeps the
-// program's values; an empty list turns Undo off.
+// program's values (but a mode contradicting its entries); an empty list
+// turns Undo off.
 TEST_F(ProjectCommandsTest, OpenTakesOddFilesAsWritten) {
   program.entries.Replace({"1 , 2"});
   program.state.UnitAbbrev = "m.";
@@ -120,14 +121,13 @@ TEST_F(ProjectCommandsTest, OpenTakesOddFilesAsWritten) {
   ASSERT_TRUE(opened);
   EXPECT_EQ(std::vector<std::string>{"3 , 4"}, program.entries.Entries());
   EXPECT_EQ("m.", program.state.UnitAbbrev);
-  EXPECT_EQ("Surveyor", program.state.EntryMode);
   EXPECT_EQ(3, program.state.FirstPointX);  // the replot takes entry 0
 
   opened = Open(":1.1.2\r\n:0,0,LF,point\r\n1 , 2\r\n");
   ASSERT_TRUE(opened);
   EXPECT_FALSE(opened->pressed_mode);
   EXPECT_EQ("point", program.state.EntryMode);
-  EXPECT_TRUE(controls.modes.optSurveyor.checked);
+  EXPECT_TRUE(controls.modes.optPoint.checked);  // as the open before left it
   EXPECT_TRUE(controls.cmdUndo_enabled);
 
   const std::string logged = log.Text();
@@ -135,6 +135,42 @@ TEST_F(ProjectCommandsTest, OpenTakesOddFilesAsWritten) {
   EXPECT_TRUE(program.entries.Empty());
   EXPECT_FALSE(controls.cmdUndo_enabled);
   EXPECT_EQ(logged, log.Text());
+}
+
+// Fault: a file whose mode contradicted its entries opened, and then the
+// report and both exports failed on it.
+TEST_F(ProjectCommandsTest, OpenCorrectsAModeThatContradictsTheEntries) {
+  const std::string bearing = Cp1252("NE 45°30'15'' @1LF\r\n");
+  struct Case {
+    const char* opened_in;  // EntryMode afterwards
+    std::optional<ModeOption> pressed;
+    const char* message;  // after the file's name; "" for none
+    const char* held;     // EntryMode before
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"Point", ModeOption::Point,
+       "\" says Carpenter but holds point entries; it was opened in Point mode.", "Surveyor",
+       ":1.1.2\r\n:0,0,LF,Carpenter\r\n1 , 2\r\n"},
+      {"Surveyor", ModeOption::Surveyor,
+       "\" says Point but holds bearing entries; it was opened in Surveyor mode.", "Point",
+       ":1.1.2\r\n:0,0,LF,Point\r\n" + bearing},
+      {"Carpenter ", std::nullopt, "", "Point", ":1.1.2\r\n:0,0,LF,Carpenter \r\n1 , 2\r\n"},
+      {"Point", ModeOption::Point,
+       "\" says Surveyor but holds point entries; it was opened in Point mode.", "Surveyor",
+       "no header\r\n1 , 2\r\n"},
+  };
+  for (const Case& c : cases) {
+    program.state.EntryMode = c.held;
+    const std::optional<OpenOutcome> opened = Open(c.bytes);
+    ASSERT_TRUE(opened) << c.bytes;
+    EXPECT_EQ(c.opened_in, program.state.EntryMode) << c.bytes;
+    EXPECT_EQ(c.pressed, opened->pressed_mode) << c.bytes;
+    const std::string expected =
+        *c.message ? "The file \"" + folder.File("in.twc") + c.message : "";
+    EXPECT_EQ(expected, opened->message.value_or("")) << c.bytes;
+  }
+  EXPECT_TRUE(messages.shown.empty());  // the caller shows it, over the boundary
 }
 
 TEST_F(ProjectCommandsTest, ARejectedFileChangesNothing) {

@@ -141,6 +141,22 @@ void FileCommandsTest::openReplacesTheBoundaryAndSwitchesMode() {
   QVERIFY(w.harness.Get<QPushButton>("optSurveyor")->isChecked());
   QVERIFY(w.harness.Get("frameSurveyor")->isVisible());
   QVERIFY(w.harness.Messages().empty());
+
+  // Fault: a file saying Surveyor over point entries opened in Surveyor mode.
+  const std::string odd = w.folder.File("odd.twc");
+  tw::test::WriteBytes(odd, ":1.1.2\r\n:0,0,LF,Surveyor\r\n0 , 0\r\n100 , 0\r\n");
+  w.dialog.answers.push_back(odd);
+  w.harness.Click("cmdOpen");
+  QVERIFY(w.harness.Get<QPushButton>("optPoint")->isChecked());
+  QVERIFY(!w.harness.Get<QPushButton>("optSurveyor")->isEnabled());
+  QVERIFY(w.harness.Get("framePoint")->isVisible());
+  QVERIFY(w.harness.SettingsText().find("MODE=Point") != std::string::npos);
+  QCOMPARE(w.harness.Messages().size(), size_t(1));
+  QCOMPARE(w.harness.Messages()[0].text,
+           "The file \"" + odd +
+               "\" says Surveyor but holds point entries; it was opened in Point mode.");
+  QCOMPARE(w.harness.Messages()[0].title, std::string("Quadrell"));
+  QVERIFY(w.harness.Messages()[0].icon == tw::MessageIcon::None);
 }
 
 void FileCommandsTest::saveAndExportsWriteTheGoldenBytes() {
