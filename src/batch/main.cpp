@@ -1,15 +1,24 @@
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "batch/batch.h"
+#include "batch/output.h"
 
 int main(int argc, char* argv[]) {
+  // A reader that went away must show as a failed write, not end the
+  // program silently.
+  std::signal(SIGPIPE, SIG_IGN);
   const std::vector<std::string> args(argv + 1, argv + argc);
   const tw::BatchResult result = tw::RunBatch(args);
-  std::fwrite(result.out.data(), 1, result.out.size(), stdout);
+  const tw::Status written = tw::WriteOutput(STDOUT_FILENO, result.out);
   std::fwrite(result.err.data(), 1, result.err.size(), stderr);
-  if (std::fflush(stdout) != 0)
+  if (!written) {
+    std::fprintf(stderr, "%s\n", written.error().c_str());
     return tw::kBatchFailed;
+  }
   return result.exit_code;
 }

@@ -2,7 +2,8 @@
 # One quadrell-batch case, run in an empty folder with an empty home folder:
 #   run_case.sh EXIT STDOUT STDERR PROGRAM ARGS...
 #   EXIT    the exit code expected
-#   STDOUT  a file whose bytes stdout must equal, or "-" for no output
+#   STDOUT  a file whose bytes stdout must equal, "-" for no output,
+#           "/dev/full" to send stdout there, or "contains:TEXT"
 #   STDERR  text that stderr must contain, or "-" for no output
 set -u
 expected_exit=$1 expected_out=$2 expected_err=$3
@@ -10,21 +11,27 @@ shift 3
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/run" "$work/home"
+out="$work/out"
+[ "$expected_out" = /dev/full ] && out=/dev/full
 (cd "$work/run" && HOME="$work/home" XDG_CONFIG_HOME="$work/home" XDG_DATA_HOME="$work/home" \
-  "$@" >"$work/out" 2>"$work/err")
+  "$@" >"$out" 2>"$work/err")
 code=$?
 status=0
 if [ "$code" != "$expected_exit" ]; then
   echo "exit code $code, expected $expected_exit"
   status=1
 fi
-if [ "$expected_out" = "-" ]; then
-  [ -s "$work/out" ] && { echo "unexpected stdout:"; cat "$work/out"; status=1; }
-elif ! cmp "$expected_out" "$work/out"; then
-  echo "stdout differs from $expected_out:"
-  od -c "$work/out" | head -20
-  status=1
-fi
+case $expected_out in
+  -)
+    [ -s "$work/out" ] && { echo "unexpected stdout:"; cat "$work/out"; status=1; } ;;
+  /dev/full) ;;
+  contains:*)
+    grep -qF -- "${expected_out#contains:}" "$work/out" ||
+      { echo "stdout lacks \"${expected_out#contains:}\":"; cat "$work/out"; status=1; } ;;
+  *)
+    cmp "$expected_out" "$work/out" ||
+      { echo "stdout differs from $expected_out:"; od -c "$work/out" | head -20; status=1; } ;;
+esac
 if [ "$expected_err" = "-" ]; then
   [ -s "$work/err" ] && { echo "unexpected stderr:"; cat "$work/err"; status=1; }
 elif ! grep -qF -- "$expected_err" "$work/err"; then
