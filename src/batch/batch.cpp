@@ -6,6 +6,7 @@
 #include "boundary/log.h"
 #include "boundary/ports/drawing_surface.h"
 #include "boundary/program.h"
+#include "boundary/version.h"
 #include "entry/entry_commands.h"
 #include "formats/dxf_file.h"
 #include "formats/export_commands.h"
@@ -125,10 +126,15 @@ std::string BatchUsage() {
          "       quadrell-batch dxf PROJECT.twc\n"
          "       quadrell-batch log PROJECT.twc\n"
          "       quadrell-batch import FORMAT POINTS\n"
+         "       quadrell-batch --help | --version\n"
          "FORMAT is one of \"PN, N, E\", \"PN, E, N\", \"N, E\", \"E, N\".\n";
 }
 
 BatchResult RunBatch(const std::vector<std::string>& args) {
+  if (args.size() == 1 && args[0] == "--help")
+    return {0, BatchUsage(), ""};
+  if (args.size() == 1 && args[0] == "--version")
+    return {0, std::string("quadrell-batch ") + kVersionText + "\n", ""};
   if (args.size() == 2) {
     const std::string& command = args[0];
     if (command == "report")

@@ -1,9 +1,18 @@
 #include <QApplication>
+#include <cstdio>
 
+#include "shell/command_line.h"
 #include "shell/pictures.h"
 #include "shell/sub_main.h"
 
 int main(int argc, char* argv[]) {
+  // Before QApplication, which needs a display.
+  const tw::CommandLine line = tw::ReadCommandLine({argv + 1, argv + argc});
+  if (line.exit) {
+    std::fputs(line.exit->out.c_str(), stdout);
+    std::fputs(line.exit->err.c_str(), stderr);
+    return line.exit->exit_code;
+  }
   QApplication app(argc, argv);
   QApplication::setWindowIcon(tw::WindowIcon());
   tw::SubMain sub_main;
