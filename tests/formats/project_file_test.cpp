@@ -115,6 +115,10 @@ TEST(ParseProjectFile, RejectsADamagedFileNamingTheLine) {
        "line 4 cannot be read (the point entry has no \" , \"): 3,4"},
       {":1.1.2\r\n:0,0,LF,Point\r\n1 , y\r\n",
        "line 3 cannot be read (the Y \"y\" is not a number): 1 , y"},
+      // Fault: a 50 MB line was quoted whole, twice.
+      {":1.1.2\r\n:0,0,LF,Point\r\n1 , " + std::string(1'000'000, 'y') + "\r\n",
+       "line 3 cannot be read (the Y \"" + std::string(80, 'y') + "...\" is not a number): 1 , " +
+           std::string(76, 'y') + "..."},
       // Bearing and point entries mixed: the kind of the first entry decides.
       {":1.1.2\r\n:0,0,LF,Point\r\n1 , 2\r\n" + kBearing + "\r\n",
        "line 4 cannot be read (the point entry has no \" , \"): " + kBearing},
