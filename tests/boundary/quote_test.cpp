@@ -24,7 +24,7 @@ TEST(Quote, CutsAt80BytesAndShowsControlBytes) {
       {x80, x80},
       {x80 + "...", x80 + "y"},
       {x80 + "...", std::string(1'000'000, 'x')},
-      {"a\\x09b\\x0D\\x00\\x7F\\x1F ", std::string("a\tb\r\0\x7F\x1F ", 9)},
+      {"a\\x09b\\x0D\\x00\\x7F\\x1F ", std::string("a\tb\r\0\x7F\x1F ", 8)},
       {x79 + "\\x0A...", x79 + "\n\n"},  // an escape counts as one byte
       {x79 + "\\x0A", x79 + "\n"},
   };
