@@ -7,6 +7,7 @@
 #include "boundary/ports/drawing_surface.h"
 #include "boundary/program.h"
 #include "entry/entry_commands.h"
+#include "files/text_encoding.h"
 #include "formats/dxf_file.h"
 #include "formats/export_commands.h"
 #include "formats/import_commands.h"
@@ -14,7 +15,6 @@
 #include "formats/point_file.h"
 #include "formats/project_commands.h"
 #include "formats/project_file.h"
-#include "formats/text_encoding.h"
 #include "report/boundary_report.h"
 #include "report/report_command.h"
 

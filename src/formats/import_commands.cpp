@@ -2,9 +2,9 @@
 
 #include "boundary/mode_controls.h"
 #include "boundary/plot.h"
-#include "formats/file_io.h"
+#include "files/file_io.h"
+#include "files/text_encoding.h"
 #include "formats/mode_option.h"
-#include "formats/text_encoding.h"
 
 namespace tw {
 namespace {

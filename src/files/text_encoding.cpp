@@ -1,4 +1,4 @@
-#include "formats/text_encoding.h"
+#include "files/text_encoding.h"
 
 #include <array>
 #include <optional>

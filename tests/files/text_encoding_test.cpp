@@ -1,9 +1,9 @@
-#include "formats/text_encoding.h"
+#include "files/text_encoding.h"
 
 #include <gtest/gtest.h>
 
 #include "doubles/golden.h"
-#include "formats/file_io.h"
+#include "files/file_io.h"
 
 namespace tw {
 namespace {

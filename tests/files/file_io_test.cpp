@@ -1,4 +1,4 @@
-#include "formats/file_io.h"
+#include "files/file_io.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

@@ -1,4 +1,4 @@
-#include "formats/file_io.h"
+#include "files/file_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <string>
 #include <system_error>
 
-#include "formats/text_encoding.h"
+#include "files/text_encoding.h"
 
 namespace tw {
 namespace {
