@@ -8,13 +8,17 @@
 
 namespace tw {
 
-// The file's bytes. Fails with "The file "PATH" could not be read: REASON."
+// The bytes of a regular file of at most 1 GiB. Anything else (a pipe, a
+// device, a folder) is refused without waiting on it. Fails with "The file
+// "PATH" could not be read: REASON."
 Result<std::string> ReadFileBytes(const std::string& path);
 
-// Writes the bytes to a temporary file in the target's folder and renames it
-// over the target only when every byte is on disk, so a failure (disk full,
-// no permission) leaves the previous file as it was. A replaced file keeps its
-// permissions. Fails with "The file "PATH" could not be written: REASON."
+// Writes the bytes to a new temporary file in the target's folder and renames
+// it over the target only when every byte is on disk, then flushes the folder,
+// so a failure (disk full, no permission) leaves the previous file as it was
+// and no temporary file behind. A replaced file keeps its permissions. A
+// symbolic link stays a link: the file at the end of its chain is replaced.
+// Fails with "The file "PATH" could not be written: REASON."
 Status WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace tw

@@ -1,7 +1,10 @@
 #include "files/file_io.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -11,13 +14,14 @@
 namespace tw {
 namespace {
 
+namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::ScratchFolder;
 using test::WriteBytes;
 
-size_t FilesIn(const std::filesystem::path& folder) {
+size_t FilesIn(const fs::path& folder) {
   size_t n = 0;
-  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder))
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder))
     ++n;
   return n;
 }
@@ -43,12 +47,18 @@ class FileSizeLimit {
   void (*previous_handler_)(int) = nullptr;
 };
 
-TEST(WriteFileAtomically, ReplacesOnlyWhenEverythingWasWritten) {
+fs::perms Permissions(const std::string& path) {
+  return fs::status(path).permissions();
+}
+
+TEST(WriteFileAtomically, ReplacesOnlyWhenEverythingWasWrittenKeepingPermissions) {
   ScratchFolder folder;
   const std::string path = folder.File("a.twc");
   ASSERT_TRUE(WriteFileAtomically(path, "first"));
+  ASSERT_EQ(0, ::chmod(path.c_str(), 0640));
   ASSERT_TRUE(WriteFileAtomically(path, "previous"));
   EXPECT_EQ("previous", ReadBytes(path));
+  EXPECT_EQ(fs::perms(0640), Permissions(path));
   Status written = Ok();
   {
     FileSizeLimit limit(16);
@@ -60,7 +70,7 @@ TEST(WriteFileAtomically, ReplacesOnlyWhenEverythingWasWritten) {
   EXPECT_EQ(1u, FilesIn(folder.path())) << "the temporary file is left behind";
 }
 
-TEST(WriteFileAtomically, NamesTheFileAndTheReason) {
+TEST(WriteFileAtomically, NamesTheFileAndTheReasonAndLeavesNothingBehind) {
   ScratchFolder folder;
   WriteBytes(folder.File("plain"), "");
   const std::string inside_a_file = folder.File("plain") + "/a.twc";
@@ -69,13 +79,48 @@ TEST(WriteFileAtomically, NamesTheFileAndTheReason) {
   EXPECT_EQ("The file \"" + inside_a_file + "\" could not be written: Not a directory.",
             written.error());
 
-  std::filesystem::create_directory(folder.File("folder.twc"));
-  const Status over_folder = WriteFileAtomically(folder.File("folder.twc"), "x");
-  ASSERT_FALSE(over_folder);
+  // Fails at the rename, once the temporary file has a name.
+  fs::create_directory(folder.File("folder.twc"));
+  EXPECT_FALSE(WriteFileAtomically(folder.File("folder.twc"), "x"));
   EXPECT_EQ(2u, FilesIn(folder.path()));
 }
 
-TEST(ReadFileBytes, ReadsEveryByteOrNamesTheFile) {
+// Mended fault: the atomic writer replaced a symlinked target with a regular file.
+TEST(WriteFileAtomically, ReplacesTheFileAtTheEndOfALinkChainKeepingTheLinks) {
+  ScratchFolder folder;
+  fs::create_directory(folder.File("real"));
+  const std::string target = folder.File("real/a.twc");
+  WriteBytes(target, "old");
+  ASSERT_EQ(0, ::chmod(target.c_str(), 0604));
+  fs::create_symlink("real/a.twc", folder.File("link"));  // relative to the link's folder
+  fs::create_symlink(folder.File("link"), folder.File("chain"));
+  for (const char* name : {"link", "chain"}) {
+    ASSERT_TRUE(WriteFileAtomically(folder.File(name), name)) << name;
+    EXPECT_TRUE(fs::is_symlink(folder.File(name))) << name;
+    EXPECT_EQ(name, ReadBytes(target));
+    EXPECT_EQ(fs::perms(0604), Permissions(target));
+  }
+  EXPECT_EQ(1u, FilesIn(folder.File("real")));
+
+  fs::create_symlink("missing/b.twc", folder.File("dangling"));
+  const Status dangling = WriteFileAtomically(folder.File("dangling"), "x");
+  ASSERT_FALSE(dangling);
+  EXPECT_EQ("The file \"" + folder.File("dangling") +
+                "\" could not be written: No such file or directory.",
+            dangling.error());
+  EXPECT_EQ(4u, FilesIn(folder.path()));
+}
+
+// Mended fault: a valid 250-byte file name failed because the temporary name was longer.
+TEST(WriteFileAtomically, ALongestNameIsWritten) {
+  ScratchFolder folder;
+  const std::string path = folder.File(std::string(250, 'n'));
+  ASSERT_TRUE(WriteFileAtomically(path, "x"));
+  EXPECT_EQ("x", ReadBytes(path));
+}
+
+// Mended fault: reading a FIFO hung and /dev/zero grew memory until the process aborted.
+TEST(ReadFileBytes, ReadsARegularFileOfAtMost1GiBOrNamesTheFile) {
   ScratchFolder folder;
   const std::string bytes("a\0\xB0\r\n", 5);
   WriteBytes(folder.File("a"), bytes);
@@ -83,11 +128,26 @@ TEST(ReadFileBytes, ReadsEveryByteOrNamesTheFile) {
   ASSERT_TRUE(read);
   EXPECT_EQ(bytes, *read);
 
-  const Result<std::string> missing = ReadFileBytes(folder.File("missing"));
-  ASSERT_FALSE(missing);
-  EXPECT_EQ(
-      "The file \"" + folder.File("missing") + "\" could not be read: No such file or directory.",
-      missing.error());
+  ASSERT_EQ(0, ::mkfifo(folder.File("fifo").c_str(), 0600));
+  const int sparse = ::open(folder.File("huge").c_str(), O_WRONLY | O_CREAT, 0600);
+  ASSERT_EQ(0, ::ftruncate(sparse, (off_t{1} << 30) + 1));
+  ::close(sparse);
+  struct Case {
+    std::string path;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {folder.File("missing"), "No such file or directory"},
+      {folder.File("fifo"), "it is not a regular file"},
+      {"/dev/zero", "it is not a regular file"},
+      {folder.path().string(), "it is not a regular file"},
+      {folder.File("huge"), "it is larger than 1 GiB"},
+  };
+  for (const Case& c : cases) {
+    const Result<std::string> refused = ReadFileBytes(c.path);
+    ASSERT_FALSE(refused) << c.path;
+    EXPECT_EQ("The file \"" + c.path + "\" could not be read: " + c.reason + ".", refused.error());
+  }
 }
 
 }  // namespace
