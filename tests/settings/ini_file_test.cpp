@@ -114,8 +114,7 @@ TEST(IniFile, FailedWriteKeepsWhatWasThere) {
   EXPECT_EQ("", ReadIniString("SETTINGS", "MODE", folder_in_place));
 }
 
-// Mended fault: the settings writer wrote through the fixed name "Quadrell.ini.tmp",
-// following a link planted there.
+// Mended fault: settings went through the fixed name "Quadrell.ini.tmp", following a planted link.
 TEST(IniFile, WritesThroughTheAtomicWriter) {
   ScratchFolder folder;
   const std::string path = folder.File("Quadrell.ini");
