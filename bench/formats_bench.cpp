@@ -8,7 +8,7 @@
 #include "boundary/log.h"
 #include "boundary/ports/drawing_surface.h"
 #include "formats/dxf_file.h"
-#include "formats/file_io.h"
+#include "files/file_io.h"
 #include "formats/import_commands.h"
 #include "formats/point_file.h"
 #include "formats/project_commands.h"

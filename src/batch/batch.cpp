@@ -8,6 +8,7 @@
 #include "boundary/program.h"
 #include "boundary/version.h"
 #include "entry/entry_commands.h"
+#include "files/text_encoding.h"
 #include "formats/dxf_file.h"
 #include "formats/export_commands.h"
 #include "formats/import_commands.h"
@@ -15,7 +16,6 @@
 #include "formats/point_file.h"
 #include "formats/project_commands.h"
 #include "formats/project_file.h"
-#include "formats/text_encoding.h"
 #include "report/boundary_report.h"
 #include "report/report_command.h"
 

@@ -1,7 +1,7 @@
 #include "formats/export_commands.h"
 
+#include "files/file_io.h"
 #include "formats/dxf_file.h"
-#include "formats/file_io.h"
 #include "formats/point_file.h"
 
 namespace tw {

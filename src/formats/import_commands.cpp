@@ -3,9 +3,10 @@
 #include "boundary/mode_controls.h"
 #include "boundary/plot.h"
 #include "boundary/quote.h"
-#include "formats/file_io.h"
+#include "files/file_io.h"
+#include "files/text_encoding.h"
 #include "formats/mode_option.h"
-#include "formats/text_encoding.h"
+#include "formats/text_lines.h"
 
 namespace tw {
 namespace {
@@ -33,7 +34,13 @@ Result<PointPreview> ReadPointFile(const std::string& path) {
   const Result<std::string> bytes = ReadFileBytes(path);
   if (!bytes)
     return Error{bytes.error()};
-  return PointPreview{path, PreviewLines(*bytes)};
+  if (!StartsWithUtf8Mark(*bytes))
+    return PointPreview{path, PreviewLines(*bytes)};
+  const Result<std::string> text = Utf8FileText(*bytes);
+  if (!text)
+    return Error{"The file \"" + Utf8ToCp1252(path) + "\" could not be read: " + text.error() +
+                 "."};
+  return PointPreview{path, PreviewLines(*text)};
 }
 
 std::optional<PointPreview> ChoosePointFile(FileDialog& dialog, MessageBox& messages) {

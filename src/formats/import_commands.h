@@ -28,7 +28,8 @@ FileDialogRequest PointImportRequest();
 // dialog was cancelled (silently) or the file could not be read (one message
 // naming it); then the import dialog is not shown.
 std::optional<PointPreview> ChoosePointFile(FileDialog& dialog, MessageBox& messages);
-// The same without the dialog; the error is the message to show.
+// The same without the dialog; the error is the message to show. A file that
+// starts with the UTF-8 byte-order mark is read as UTF-8 (Utf8FileText).
 Result<PointPreview> ReadPointFile(const std::string& path);
 
 struct ImportOutcome {

@@ -2,10 +2,10 @@
 
 #include "boundary/entry.h"
 #include "boundary/plot.h"
-#include "formats/file_io.h"
+#include "files/file_io.h"
+#include "files/text_encoding.h"
 #include "formats/mode_option.h"
 #include "formats/project_file.h"
-#include "formats/text_encoding.h"
 
 namespace tw {
 namespace {

@@ -99,7 +99,9 @@ std::string ProjectFileBytes(const ProgramState& state, const std::vector<std::s
   return out;
 }
 
-Result<ProjectFile> ParseProjectFile(std::string_view bytes) {
+namespace {
+
+Result<ProjectFile> ParseCp1252ProjectFile(std::string_view bytes) {
   if (bytes.empty())
     return Error{"the file is empty"};
   ProjectFile file;
@@ -121,6 +123,17 @@ Result<ProjectFile> ParseProjectFile(std::string_view bytes) {
   if (!read)
     return Error{read.error()};
   return file;
+}
+
+}  // namespace
+
+Result<ProjectFile> ParseProjectFile(std::string_view bytes) {
+  if (!StartsWithUtf8Mark(bytes))
+    return ParseCp1252ProjectFile(bytes);
+  const Result<std::string> text = Utf8FileText(bytes);
+  if (!text)
+    return Error{text.error()};
+  return ParseCp1252ProjectFile(*text);
 }
 
 }  // namespace tw

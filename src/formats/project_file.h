@@ -40,7 +40,8 @@ struct ProjectFile {
 // the file is empty, line 1 starts with ":" but line 2 is missing, line 2 has
 // fewer than four ","-separated fields, field 1 or 2 is not a number, or an
 // entry cannot be read back by the kind of the first entry. Fields after the
-// fourth are ignored.
+// fourth are ignored. A file that starts with the UTF-8 byte-order mark is
+// read as UTF-8 (Utf8FileText).
 Result<ProjectFile> ParseProjectFile(std::string_view bytes);
 
 }  // namespace tw

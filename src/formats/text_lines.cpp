@@ -1,6 +1,28 @@
 #include "formats/text_lines.h"
 
+#include "files/text_encoding.h"
+
 namespace tw {
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+}  // namespace
+
+bool StartsWithUtf8Mark(std::string_view bytes) {
+  return bytes.starts_with(kUtf8Mark);
+}
+
+Result<std::string> Utf8FileText(std::string_view bytes) {
+  if (StartsWithUtf8Mark(bytes))
+    bytes.remove_prefix(kUtf8Mark.size());
+  const size_t bad = FirstNonCp1252(bytes);
+  if (bad == std::string_view::npos)
+    return Utf8ToCp1252(bytes);
+  // The line holding the bad character is the last of the text up to it.
+  const size_t line = SplitLines(bytes.substr(0, bad + 1)).size();
+  return Error{"line " + std::to_string(line) + " cannot be read (not a Windows-1252 character)"};
+}
 
 bool LineCursor::Next(std::string_view& line) {
   if (rest_.empty())

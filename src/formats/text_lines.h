@@ -9,7 +9,19 @@
 #include <string_view>
 #include <vector>
 
+#include "boundary/result.h"
+
 namespace tw {
+
+// Whether the text starts with the UTF-8 byte-order mark, with which some
+// editors save a text file.
+bool StartsWithUtf8Mark(std::string_view bytes);
+
+// A text file that starts with the mark in the program's Windows-1252: the
+// mark dropped and the UTF-8 converted. Fails with "line N cannot be read
+// (not a Windows-1252 character)" at the first character the code page lacks
+// (or that is not UTF-8), N counted as SplitLines counts lines.
+Result<std::string> Utf8FileText(std::string_view bytes);
 
 // Walks the lines of a text one by one, without their ends, with the same
 // rule as SplitLines; the views point into the text.

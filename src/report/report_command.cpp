@@ -1,6 +1,6 @@
 #include "report/report_command.h"
 
-#include "formats/file_io.h"
+#include "files/file_io.h"
 #include "report/boundary_report.h"
 
 namespace tw {

@@ -1,11 +1,11 @@
 #include "settings/ini_file.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <system_error>
 #include <vector>
+
+#include "files/file_io.h"
 
 namespace tw {
 namespace {
@@ -60,24 +60,12 @@ std::vector<std::string> SplitLines(std::string_view text) {
 // exists but cannot be read (it must then not be overwritten).
 std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
   std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
-  if (status.type() == std::filesystem::file_type::not_found)
+  if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found)
     return std::vector<std::string>{};
-  if (error || status.type() != std::filesystem::file_type::regular)
+  const Result<std::string> text = ReadFileBytes(path);
+  if (!text)
     return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in)
-    return std::nullopt;
-  // The stream library reports some read errors by throwing whatever the
-  // stream's exception mask says.
-  try {
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad())
-      return std::nullopt;
-    return SplitLines(text);
-  } catch (const std::ios_base::failure&) {
-    return std::nullopt;
-  }
+  return SplitLines(*text);
 }
 
 // The name of a "[name]" line, or nullopt for any other line.
@@ -155,32 +143,12 @@ size_t InsertionPoint(const std::vector<std::string>& lines, SectionSpan span) {
   return at;
 }
 
-// Writes the lines, each ending in CR LF, to a temporary file beside the
-// target and renames it over the target: a write that fails half-way leaves
-// the old file as it was.
+// Writes the lines, each ending in CR LF, in place of the file.
 bool ReplaceFile(const std::string& path, const std::vector<std::string>& lines) {
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out)
-      return false;
-    for (const std::string& line : lines)
-      out << line << "\r\n";
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    return false;
-  }
-  return true;
+  std::string text;
+  for (const std::string& line : lines)
+    text += line + "\r\n";
+  return WriteFileAtomically(path, text).ok();
 }
 
 }  // namespace

@@ -11,9 +11,9 @@ namespace tw {
 // Writes key=value into the section: an existing key gets the new value in
 // place, a missing key is added at the end of its section, a missing section
 // or file is created. Other sections and keys keep their order. Lines end in
-// CR LF. Writes through a temporary file (the path followed by ".tmp") renamed
-// over the old one, so a failed write never destroys it. False when the file
-// could not be written; the folder is not created.
+// CR LF. Written atomically (WriteFileAtomically), so a failed write never
+// destroys the old file. False when the file could not be written; the folder
+// is not created.
 bool WriteIniString(std::string_view section, std::string_view key, std::string_view value,
                     const std::string& path);
 

@@ -1,6 +1,6 @@
 #include "shell/cp1252.h"
 
-#include "formats/text_encoding.h"
+#include "files/text_encoding.h"
 
 namespace tw {
 

@@ -59,6 +59,26 @@ TEST_F(ImportCommandsTest, ChoosePointFileCancelledOrUnreadableGivesNoPreview) {
   EXPECT_EQ(1u, messages.shown.size());
 }
 
+// Mended fault: a point file starting with the UTF-8 byte-order mark lost its first line.
+TEST_F(ImportCommandsTest, AFileStartingWithTheUtf8MarkIsReadAsUtf8) {
+  const PointPreview preview = Preview(
+      "\xEF\xBB\xBF"
+      "1,2,3\r\n4,5,6 \xC2\xB0\r\n");
+  ASSERT_EQ(2u, preview.lines.size());
+  EXPECT_EQ("1,2,3", preview.lines[0].text);
+  EXPECT_EQ("4,5,6 \xB0", preview.lines[1].text);
+
+  WriteBytes(folder.File("p.txt"),
+             "\xEF\xBB\xBF"
+             "1,2,3\r\n4,5,\xE2\x88\x9A\r\n");
+  dialog.answers.push_back(folder.File("p.txt"));
+  EXPECT_FALSE(ChoosePointFile(dialog, messages));
+  ASSERT_EQ(1u, messages.shown.size());
+  EXPECT_EQ("The file \"" + folder.File("p.txt") +
+                "\" could not be read: line 2 cannot be read (not a Windows-1252 character).",
+            messages.shown[0].text);
+}
+
 TEST_F(ImportCommandsTest, ImportReplacesTheBoundaryInPointMode) {
   program.entries.Replace({Cp1252("NE 45°30'15'' @100.5LF")});
   controls.modes = LockModeControls(controls.modes, 1);

@@ -69,7 +69,10 @@ TEST(ParseProjectFile, AcceptsWhatOpeningTakes) {
        true, 0, 0, "LF", "Point", {"1 , 2", "3 , 4"}},
       {"version is not checked", ":9\r\n:0,0,LF,Surveyor\r\n" + kBearing,
        true, 0, 0, "LF", "Surveyor", {kBearing}},
-      {"only a line without \":\"", "hello\r\n", false, 0, 0, "", "", {}}};
+      {"only a line without \":\"", "hello\r\n", false, 0, 0, "", "", {}},
+      // Mended fault: a file starting with the UTF-8 byte-order mark lost its first line.
+      {"UTF-8 after the mark", "\xEF\xBB\xBF:1.1.2\r\n:0,0,LF,Surveyor\r\nNE 45\xC2\xB0"
+       "30'15'' @100.5LF\r\n", true, 0, 0, "LF", "Surveyor", {kBearing}}};
   // clang-format on
   for (const AcceptCase& c : cases) {
     const Result<ProjectFile> file = ParseProjectFile(c.bytes);
@@ -124,6 +127,9 @@ TEST(ParseProjectFile, RejectsADamagedFileNamingTheLine) {
        "line 4 cannot be read (the point entry has no \" , \"): " + kBearing},
       {":1.1.2\r\n:0,0,LF,Surveyor\r\n" + kBearing + "\r\n1 , 2\r\n",
        "line 4 cannot be read (the bearing entry is too short): 1 , 2"},
+      {"\xEF\xBB\xBF:1.1.2\r\n:0,0,LF,Point\r\n1 , 2\r\n\r\n3 , \xE2\x88\x9A\r\n",
+       "line 5 cannot be read (not a Windows-1252 character)"},
+      {"\xEF\xBB\xBF", "the file is empty"},
   };
   for (const RejectCase& c : cases) {
     const Result<ProjectFile> file = ParseProjectFile(c.bytes);

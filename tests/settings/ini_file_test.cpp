@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -56,7 +57,6 @@ TEST(IniFile, Writes) {
     for (const auto& [key, value] : c.writes)
       EXPECT_TRUE(WriteIniString("SETTINGS", key, value, path));
     EXPECT_EQ(c.after, ReadBytes(path));
-    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
   }
 }
 
@@ -106,20 +106,25 @@ TEST(IniFile, FailedWriteKeepsWhatWasThere) {
   EXPECT_EQ(settings, ReadBytes(blocker));
   EXPECT_EQ("", ReadIniString("SETTINGS", "MODE", blocker + "/Quadrell.ini"));
 
-  // The temporary file cannot be made: the existing file is left untouched.
-  const std::string path = folder.File("Quadrell.ini");
-  WriteBytes(path, settings);
-  std::filesystem::create_directory(path + ".tmp");
-  EXPECT_FALSE(WriteIniString("SETTINGS", "MODE", "Surveyor", path));
-  EXPECT_EQ(settings, ReadBytes(path));
-
   // A folder in the file's place is neither read as settings nor replaced.
   const std::string folder_in_place = folder.File("folder.ini");
   std::filesystem::create_directory(folder_in_place);
   EXPECT_FALSE(WriteIniString("SETTINGS", "MODE", "Surveyor", folder_in_place));
   EXPECT_TRUE(std::filesystem::is_directory(folder_in_place));
   EXPECT_EQ("", ReadIniString("SETTINGS", "MODE", folder_in_place));
-  EXPECT_FALSE(std::filesystem::exists(folder_in_place + ".tmp"));
+}
+
+// Mended fault: settings went through the fixed name "Quadrell.ini.tmp", following a planted link.
+TEST(IniFile, WritesThroughTheAtomicWriter) {
+  ScratchFolder folder;
+  const std::string path = folder.File("Quadrell.ini");
+  WriteBytes(folder.File("victim"), "victim");
+  std::filesystem::create_symlink(folder.File("victim"), path + ".tmp");
+  EXPECT_TRUE(WriteIniString("SETTINGS", "MODE", "Point", path));
+  EXPECT_EQ("[SETTINGS]\r\nMODE=Point\r\n", ReadBytes(path));
+  EXPECT_EQ("victim", ReadBytes(folder.File("victim")));
+  EXPECT_EQ(3, std::distance(std::filesystem::directory_iterator(folder.path()),
+                             std::filesystem::directory_iterator{}));
 }
 
 }  // namespace

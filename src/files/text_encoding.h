@@ -19,6 +19,10 @@ char Cp1252Byte(char32_t c);
 // is returned as it is.
 std::string Utf8ToCp1252(std::string_view utf8);
 
+// Where the first character the code page lacks, or the first sequence that is
+// not UTF-8, starts in a UTF-8 text; npos when the whole text converts.
+size_t FirstNonCp1252(std::string_view utf8);
+
 // A Windows-1252 text in UTF-8, for a terminal.
 std::string Cp1252ToUtf8(std::string_view cp1252);
 

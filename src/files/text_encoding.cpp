@@ -1,4 +1,4 @@
-#include "formats/text_encoding.h"
+#include "files/text_encoding.h"
 
 #include <array>
 #include <optional>
@@ -46,8 +46,13 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
+// The smallest code point each length of sequence may carry: a longer form
+// of a smaller one (overlong) would let one character hide behind several
+// spellings.
+constexpr std::array<char32_t, 4> kSmallestOfLength = {0, 0x80, 0x800, 0x10000};
+
 // The code point starting at text[i], advancing i; nullopt for a malformed
-// sequence.
+// sequence, an overlong form, a surrogate or a code point past U+10FFFF.
 std::optional<char32_t> NextCodePoint(std::string_view text, size_t& i) {
   const auto lead = static_cast<unsigned char>(text[i++]);
   if (lead < 0x80)
@@ -62,6 +67,9 @@ std::optional<char32_t> NextCodePoint(std::string_view text, size_t& i) {
       return std::nullopt;
     c = (c << 6) | (next & 0x3F);
   }
+  if (c < kSmallestOfLength[static_cast<size_t>(extra)] || (c >= 0xD800 && c <= 0xDFFF) ||
+      c > 0x10FFFF)
+    return std::nullopt;
   return c;
 }
 
@@ -77,6 +85,16 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     out += Cp1252Byte(*c);
   }
   return out;
+}
+
+size_t FirstNonCp1252(std::string_view utf8) {
+  for (size_t i = 0; i < utf8.size();) {
+    const size_t start = i;
+    const std::optional<char32_t> c = NextCodePoint(utf8, i);
+    if (!c || (Cp1252Byte(*c) == '?' && *c != U'?'))
+      return start;
+  }
+  return std::string_view::npos;
 }
 
 std::string Cp1252ToUtf8(std::string_view cp1252) {

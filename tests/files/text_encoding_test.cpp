@@ -1,9 +1,11 @@
-#include "formats/text_encoding.h"
+#include "files/text_encoding.h"
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "doubles/golden.h"
-#include "formats/file_io.h"
+#include "files/file_io.h"
 
 namespace tw {
 namespace {
@@ -30,6 +32,23 @@ TEST(TextEncoding, ConvertsBothWays) {
   EXPECT_EQ("a?b", Utf8ToCp1252("a\xE2\x88\x9A"
                                 "b"));  // no square root sign in the code page
   EXPECT_EQ("\xB0 bad", Utf8ToCp1252("\xB0 bad")) << "not UTF-8: left as it is";
+}
+
+// Mended fault: the UTF-8 reader took overlong forms and surrogates as characters.
+TEST(TextEncoding, FindsTheFirstCharacterTheCodePageLacks) {
+  const std::pair<std::string, size_t> cases[] = {
+      {"\xC2\xB0?\xE2\x82\xAC\xC2\x81", std::string::npos},
+      {"x\xE2\x88\x9A", 1},     // no square root sign in the code page
+      {"ab\xE0\x80\xAF", 2},    // "/" spelt in three bytes
+      {"\xF0\x80\x82\xB0", 0},  // the degree sign spelt in four
+      {"\xC0\xAF", 0},
+      {"\xED\xA0\x80", 0},      // a surrogate
+      {"\xF4\x90\x80\x80", 0},  // past U+10FFFF
+      {"\xC2", 0},
+  };
+  for (const auto& [utf8, at] : cases)
+    EXPECT_EQ(at, FirstNonCp1252(utf8)) << utf8;
+  EXPECT_EQ("\xE0\x80\xAF", Utf8ToCp1252("\xE0\x80\xAF")) << "not UTF-8: left as it is";
 }
 
 // A file name in UTF-8 reaches the message in the message's Windows-1252.

@@ -1,0 +1,24 @@
+// Reading and writing whole files, with the user's message on failure.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "boundary/result.h"
+
+namespace tw {
+
+// The bytes of a regular file of at most 1 GiB. Anything else (a pipe, a
+// device, a folder) is refused without waiting on it. Fails with "The file
+// "PATH" could not be read: REASON."
+Result<std::string> ReadFileBytes(const std::string& path);
+
+// Writes the bytes to a new temporary file in the target's folder and renames
+// it over the target only when every byte is on disk, then flushes the folder,
+// so a failure (disk full, no permission) leaves the previous file as it was
+// and no temporary file behind. A replaced file keeps its permissions. A
+// symbolic link stays a link: the file at the end of its chain is replaced.
+// Fails with "The file "PATH" could not be written: REASON."
+Status WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+}  // namespace tw
