@@ -1,5 +1,5 @@
-// The Qt-free helpers of the shell: line clipping, the layout rule and the
-// code page conversion.
+// The Qt-free helpers of the shell: line clipping and the code page
+// conversion.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +7,6 @@
 
 #include "shell/cp1252.h"
 #include "shell/line_clip.h"
-#include "shell/window_layout.h"
 
 namespace tw {
 namespace {
@@ -42,15 +41,6 @@ TEST(ClipLineTest, RefusesEndsThatAreNotFinite) {
   const double inf = std::numeric_limits<double>::infinity();
   EXPECT_FALSE(ClipLine({0, 0, inf, 5}, {0, 0, 10, 10}));
   EXPECT_FALSE(ClipLine({std::nan(""), 0, 5, 5}, {0, 0, 10, 10}));
-}
-
-// At the smallest window the plot is 8695 x 2725 twips and the list 70.
-TEST(WindowLayoutTest, SmallestWindow) {
-  const QSize client = MinimumClientSize();
-  EXPECT_EQ(client, QSize(759, 316));
-  const MainLayout l = LayOutMainWindow({758, 316});  // exactly 11490 x 5505
-  EXPECT_EQ(l.pbDrawing, QRect(1, 40, 579, 182));
-  EXPECT_EQ(l.LstBearings.height(), Pixels(182 * 15 - 2655));
 }
 
 TEST(Cp1252Test, HighBytesUseTheCodePageTable) {
