@@ -4,6 +4,8 @@
 //   QT_QPA_PLATFORM=offscreen render_window [folder]
 #include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
+#include <QLabel>
 #include <QTextStream>
 
 #include "window_harness.h"
@@ -16,6 +18,16 @@ void Save(tw::test::WindowHarness& h, const QString& path) {
     qFatal("cannot write %s", qPrintable(path));
   QTextStream(stdout) << "rendered " << path << " (" << h.window().width() << " x "
                       << h.window().height() << ")\n";
+}
+
+// The faces the fonts resolved to, which decide whether the captions fit.
+void PrintFaces(tw::test::WindowHarness& h) {
+  QTextStream out(stdout);
+  for (const char* name : {"lblDegrees", "cmdAddLine", "LstBearings", "TxtReport"}) {
+    const QFontInfo face(h.Get(name)->font());
+    out << name << ": " << face.family() << " " << face.pointSizeF() << " pt"
+        << (face.bold() ? " bold\n" : "\n");
+  }
 }
 
 void ShowAtSize(tw::test::WindowHarness& h, QSize size) {
@@ -50,6 +62,7 @@ int main(int argc, char* argv[]) {
     tw::test::WindowHarness h("[SETTINGS]\r\nMODE=Surveyor\r\nSYSTEM=US Imperial\r\n");
     ShowAtSize(h, {1600, 1000});
     AddSampleBoundary(h);
+    PrintFaces(h);
     Save(h, folder + "/main_window_1600x1000.png");
     ShowAtSize(h, {1, 1});
     Save(h, folder + "/main_window_minimum_surveyor.png");
