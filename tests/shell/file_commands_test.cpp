@@ -166,8 +166,7 @@ void FileCommandsTest::importDialogShowsThePreviewAndImports() {
   QVERIFY(dialog->isVisible());
   QVERIFY(!dialog->isModal());
   QCOMPARE(dialog->findChild<QListWidget*>("lstPtimportPrev")->count(), 5);
-  QCOMPARE(dialog->findChild<QComboBox*>("cmbPtImportFormat")->currentText(),
-           QString("PN, N, E"));
+  QCOMPARE(dialog->findChild<QComboBox*>("cmbPtImportFormat")->currentText(), QString("PN, N, E"));
 
   QPointer<tw::PointImportDialog> guard(dialog);
   QTest::mouseClick(dialog->findChild<QPushButton*>("CmdImport"), Qt::LeftButton);

@@ -1,11 +1,9 @@
-// The Qt-free helpers of the shell: line clipping and the code page
-// conversion.
+// Line clipping: the plot hands the painter only what it can draw.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "shell/cp1252.h"
 #include "shell/line_clip.h"
 
 namespace tw {
@@ -41,21 +39,6 @@ TEST(ClipLineTest, RefusesEndsThatAreNotFinite) {
   const double inf = std::numeric_limits<double>::infinity();
   EXPECT_FALSE(ClipLine({0, 0, inf, 5}, {0, 0, 10, 10}));
   EXPECT_FALSE(ClipLine({std::nan(""), 0, 5, 5}, {0, 0, 10, 10}));
-}
-
-TEST(Cp1252Test, HighBytesUseTheCodePageTable) {
-  struct Case {
-    std::string bytes;
-    char16_t shown;
-  } cases[] = {{"\xB0", 0x00B0}, {"\x80", 0x20AC}, {"\x93", 0x201C},
-               {"\x9F", 0x0178}, {"\x81", 0x0081}, {"A", u'A'}};
-  for (const Case& c : cases) {
-    const QString text = FromCp1252(c.bytes);
-    ASSERT_EQ(text.size(), 1);
-    EXPECT_EQ(text[0].unicode(), c.shown) << int(static_cast<unsigned char>(c.bytes[0]));
-    EXPECT_EQ(ToCp1252(text), c.bytes);
-  }
-  EXPECT_EQ(ToCp1252(QString(QChar(0x4E00))), "?");
 }
 
 }  // namespace

@@ -61,10 +61,9 @@ class SplashTest : public QObject {
     state.UnitAbbrev = "m.";
     state.EntryMode = "Point";
     tw::SetStartValues(state);
-    QCOMPARE(state.PlotExtentY, 300.0);
-    QCOMPARE(state.PlotExtentX, 300.0);
-    QCOMPARE(state.FirstPointX, 0.0);
-    QCOMPARE(state.FirstPointY, 0.0);
+    QCOMPARE(
+        std::vector({state.PlotExtentX, state.PlotExtentY, state.FirstPointX, state.FirstPointY}),
+        std::vector({300.0, 300.0, 0.0, 0.0}));
     QCOMPARE(state.UnitAbbrev, std::string("LF"));
     QCOMPARE(state.EntryMode, std::string("Surveyor"));
   }
