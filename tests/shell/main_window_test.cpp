@@ -278,7 +278,7 @@ class MainWindowTest : public QObject {
     QTest::keyClicks(seconds, "2");
     QCOMPARE(seconds->text(), QString("2"));
     // A second click, in a box that has the focus, places the caret.
-    QTest::mouseClick(seconds, Qt::LeftButton, Qt::NoModifier, QPoint(40, 5));
+    QTest::mouseClick(seconds, Qt::LeftButton, Qt::NoModifier, QPoint(30, 5));
     QTest::keyClicks(seconds, "5");
     QCOMPARE(seconds->text(), QString("25"));
   }
