@@ -4,6 +4,7 @@
 #include <string>
 #include <system_error>
 
+#include "formats/text_encoding.h"
 #include "report/contact.h"
 
 namespace tw {
@@ -20,8 +21,18 @@ std::string HelpFilePath(const std::string& program_folder) {
   return (folder.parent_path() / "share" / "tractwise" / kHelpFileName).lexically_normal().string();
 }
 
-void ShowHelp(const ProgramFolder& folder, Desktop& desktop) {
-  desktop.Open(HelpFilePath(folder.Path()));
+void OpenForViewing(const std::string& path, bool just_saved, Desktop& desktop,
+                    MessageBox& messages) {
+  if (desktop.Open(path))
+    return;
+  std::string text = "No program could be found to open \"" + Utf8ToCp1252(path) + "\".";
+  if (just_saved)
+    text += " The file was saved there.";
+  messages.Show(text, kProgramTitle, MessageIcon::Information);
+}
+
+void ShowHelp(const ProgramFolder& folder, Desktop& desktop, MessageBox& messages) {
+  OpenForViewing(HelpFilePath(folder.Path()), false, desktop, messages);
 }
 
 void OpenWebPage(Desktop& desktop) {

@@ -1,11 +1,13 @@
 // The help file and the makers' web page and e-mail address, each handed to
-// the desktop's open service. Nothing about the result is checked: a desktop
-// that cannot open them shows its own message, if any.
+// the desktop's open service. A desktop with no program for a file says
+// nothing, so the help and the report say it themselves; the addresses are
+// left to the desktop.
 #pragma once
 
 #include <string>
 
 #include "boundary/ports/desktop.h"
+#include "boundary/ports/message_box.h"
 #include "boundary/ports/program_folder.h"
 
 namespace tw {
@@ -17,8 +19,15 @@ inline constexpr const char* kHelpFileName = "QuadrellHelp.html";
 // bin/ holds the program. The second is not checked.
 std::string HelpFilePath(const std::string& program_folder);
 
+// Opens a file the program has written or installed; when the desktop finds
+// no program for it, says so (title "Quadrell", information icon), adding
+// that the file was saved when the program has just written it. A viewer
+// that starts and then fails is not noticed.
+void OpenForViewing(const std::string& path, bool just_saved, Desktop& desktop,
+                    MessageBox& messages);
+
 // ShowHelp: opens HelpFilePath of the program's folder.
-void ShowHelp(const ProgramFolder& folder, Desktop& desktop);
+void ShowHelp(const ProgramFolder& folder, Desktop& desktop, MessageBox& messages);
 
 // OpenWebPage: opens the makers' web address.
 void OpenWebPage(Desktop& desktop);

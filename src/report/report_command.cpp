@@ -2,6 +2,7 @@
 
 #include "files/file_io.h"
 #include "report/boundary_report.h"
+#include "report/links.h"
 
 namespace tw {
 
@@ -24,9 +25,7 @@ void WriteBoundaryReport(Program& program, MessageBox& messages, Desktop& deskto
     messages.Show(written.error(), kProgramTitle, MessageIcon::None);
     return;
   }
-  // The report is written, which is what was asked; whether a viewer shows
-  // it is the desktop's business, so its answer is not examined.
-  desktop.Open(path);
+  OpenForViewing(path, true, desktop, messages);
 }
 
 }  // namespace tw

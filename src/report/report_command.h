@@ -12,7 +12,8 @@ inline constexpr const char* kNothingToReport = "Nothing to report";
 
 // An empty list shows "Nothing to report" and writes nothing. Otherwise the
 // report replaces "report.txt" in the data folder (created when missing) and
-// the desktop opens it. A report that cannot be built or written shows one
+// the desktop opens it (or the user is told that no program could open it).
+// A report that cannot be built or written shows one
 // message naming the entry or the file, and no viewer is started. Leaves the
 // last entry selected.
 void WriteBoundaryReport(Program& program, MessageBox& messages, Desktop& desktop,

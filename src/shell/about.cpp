@@ -15,8 +15,8 @@
 #include "report/links.h"
 #include "report/program_info.h"
 #include "report/sys_info.h"
+#include "shell/form_fonts.h"
 #include "shell/pictures.h"
-#include "shell/splash_fonts.h"
 #include "shell/window_layout.h"
 
 namespace tw {
@@ -97,8 +97,9 @@ void AboutBox::CreateControls() {
   icon->setObjectName("picIcon");
   icon->setGeometry(TwipsRect(240, 120, 480, 480));
   icon->setPixmap(WindowIcon().pixmap(32, 32));
-  AddLabel(this, "lblTitle", TwipsRect(1080, 120, 3885, 480), "")->setFont(TahomaFont(12, true));
-  AddLabel(this, "lblVersion", TwipsRect(1080, 600, 3885, 225), "");
+  lblTitle_ = AddLabel(this, "lblTitle", TwipsRect(1080, 120, 3885, 480), "");
+  lblTitle_->setFont(TahomaFont(12, true));
+  lblVersion_ = AddLabel(this, "lblVersion", TwipsRect(1080, 600, 3885, 225), "");
   AddLabel(this, "lblDescription", TwipsRect(1050, 960, 3885, 810), kAboutDescription)
       ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   auto* rule = new EtchedRule(this);
@@ -138,8 +139,8 @@ void AboutBox::CreateButtons() {
 
 void AboutBox::Form_Load() {
   setWindowTitle(QString("About ") + kProgramTitle);
-  findChild<QLabel*>("lblVersion")->setText(QString::fromStdString(VersionLine()));
-  findChild<QLabel*>("lblTitle")->setText(kProgramTitle);
+  lblVersion_->setText(QString::fromStdString(VersionLine()));
+  lblTitle_->setText(kProgramTitle);
 }
 
 HelpCommands::HelpCommands(Desktop& desktop, Launcher& launcher, MessageBox& messages,
@@ -151,7 +152,7 @@ HelpCommands::~HelpCommands() {
 }
 
 void HelpCommands::ShowHelp() {
-  tw::ShowHelp(folder_, desktop_);
+  tw::ShowHelp(folder_, desktop_, messages_);
 }
 
 void HelpCommands::ShowAbout() {

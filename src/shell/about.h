@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QPointer>
 
+class QLabel;
+
 #include "boundary/ports/desktop.h"
 #include "boundary/ports/message_box.h"
 #include "boundary/ports/program_folder.h"
@@ -38,6 +40,7 @@ class AboutBox : public QDialog {
   Desktop& desktop_;
   Launcher& launcher_;
   MessageBox& messages_;
+  QLabel *lblTitle_ = nullptr, *lblVersion_ = nullptr;
 };
 
 // The Help menu's and the Help button's commands.

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "shell/command_line.h"
+#include "shell/form_fonts.h"
 #include "shell/pictures.h"
 #include "shell/sub_main.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
   }
   QApplication app(argc, argv);
   QApplication::setWindowIcon(tw::WindowIcon());
+  tw::LoadFormFonts();
   tw::SubMain sub_main;
   sub_main.Start();
   return app.exec();

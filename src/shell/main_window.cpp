@@ -8,9 +8,12 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 
 #include "boundary/plot.h"
 #include "shell/bearing_list.h"
+#include "shell/form_fonts.h"
 #include "shell/log_box.h"
 #include "shell/numeric_field.h"
 #include "shell/pictures.h"
@@ -21,13 +24,12 @@ namespace tw {
 namespace {
 
 QPushButton* PictureButton(QWidget* parent, const char* name, const QString& tooltip,
-                           ButtonPicture picture, QRect twips) {
+                           ButtonPicture picture, QRect r) {
   auto* button = new QPushButton(parent);
   button->setObjectName(name);
   button->setAutoDefault(true);
   button->setToolTip(tooltip);
   button->setIcon(ButtonIcon(picture));
-  const QRect r = TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
   button->setGeometry(r);
   const QSize picture_size = ButtonIcon(picture).availableSizes().value(0);
   button->setIconSize(picture_size.boundedTo(r.size() - QSize(6, 6)));
@@ -47,19 +49,18 @@ QPushButton* ModeOptionButton(QWidget* parent, const char* name, const QString& 
   return option;
 }
 
-QPushButton* AddButton(QWidget* strip, const char* name, const QString& caption, QRect twips) {
+// The strips and their add buttons are placed by the layout.
+QPushButton* AddButton(QWidget* strip, const char* name, const QString& caption) {
   auto* button = new QPushButton(caption, strip);
   button->setObjectName(name);
   button->setAutoDefault(true);
-  button->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
   return button;
 }
 
-QFrame* Strip(QWidget* area, const char* name, int top, int height) {
+QFrame* Strip(QWidget* area, const char* name) {
   auto* strip = new QFrame(area);
   strip->setObjectName(name);
   strip->setFrameShape(QFrame::NoFrame);
-  strip->setGeometry(TwipsRect(0, top, 11775, height));
   return strip;
 }
 
@@ -74,13 +75,17 @@ MainWindow::MainWindow(MessageBox& messages, std::string settings_file, const Pr
   auto* area = new QWidget(this);
   area->setObjectName("frmMainClient");
   area->setMinimumSize(MinimumClientSize());
+  // Labels, boxes, buttons and combo boxes; the list and the log set their own.
+  area->setFont(SansSerifFont(8.25, false));
   setCentralWidget(area);
   CreateMenus();
-  CreateTopRow(area);
+  const MainLayout smallest = LayOutMainWindow(MinimumClientSize());
+  CreateTopRow(area, smallest);
   CreateWorkArea(area);
   CreateSurveyorStrip(area);
   CreateCarpenterStrip(area);
   CreatePointStrip(area);
+  PlaceResizingControls(smallest);
   program_ = std::make_unique<Program>(*TxtReport, *pbDrawing);
   program_->state = start;
   program_->entries.SetView(LstBearings);
@@ -139,70 +144,60 @@ void MainWindow::CreateMenus() {
   mnuHelpAbout = AddMenuItem(help, "mnuHelpAbout", "About");
 }
 
-void MainWindow::CreateTopRow(QWidget* area) {
-  cmdNew = PictureButton(area, "cmdNew", "New", ButtonPicture::New, {0, 0, 495, 495});
-  cmdOpen = PictureButton(area, "cmdOpen", "Open..", ButtonPicture::Open, {480, 0, 495, 495});
-  cmdSave = PictureButton(area, "cmdSave", "Save as..", ButtonPicture::Save, {960, 0, 495, 495});
+void MainWindow::CreateTopRow(QWidget* area, const MainLayout& l) {
+  cmdNew = PictureButton(area, "cmdNew", "New", ButtonPicture::New, TwipsRect(0, 0, 495, 495));
+  cmdOpen =
+      PictureButton(area, "cmdOpen", "Open..", ButtonPicture::Open, TwipsRect(480, 0, 495, 495));
+  cmdSave =
+      PictureButton(area, "cmdSave", "Save as..", ButtonPicture::Save, TwipsRect(960, 0, 495, 495));
   cmdExportDXF = PictureButton(area, "cmdExportDXF", "DXF Export", ButtonPicture::DxfExport,
-                               {1560, 0, 495, 495});
+                               TwipsRect(1560, 0, 495, 495));
   cmdExportPts = PictureButton(area, "cmdExportPts", "Point Export", ButtonPicture::PointExport,
-                               {2040, 0, 495, 495});
+                               TwipsRect(2040, 0, 495, 495));
   cmdReport = PictureButton(area, "cmdReport", "Boundary Report", ButtonPicture::Report,
-                            {2520, 0, 495, 495});
+                            TwipsRect(2520, 0, 495, 495));
   optSurveyor =
       ModeOptionButton(area, "optSurveyor", "Switch to Survey Mode", ModePicture::Surveyor, 3120);
   optCarpenter = ModeOptionButton(area, "optCarpenter", "Switch to Carpenter Mode",
                                   ModePicture::Carpenter, 4380);
   optPoint = ModeOptionButton(area, "optPoint", QString(), ModePicture::Point, 5640);
-  cmdHelp = PictureButton(area, "cmdHelp", QString(), ButtonPicture::Help, {7020, 0, 495, 495});
-  cmdZoomIN =
-      PictureButton(area, "cmdZoomIN", "Zoom In", ButtonPicture::ZoomIn, {10440, 240, 375, 375});
-  cmdZoomOut =
-      PictureButton(area, "cmdZoomOut", "Zoom Out", ButtonPicture::ZoomOut, {10800, 240, 375, 375});
-  cmdRedraw =
-      PictureButton(area, "cmdRedraw", "Re-Draw", ButtonPicture::Redraw, {11160, 240, 375, 375});
+  cmdHelp =
+      PictureButton(area, "cmdHelp", QString(), ButtonPicture::Help, TwipsRect(7020, 0, 495, 495));
+  // The zoom buttons follow the window's width; their icons fit the size.
+  cmdZoomIN = PictureButton(area, "cmdZoomIN", "Zoom In", ButtonPicture::ZoomIn, l.cmdZoomIN);
+  cmdZoomOut = PictureButton(area, "cmdZoomOut", "Zoom Out", ButtonPicture::ZoomOut, l.cmdZoomOut);
+  cmdRedraw = PictureButton(area, "cmdRedraw", "Re-Draw", ButtonPicture::Redraw, l.cmdRedraw);
 }
 
 void MainWindow::CreateWorkArea(QWidget* area) {
   pbDrawing = new PlotSurface(area);
   pbDrawing->setObjectName("pbDrawing");
-  pbDrawing->setGeometry(TwipsRect(10, 600, 11535, 7695));
 
   Image1 = new QLabel(area);
   Image1->setObjectName("Image1");
   Image1->setPixmap(PlotPicture());
   Image1->setScaledContents(true);
-  Image1->setGeometry(TwipsRect(11640, 600, 2445, 2445));
 
   LstBearings = new BearingList(area);
   LstBearings->setObjectName("LstBearings");
-  QFont list_font("Tahoma");
-  list_font.setPointSizeF(9);
-  list_font.setBold(true);
-  LstBearings->setFont(list_font);
-  LstBearings->setGeometry(TwipsRect(11640, 3240, 2535, 4890));
+  LstBearings->setFont(TahomaFont(9, true));
 
   cmdUndo = new QPushButton("Undo", area);
   cmdUndo->setObjectName("cmdUndo");
   cmdUndo->setAutoDefault(true);
   cmdUndo->setToolTip("Undo last item");
-  cmdUndo->setGeometry(TwipsRect(12000, 8400, 975, 375));
   cmdClear = new QPushButton("Clear", area);
   cmdClear->setObjectName("cmdClear");
   cmdClear->setAutoDefault(true);
   cmdClear->setToolTip("Clear all");
-  cmdClear->setGeometry(TwipsRect(13080, 8400, 1095, 375));
 
   TxtReport = new LogBox(area);
   TxtReport->setObjectName("TxtReport");
   TxtReport->setToolTip("Status bar");
-  QFont log_font("Tahoma");
-  log_font.setPointSizeF(9.75);
-  TxtReport->setFont(log_font);
+  TxtReport->setFont(TahomaFont(9.75, false));
   QPalette grey = TxtReport->palette();
   grey.setColor(QPalette::Base, QColor(224, 224, 224));
   TxtReport->setPalette(grey);
-  TxtReport->setGeometry(TwipsRect(10, 8760, 14175, 735));
 }
 
 NumericField* MainWindow::AddField(QWidget* strip, const char* name, QRect twips) {
@@ -222,7 +217,7 @@ QLabel* MainWindow::AddLabel(QWidget* strip, const char* name, const QString& ca
 }
 
 void MainWindow::CreateSurveyorStrip(QWidget* area) {
-  frameSurveyor = Strip(area, "frameSurveyor", 8340, 375);
+  frameSurveyor = Strip(area, "frameSurveyor");
   cmbDirections = new QComboBox(frameSurveyor);
   cmbDirections->setObjectName("cmbDirections");
   cmbDirections->setGeometry(TwipsRect(0, 60, 1095, 315));
@@ -236,13 +231,13 @@ void MainWindow::CreateSurveyorStrip(QWidget* area) {
   AddLabel(frameSurveyor, "lblLength", "Distance", 5760, 120);
   for (NumericField* field : {TxtDegrees, txtMinutes, txtSeconds, txtLength})
     field->setText("Text1");
-  cmdAddLine = AddButton(frameSurveyor, "cmdAddLine", "Add Line", {10550, 0, 1095, 375});
+  cmdAddLine = AddButton(frameSurveyor, "cmdAddLine", "Add Line");
   cmdAddLine->setToolTip("Add new line");
   SetDefaultButton(cmdAddLine);
 }
 
 void MainWindow::CreateCarpenterStrip(QWidget* area) {
-  frameCarpenter = Strip(area, "frameCarpenter", 7560, 375);
+  frameCarpenter = Strip(area, "frameCarpenter");
   icmbCarpenter = new QComboBox(frameCarpenter);
   icmbCarpenter->setObjectName("icmbCarpenter");
   icmbCarpenter->setGeometry(TwipsRect(0, 60, 1695, 330));
@@ -251,16 +246,16 @@ void MainWindow::CreateCarpenterStrip(QWidget* area) {
   lblCarpDistMajor = AddLabel(frameCarpenter, "lblCarpDistMajor", "Feet", 3660, 120);
   txtCarInches = AddField(frameCarpenter, "txtCarInches", {4200, 60, 555, 315});
   lblCarpDistMinor = AddLabel(frameCarpenter, "lblCarpDistMinor", "Inches", 4800, 120);
-  cmdCarpAddLine = AddButton(frameCarpenter, "cmdCarpAddLine", "Add Line", {10560, 0, 1095, 375});
+  cmdCarpAddLine = AddButton(frameCarpenter, "cmdCarpAddLine", "Add Line");
 }
 
 void MainWindow::CreatePointStrip(QWidget* area) {
-  framePoint = Strip(area, "framePoint", 7020, 435);
+  framePoint = Strip(area, "framePoint");
   txtPtX = AddField(framePoint, "txtPtX", {60, 60, 855, 285});
   AddLabel(framePoint, "Label2", "X (Easting)", 960, 120);
   txtPtY = AddField(framePoint, "txtPtY", {1920, 60, 855, 285});
   AddLabel(framePoint, "Label3", "Y (Northing)", 2820, 120);
-  cmdPOINTAddLine = AddButton(framePoint, "cmdPOINTAddLine", "Add Point", {10560, 0, 1095, 375});
+  cmdPOINTAddLine = AddButton(framePoint, "cmdPOINTAddLine", "Add Point");
 }
 
 void MainWindow::ConnectCommands() {
@@ -351,7 +346,12 @@ bool MainWindow::IsUserInputToThisWindow(QObject* watched, QEvent* event) const 
 void MainWindow::Form_Resize() {
   if (isMinimized())
     return;
-  const MainLayout l = LayOutMainWindow(centralWidget()->size());
+  PlaceResizingControls(LayOutMainWindow(centralWidget()->size()));
+  Report(RedrawBoundary(*program_));
+  FinishCommand();
+}
+
+void MainWindow::PlaceResizingControls(const MainLayout& l) {
   pbDrawing->setGeometry(l.pbDrawing);
   Image1->setGeometry(l.Image1);
   LstBearings->setGeometry(l.LstBearings);
@@ -367,8 +367,30 @@ void MainWindow::Form_Resize() {
   frameSurveyor->setGeometry(l.frameSurveyor);
   framePoint->setGeometry(l.framePoint);
   cmdPOINTAddLine->setGeometry(l.cmdPOINTAddLine);
-  Report(RedrawBoundary(*program_));
-  FinishCommand();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_before_)
+    return;
+  shown_before_ = true;
+  // Once the window system has had its say about the maximised state.
+  QTimer::singleShot(0, this, &MainWindow::FillScreenIfNotMaximised);
+}
+
+void MainWindow::FillScreenIfNotMaximised() {
+  // Without a window manager nothing maximises the window, which would stay
+  // at its minimum size with the line list a sliver.
+  const QScreen* shown_on = screen();
+  if (!shown_on)
+    return;
+  const QRect available = shown_on->availableGeometry();
+  if (!IsWellUnderScreen(frameGeometry().size(), available.size()))
+    return;
+  const QMargins frame(
+      geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+      frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  setGeometry(available - frame);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

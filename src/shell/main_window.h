@@ -13,6 +13,7 @@
 #include "boundary/result.h"
 #include "entry/entry_commands.h"
 #include "settings/unit_system.h"
+#include "shell/window_layout.h"
 
 class QAbstractButton;
 class QAction;
@@ -87,10 +88,11 @@ class MainWindow : public QMainWindow {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void CreateMenus();
-  void CreateTopRow(QWidget* area);
+  void CreateTopRow(QWidget* area, const MainLayout& l);
   void CreateWorkArea(QWidget* area);
   void CreateSurveyorStrip(QWidget* area);
   void CreateCarpenterStrip(QWidget* area);
@@ -104,6 +106,8 @@ class MainWindow : public QMainWindow {
   void LoadSettings();
   void FirstRunMode();
   void Form_Resize();
+  void PlaceResizingControls(const MainLayout& l);
+  void FillScreenIfNotMaximised();
   void SetImperialUnits();
   void SetMetricUnits();
   void ShowCarpenterLabels(const CarpenterLabels& labels);
@@ -121,6 +125,7 @@ class MainWindow : public QMainWindow {
   std::string settings_file_;
   std::unique_ptr<Program> program_;
   bool restoring_focus_ = false;
+  bool shown_before_ = false;
   // The angle box whose range message is about to be shown.
   QPointer<NumericField> range_box_;
 

@@ -53,16 +53,45 @@ struct MainWindow::ModeWidgets {
 MainWindow::ModeWidgets MainWindow::Widgets(ModeOption mode) const {
   switch (mode) {
     case ModeOption::Surveyor:
-      return {mode, optSurveyor, frameCarpenter, framePoint,    false, frameSurveyor,
-              true, cmdAddLine,  mnuSetSurveyor, cmbDirections, true};
+      return {.mode = mode,
+              .option = optSurveyor,
+              .hidden_first = frameCarpenter,
+              .second = framePoint,
+              .second_shown = false,
+              .last = frameSurveyor,
+              .last_shown = true,
+              .add_button = cmdAddLine,
+              .menu_item = mnuSetSurveyor,
+              .first_field = cmbDirections,
+              .focus_before_store = true};
     case ModeOption::Carpenter:
-      return {mode, optCarpenter,   frameSurveyor,   framePoint,    false, frameCarpenter,
-              true, cmdCarpAddLine, mnuSetCarpenter, icmbCarpenter, true};
+      return {.mode = mode,
+              .option = optCarpenter,
+              .hidden_first = frameSurveyor,
+              .second = framePoint,
+              .second_shown = false,
+              .last = frameCarpenter,
+              .last_shown = true,
+              .add_button = cmdCarpAddLine,
+              .menu_item = mnuSetCarpenter,
+              .first_field = icmbCarpenter,
+              .focus_before_store = true};
     case ModeOption::Point:
       break;
   }
-  return {mode,  optPoint,        frameCarpenter, framePoint, true, frameSurveyor,
-          false, cmdPOINTAddLine, mnuSetPoint,    txtPtX,     false};
+  // The Point option hides the Carpenter strip and shows its own, but the
+  // Surveyor strip is hidden last, and the focus moves after the store.
+  return {.mode = mode,
+          .option = optPoint,
+          .hidden_first = frameCarpenter,
+          .second = framePoint,
+          .second_shown = true,
+          .last = frameSurveyor,
+          .last_shown = false,
+          .add_button = cmdPOINTAddLine,
+          .menu_item = mnuSetPoint,
+          .first_field = txtPtX,
+          .focus_before_store = false};
 }
 
 EntryControls MainWindow::ReadControls() const {

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QValidator>
 
 #include "entry/input_fields.h"
@@ -97,9 +98,19 @@ void NumericField::inputMethodEvent(QInputMethodEvent* event) {
 void NumericField::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
   setSelection(0, static_cast<int>(text().size()));
+  select_after_click_ = event->reason() == Qt::MouseFocusReason;
+}
+
+void NumericField::mouseReleaseEvent(QMouseEvent* event) {
+  QLineEdit::mouseReleaseEvent(event);
+  // A drag across the text has made the selection the user wants.
+  if (select_after_click_ && !hasSelectedText())
+    selectAll();
+  select_after_click_ = false;
 }
 
 void NumericField::focusOutEvent(QFocusEvent* event) {
+  select_after_click_ = false;
   QLineEdit::focusOutEvent(event);
   if (FocusMovesWithinWindow(this, event->reason()))
     emit leftForControl(this);

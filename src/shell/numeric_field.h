@@ -1,6 +1,6 @@
-// The numeric entry boxes: select-all on focus, only the characters of a
-// signed decimal number, and a signal when the user moves on to another
-// control.
+// The numeric entry boxes: select-all on focus (by Tab or by a click), only
+// the characters of a signed decimal number, and a signal when the user
+// moves on to another control.
 #pragma once
 
 #include <QLineEdit>
@@ -29,7 +29,13 @@ class NumericField : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
+
+ private:
+  // The focus came with a mouse press, whose caret placement undoes the
+  // select-all of the focus-in; the release of that click selects again.
+  bool select_after_click_ = false;
 };
 
 // True when every character of the text would pass the key filter.

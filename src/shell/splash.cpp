@@ -9,14 +9,13 @@
 #include <QPalette>
 #include <QScreen>
 #include <QString>
-#include <QTimer>
 #include <utility>
 
 #include "boundary/ports/message_box.h"
 #include "boundary/version.h"
 #include "report/program_info.h"
+#include "shell/form_fonts.h"
 #include "shell/pictures.h"
-#include "shell/splash_fonts.h"
 #include "shell/window_layout.h"
 
 namespace tw {
@@ -47,7 +46,19 @@ void SetAutoSizedText(QLabel* label, const QString& text) {
 
 }  // namespace
 
-Splash::Splash(std::function<void()> show_main, int interval_ms)
+QtSplashTimer::QtSplashTimer() {
+  timer_.setSingleShot(true);
+  // A coarse timer may fire up to 5 % early.
+  timer_.setTimerType(Qt::PreciseTimer);
+}
+
+void QtSplashTimer::Start(int milliseconds, std::function<void()> on_timeout) {
+  timer_.disconnect();
+  QObject::connect(&timer_, &QTimer::timeout, std::move(on_timeout));
+  timer_.start(milliseconds);
+}
+
+Splash::Splash(std::function<void()> show_main, SplashTimer& timer)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
       show_main_(std::move(show_main)) {
   setObjectName("frmSplash");
@@ -57,12 +68,7 @@ Splash::Splash(std::function<void()> show_main, int interval_ms)
   CreateControls();
   Form_Load();
   CentreOnScreen();
-  timer_ = new QTimer(this);
-  timer_->setObjectName("Timer1");
-  // A coarse timer may fire up to 5 % early.
-  timer_->setTimerType(Qt::PreciseTimer);
-  connect(timer_, &QTimer::timeout, this, &Splash::Timer1_Timer);
-  timer_->start(interval_ms);
+  timer.Start(kSplashMilliseconds, [this] { Timer1_Timer(); });
 }
 
 void Splash::CreateControls() {
@@ -74,22 +80,26 @@ void Splash::CreateControls() {
   logo->setObjectName("imgLogo");
   logo->setGeometry(TwipsRect(180, 960, 2385, 2385));
   logo->setPixmap(PlotPicture());
-  AddLabel(frame, "lblCompanyProduct", TwipsRect(300, 480, 3000, 435), ArialFont(18, true));
-  AddLabel(frame, "lblProductName", TwipsRect(2640, 1140, 2400, 765), ArialFont(32.25, true));
-  AddLabel(frame, "lblVersion", TwipsRect(4080, 2040, 885, 285), ArialFont(12, true))
-      ->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  lblCompanyProduct_ =
+      AddLabel(frame, "lblCompanyProduct", TwipsRect(300, 480, 3000, 435), ArialFont(18, true));
+  lblProductName_ =
+      AddLabel(frame, "lblProductName", TwipsRect(2640, 1140, 2400, 765), ArialFont(32.25, true));
+  lblVersion_ = AddLabel(frame, "lblVersion", TwipsRect(4080, 2040, 885, 285), ArialFont(12, true));
+  lblVersion_->setAlignment(Qt::AlignRight | Qt::AlignTop);
   AddLabel(frame, "lblCopyright", TwipsRect(2700, 3060, 795, 255), ArialFont(8.25, false))
       ->setText(kCopyrightCaption);
-  AddLabel(frame, "lblCompany", TwipsRect(3480, 3060, 3435, 255), ArialFont(8.25, false));
-  AddLabel(frame, "lblWarning", TwipsRect(60, 3720, 6555, 255), ArialFont(8.25, false));
+  lblCompany_ =
+      AddLabel(frame, "lblCompany", TwipsRect(3480, 3060, 3435, 255), ArialFont(8.25, false));
+  lblWarning_ =
+      AddLabel(frame, "lblWarning", TwipsRect(60, 3720, 6555, 255), ArialFont(8.25, false));
 }
 
 void Splash::Form_Load() {
-  SetAutoSizedText(findChild<QLabel*>("lblVersion"), QString::fromStdString(VersionLine()));
-  SetAutoSizedText(findChild<QLabel*>("lblProductName"), kProgramTitle);
-  SetAutoSizedText(findChild<QLabel*>("lblCompanyProduct"), kCompanyName);
-  findChild<QLabel*>("lblCompany")->setText(kCopyright);
-  findChild<QLabel*>("lblWarning")->setText(kLegalWarning);
+  SetAutoSizedText(lblVersion_, QString::fromStdString(VersionLine()));
+  SetAutoSizedText(lblProductName_, kProgramTitle);
+  SetAutoSizedText(lblCompanyProduct_, kCompanyName);
+  lblCompany_->setText(kCopyright);
+  lblWarning_->setText(kLegalWarning);
 }
 
 void Splash::CentreOnScreen() {
@@ -116,7 +126,6 @@ void Splash::closeEvent(QCloseEvent* event) {
 }
 
 void Splash::Timer1_Timer() {
-  timer_->stop();
   // The main window is loaded and shown before the splash goes, so the
   // program never has no window open.
   show_main_();

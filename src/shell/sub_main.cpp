@@ -20,11 +20,11 @@ void SetStartValues(ProgramState& state) {
 
 SubMain::SubMain()
     : SubMain([this](const ProgramState& start) { return CreateMainWindow(start); },
-              kSplashMilliseconds) {}
+              own_splash_timer_) {}
 
-SubMain::SubMain(MainWindowFactory create_main, int splash_interval_ms)
+SubMain::SubMain(MainWindowFactory create_main, SplashTimer& splash_timer)
     : create_main_(std::move(create_main)),
-      splash_interval_ms_(splash_interval_ms),
+      splash_timer_(splash_timer),
       help_(desktop_, launcher_, messages_, program_folder_) {}
 
 SubMain::~SubMain() {
@@ -33,7 +33,7 @@ SubMain::~SubMain() {
 
 void SubMain::Start() {
   SetStartValues(start_);
-  splash_ = new Splash([this] { ShowMainWindow(); }, splash_interval_ms_);
+  splash_ = new Splash([this] { ShowMainWindow(); }, splash_timer_);
   splash_->show();
 }
 

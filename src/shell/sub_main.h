@@ -28,8 +28,8 @@ class SubMain {
  public:
   // With the real main window.
   SubMain();
-  // With another window, and a shorter splash, for tests.
-  SubMain(MainWindowFactory create_main, int splash_interval_ms);
+  // With another window, and a splash timer the test fires, for tests.
+  SubMain(MainWindowFactory create_main, SplashTimer& splash_timer);
   ~SubMain();
   SubMain(const SubMain&) = delete;
   SubMain& operator=(const SubMain&) = delete;
@@ -49,7 +49,8 @@ class SubMain {
   void ShowMainWindow();
 
   MainWindowFactory create_main_;
-  int splash_interval_ms_;
+  QtSplashTimer own_splash_timer_;
+  SplashTimer& splash_timer_;
   ProgramState start_;
   QPointer<Splash> splash_;
 

@@ -52,4 +52,8 @@ MainLayout LayOutMainWindow(QSize client_pixels) {
   return l;
 }
 
+bool IsWellUnderScreen(QSize frame, QSize available) {
+  return frame.width() * 10 < available.width() * 9 || frame.height() * 10 < available.height() * 9;
+}
+
 }  // namespace tw

@@ -30,4 +30,8 @@ struct MainLayout {
 
 MainLayout LayOutMainWindow(QSize client_pixels);
 
+// A frame under 90 % of the screen's available area in either direction was
+// not maximised as asked.
+bool IsWellUnderScreen(QSize frame, QSize available);
+
 }  // namespace tw

@@ -29,16 +29,24 @@ TEST(HelpFilePath, BesideTheProgramElseTheInstalledOneUnchecked) {
   EXPECT_EQ((bin / kHelpFileName).string(), HelpFilePath(bin.string()));
 }
 
+// A refusal is never retried; only the help file's is reported.
 TEST(Links, HelpPageAndMailGoToTheDesktopOnceEach) {
   test::ScratchFolder scratch;
   test::WriteBytes(scratch.path() / kHelpFileName, "<html></html>");
   test::FixedProgramFolder folder(scratch.path().string());
   test::RecordingDesktop desktop;
-  desktop.succeed = false;  // a refusal is not reported, and not retried
+  test::RecordingMessageBox messages;
+  desktop.succeed = false;
 
-  ShowHelp(folder, desktop);
+  ShowHelp(folder, desktop, messages);
   OpenWebPage(desktop);
   OpenMailTo(desktop);
+
+  ASSERT_EQ(1u, messages.shown.size());
+  EXPECT_EQ("No program could be found to open \"" + scratch.File(kHelpFileName) + "\".",
+            messages.shown[0].text);
+  EXPECT_EQ("Quadrell", messages.shown[0].title);
+  EXPECT_EQ(MessageIcon::Information, messages.shown[0].icon);
 
   // The mail has no subject and no body: the address alone.
   EXPECT_EQ((std::vector<std::string>{scratch.File(kHelpFileName), kWebAddress,

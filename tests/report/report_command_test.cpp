@@ -48,6 +48,13 @@ TEST_F(ReportCommandTest, WritesReportTxtInTheDataFolderAndOpensIt) {
   EXPECT_EQ((std::vector<std::string>{path, path}), desktop.opened);
   EXPECT_EQ(ReadGolden("square_points_report.txt"), ReadBytes(path));
   EXPECT_EQ(4u, program.entries.Selected());
+
+  desktop.succeed = false;
+  WriteBoundaryReport(program, messages, desktop, folders);
+  ASSERT_EQ(1u, messages.shown.size());
+  EXPECT_EQ("No program could be found to open \"" + path + "\". The file was saved there.",
+            messages.shown[0].text);
+  EXPECT_EQ(MessageIcon::Information, messages.shown[0].icon);
 }
 
 TEST_F(ReportCommandTest, AReportThatCannotBeWrittenStartsNoViewer) {

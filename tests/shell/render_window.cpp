@@ -1,57 +1,81 @@
-// Renders the main window with sample boundaries to main_window.png and
-// main_window_points.png in the build folder, for a reviewer to look at the
-// layout and the plot.
-#include <QtTest>
+// A tool, not a test: renders the main window offscreen to PNG files for a
+// reviewer, at 1600 x 1000 with a sample boundary and at its minimum size in
+// each entry mode, where every caption must still fit.
+//   QT_QPA_PLATFORM=offscreen render_window [folder]
+#include <QApplication>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QTextStream>
 
 #include "window_harness.h"
 
-class RenderWindow : public QObject {
-  Q_OBJECT
+namespace {
 
- private slots:
-  void rendersSampleBoundary() {
+void Save(tw::test::WindowHarness& h, const QString& path) {
+  QCoreApplication::processEvents();
+  if (!h.window().grab().save(path))
+    qFatal("cannot write %s", qPrintable(path));
+  QTextStream(stdout) << "rendered " << path << " (" << h.window().width() << " x "
+                      << h.window().height() << ")\n";
+}
+
+// The faces the fonts resolved to, which decide whether the captions fit.
+void PrintFaces(tw::test::WindowHarness& h) {
+  QTextStream out(stdout);
+  for (const char* name : {"lblDegrees", "cmdAddLine", "LstBearings", "TxtReport"}) {
+    const QFontInfo face(h.Get(name)->font());
+    out << name << ": " << face.family() << " " << face.pointSizeF() << " pt"
+        << (face.bold() ? " bold\n" : "\n");
+  }
+}
+
+void ShowAtSize(tw::test::WindowHarness& h, QSize size) {
+  h.window().setWindowState(Qt::WindowNoState);
+  h.window().resize(size);
+  QCoreApplication::processEvents();
+}
+
+void AddSampleBoundary(tw::test::WindowHarness& h) {
+  const struct {
+    const char *quadrant, *degrees, *minutes, *seconds, *length;
+  } lines[] = {{"NE", "45", "30", "15", "100"},
+               {"SE", "40", "", "", "120"},
+               {"SW", "60", "10", "", "90"},
+               {"NW", "30", "", "", "110"}};
+  for (const auto& l : lines) {
+    h.Get<QComboBox>("cmbDirections")->setCurrentText(l.quadrant);
+    h.Type("TxtDegrees", l.degrees);
+    h.Type("txtMinutes", l.minutes);
+    h.Type("txtSeconds", l.seconds);
+    h.Type("txtLength", l.length);
+    h.Click("cmdAddLine");
+  }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  const QString folder = argc > 1 ? argv[1] : QCoreApplication::applicationDirPath();
+  {
     tw::test::WindowHarness h("[SETTINGS]\r\nMODE=Surveyor\r\nSYSTEM=US Imperial\r\n");
-    h.window().setWindowState(Qt::WindowNoState);
-    h.window().resize(1100, 720);
-    QCoreApplication::processEvents();
-    const struct {
-      const char *quadrant, *degrees, *minutes, *seconds, *length;
-    } lines[] = {{"NE", "45", "30", "15", "100"},
-                 {"SE", "40", "", "", "120"},
-                 {"SW", "60", "10", "", "90"},
-                 {"NW", "30", "", "", "110"}};
-    for (const auto& l : lines) {
-      h.Get<QComboBox>("cmbDirections")->setCurrentText(l.quadrant);
-      h.Type("TxtDegrees", l.degrees);
-      h.Type("txtMinutes", l.minutes);
-      h.Type("txtSeconds", l.seconds);
-      h.Type("txtLength", l.length);
-      h.Click("cmdAddLine");
-    }
-    QCOMPARE(h.Lines().size(), 4);
-    const QString path = QCoreApplication::applicationDirPath() + "/main_window.png";
-    QVERIFY(h.window().grab().save(path));
-    qInfo("rendered %s", qPrintable(path));
+    ShowAtSize(h, {1600, 1000});
+    AddSampleBoundary(h);
+    PrintFaces(h);
+    Save(h, folder + "/main_window_1600x1000.png");
+    ShowAtSize(h, {1, 1});
+    Save(h, folder + "/main_window_minimum_surveyor.png");
   }
-
-  void rendersSamplePointList() {
+  {
+    tw::test::WindowHarness h("[SETTINGS]\r\nMODE=Carpenter\r\nSYSTEM=SI Metric\r\n");
+    ShowAtSize(h, {1, 1});
+    Save(h, folder + "/main_window_minimum_carpenter.png");
+  }
+  {
     tw::test::WindowHarness h("[SETTINGS]\r\nMODE=Point\r\nSYSTEM=SI Metric\r\n");
-    h.window().setWindowState(Qt::WindowNoState);
-    h.window().resize(1000, 660);
-    QCoreApplication::processEvents();
-    for (const auto& [x, y] :
-         {std::pair{"100", "200"}, {"230", "200"}, {"250", "340"}, {"120", "300"}}) {
-      h.Type("txtPtX", x);
-      h.Type("txtPtY", y);
-      h.Click("cmdPOINTAddLine");
-    }
-    h.Click("cmdZoomOut");
-    QCOMPARE(h.Lines().size(), 4);
-    const QString path = QCoreApplication::applicationDirPath() + "/main_window_points.png";
-    QVERIFY(h.window().grab().save(path));
-    qInfo("rendered %s", qPrintable(path));
+    ShowAtSize(h, {1, 1});
+    Save(h, folder + "/main_window_minimum_point.png");
   }
-};
-
-QTEST_MAIN(RenderWindow)
-#include "render_window.moc"
+  return 0;
+}

@@ -1,13 +1,10 @@
-// The Qt-free helpers of the shell: line clipping, the layout rule and the
-// code page conversion.
+// Line clipping: the plot hands the painter only what it can draw.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "shell/cp1252.h"
 #include "shell/line_clip.h"
-#include "shell/window_layout.h"
 
 namespace tw {
 namespace {
@@ -42,30 +39,6 @@ TEST(ClipLineTest, RefusesEndsThatAreNotFinite) {
   const double inf = std::numeric_limits<double>::infinity();
   EXPECT_FALSE(ClipLine({0, 0, inf, 5}, {0, 0, 10, 10}));
   EXPECT_FALSE(ClipLine({std::nan(""), 0, 5, 5}, {0, 0, 10, 10}));
-}
-
-// At the smallest window the plot is 8695 x 2725 twips and the list 70.
-TEST(WindowLayoutTest, SmallestWindow) {
-  const QSize client = MinimumClientSize();
-  EXPECT_EQ(client, QSize(759, 316));
-  const MainLayout l = LayOutMainWindow({758, 316});  // exactly 11490 x 5505
-  EXPECT_EQ(l.pbDrawing, QRect(1, 40, 579, 182));
-  EXPECT_EQ(l.LstBearings.height(), Pixels(182 * 15 - 2655));
-}
-
-TEST(Cp1252Test, HighBytesUseTheCodePageTable) {
-  struct Case {
-    std::string bytes;
-    char16_t shown;
-  } cases[] = {{"\xB0", 0x00B0}, {"\x80", 0x20AC}, {"\x93", 0x201C},
-               {"\x9F", 0x0178}, {"\x81", 0x0081}, {"A", u'A'}};
-  for (const Case& c : cases) {
-    const QString text = FromCp1252(c.bytes);
-    ASSERT_EQ(text.size(), 1);
-    EXPECT_EQ(text[0].unicode(), c.shown) << int(static_cast<unsigned char>(c.bytes[0]));
-    EXPECT_EQ(ToCp1252(text), c.bytes);
-  }
-  EXPECT_EQ(ToCp1252(QString(QChar(0x4E00))), "?");
 }
 
 }  // namespace

@@ -4,9 +4,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "shell/form_fonts.h"
+
 namespace tw::test {
 
 WindowHarness::WindowHarness(const std::string& settings) {
+  LoadFormFonts();
   if (!settings.empty())
     WriteBytes(SettingsPath(), settings);
   window_ = std::make_unique<MainWindow>(messages_, SettingsPath());
