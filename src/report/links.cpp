@@ -4,7 +4,7 @@
 #include <string>
 #include <system_error>
 
-#include "formats/text_encoding.h"
+#include "files/text_encoding.h"
 #include "report/contact.h"
 
 namespace tw {
