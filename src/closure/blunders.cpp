@@ -61,10 +61,9 @@ bool IsWhole(double v) {
 }
 
 // Within the program's format: angle fields in range, whole values.
-bool IsValidEntry(std::string_view trial) {
-  const Result<BearingFieldsView> f = ReadBearingEntryView(trial);
-  return f && IsWhole(f->degrees) && IsWhole(f->minutes) && IsWhole(f->seconds) &&
-         f->degrees <= 90 && f->minutes <= 60 && f->seconds <= 60;
+bool IsValid(const BearingFieldsView& f) {
+  return IsWhole(f.degrees) && IsWhole(f.minutes) && IsWhole(f.seconds) && f.degrees <= 90 &&
+         f.minutes <= 60 && f.seconds <= 60;
 }
 
 // A Carpenter distance carries a leading blank or "-"; Surveyor distances are
@@ -89,7 +88,8 @@ class Search {
   std::vector<BlunderFinding> Findings(const std::vector<std::string>& entries);
 
  private:
-  void Try(size_t index, BlunderKind kind, const std::string& entry, const std::string& trial);
+  void Try(size_t index, BlunderKind kind, const std::string& entry, const std::string& trial,
+           bool keeps_direction);
   void TryDistance(size_t index, BlunderKind kind, const std::string& entry, double distance);
   void TryDigitSwaps(size_t index, BlunderKind kind, const std::string& entry, size_t at,
                      size_t length);
@@ -101,24 +101,35 @@ class Search {
   int standard_;
   std::vector<Trial> trials_;
   std::string trial_;  // reused, so that a trial costs no allocation
+  Offsets unit_;       // the offsets of the line being tried at distance 1
 };
 
-void Search::Try(size_t index, BlunderKind kind, const std::string& entry,
-                 const std::string& trial) {
-  if (trial == entry || !IsValidEntry(trial))
+void Search::Try(size_t index, BlunderKind kind, const std::string& entry, const std::string& trial,
+                 bool keeps_direction) {
+  if (trial == entry)
     return;
-  const Result<TraverseLine> line = ReadTraverseLine(trial);
-  if (!line)
+  const Result<BearingFieldsView> f = ReadBearingEntryView(trial);
+  if (!f || !IsValid(*f))
     return;
+  // A new distance on the same bearing scales the line's unit offsets, which
+  // is what LatDep computes, without the cosine and sine again.
+  const TraverseLine line =
+      keeps_direction
+          ? TraverseLine{f->length * unit_.dx, f->length * unit_.dy, std::fabs(f->length)}
+          : LineOf(*f);
   const TraverseLine& old = lines_[index];
-  const double perimeter = sums_.perimeter - old.length + line->length;
-  const double north = sums_.north - old.dy + line->dy;
-  const double east = sums_.east - old.dx + line->dx;
+  const double perimeter = sums_.perimeter - old.length + line.length;
+  const double north = sums_.north - old.dy + line.dy;
+  const double east = sums_.east - old.dx + line.dx;
+  // Most trials are far off: drop them before the square root. The walk
+  // below may find the precision a unit higher than the sums do.
+  const double widest = perimeter / (standard_ - 1);
+  if (north * north + east * east > widest * widest * (1 + 1e-9))
+    return;
   const Precision p = PrecisionOf(perimeter, std::sqrt(north * north + east * east));
-  // The walk below may find the precision a unit higher than the sums do.
   if (RankOf(p) + 1 < standard_)
     return;
-  trials_.push_back({index, kind, RankOf(p), trial, *line});
+  trials_.push_back({index, kind, RankOf(p), trial, line});
   if (trials_.size() >= 4 * kWalked)
     KeepBest(kWalked);
 }
@@ -130,7 +141,7 @@ void Search::TryDistance(size_t index, BlunderKind kind, const std::string& entr
   trial_.assign(entry, 0, kDistanceAt);
   trial_ += DistanceText(distance, original);
   trial_.append(entry, entry.size() - kUnitLength, kUnitLength);
-  Try(index, kind, entry, trial_);
+  Try(index, kind, entry, trial_, true);
 }
 
 void Search::TryDigitSwaps(size_t index, BlunderKind kind, const std::string& entry, size_t at,
@@ -140,13 +151,13 @@ void Search::TryDigitSwaps(size_t index, BlunderKind kind, const std::string& en
       continue;
     trial_.assign(entry);
     std::swap(trial_[j], trial_[j + 1]);
-    Try(index, kind, entry, trial_);
+    Try(index, kind, entry, trial_, kind == BlunderKind::DistanceDigits);
   }
 }
 
 void Search::TryGeometry(size_t index, const std::string& entry, const BearingFieldsView& f) {
   const double m = std::sqrt(sums_.north * sums_.north + sums_.east * sums_.east);
-  const Offsets w = LatDep(f.quadrant, f.degrees, f.minutes, f.seconds, 1);
+  const Offsets& w = unit_;
   const double along = sums_.east * w.dx + sums_.north * w.dy;   // m . w
   const double across = sums_.north * w.dx - sums_.east * w.dy;  // m . n, n = w turned left
   if (std::fabs(along) >= kAlongCosine * m) {
@@ -169,7 +180,7 @@ void Search::TryGeometry(size_t index, const std::string& entry, const BearingFi
     trial_.append(entry, kMinutesAt + 2, 1);
     AppendTwoDigits(trial_, seconds % 60);
     trial_.append(entry, kSecondsAt + 2, std::string::npos);
-    Try(index, BlunderKind::WrongBearing, entry, trial_);
+    Try(index, BlunderKind::WrongBearing, entry, trial_, false);
   }
 }
 
@@ -177,15 +188,16 @@ void Search::TryLine(size_t index, const std::string& entry) {
   const Result<BearingFieldsView> f = ReadBearingEntryView(entry);
   if (!f)
     return;
+  unit_ = LatDep(f->quadrant, f->degrees, f->minutes, f->seconds, 1);
   for (std::string_view q : kQuadrants) {
     trial_.assign(entry);
     trial_.replace(0, 2, q);
-    Try(index, BlunderKind::Quadrant, entry, trial_);
+    Try(index, BlunderKind::Quadrant, entry, trial_, false);
   }
   trial_.assign(entry);
   std::swap_ranges(trial_.begin() + kDegreesAt, trial_.begin() + kDegreesAt + 2,
                    trial_.begin() + kMinutesAt);
-  Try(index, BlunderKind::DegreesMinutes, entry, trial_);
+  Try(index, BlunderKind::DegreesMinutes, entry, trial_, false);
   TryDigitSwaps(index, BlunderKind::DegreeDigits, entry, kDegreesAt, 2);
   TryDigitSwaps(index, BlunderKind::MinuteDigits, entry, kMinutesAt, 2);
   TryDigitSwaps(index, BlunderKind::SecondDigits, entry, kSecondsAt, 2);

@@ -31,6 +31,7 @@ Status AnalyseBearings(const std::vector<std::string>& entries, const ClosureOpt
   const TraverseSums sums = SumLines(a.lines);
   a.figures = FiguresOf(sums);
   a.perimeter = a.figures.perimeter;
+  a.area = TraverseArea(a.lines);
   a.standard_met = MeetsStandard(a.figures.precision, options.standard);
   a.method = options.method;
   if (options.method)
@@ -52,14 +53,14 @@ Result<ClosureAnalysis> AnalyseClosure(const EntryList& entries, const ProgramSt
   if (entries.Empty())
     return a;
   a.kind = KindOf(entries.At(0));
-  const Result<BoundaryFigures> figures = ComputeFigures(entries, state);
-  if (!figures)
-    return Error{figures.error()};
-  a.area = figures->area;
   if (a.kind == EntryKind::Point) {
+    const Result<BoundaryFigures> figures = ComputeFigures(entries, state);
+    if (!figures)
+      return Error{figures.error()};
     const Result<double> perimeter = PointListPerimeter(entries.Entries());
     if (!perimeter)
       return Error{perimeter.error()};
+    a.area = figures->area;
     a.perimeter = *perimeter;
     return a;
   }

@@ -67,4 +67,15 @@ double ShoelaceArea(const std::vector<PlanePoint>& corners) {
   return std::fabs(sum * 0.5);
 }
 
+double TraverseArea(const std::vector<TraverseLine>& lines) {
+  double sum = 0;
+  PlanePoint p;
+  for (const TraverseLine& l : lines) {
+    const PlanePoint c{p.east + l.dx, p.north + l.dy};
+    sum += p.east * c.north - p.north * c.east;
+    p = c;
+  }
+  return std::fabs(sum * 0.5);
+}
+
 }  // namespace tw

@@ -66,4 +66,9 @@ struct PlanePoint {
 
 double ShoelaceArea(const std::vector<PlanePoint>& corners);
 
+// The area of a bearing list from its lines, its corners added up in list
+// order from (0, 0) exactly as the program's area walk adds them: the
+// program's area to the last bit, without reading the entries again.
+double TraverseArea(const std::vector<TraverseLine>& lines);
+
 }  // namespace tw

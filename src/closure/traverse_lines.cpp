@@ -11,11 +11,14 @@ Result<TraverseLine> ReadTraverseLine(std::string_view entry) {
   const Result<BearingFieldsView> f = ReadBearingEntryView(entry);
   if (!f)
     return Error{f.error()};
-  const Result<Offsets> o =
-      ComputeLatDep(f->quadrant, f->degrees, f->minutes, f->seconds, f->distance);
-  if (!o)
-    return Error{o.error()};
-  return TraverseLine{o->dx, o->dy, std::fabs(f->length)};
+  return LineOf(*f);
+}
+
+TraverseLine LineOf(const BearingFieldsView& f) {
+  // ComputeLatDep without converting the distance text a second time, as
+  // ComputeEntryLatDep does.
+  const Offsets o = LatDep(f.quadrant, f.degrees, f.minutes, f.seconds, f.length);
+  return {o.dx, o.dy, std::fabs(f.length)};
 }
 
 Result<std::vector<TraverseLine>> ReadTraverseLines(const std::vector<std::string>& entries) {

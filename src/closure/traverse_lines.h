@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "boundary/entry.h"
 #include "boundary/result.h"
 
 namespace tw {
@@ -19,6 +20,10 @@ struct TraverseLine {
 
 // The line of one bearing entry. Fails with the reader's reason.
 Result<TraverseLine> ReadTraverseLine(std::string_view entry);
+
+// The line of an entry already read: the offsets ComputeLatDep gives for the
+// entry's fields, from its distance converted once.
+TraverseLine LineOf(const BearingFieldsView& fields);
 
 // Every line in list order. Fails with the program's unreadable-entry
 // message for the first entry that cannot be read.

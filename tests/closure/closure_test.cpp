@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "boundary/bearing.h"
+#include "boundary/traverse.h"
 #include "closure/closure_analysis.h"
 #include "closure/closure_forms.h"
 #include "closure/closure_text.h"
@@ -53,6 +54,7 @@ TEST(Closure, FiguresOfTheWorkedExample) {
   EXPECT_EQ("1:635", PrecisionText(a.figures.precision));
   EXPECT_FALSE(a.standard_met);
   EXPECT_EQ("4158.3347", FixedForm(a.area));
+  EXPECT_EQ(ComputeFigures(kExample, ProgramState{})->area, a.area);  // to the last bit
 }
 
 TEST(Closure, EachMethodAdjustsTheWorkedExample) {
