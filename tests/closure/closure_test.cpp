@@ -6,10 +6,13 @@
 
 #include "boundary/bearing.h"
 #include "boundary/traverse.h"
+#include "closure/adjusted_files.h"
 #include "closure/closure_analysis.h"
 #include "closure/closure_forms.h"
 #include "closure/closure_text.h"
 #include "doubles/cp1252.h"
+#include "formats/point_file.h"
+#include "formats/project_file.h"
 
 namespace tw {
 namespace {
@@ -95,6 +98,21 @@ TEST(Closure, EachMethodAdjustsTheWorkedExample) {
     EXPECT_EQ(lengths[i], FixedForm(l.length));
     EXPECT_EQ(BearingForm(a.lines[i].dx, a.lines[i].dy), BearingForm(l.dep, l.lat));
   }
+}
+
+// Both files hold corners 0 to n - 1 rounded to four decimals: the point
+// export of the adjusted project file is the adjusted point export.
+TEST(Closure, AdjustedFilesHoldTheSameCorners) {
+  const ClosureAnalysis a = Analyse(kExample, WithMethod(AdjustMethod::Transit));
+  const Adjustment& adj = a.adjustment->value();
+  const Result<ProjectFile> project = ParseProjectFile(AdjustedProjectBytes(adj, "LF"));
+  ASSERT_TRUE(project.ok());
+  EXPECT_EQ(4u, project->entries.size());
+  EXPECT_EQ("0 , 0", project->entries[0]);
+  EXPECT_EQ("78.1269 , 19.4127", project->entries[1]);
+  ProgramState points;
+  points.EntryMode = "Point";
+  EXPECT_EQ(*PointFileBytes(project->entries, points), AdjustedPointBytes(adj));
 }
 
 TEST(Closure, CrandallRefusesParallelLines) {
