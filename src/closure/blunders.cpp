@@ -34,11 +34,11 @@ constexpr size_t kSecondsAt = 9;
 constexpr size_t kDistanceAt = 15;
 constexpr size_t kUnitLength = 2;
 
-constexpr double kPi = 3.14159265358979323846;
 // The geometric diagnosis looks at lines within 2 degrees of the misclosure's
-// direction (or its reverse) and of its perpendicular.
-const double kAlongCosine = std::cos(2 * kPi / 180);
-const double kAcrossCosine = std::sin(2 * kPi / 180);
+// direction (or its reverse), |cos| >= cos 2°, and of its perpendicular,
+// |cos| <= sin 2°.
+constexpr double kCos2Degrees = 0.99939082701909573;
+constexpr double kSin2Degrees = 0.034899496702500969;
 
 // How many of the best-ranked trials are walked whole: more than are listed,
 // because ranking from the sums and walking may disagree in the last digit.
@@ -72,11 +72,6 @@ std::string DistanceText(double distance, std::string_view original) {
   const double d = RoundToFourDecimals(distance);
   const bool carpenter = !original.empty() && (original[0] == ' ' || original[0] == '-');
   return carpenter ? LeadingBlankForm(d) : PlainForm(d);
-}
-
-void AppendTwoDigits(std::string& s, long long v) {
-  s += static_cast<char>('0' + v / 10 % 10);
-  s += static_cast<char>('0' + v % 10);
 }
 
 class Search {
@@ -160,12 +155,12 @@ void Search::TryGeometry(size_t index, const std::string& entry, const BearingFi
   const Offsets& w = unit_;
   const double along = sums_.east * w.dx + sums_.north * w.dy;   // m . w
   const double across = sums_.north * w.dx - sums_.east * w.dy;  // m . n, n = w turned left
-  if (std::fabs(along) >= kAlongCosine * m) {
+  if (std::fabs(along) >= kCos2Degrees * m) {
     const double distance = f.length - along;
     if (distance != 0 && (distance > 0) == (f.length > 0))
       TryDistance(index, BlunderKind::WrongDistance, entry, distance);
   }
-  if (std::fabs(along) <= kAcrossCosine * m && f.length != 0 &&
+  if (std::fabs(along) <= kSin2Degrees * m && f.length != 0 &&
       std::fabs(across) <= std::fabs(f.length)) {
     // Turning the line by phi moves its end across it by L sin(phi).
     const double phi = std::asin(-across / f.length) * 180 / kAngleConstant;

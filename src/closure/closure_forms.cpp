@@ -8,19 +8,15 @@
 #include "boundary/numbers.h"
 
 namespace tw {
-namespace {
-
-void AppendTwoDigits(std::string& s, std::int64_t v) {
-  s += static_cast<char>('0' + v / 10 % 10);
-  s += static_cast<char>('0' + v % 10);
-}
-
-}  // namespace
-
 double RoundHalfAway(double v, int decimals) {
   double rounded = 0;
   ConvertStrictTo(ApplyPattern(v, 1, 0, decimals), rounded);
   return rounded + 0.0;  // -0 becomes 0
+}
+
+void AppendTwoDigits(std::string& s, long long v) {
+  s += static_cast<char>('0' + v / 10 % 10);
+  s += static_cast<char>('0' + v % 10);
 }
 
 std::string FixedForm(double v) {
@@ -54,8 +50,7 @@ QuadrantAngle QuadrantOfDirection(double direction_degrees) {
 std::string BearingForm(double east, double north) {
   QuadrantAngle q = QuadrantOf(east, north);
   // Rounding the whole angle in tenths of a second carries upward by itself.
-  const auto tenths =
-      static_cast<std::int64_t>(std::llround(RoundHalfAway(q.degrees * 3600, 1) * 10));
+  const auto tenths = std::llround(RoundHalfAway(q.degrees * 3600, 1) * 10);
   if (tenths == 0)
     q.to = 'E';
   if (tenths == 90 * 36000)

@@ -17,6 +17,9 @@ double RoundHalfAway(double v, int decimals);
 // RoundHalfAway(v, 4): what FixedForm shows.
 double RoundToFourDecimals(double v);
 
+// The last two digits of v >= 0, as the fields of a bearing hold them.
+void AppendTwoDigits(std::string& s, long long v);
+
 // A quadrant bearing and its angle from the meridian, 0 to 90 degrees.
 struct QuadrantAngle {
   char from = 'N';  // 'N' or 'S'
