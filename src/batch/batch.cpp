@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "batch/closure_batch.h"
 #include "boundary/log.h"
 #include "boundary/ports/drawing_surface.h"
 #include "boundary/program.h"
@@ -97,6 +98,16 @@ BatchResult Log(const std::string& path) {
   return AfterOpen(path, log, [&log](FreshRun&) { return BatchResult{0, log.Text(), ""}; });
 }
 
+BatchResult Closure(const std::vector<std::string>& args) {
+  const std::optional<ClosureCommand> command = ParseClosureCommand(args);
+  if (!command)
+    return UsageError();
+  DiscardLog log;
+  return AfterOpen(command->path, log, [&command](FreshRun& run) {
+    return RunClosureCommand(*command, run.program.entries, run.program.state);
+  });
+}
+
 bool IsPointFormat(std::string_view format) {
   return std::find(kPointFormats.begin(), kPointFormats.end(), format) != kPointFormats.end();
 }
@@ -126,8 +137,12 @@ std::string BatchUsage() {
          "       quadrell-batch dxf PROJECT.twc\n"
          "       quadrell-batch log PROJECT.twc\n"
          "       quadrell-batch import FORMAT POINTS\n"
+         "       quadrell-batch closure [--adjust METHOD] [--standard S] PROJECT.twc\n"
+         "       quadrell-batch adjust METHOD PROJECT.twc\n"
          "       quadrell-batch --help | --version\n"
-         "FORMAT is one of \"PN, N, E\", \"PN, E, N\", \"N, E\", \"E, N\".\n";
+         "FORMAT is one of \"PN, N, E\", \"PN, E, N\", \"N, E\", \"E, N\".\n"
+         "METHOD is one of compass, transit, crandall; S is a whole number from 100 to "
+         "1000000.\n";
 }
 
 BatchResult RunBatch(const std::vector<std::string>& args) {
@@ -135,6 +150,8 @@ BatchResult RunBatch(const std::vector<std::string>& args) {
     return {0, BatchUsage(), ""};
   if (args.size() == 1 && args[0] == "--version")
     return {0, std::string("quadrell-batch ") + kVersionText + "\n", ""};
+  if (IsClosureCommand(args))
+    return Closure(args);
   if (args.size() == 2) {
     const std::string& command = args[0];
     if (command == "report")

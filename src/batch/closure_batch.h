@@ -1,0 +1,33 @@
+// quadrell-batch closure and adjust: the closure analysis of a project.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "batch/batch.h"
+#include "boundary/entry_list.h"
+#include "boundary/program_state.h"
+#include "closure/adjustment.h"
+
+namespace tw {
+
+struct ClosureCommand {
+  bool adjust_only = false;  // "adjust": the adjusted project file's bytes
+  std::optional<AdjustMethod> method;
+  int standard = 10000;
+  std::string path;
+};
+
+// True for "closure" and "adjust".
+bool IsClosureCommand(const std::vector<std::string>& args);
+
+// closure [--adjust METHOD] [--standard S] PROJECT.twc, or adjust METHOD
+// PROJECT.twc; nullopt for a wrong command line.
+std::optional<ClosureCommand> ParseClosureCommand(const std::vector<std::string>& args);
+
+// Runs the command on the opened project.
+BatchResult RunClosureCommand(const ClosureCommand& command, const EntryList& entries,
+                              const ProgramState& state);
+
+}  // namespace tw

@@ -1,0 +1,54 @@
+// The blunder finder: which single mis-keyed entry most likely spoils the
+// closure of a bearing list.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "closure/closure_figures.h"
+#include "closure/traverse_lines.h"
+
+namespace tw {
+
+// The mistakes tried, in the order findings of equal precision on one line
+// are listed.
+enum class BlunderKind {
+  Quadrant,          // another quadrant code
+  DegreesMinutes,    // degrees and minutes swapped
+  DegreeDigits,      // two adjacent digits swapped in the degrees
+  MinuteDigits,      // ... in the minutes
+  SecondDigits,      // ... in the seconds
+  DistanceDigits,    // ... in the distance
+  DistanceTimesTen,  // a misplaced decimal point
+  DistanceTenth,     // a misplaced decimal point
+  WrongDistance,     // a line along the misclosure: its distance
+  WrongBearing,      // a line across the misclosure: its bearing
+};
+
+// "digits swapped in the distance" and the like.
+std::string_view BlunderKindText(BlunderKind kind);
+
+struct BlunderFinding {
+  size_t index = 0;       // the line, counted from 0
+  std::string entry;      // as typed, Windows-1252
+  std::string corrected;  // the entry that fixes the closure
+  BlunderKind kind = BlunderKind::Quadrant;
+  Precision after;  // of the corrected list, walked whole
+};
+
+inline constexpr size_t kMostFindings = 5;
+
+// Tries every single-entry mistake on every line and lists the corrections
+// whose precision reaches the standard: at most five, precision descending,
+// then line, then kind. A trial counts only when it differs from the entry,
+// keeps degrees <= 90, minutes and seconds <= 60 and whole seconds, and reads
+// as an entry; a new distance is written to four decimals at most, with the
+// leading blank of a Carpenter entry. Trials are ranked from the sums; the
+// precision after is that of the corrected list walked in order.
+// `lines` and `sums` are those of `entries`.
+std::vector<BlunderFinding> FindBlunders(const std::vector<std::string>& entries,
+                                         const std::vector<TraverseLine>& lines,
+                                         const TraverseSums& sums, int standard);
+
+}  // namespace tw

@@ -1,0 +1,81 @@
+#include "closure/closure_figures.h"
+
+#include <cmath>
+#include <limits>
+
+namespace tw {
+namespace {
+
+double Acres(double square_feet) {
+  return square_feet / 43560;
+}
+
+double Hectares(double square_metres) {
+  return square_metres * 0.0001;
+}
+
+}  // namespace
+
+bool IsStandard(long long s) {
+  return s >= kLowestStandard && s <= kHighestStandard;
+}
+
+Precision PrecisionOf(double perimeter, double misclosure) {
+  if (perimeter == 0 || misclosure < 1e-9 * perimeter)
+    return {true, 0};
+  return {false, static_cast<std::int64_t>(std::floor(perimeter / misclosure))};
+}
+
+double RankOf(Precision p) {
+  return p.exact ? std::numeric_limits<double>::infinity() : static_cast<double>(p.ratio);
+}
+
+std::string PrecisionText(Precision p) {
+  return p.exact ? "exact" : "1:" + std::to_string(p.ratio);
+}
+
+bool MeetsStandard(Precision p, int standard) {
+  return p.exact || p.ratio >= standard;
+}
+
+ClosureFigures FiguresOf(const TraverseSums& sums) {
+  ClosureFigures f;
+  f.perimeter = sums.perimeter;
+  f.delta_north = sums.north;
+  f.delta_east = sums.east;
+  f.misclosure = std::sqrt(sums.north * sums.north + sums.east * sums.east);
+  f.precision = PrecisionOf(f.perimeter, f.misclosure);
+  return f;
+}
+
+std::optional<AreaWords> AreaWordsOf(std::string_view unit) {
+  if (unit == "LF")
+    return AreaWords{"sq ft", "acres", Acres};
+  if (unit == "m.")
+    return AreaWords{"sq m", "hectares", Hectares};
+  return std::nullopt;
+}
+
+double ShoelaceArea(const std::vector<PlanePoint>& corners) {
+  double sum = 0;
+  PlanePoint previous;  // the start corner (0, 0)
+  for (const PlanePoint& c : corners) {
+    sum += previous.east * c.north - previous.north * c.east;
+    previous = c;
+  }
+  // The closing term back to the start corner (0, 0) is zero.
+  return std::fabs(sum * 0.5);
+}
+
+double TraverseArea(const std::vector<TraverseLine>& lines) {
+  double sum = 0;
+  PlanePoint p;
+  for (const TraverseLine& l : lines) {
+    const PlanePoint c{p.east + l.dx, p.north + l.dy};
+    sum += p.east * c.north - p.north * c.east;
+    p = c;
+  }
+  return std::fabs(sum * 0.5);
+}
+
+}  // namespace tw

@@ -1,0 +1,72 @@
+#include "closure/closure_forms.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "boundary/bearing.h"
+#include "boundary/entry.h"
+#include "boundary/numbers.h"
+
+namespace tw {
+double RoundHalfAway(double v, int decimals) {
+  double rounded = 0;
+  ConvertStrictTo(ApplyPattern(v, 1, 0, decimals), rounded);
+  return rounded + 0.0;  // -0 becomes 0
+}
+
+void AppendTwoDigits(std::string& s, long long v) {
+  s += static_cast<char>('0' + v / 10 % 10);
+  s += static_cast<char>('0' + v % 10);
+}
+
+std::string FixedForm(double v) {
+  return ApplyPattern(v, 1, 4, 4);
+}
+
+double RoundToFourDecimals(double v) {
+  return RoundHalfAway(v, 4);
+}
+
+QuadrantAngle QuadrantOf(double east, double north) {
+  // The inverse of the program's bearing rule, with its own angle constant,
+  // so that an entry's offsets read back as the entry's bearing.
+  const double a = std::atan2(std::fabs(east), std::fabs(north)) * 180 / kAngleConstant;
+  return {north < 0 ? 'S' : 'N', east < 0 ? 'W' : 'E', a};
+}
+
+QuadrantAngle QuadrantOfDirection(double direction_degrees) {
+  double azimuth = std::fmod(90 - direction_degrees, 360.0);
+  if (azimuth < 0)
+    azimuth += 360;
+  if (azimuth <= 90)
+    return {'N', 'E', azimuth};
+  if (azimuth <= 180)
+    return {'S', 'E', 180 - azimuth};
+  if (azimuth <= 270)
+    return {'S', 'W', azimuth - 180};
+  return {'N', 'W', 360 - azimuth};
+}
+
+std::string BearingForm(double east, double north) {
+  QuadrantAngle q = QuadrantOf(east, north);
+  // Rounding the whole angle in tenths of a second carries upward by itself.
+  const auto tenths = std::llround(RoundHalfAway(q.degrees * 3600, 1) * 10);
+  if (tenths == 0)
+    q.to = 'E';
+  if (tenths == 90 * 36000)
+    q.from = 'N';
+  std::string s(1, q.from);
+  s += ' ';
+  AppendTwoDigits(s, tenths / 36000);
+  s += kDegreeSign;
+  AppendTwoDigits(s, tenths / 600 % 60);
+  s += '\'';
+  AppendTwoDigits(s, tenths / 10 % 60);
+  s += '.';
+  s += static_cast<char>('0' + tenths % 10);
+  s += "\" ";
+  s += q.to;
+  return s;
+}
+
+}  // namespace tw

@@ -1,0 +1,100 @@
+#include "closure/closure_text.h"
+
+#include "closure/closure_forms.h"
+#include "files/text_encoding.h"
+
+namespace tw {
+namespace {
+
+void Line(std::string& out, std::string_view text) {
+  out += text;
+  out += '\n';
+}
+
+std::string Bearing(double east, double north) {
+  return Cp1252ToUtf8(BearingForm(east, north));
+}
+
+// "4158.3347 sq ft (0.0955 acres)", or the unit as held.
+std::string AreaText(double area, std::string_view unit) {
+  const std::optional<AreaWords> words = AreaWordsOf(unit);
+  if (!words)
+    return FixedForm(area) + ' ' + Cp1252ToUtf8(unit);
+  return FixedForm(area) + ' ' + std::string(words->square) + " (" +
+         FixedForm(words->convert(area)) + ' ' + std::string(words->large) + ')';
+}
+
+void AppendFigures(std::string& out, const ClosureAnalysis& a) {
+  const ClosureFigures& f = a.figures;
+  Line(out, "Misclosure north: " + FixedForm(f.delta_north));
+  Line(out, "Misclosure east: " + FixedForm(f.delta_east));
+  if (f.precision.exact)
+    Line(out, "Misclosure: " + FixedForm(0));
+  else
+    Line(out, "Misclosure: " + FixedForm(f.misclosure) + " towards " +
+                  Bearing(f.delta_east, f.delta_north));
+  Line(out, "Precision: " + PrecisionText(f.precision));
+  Line(out, "Standard: 1:" + std::to_string(a.standard) + (a.standard_met ? " met" : " not met"));
+}
+
+void AppendAdjustment(std::string& out, const ClosureAnalysis& a, std::string_view unit) {
+  out += '\n';
+  Line(out, "Adjustment: " + std::string(MethodName(*a.method)));
+  const Result<Adjustment>& adjustment = *a.adjustment;
+  if (!adjustment) {
+    Line(out, adjustment.error());
+    return;
+  }
+  for (size_t i = 0; i < a.lines.size(); ++i) {
+    const TraverseLine& l = a.lines[i];
+    const AdjustedLine& adj = adjustment->lines[i];
+    Line(out, "Line " + std::to_string(i + 1) + ": " + Bearing(l.dx, l.dy) + ' ' +
+                  FixedForm(l.length) + " -> " + Bearing(adj.dep, adj.lat) + ' ' +
+                  FixedForm(adj.length) + " (lat " + FixedForm(adj.lat) + ", dep " +
+                  FixedForm(adj.dep) + ')');
+  }
+  for (size_t k = 0; k < adjustment->corners.size(); ++k) {
+    const PlanePoint& c = adjustment->corners[k];
+    Line(out, "Corner " + std::to_string(k + 1) + ": N " + FixedForm(c.north) + " E " +
+                  FixedForm(c.east));
+  }
+  Line(out, "Adjusted area: " + AreaText(adjustment->area, unit));
+}
+
+void AppendBlunders(std::string& out, const ClosureAnalysis& a) {
+  out += '\n';
+  if (a.standard_met)
+    return Line(out, "Blunders: none needed");
+  if (!a.blunders_searched)
+    return Line(out, "Blunders: not searched");
+  if (a.blunders.empty())
+    return Line(out, "Blunders: no single-entry fix found");
+  Line(out, "Blunders:");
+  for (const BlunderFinding& b : a.blunders) {
+    Line(out, "Line " + std::to_string(b.index + 1) + ": " + Cp1252ToUtf8(b.entry) + " -> " +
+                  Cp1252ToUtf8(b.corrected) + " (" + std::string(BlunderKindText(b.kind)) +
+                  "), precision after " + PrecisionText(b.after));
+  }
+}
+
+}  // namespace
+
+std::string ClosureText(const ClosureAnalysis& a, std::string_view title, std::string_view unit) {
+  std::string out;
+  Line(out, "Closure of " + std::string(title));
+  Line(out, "Lines: " + std::to_string(a.count));
+  Line(out, "Perimeter: " + FixedForm(a.perimeter) + ' ' + Cp1252ToUtf8(unit));
+  if (a.kind == EntryKind::Point) {
+    Line(out, kPointListCloses);
+    Line(out, "Area: " + AreaText(a.area, unit));
+    return out;
+  }
+  AppendFigures(out, a);
+  Line(out, "Area: " + AreaText(a.area, unit));
+  if (a.method && a.adjustment)
+    AppendAdjustment(out, a, unit);
+  AppendBlunders(out, a);
+  return out;
+}
+
+}  // namespace tw

@@ -1,0 +1,20 @@
+// The closure analysis as text: what `quadrell-batch closure` prints and the
+// window's Copy puts on the clipboard.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "closure/closure_analysis.h"
+
+namespace tw {
+
+inline constexpr const char* kPointListCloses = "Misclosure: none (point list)";
+
+// UTF-8 with LF line ends. `title` is the project's file name (UTF-8) and
+// `unit` the UnitAbbrev as held (Windows-1252); entries are converted to
+// UTF-8. An adjustment that failed prints its message in place of the lines.
+std::string ClosureText(const ClosureAnalysis& analysis, std::string_view title,
+                        std::string_view unit);
+
+}  // namespace tw

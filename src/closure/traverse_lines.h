@@ -1,0 +1,46 @@
+// The lines of a bearing list as the closure analysis reads them.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "boundary/entry.h"
+#include "boundary/result.h"
+
+namespace tw {
+
+// One line: its offsets by the program's bearing rule (latitude = dy,
+// departure = dx) and its length, the absolute value of the entry's distance.
+struct TraverseLine {
+  double dx = 0;
+  double dy = 0;
+  double length = 0;
+};
+
+// The line of one bearing entry. Fails with the reader's reason.
+Result<TraverseLine> ReadTraverseLine(std::string_view entry);
+
+// The line of an entry already read: the offsets ComputeLatDep gives for the
+// entry's fields, from its distance converted once.
+TraverseLine LineOf(const BearingFieldsView& fields);
+
+// Every line in list order. Fails with the program's unreadable-entry
+// message for the first entry that cannot be read.
+Result<std::vector<TraverseLine>> ReadTraverseLines(const std::vector<std::string>& entries);
+
+// The sums a closure is judged by, in list order.
+struct TraverseSums {
+  double perimeter = 0;
+  double north = 0;  // the latitude sum
+  double east = 0;   // the departure sum
+};
+
+TraverseSums SumLines(const std::vector<TraverseLine>& lines);
+
+// The sums of the list with line `index` replaced, walked in list order like
+// SumLines, so that a corrected list is judged exactly as if it were read.
+TraverseSums SumLinesReplacing(const std::vector<TraverseLine>& lines, size_t index,
+                               const TraverseLine& replacement);
+
+}  // namespace tw

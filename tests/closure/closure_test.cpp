@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "boundary/bearing.h"
+#include "boundary/traverse.h"
+#include "closure/adjusted_files.h"
+#include "closure/closure_analysis.h"
+#include "closure/closure_forms.h"
+#include "closure/closure_text.h"
+#include "doubles/cp1252.h"
+#include "formats/point_file.h"
+#include "formats/project_file.h"
+
+namespace tw {
+namespace {
+
+EntryList ListOf(const std::vector<const char*>& entries) {
+  EntryList list;
+  for (const char* e : entries)
+    list.Append(test::Cp1252(e));
+  return list;
+}
+
+// The worked example: four lines in feet that miss by 0.42.
+const EntryList kExample = ListOf({"NE 76°00'00'' @80.40LF", "SE 36°00'00'' @46.30LF",
+                                   "SW 61°00'00'' @72.80LF", "NW 38°00'00'' @68.00LF"});
+
+ClosureAnalysis Analyse(const EntryList& list, ClosureOptions options = {}) {
+  const Result<ClosureAnalysis> a = AnalyseClosure(list, ProgramState{}, options);
+  EXPECT_TRUE(a.ok()) << (a.ok() ? "" : a.error());
+  return *a;
+}
+
+ClosureOptions WithMethod(AdjustMethod method) {
+  ClosureOptions options;
+  options.method = method;
+  return options;
+}
+
+std::string Utf8(const std::string& cp1252) {
+  std::string out;
+  for (char c : cp1252)
+    out += c == '\xB0' ? std::string("\xC2\xB0") : std::string(1, c);
+  return out;
+}
+
+TEST(Closure, FiguresOfTheWorkedExample) {
+  const ClosureAnalysis a = Analyse(kExample);
+  EXPECT_EQ("267.5000", FixedForm(a.figures.perimeter));
+  EXPECT_EQ("0.2836", FixedForm(a.figures.delta_north));
+  EXPECT_EQ("-0.3111", FixedForm(a.figures.delta_east));
+  EXPECT_EQ("0.4210", FixedForm(a.figures.misclosure));
+  EXPECT_EQ("N 47°38'29.7\" W", Utf8(BearingForm(a.figures.delta_east, a.figures.delta_north)));
+  EXPECT_EQ("1:635", PrecisionText(a.figures.precision));
+  EXPECT_FALSE(a.standard_met);
+  EXPECT_EQ("4158.3347", FixedForm(a.area));
+  EXPECT_EQ(ComputeFigures(kExample, ProgramState{})->area, a.area);  // to the last bit
+}
+
+TEST(Closure, EachMethodAdjustsTheWorkedExample) {
+  struct Case {
+    AdjustMethod method;
+    double lat_dep[4][2];  // to three decimals
+    const char* area;
+  };
+  const Case cases[] = {
+      {AdjustMethod::Compass,
+       {{19.365, 78.105}, {-37.507, 27.268}, {-35.371, -63.588}, {53.513, -41.786}},
+       "4169.1427"},
+      {AdjustMethod::Transit,
+       {{19.413, 78.127}, {-37.530, 27.255}, {-35.363, -63.578}, {53.480, -41.803}},
+       "4169.8475"},
+      {AdjustMethod::Crandall,
+       {{19.469, 78.086}, {-37.583, 27.306}, {-35.291, -63.667}, {53.405, -41.725}},
+       "4169.5235"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(MethodName(c.method));
+    const ClosureAnalysis a = Analyse(kExample, WithMethod(c.method));
+    ASSERT_TRUE(a.adjustment && a.adjustment->ok());
+    const Adjustment& adj = a.adjustment->value();
+    for (size_t i = 0; i < 4; ++i) {
+      EXPECT_NEAR(c.lat_dep[i][0], adj.lines[i].lat, 0.0005);
+      EXPECT_NEAR(c.lat_dep[i][1], adj.lines[i].dep, 0.0005);
+    }
+    EXPECT_EQ(c.area, FixedForm(adj.area));
+    EXPECT_LT(std::hypot(adj.corners.back().east, adj.corners.back().north),
+              1e-12 * a.figures.perimeter);
+  }
+  // Crandall keeps every direction and corrects the lengths alone.
+  const ClosureAnalysis a = Analyse(kExample, WithMethod(AdjustMethod::Crandall));
+  const char* lengths[] = {"80.4766", "46.4555", "72.7940", "67.7725"};
+  for (size_t i = 0; i < 4; ++i) {
+    const AdjustedLine& l = a.adjustment->value().lines[i];
+    EXPECT_EQ(lengths[i], FixedForm(l.length));
+    EXPECT_EQ(BearingForm(a.lines[i].dx, a.lines[i].dy), BearingForm(l.dep, l.lat));
+  }
+}
+
+// Both files hold corners 0 to n - 1 rounded to four decimals: the point
+// export of the adjusted project file is the adjusted point export.
+TEST(Closure, AdjustedFilesHoldTheSameCorners) {
+  const ClosureAnalysis a = Analyse(kExample, WithMethod(AdjustMethod::Transit));
+  const Adjustment& adj = a.adjustment->value();
+  const Result<ProjectFile> project = ParseProjectFile(AdjustedProjectBytes(adj, "LF"));
+  ASSERT_TRUE(project.ok());
+  EXPECT_EQ(4u, project->entries.size());
+  EXPECT_EQ("0 , 0", project->entries[0]);
+  EXPECT_EQ("78.1269 , 19.4127", project->entries[1]);
+  ProgramState points;
+  points.EntryMode = "Point";
+  EXPECT_EQ(*PointFileBytes(project->entries, points), AdjustedPointBytes(adj));
+}
+
+TEST(Closure, CrandallRefusesParallelLines) {
+  const ClosureAnalysis a = Analyse(ListOf({"NE 45°00'00'' @100LF", "SW 45°00'00'' @99LF"}),
+                                    WithMethod(AdjustMethod::Crandall));
+  ASSERT_TRUE(a.adjustment && !a.adjustment->ok());
+  EXPECT_EQ(kCrandallSingular, a.adjustment->error());
+}
+
+// A closed square leaves a residue of 1e-13 from the angle constant; a single
+// zero-length line has no perimeter. Both are exact and meet any standard.
+TEST(Closure, ExactClosure) {
+  for (const EntryList& list : {ListOf({"NE 90°00'00'' @10LF", "NW 00°00'00'' @10LF",
+                                        "SW 90°00'00'' @10LF", "SE 00°00'00'' @10LF"}),
+                                ListOf({"NE 12°00'00'' @0LF"})}) {
+    ClosureOptions strictest;
+    strictest.standard = 1000000;
+    const ClosureAnalysis a = Analyse(list, strictest);
+    EXPECT_TRUE(a.figures.precision.exact);
+    EXPECT_TRUE(a.standard_met);
+    const std::string text = ClosureText(a, "t.twc", "LF");
+    EXPECT_NE(std::string::npos,
+              text.find("Misclosure: 0.0000\nPrecision: exact\nStandard: 1:1000000 met\n"));
+    EXPECT_NE(std::string::npos, text.find("\nBlunders: none needed\n"));
+  }
+}
+
+TEST(Closure, PointListClosesByDefinition) {
+  const ClosureAnalysis a = Analyse(ListOf({"0 , 0", "100 , 0", "100 , 50", "0 , 50"}),
+                                    WithMethod(AdjustMethod::Compass));
+  EXPECT_EQ(
+      "Closure of p.twc\nLines: 4\nPerimeter: 300.0000 m.\n"
+      "Misclosure: none (point list)\nArea: 5000.0000 sq m (0.5000 hectares)\n",
+      ClosureText(a, "p.twc", "m."));
+}
+
+// Vectors at a bearing given in degrees, minutes and seconds of a quadrant.
+TEST(Closure, BearingForm) {
+  struct Case {
+    const char* expected;
+    double east, north;
+  };
+  const auto at = [](double sign_e, double sign_n, double seconds) {
+    const double r = seconds / 3600 * kAngleConstant / 180;
+    return std::pair{sign_e * std::sin(r), sign_n * std::cos(r)};
+  };
+  const auto [e1, n1] = at(-1, -1, 46 * 3600 + 54 * 60 + 36.6);
+  const auto [e2, n2] = at(1, 1, 10 * 3600 + 59 * 60 + 59.96);   // carries to 11°
+  const auto [e3, n3] = at(-1, 1, 89 * 3600 + 59 * 60 + 59.97);  // carries to 90°
+  const Case cases[] = {
+      {"S 46°54'36.6\" W", e1, n1},     {"N 11°00'00.0\" E", e2, n2},
+      {"N 90°00'00.0\" W", e3, n3},     {"N 00°00'00.0\" E", 0, 5},
+      {"S 00°00'00.0\" E", -1e-12, -5},  // due south, a hair west
+      {"N 90°00'00.0\" E", 3, -1e-12},   // due east, a hair south
+      {"N 90°00'00.0\" W", -3, 0},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.expected, Utf8(BearingForm(c.east, c.north))) << c.east << ", " << c.north;
+}
+
+TEST(Closure, NumberFormRoundsHalfAwayAndNeverShowsMinusZero) {
+  EXPECT_EQ("0.0000", FixedForm(-0.00004));
+  EXPECT_EQ("-1.2346", FixedForm(-1.23455));
+  EXPECT_EQ(0.0, RoundToFourDecimals(-0.00004));
+  EXPECT_FALSE(std::signbit(RoundToFourDecimals(-0.00004)));
+}
+
+}  // namespace
+}  // namespace tw
