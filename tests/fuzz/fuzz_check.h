@@ -1,0 +1,33 @@
+// What every fuzz target needs: a check that stops the run on a broken
+// promise, the input as text, and a scratch file for the readers of paths.
+#pragma once
+
+#include <unistd.h>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#define FUZZ_CHECK(condition)                                                      \
+  do {                                                                             \
+    if (!(condition)) {                                                            \
+      std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                \
+    }                                                                              \
+  } while (false)
+
+namespace tw::fuzz {
+
+inline std::string_view Text(const uint8_t* data, size_t size) {
+  return {reinterpret_cast<const char*>(data), size};
+}
+
+// A path of this process's own, so that two targets never share a file.
+inline std::string ScratchPath(std::string_view name) {
+  const char* dir = std::getenv("TMPDIR");
+  return std::string(dir ? dir : "/tmp") + "/tw_fuzz_" + std::to_string(getpid()) + "_" +
+         std::string(name);
+}
+
+}  // namespace tw::fuzz
