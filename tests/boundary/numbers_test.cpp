@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <limits>
-#include <random>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace tw {
 namespace {
@@ -137,34 +134,6 @@ TEST(NumberReadings, Strict) {
   for (const char* text : not_numbers)
     EXPECT_FALSE(ConvertStrict(text)) << text;
   EXPECT_FALSE(ConvertStrict(std::string(400, '9')));
-}
-
-// Short decimals take a fast path; it must give the correctly rounded value
-// that the library's conversion gives, digit count and decimals whatever.
-TEST(NumberReadings, ShortDecimalsReadAsTheLibraryReadsThem) {
-  std::mt19937_64 random(20261206);
-  std::vector<std::string> texts = {
-      "0.1", "-0", "1.", ".5", "0.000000000000001", "1234567890123456", "0.1234567890123456"};
-  for (int i = 0; i < 20000; ++i) {
-    const int digits = 1 + static_cast<int>(random() % 17);
-    std::string t = random() % 2 ? "-" : "";
-    const int point = static_cast<int>(random() % (digits + 1));
-    for (int d = 0; d < digits; ++d) {
-      if (d == point)
-        t += '.';
-      t += static_cast<char>('0' + random() % 10);
-    }
-    texts.push_back(t);
-  }
-  for (const std::string& t : texts) {
-    double expected = 0;
-    std::from_chars(t.data(), t.data() + t.size(), expected);
-    const std::optional<double> strict = ConvertStrict(t);
-    ASSERT_TRUE(strict) << t;
-    EXPECT_EQ(expected, *strict) << t;
-    EXPECT_EQ(std::signbit(expected), std::signbit(*strict)) << t;
-    EXPECT_EQ(expected, ReadLeadingNumber(t)) << t;
-  }
 }
 
 // Nothing of magnitude 1E+100 or more, nor infinity or NaN, is a number of a

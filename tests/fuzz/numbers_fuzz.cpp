@@ -3,6 +3,8 @@
 #include "boundary/numbers.h"
 #include "fuzz/fuzz_check.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 
 using namespace tw;
@@ -17,6 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!strict)
     return 0;
   FUZZ_CHECK(IsBoundaryNumber(value));
+  // The fast path for short decimals rounds as the library does.
+  std::string_view trimmed = text;
+  trimmed.remove_prefix(std::min(trimmed.find_first_not_of(" \t"), trimmed.size()));
+  trimmed.remove_suffix(trimmed.size() - trimmed.find_last_not_of(" \t") - 1);
+  double library = 0;
+  if (std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), library).ec == std::errc())
+    FUZZ_CHECK(library == value && std::signbit(library) == std::signbit(value));
   if (text.find_first_of("eE") == std::string_view::npos)
     FUZZ_CHECK(leading == value);
   const std::string plain = PlainForm(value);
