@@ -23,11 +23,16 @@ inline std::string_view Text(const uint8_t* data, size_t size) {
   return {reinterpret_cast<const char*>(data), size};
 }
 
-// A path of this process's own, so that two targets never share a file.
-inline std::string ScratchPath(std::string_view name) {
-  const char* dir = std::getenv("TMPDIR");
-  return std::string(dir ? dir : "/tmp") + "/tw_fuzz_" + std::to_string(getpid()) + "_" +
-         std::string(name);
-}
+// A file of this process's own, so that two targets never share one; gone
+// when the run ends.
+struct ScratchFile {
+  explicit ScratchFile(std::string_view name) {
+    const char* dir = std::getenv("TMPDIR");
+    path = std::string(dir ? dir : "/tmp") + "/tw_fuzz_" + std::to_string(getpid()) + "_" +
+           std::string(name);
+  }
+  ~ScratchFile() { std::remove(path.c_str()); }
+  std::string path;
+};
 
 }  // namespace tw::fuzz

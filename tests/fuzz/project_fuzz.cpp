@@ -25,8 +25,10 @@ struct Run {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const std::string path = fuzz::ScratchPath("open.twc");
-  static const std::string saved = fuzz::ScratchPath("saved.twc");
+  static const fuzz::ScratchFile path_file("open.twc");
+  const std::string& path = path_file.path;
+  static const fuzz::ScratchFile saved_file("saved.twc");
+  const std::string& saved = saved_file.path;
   std::ofstream(path, std::ios::binary | std::ios::trunc) << fuzz::Text(data, size);
   Run first;
   if (!OpenProjectPath(first.program, first.controls, path))

@@ -8,7 +8,8 @@
 using namespace tw;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const std::string path = fuzz::ScratchPath("Quadrell.ini");
+  static const fuzz::ScratchFile path_file("Quadrell.ini");
+  const std::string& path = path_file.path;
   const std::string_view text = fuzz::Text(data, size);
   std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
   // The value: the last bytes of the input that a read gives back unchanged.
