@@ -1,5 +1,6 @@
 #include "boundary/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -58,11 +59,25 @@ size_t ExponentLength(std::string_view s) {
   return i == first_digit ? 0 : i;
 }
 
+// Decimal exponent digits, saturated far beyond any double's range so that no
+// exponent text, however long, overflows the sum with the digits' magnitude.
+int64_t SaturatedExponent(std::string_view e) {
+  constexpr int64_t kSaturation = int64_t{1} << 60;
+  const bool negative = !e.empty() && e[0] == '-';
+  if (!e.empty() && (e[0] == '-' || e[0] == '+'))
+    e.remove_prefix(1);
+  int64_t exponent = 0;
+  for (char c : e) {
+    exponent = exponent > kSaturation / 10 ? kSaturation : exponent * 10 + (c - '0');
+  }
+  return negative ? -exponent : exponent;
+}
+
 // from_chars reports both overflow and underflow as out of range; tell them
 // apart by the decimal magnitude of the text, which is already known to be a
 // well-formed number.
 bool IsUnderflow(std::string_view number) {
-  long magnitude = 0;
+  int64_t magnitude = 0;
   bool seen_point = false, seen_nonzero = false;
   size_t i = 0;
   for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
@@ -79,16 +94,8 @@ bool IsUnderflow(std::string_view number) {
         --magnitude;
     }
   }
-  if (i < number.size()) {
-    long exponent = 0;
-    std::string_view e = number.substr(i + 1);
-    if (!e.empty() && e[0] == '+')
-      e.remove_prefix(1);
-    auto [p, ec] = std::from_chars(e.data(), e.data() + e.size(), exponent);
-    if (ec == std::errc::result_out_of_range)
-      return e[0] == '-';
-    magnitude += exponent;
-  }
+  if (i < number.size())
+    magnitude += SaturatedExponent(number.substr(i + 1));
   return magnitude <= 0;
 }
 

@@ -12,8 +12,10 @@
 namespace tw {
 
 // Magnitudes from this value on are refused as numbers of a boundary: the
-// square of such a value (closure, area) would overflow a double.
-inline constexpr double kBoundaryNumberLimit = 1e100;
+// square of such a value (closure, area) would overflow a double. It is the
+// smallest double whose 15-significant-digit form is "1E+100", so that every
+// number taken in is written in a form that reads back.
+inline constexpr double kBoundaryNumberLimit = 9.9999999999999963e99;
 
 // True when v is finite and |v| < kBoundaryNumberLimit.
 bool IsBoundaryNumber(double v);
@@ -29,7 +31,7 @@ std::optional<double> ReadLeadingNumber(std::string_view text);
 // an optional "-", digits with at most one "." (at least one digit), and an
 // optional exponent ("e" or "E", optional sign, digits). Returns nullopt for
 // anything else, and for a value that is not a boundary number (overflow,
-// |v| >= 1e100).
+// |v| >= kBoundaryNumberLimit).
 std::optional<double> ConvertStrict(std::string_view text);
 
 // The same conversion for the walks over whole lists: true and the value, or

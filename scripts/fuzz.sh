@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Fuzzes the core's readers with libFuzzer, AddressSanitizer and UBSan.
+#   bash scripts/fuzz.sh [SECONDS]   every target for SECONDS (default 60), two at a time
+# Each target starts from its seeds in tests/fuzz/corpus/NAME; what it learns
+# stays in build-fuzz/corpus/NAME for the next run. A finding is saved in
+# build-fuzz/findings/ and makes the script fail.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+
+missing=()
+for p in clang-14 libclang-rt-14-dev; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++-14 -DTRACTWISE_FUZZ=ON "${launcher[@]}" >/dev/null
+cmake --build build-fuzz
+
+mkdir -p build-fuzz/findings
+run_one() {
+  local name="$1" seconds="$2"
+  mkdir -p "build-fuzz/corpus/$name"
+  if "build-fuzz/tests/fuzz/${name}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+      -artifact_prefix="build-fuzz/findings/${name}-" -print_final_stats=1 \
+      "build-fuzz/corpus/$name" "tests/fuzz/corpus/$name" >"build-fuzz/$name.log" 2>&1; then
+    echo "$name: $(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "build-fuzz/$name.log" |
+      grep -o '[0-9]*$') executions, no finding"
+  else
+    echo "$name: FINDING, see build-fuzz/$name.log"
+    grep -A3 -m1 -E 'ERROR|broken|runtime error' "build-fuzz/$name.log" || true
+    return 1
+  fi
+}
+export -f run_one
+targets=$(ls tests/fuzz/corpus)
+printf '%s\n' $targets | xargs -P2 -I{} bash -c 'run_one "$1" "$2"' _ {} "$seconds"

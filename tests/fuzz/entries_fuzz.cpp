@@ -1,0 +1,30 @@
+// The bearing and point entry readers: both bearing readings agree, a read
+// bearing computes finite offsets, and a read point written back reads the same.
+#include "boundary/bearing.h"
+#include "boundary/entry.h"
+#include "boundary/numbers.h"
+#include "fuzz/fuzz_check.h"
+
+#include <cmath>
+
+using namespace tw;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view text = fuzz::Text(data, size);
+  const Result<BearingFields> bearing = ReadBearingEntry(text);
+  const Result<BearingFieldsView> view = ReadBearingEntryView(text);
+  FUZZ_CHECK(bearing.ok() == view.ok());
+  if (bearing) {
+    FUZZ_CHECK(bearing->length == view->length && bearing->distance == view->distance);
+    const Result<Offsets> offsets = ComputeEntryLatDep(text);
+    FUZZ_CHECK(!offsets || (std::isfinite(offsets->dx) && std::isfinite(offsets->dy)));
+  }
+  const Result<PointFields> point = ReadPointEntry(text);
+  if (point) {
+    const Result<PointFields> back =
+        ReadPointEntry(PlainForm(point->x) + " , " + PlainForm(point->y));
+    FUZZ_CHECK(back && PlainForm(back->x) == PlainForm(point->x) &&
+               PlainForm(back->y) == PlainForm(point->y));
+  }
+  return 0;
+}
