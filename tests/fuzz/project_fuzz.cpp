@@ -1,6 +1,6 @@
 // Open as the window opens a project file; a file it takes is saved, and the
 // saved file opens to the same boundary and saves to the same bytes.
-#include "formats/file_io.h"
+#include "files/file_io.h"
 #include "formats/project_commands.h"
 #include "fuzz/fuzz_check.h"
 
