@@ -124,6 +124,14 @@ void DesktopSessionTest::eachAnswerOnEachCommand() {
       QVERIFY2(w.dialog.answers.size() == size_t(command == Open && !went_on), what);
     }
   }
+  // Ctrl+Q is menu Close: asked, and Cancel keeps the program running.
+  tw::test::ScratchFolder settings;
+  SessionWindow w(settings.path().string());
+  w.AddLine();
+  w.harness.window().activateWindow();
+  QTest::keyClick(w.harness.Get("LstBearings"), Qt::Key_Q, Qt::ControlModifier);
+  QCOMPARE(w.questions.asked.size(), size_t(1));
+  QVERIFY(w.harness.window().isVisible());
 }
 
 void DesktopSessionTest::unchangedBoundaryGoesOnWithoutAQuestion() {
