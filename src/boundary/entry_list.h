@@ -26,6 +26,9 @@ class EntryList {
   bool Empty() const { return entries_.empty(); }
   const std::string& At(size_t i) const { return entries_[i]; }
   const std::vector<std::string>& Entries() const { return entries_; }
+  // Counts the changes of the entries (not of the selection), so that one can
+  // tell whether the boundary changed since a moment without keeping a copy.
+  unsigned long long Revision() const { return revision_; }
 
   void Append(std::string entry);
   // Does nothing on an empty list.
@@ -45,6 +48,7 @@ class EntryList {
  private:
   std::vector<std::string> entries_;
   std::optional<size_t> selected_;
+  unsigned long long revision_ = 0;
   EntryListView* view_ = nullptr;
 };
 

@@ -55,13 +55,17 @@ Status SaveProjectPath(Program& program, const std::string& path) {
   return written;
 }
 
-void SaveProjectFile(Program& program, FileDialog& dialog, MessageBox& messages) {
+std::optional<std::string> SaveProjectFile(Program& program, FileDialog& dialog,
+                                           MessageBox& messages) {
   const std::optional<std::string> path = dialog.Show(SaveProjectRequest());
   if (!path)
-    return;
+    return std::nullopt;
   const Status saved = SaveProjectPath(program, *path);
-  if (!saved)
+  if (!saved) {
     messages.Show(saved.error(), kProgramTitle, MessageIcon::None);
+    return std::nullopt;
+  }
+  return path;
 }
 
 Result<OpenOutcome> OpenProjectPath(Program& program, EntryControls& controls,

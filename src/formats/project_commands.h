@@ -21,7 +21,9 @@ FileDialogRequest SaveProjectRequest();
 FileDialogRequest OpenProjectRequest();
 
 // Writes the project file (atomically) and leaves the last entry selected.
-void SaveProjectFile(Program& program, FileDialog& dialog, MessageBox& messages);
+// The path written; nullopt when the dialog was cancelled or the write failed.
+std::optional<std::string> SaveProjectFile(Program& program, FileDialog& dialog,
+                                           MessageBox& messages);
 Status SaveProjectPath(Program& program, const std::string& path);
 
 struct OpenOutcome {

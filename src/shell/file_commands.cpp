@@ -26,9 +26,16 @@ FileCommands::FileCommands(MainWindow& window, FileDialog& dialog, Desktop& desk
 }
 
 void FileCommands::OpenProjectFile() {
+  if (!window_.MayDiscardBoundary())
+    return;
+  const std::optional<std::string> path = dialog_.Show(OpenProjectRequest());
+  if (path)
+    OpenPath(*path);
+}
+
+bool FileCommands::OpenPath(const std::string& path) {
   EntryControls controls = window_.ReadControls();
-  const std::optional<OpenOutcome> opened =
-      tw::OpenProjectFile(window_.program(), controls, dialog_, window_.messages());
+  const Result<OpenOutcome> opened = OpenProjectPath(window_.program(), controls, path);
   if (opened) {
     window_.ApplyControls(controls);
     // The rest of the option's click: strip, default button, settings file.
@@ -36,33 +43,58 @@ void FileCommands::OpenProjectFile() {
       window_.SelectModeOption(*opened->pressed_mode);
   }
   window_.FinishCommand();
+  if (!opened) {
+    window_.messages().Show(opened.error(), kProgramTitle, MessageIcon::None);
+    return false;
+  }
   // Shown over the opened boundary, not before it appears.
-  if (opened && opened->message)
+  if (opened->message)
     window_.messages().Show(*opened->message, kProgramTitle, MessageIcon::None);
+  emit projectOpened(path);
+  return true;
 }
 
-void FileCommands::SaveProjectFile() {
-  tw::SaveProjectFile(window_.program(), dialog_, window_.messages());
+bool FileCommands::SaveProjectFile() {
+  const std::optional<std::string> path =
+      tw::SaveProjectFile(window_.program(), dialog_, window_.messages());
   window_.FinishCommand();
+  if (path)
+    emit projectSaved(*path);
+  return path.has_value();
 }
 
 void FileCommands::ChoosePointFile() {
   std::optional<PointPreview> preview = tw::ChoosePointFile(dialog_, window_.messages());
-  if (!preview)
-    return;
+  if (preview)
+    ShowPreview(std::move(*preview));
+}
+
+bool FileCommands::ShowImportDialog(const std::string& path) {
+  Result<PointPreview> preview = ReadPointFile(path);
+  if (!preview) {
+    window_.messages().Show(preview.error(), kProgramTitle, MessageIcon::None);
+    return false;
+  }
+  ShowPreview(std::move(preview).take());
+  return true;
+}
+
+void FileCommands::ShowPreview(PointPreview preview) {
   if (!import_dialog_) {
     import_dialog_ =
         new PointImportDialog([this](const PointPreview& p,
                                      const std::string& format) { return ImportPoints(p, format); },
                               &window_);
   }
-  import_dialog_->Load(std::move(*preview));
+  import_dialog_->Load(std::move(preview));
   import_dialog_->show();
   import_dialog_->raise();
   import_dialog_->activateWindow();
 }
 
 bool FileCommands::ImportPoints(const PointPreview& preview, const std::string& format) {
+  if (!window_.MayDiscardBoundary())
+    return false;
   EntryControls controls = window_.ReadControls();
   const ImportOutcome outcome = tw::ImportPoints(window_.program(), controls, preview, format);
   if (outcome.imported) {

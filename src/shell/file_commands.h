@@ -27,15 +27,28 @@ class FileCommands : public QObject {
   // The import dialog while it is open, else null.
   PointImportDialog* ImportDialog() const { return import_dialog_; }
 
+  // Opens the project file as File > Open does after its dialog, with the
+  // same messages. True when the boundary was replaced.
+  bool OpenPath(const std::string& path);
+  // Shows the import dialog with the file's preview, as Import Points.. does
+  // after its dialog. True when the dialog is shown.
+  bool ShowImportDialog(const std::string& path);
+
+ signals:
+  void projectOpened(const std::string& path);
+  void projectSaved(const std::string& path);
+
  public slots:
   void OpenProjectFile();
-  void SaveProjectFile();
+  // True when the file was written.
+  bool SaveProjectFile();
   void ChoosePointFile();
   void ExportPointFile();
   void ExportDxfFile();
   void WriteBoundaryReport();
 
  private:
+  void ShowPreview(PointPreview preview);
   bool ImportPoints(const PointPreview& preview, const std::string& format);
 
   MainWindow& window_;

@@ -18,6 +18,6 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(tw::WindowIcon());
   tw::LoadFormFonts();
   tw::SubMain sub_main;
-  sub_main.Start();
+  sub_main.Start(line.files);
   return app.exec();
 }

@@ -413,6 +413,9 @@ void MainWindow::SetDefaultButton(QPushButton* button) {
 }
 
 void MainWindow::mnuFileClose_Click() {
+  // The close can be refused: unsaved work that the user keeps.
+  if (!close())
+    return;
   QApplication::closeAllWindows();
   QApplication::quit();
 }

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -56,6 +57,10 @@ class MainWindow : public QMainWindow {
   void FinishCommand();
   // Shows the message of a failed step, if any.
   void Report(const Status& status);
+  // Asked before New, Clear and the other commands that empty or replace the
+  // boundary; false stops the command. Without one, every command goes on.
+  void SetDiscardCheck(std::function<bool()> check) { discard_check_ = std::move(check); }
+  bool MayDiscardBoundary() { return !discard_check_ || discard_check_(); }
 
  signals:
   // The commands whose work lives elsewhere; the window only raises them.
@@ -67,6 +72,8 @@ class MainWindow : public QMainWindow {
   void reportRequested();
   void helpRequested();
   void aboutRequested();
+  // Every command's end (FinishCommand): the boundary may have changed.
+  void commandFinished();
 
  public slots:
   void cmdAddLine_Click();
@@ -126,6 +133,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<Program> program_;
   bool restoring_focus_ = false;
   bool shown_before_ = false;
+  std::function<bool()> discard_check_;
   // The angle box whose range message is about to be shown.
   QPointer<NumericField> range_box_;
 

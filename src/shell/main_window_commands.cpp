@@ -31,6 +31,7 @@ void SetText(QLineEdit* box, const std::string& text) {
 void MainWindow::FinishCommand() {
   TxtReport->Flush();
   LstBearings->ApplySelection();
+  emit commandFinished();
 }
 
 void MainWindow::Report(const Status& status) {
@@ -90,6 +91,8 @@ void MainWindow::cmdUndo_Click() {
 }
 
 void MainWindow::cmdClear_Click() {
+  if (!MayDiscardBoundary())
+    return;
   EntryControls controls = ReadControls();
   ClearBoundary(*program_, controls);
   ApplyControls(controls);

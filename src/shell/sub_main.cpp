@@ -1,8 +1,10 @@
 #include "shell/sub_main.h"
 
+#include <QTimer>
 #include <utility>
 
 #include "settings/folders.h"
+#include "shell/desktop_session.h"
 #include "shell/file_commands.h"
 #include "shell/main_window.h"
 #include "shell/program_location.h"
@@ -31,7 +33,8 @@ SubMain::~SubMain() {
   delete splash_.data();
 }
 
-void SubMain::Start() {
+void SubMain::Start(std::vector<std::string> files) {
+  files_ = std::move(files);
   SetStartValues(start_);
   splash_ = new Splash([this] { ShowMainWindow(); }, splash_timer_);
   splash_->show();
@@ -42,7 +45,11 @@ std::unique_ptr<QWidget> SubMain::CreateMainWindow(const ProgramState& start) {
   auto window = std::make_unique<MainWindow>(messages_, SettingsFilePath(folders), start);
   messages_.SetParent(window.get());
   file_dialog_.SetParent(window.get());
-  new FileCommands(*window, file_dialog_, desktop_, folders);  // a child of the window
+  questions_.SetParent(window.get());
+  auto* commands = new FileCommands(*window, file_dialog_, desktop_, folders);  // a child
+  auto* session = new DesktopSession(*window, *commands, questions_, {folders.settings});
+  // Once the caller has shown the window.
+  QTimer::singleShot(0, session, [this, session] { session->Start(files_); });
   QObject::connect(window.get(), &MainWindow::helpRequested, [this] { help_.ShowHelp(); });
   QObject::connect(window.get(), &MainWindow::aboutRequested, [this] { help_.ShowAbout(); });
   return window;

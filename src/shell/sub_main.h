@@ -7,12 +7,15 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "boundary/program_state.h"
 #include "shell/about.h"
 #include "shell/file_dialog_qt.h"
 #include "shell/qt_desktop.h"
 #include "shell/qt_message_box.h"
+#include "shell/qt_question_box.h"
 #include "shell/splash.h"
 
 namespace tw {
@@ -36,7 +39,9 @@ class SubMain {
 
   // The start-up procedure: start values, then the splash, shown without
   // being modal. Returns at once; the program runs while a window is open.
-  void Start();
+  // Once the main window is shown, the recovery file is offered and the
+  // first of the files (the command line's) opened.
+  void Start(std::vector<std::string> files = {});
 
   const ProgramState& start_state() const { return start_; }
   // Null until the splash's timer has shown it.
@@ -54,7 +59,9 @@ class SubMain {
   ProgramState start_;
   QPointer<Splash> splash_;
 
+  std::vector<std::string> files_;
   QtMessageBox messages_;
+  QtQuestionBox questions_;
   QtFileDialog file_dialog_;
   QtDesktop desktop_;
   QtLauncher launcher_;

@@ -11,6 +11,7 @@
 #include "boundary/ports/file_dialog.h"
 #include "boundary/ports/message_box.h"
 #include "boundary/ports/program_folder.h"
+#include "boundary/ports/question_box.h"
 
 namespace tw::test {
 
@@ -41,6 +42,22 @@ class ScriptedFileDialog : public FileDialog {
   }
   std::deque<std::optional<std::string>> answers;
   std::vector<FileDialogRequest> requests;
+};
+
+// Answers with the scripted answer and records each question.
+class ScriptedQuestionBox : public QuestionBox {
+ public:
+  SaveAnswer AskSave(const std::string& text, const std::string&) override {
+    asked.push_back(text);
+    return save_answer;
+  }
+  bool AskYesNo(const std::string& text, const std::string&) override {
+    asked.push_back(text);
+    return yes;
+  }
+  SaveAnswer save_answer = SaveAnswer::Cancel;
+  bool yes = true;
+  std::vector<std::string> asked;
 };
 
 class RecordingDesktop : public Desktop {

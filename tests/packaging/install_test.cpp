@@ -37,8 +37,36 @@ TEST(Install, PutsEveryFileInItsPlaceAndTheProgramFindsItsHelp) {
 
   const std::string entry = test::ReadBytes(installed("share/applications/tractwise.desktop"));
   EXPECT_EQ(0u, entry.find("[Desktop Entry]\n"));
-  for (const char* line : {"\nExec=quadrell\n", "\nIcon=tractwise\n", "\nName=Quadrell\n"})
+  for (const char* line : {"\nExec=quadrell %f\n", "\nIcon=tractwise\n", "\nName=Quadrell\n",
+                           "\nMimeType=application/x-tractwise-project;\n"})
     EXPECT_NE(std::string::npos, entry.find(line)) << line;
+  EXPECT_TRUE(fs::is_regular_file(installed("share/mime/packages/tractwise.xml")));
+}
+
+// The desktop's own tools on the installed files, where they are installed
+// (scripts/setup.sh installs them).
+TEST(Install, TheDesktopToolsAcceptTheEntryAndKnowTheFileType) {
+  if (std::system("command -v desktop-file-validate update-mime-database xdg-mime mimetype "
+                  ">/dev/null 2>&1") != 0) {
+    GTEST_SKIP() << "desktop-file-utils, shared-mime-info, xdg-utils or "
+                    "libfile-mimeinfo-perl missing";
+  }
+  test::ScratchFolder prefix;
+  const std::string p = "\"" + prefix.path().string() + "\"";
+  const std::string log = " > " + p + "/tool.log 2>&1";
+  const auto run = [&](const std::string& command) {
+    const int code = std::system(command.c_str());
+    return code == 0 ? std::string() : test::ReadBytes(prefix.File("tool.log")) + "(failed)";
+  };
+  ASSERT_EQ("", run(std::string("\"") + TW_CMAKE_COMMAND + "\" --install \"" + TW_BUILD_DIR +
+                    "\" --prefix " + p + log));
+  // Hints are no errors; an error fails the command.
+  EXPECT_EQ("", run("desktop-file-validate " + p + "/share/applications/tractwise.desktop" + log));
+  ASSERT_EQ("", run("update-mime-database " + p + "/share/mime" + log));
+  test::WriteBytes(prefix.File("x.twc"), ":1.1.2\r\n");  // xdg-mime wants the file
+  EXPECT_EQ("", run("cd " + p + " && XDG_DATA_DIRS=" + p +
+                    "/share:/usr/share xdg-mime query filetype x.twc" + log));
+  EXPECT_EQ("application/x-tractwise-project\n", test::ReadBytes(prefix.File("tool.log")));
 }
 
 }  // namespace

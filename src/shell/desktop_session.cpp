@@ -1,0 +1,261 @@
+#include "shell/desktop_session.h"
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QSessionManager>
+#include <QShortcut>
+#include <QUrl>
+#include <filesystem>
+
+#include "boundary/ports/message_box.h"
+#include "session/file_arguments.h"
+#include "session/recent_files.h"
+#include "shell/file_commands.h"
+#include "shell/main_window.h"
+#include "shell/recent_files_menu.h"
+
+namespace tw {
+namespace {
+
+std::vector<std::string> LocalFiles(const QMimeData* data) {
+  std::vector<std::string> files;
+  if (!data)
+    return files;
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile())
+      files.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+  }
+  return files;
+}
+
+}  // namespace
+
+DesktopSession::DesktopSession(MainWindow& window, FileCommands& commands, QuestionBox& questions,
+                               SessionOptions options)
+    : QObject(&window),
+      window_(window),
+      commands_(commands),
+      questions_(questions),
+      options_(std::move(options)),
+      recent_(new RecentFilesMenu(window)) {
+  if (options_.pid == 0)
+    options_.pid = getpid();
+  changes_.MarkClean(window.program().entries);
+  holds_lock_ =
+      TakeRecoveryLock(RecoveryLockPath(options_.settings_folder), options_.pid, options_.running);
+  if (holds_lock_)
+    writer_ = std::make_unique<RecoveryWriter>(RecoveryPath());
+  recovery_timer_.setSingleShot(true);
+  connect(&recovery_timer_, &QTimer::timeout, this, &DesktopSession::WriteRecoveryNow);
+  connect(&window, &MainWindow::commandFinished, this, &DesktopSession::CommandFinished);
+  connect(&commands, &FileCommands::projectOpened, this, &DesktopSession::Opened);
+  connect(&commands, &FileCommands::projectSaved, this, &DesktopSession::Saved);
+  connect(recent_, &RecentFilesMenu::chosen, this, &DesktopSession::OpenRecentFile);
+  window.SetDiscardCheck([this] { return MayDiscardBoundary(); });
+  window.setAcceptDrops(true);
+  window.installEventFilter(this);
+  // A window shortcut: the menu items carry no shortcut keys, so none is shown.
+  auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &window);
+  connect(quit, &QShortcut::activated, &window, &MainWindow::mnuFileClose_Click);
+  connect(qApp, &QGuiApplication::commitDataRequest, this, &DesktopSession::CommitData);
+  connect(qApp, &QCoreApplication::aboutToQuit, this, &DesktopSession::AboutToQuit);
+}
+
+// Runs while the window is being destroyed: its list is gone.
+DesktopSession::~DesktopSession() {
+  recovery_timer_.stop();
+  writer_.reset();  // finishes what was asked of it
+  if (holds_lock_)
+    ReleaseRecoveryLock(RecoveryLockPath(options_.settings_folder), options_.pid);
+}
+
+std::string DesktopSession::RecoveryPath() const {
+  return RecoveryFilePath(options_.settings_folder);
+}
+
+void DesktopSession::Start(const std::vector<std::string>& files) {
+  OfferRecovery();
+  OpenFiles(files);
+}
+
+void DesktopSession::OfferRecovery() {
+  const std::string path = RecoveryPath();
+  if (!writer_ || !std::filesystem::exists(path))
+    return;
+  if (!questions_.AskYesNo(kRecoveryOffer, kProgramTitle)) {
+    RemoveRecovery();
+    return;
+  }
+  if (!MayDiscardBoundary())
+    return;
+  opening_recovery_ = true;
+  const bool opened = commands_.OpenPath(path);
+  opening_recovery_ = false;
+  if (!opened)
+    return;
+  // Its work exists in no file the user chose.
+  changes_.MarkChanged();
+  recovery_on_disk_ = true;
+  written_revision_ = window_.program().entries.Revision();
+  FollowBoundary();
+}
+
+void DesktopSession::OpenFiles(const std::vector<std::string>& files) {
+  if (files.empty())
+    return;
+  if (OpenFile(files[0]) && files.size() > 1) {
+    window_.messages().Show(OnlyFirstOpenedMessage(files[0], files.size() - 1), kProgramTitle,
+                            MessageIcon::None);
+  }
+}
+
+bool DesktopSession::OpenFile(const std::string& path) {
+  // A point file asks when the import dialog's Import is pressed.
+  if (!IsProjectFileName(path))
+    return commands_.ShowImportDialog(path);
+  return MayDiscardBoundary() && commands_.OpenPath(path);
+}
+
+void DesktopSession::OpenRecentFile(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) {
+    recent_->Forget(path);
+    window_.messages().Show(VanishedRecentFileMessage(path), kProgramTitle, MessageIcon::None);
+    return;
+  }
+  OpenFile(path);
+}
+
+bool DesktopSession::MayDiscardBoundary() {
+  return MayThrowAwayBoundary(changes_.HasUnsavedWork(window_.program().entries), questions_,
+                              [this] { return commands_.SaveProjectFile(); });
+}
+
+void DesktopSession::CommandFinished() {
+  FollowBoundary();
+}
+
+void DesktopSession::Opened(const std::string& path) {
+  if (opening_recovery_)
+    return;
+  changes_.MarkClean(window_.program().entries);
+  recent_->Remember(path);
+  FollowBoundary();
+}
+
+void DesktopSession::Saved(const std::string& path) {
+  changes_.MarkClean(window_.program().entries);
+  recent_->Remember(path);
+  FollowBoundary();
+}
+
+// The recovery file holds the boundary exactly while it has unsaved work.
+void DesktopSession::FollowBoundary() {
+  const EntryList& list = window_.program().entries;
+  unsaved_ = changes_.HasUnsavedWork(list);
+  if (!writer_ || ending_)
+    return;
+  if (!unsaved_) {
+    recovery_timer_.stop();
+    if (recovery_on_disk_)
+      RemoveRecovery();
+    return;
+  }
+  if ((recovery_on_disk_ && written_revision_ == list.Revision()) || recovery_timer_.isActive())
+    return;
+  recovery_timer_.start(throttle_.DelayAt(options_.clock()));
+}
+
+void DesktopSession::WriteRecoveryNow() {
+  recovery_timer_.stop();
+  const Program& program = window_.program();
+  if (!writer_ || !changes_.HasUnsavedWork(program.entries))
+    return;
+  writer_->Write({program.state, program.entries.Entries()});
+  throttle_.WroteAt(options_.clock());
+  written_revision_ = program.entries.Revision();
+  recovery_on_disk_ = true;
+}
+
+void DesktopSession::FlushRecovery() {
+  if (recovery_timer_.isActive())
+    WriteRecoveryNow();
+  if (writer_)
+    writer_->Wait();
+}
+
+void DesktopSession::RemoveRecovery() {
+  recovery_timer_.stop();
+  recovery_on_disk_ = false;
+  if (!writer_)
+    return;
+  writer_->Remove();
+  writer_->Wait();
+}
+
+// The session ends: nothing may be asked, so the work goes to the recovery
+// file, offered at the next start.
+void DesktopSession::CommitData(QSessionManager&) {
+  logging_out_ = true;
+  WriteRecoveryNow();
+  FlushRecovery();
+}
+
+void DesktopSession::AboutToQuit() {
+  if (!ending_)
+    FlushRecovery();
+}
+
+bool DesktopSession::Closing() {
+  if (logging_out_)
+    return true;
+  if (!MayDiscardBoundary())
+    return false;
+  // Saved, discarded or never changed: nothing to recover.
+  RemoveRecovery();
+  ending_ = true;
+  return true;
+}
+
+bool DesktopSession::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != &window_)
+    return false;
+  switch (event->type()) {
+    case QEvent::Close:
+      if (Closing())
+        return false;
+      event->ignore();
+      return true;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDragMoveEvent*>(event);
+      if (LocalFiles(drag->mimeData()).empty())
+        return false;
+      drag->acceptProposedAction();
+      return true;
+    }
+    case QEvent::Drop:
+      TakeDrop(event);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void DesktopSession::TakeDrop(QEvent* event) {
+  auto* drop = static_cast<QDropEvent*>(event);
+  std::vector<std::string> files = LocalFiles(drop->mimeData());
+  if (files.empty())
+    return;
+  drop->acceptProposedAction();
+  // Not inside the drop: the dragging program waits until it is over, and
+  // the question or the import dialog would keep it waiting.
+  QMetaObject::invokeMethod(
+      this, [this, files = std::move(files)] { OpenFiles(files); }, Qt::QueuedConnection);
+}
+
+}  // namespace tw
