@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "boundary/entry_mode.h"
+#include "boundary/units.h"
 #include "settings/folders.h"
 #include "shell/file_commands.h"
 #include "shell/main_window.h"
@@ -14,8 +16,8 @@ void SetStartValues(ProgramState& state) {
   state.PlotExtentX = 300;
   state.FirstPointX = 0;
   state.FirstPointY = 0;
-  state.UnitAbbrev = "LF";
-  state.EntryMode = "Surveyor";
+  state.UnitAbbrev = UnitRecordOf(UnitSystem::Imperial).abbrev;
+  state.EntryMode = ModeText(ModeOption::Surveyor);
 }
 
 SubMain::SubMain()
