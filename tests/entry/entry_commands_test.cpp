@@ -29,6 +29,14 @@ std::string Boxes(const CarpenterFields& f) {
   return f.direction + "|" + f.major + "|" + f.minor;
 }
 
+// The boxes as an added line leaves them: only the quadrant or the direction stays.
+SurveyorFields Emptied(const SurveyorFields& f) {
+  return {f.quadrant, "", "", "", ""};
+}
+CarpenterFields Emptied(const CarpenterFields& f) {
+  return {f.direction, "", ""};
+}
+
 CommandOutcome Add(Program& p, EntryControls& controls, SurveyorFields& f) {
   return AddSurveyorLine(p, controls, f);
 }
@@ -66,39 +74,33 @@ const SurveyorFields kEast10{"NE", "90", "", "", "10"};
 const SurveyorFields kNorth10{"NW", "", "", "", "10"};
 const SurveyorFields kWest10{"SW", "90", "", "", "10"};
 
-// A line is listed, logged and drawn; the boxes but the quadrant or the
-// direction are emptied.
+// A line is listed, logged and drawn, and its boxes emptied.
 template <typename Fields>
-void ExpectAdded(const char* entry, Fields typed, const char* unit, const std::string& after) {
+void ExpectAdded(const char* entry, const char* unit, Fields typed) {
   StringLog log;
   test::RecordingSurface surface;
   Program p{log, surface};
   EntryControls controls;
   p.state.UnitAbbrev = unit;
+  const std::string emptied = Boxes(Emptied(typed));
   EXPECT_EQ(Kind::Added, Add(p, controls, typed).kind) << entry;
   EXPECT_EQ(Texts{Cp1252(entry)}, p.entries.Entries());
   EXPECT_THAT(log.Text(), StartsWith("\r\nAdded line: " + Cp1252(entry) + "\r\nClosure: "));
-  EXPECT_EQ(after, Boxes(typed)) << entry;
+  EXPECT_EQ(emptied, Boxes(typed)) << entry;
 }
 
 TEST(AddLine, LinesArePaddedAndComposedAsTypedAndEmptyTheBoxes) {
-  ExpectAdded("NE 45°30'15'' @100LF", SurveyorFields{"NE", "45", "30", "15", "100"}, "LF",
-              "NE||||");
-  ExpectAdded("NE 07°00'00'' @05LF", SurveyorFields{"NE", "7", "", "", "5"}, "LF", "NE||||");
-  ExpectAdded("NE 00°00'00'' @12LF", SurveyorFields{"NE", "", "", "", "12"}, "LF", "NE||||");
-  ExpectAdded("SW 05°03'09'' @05m.", SurveyorFields{"SW", "5", "3", "9", "5"}, "m.", "SW||||");
-  ExpectAdded("NW 0.°00'00'' @0.LF", SurveyorFields{"NW", ".", "", "", "."}, "LF", "NW||||");
-  ExpectAdded("SE -5°1.'00'' @-12.25LF", SurveyorFields{"SE", "-5", "1.", "", "-12.25"}, "LF",
-              "SE||||");
-  ExpectAdded("NE 90°00'00'' @ 12.5LF", CarpenterFields{"0 Degrees", "12", "6"}, "LF",
-              "0 Degrees||");
-  ExpectAdded("NW 00°00'00'' @ 10LF", CarpenterFields{"90 Degrees", "10", ""}, "LF",
-              "90 Degrees||");
-  ExpectAdded("NE 90°00'00'' @-.0834LF", CarpenterFields{"0 Degrees", "", "-1"}, "LF",
-              "0 Degrees||");
-  ExpectAdded("NE 90°00'00'' @00LF", CarpenterFields{"0 Degrees", "", ""}, "LF", "0 Degrees||");
-  ExpectAdded("SW 90°00'00'' @ 3.25m.", CarpenterFields{"180 Degrees", "3", "25"}, "m.",
-              "180 Degrees||");
+  ExpectAdded("NE 45°30'15'' @100LF", "LF", SurveyorFields{"NE", "45", "30", "15", "100"});
+  ExpectAdded("NE 07°00'00'' @05LF", "LF", SurveyorFields{"NE", "7", "", "", "5"});
+  ExpectAdded("NE 00°00'00'' @12LF", "LF", SurveyorFields{"NE", "", "", "", "12"});
+  ExpectAdded("SW 05°03'09'' @05m.", "m.", SurveyorFields{"SW", "5", "3", "9", "5"});
+  ExpectAdded("NW 0.°00'00'' @0.LF", "LF", SurveyorFields{"NW", ".", "", "", "."});
+  ExpectAdded("SE -5°1.'00'' @-12.25LF", "LF", SurveyorFields{"SE", "-5", "1.", "", "-12.25"});
+  ExpectAdded("NE 90°00'00'' @ 12.5LF", "LF", CarpenterFields{"0 Degrees", "12", "6"});
+  ExpectAdded("NW 00°00'00'' @ 10LF", "LF", CarpenterFields{"90 Degrees", "10", ""});
+  ExpectAdded("NE 90°00'00'' @-.0834LF", "LF", CarpenterFields{"0 Degrees", "", "-1"});
+  ExpectAdded("NE 90°00'00'' @00LF", "LF", CarpenterFields{"0 Degrees", "", ""});
+  ExpectAdded("SW 90°00'00'' @ 3.25m.", "m.", CarpenterFields{"180 Degrees", "3", "25"});
 }
 
 // Mended fault: a line that could not be read back was added to the list.
