@@ -6,7 +6,6 @@
 #include "boundary/units.h"
 
 namespace tw {
-namespace {}  // namespace
 
 bool IsStandard(long long s) {
   return s >= kLowestStandard && s <= kHighestStandard;
