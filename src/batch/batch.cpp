@@ -1,6 +1,5 @@
 #include "batch/batch.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "batch/closure_batch.h"
@@ -108,12 +107,21 @@ BatchResult Closure(const std::vector<std::string>& args) {
   });
 }
 
-bool IsPointFormat(std::string_view format) {
-  return std::find(kPointFormats.begin(), kPointFormats.end(), format) != kPointFormats.end();
+// "FORMAT is one of "PN, N, E", ... "E, N"." from the import's own table.
+std::string FormatUsageLine() {
+  std::string line = "FORMAT is one of ";
+  for (const PointFormat& format : kPointFormats) {
+    if (&format != kPointFormats.begin())
+      line += ", ";
+    line += '"';
+    line += format.name;
+    line += '"';
+  }
+  return line + ".\n";
 }
 
 BatchResult Import(const std::string& format, const std::string& path) {
-  if (!IsPointFormat(format))
+  if (!PointFormatNamed(format))
     return UsageError();
   const Result<PointPreview> preview = ReadPointFile(path);
   if (!preview)
@@ -139,8 +147,8 @@ std::string BatchUsage() {
          "       quadrell-batch import FORMAT POINTS\n"
          "       quadrell-batch closure [--adjust METHOD] [--standard S] PROJECT.twc\n"
          "       quadrell-batch adjust METHOD PROJECT.twc\n"
-         "       quadrell-batch --help | --version\n"
-         "FORMAT is one of \"PN, N, E\", \"PN, E, N\", \"N, E\", \"E, N\".\n"
+         "       quadrell-batch --help | --version\n" +
+         FormatUsageLine() +
          "METHOD is one of compass, transit, crandall; S is a whole number from 100 to "
          "1000000.\n";
 }

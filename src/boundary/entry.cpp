@@ -4,15 +4,12 @@
 
 #include "boundary/numbers.h"
 #include "boundary/quote.h"
+#include "boundary/text.h"
 
 namespace tw {
 namespace {
 
 constexpr size_t kShortestBearingEntry = 17;  // "NE 00°00'00'' @" + unit
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 // A field's value by the strict conversion; false when it is not a number.
 bool ReadNumber(std::string_view text, double& value) {

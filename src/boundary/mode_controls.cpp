@@ -1,22 +1,24 @@
 #include "boundary/mode_controls.h"
 
+#include "boundary/entry_mode.h"
+#include "boundary/units.h"
+
 namespace tw {
 
 ModeControls UpdateUnitMenus(ModeControls c, size_t entry_count, std::string_view unit_abbrev,
                              std::string_view entry_mode) {
+  const UnitRecord* unit = UnitRecordFor(unit_abbrev);
   if (entry_count == 0) {
     // The check marks stay: they still show the system in force.
     c.mnuSetImperial.enabled = true;
     c.mnuSetMetric.enabled = true;
-  } else if (unit_abbrev == "LF") {
-    c.mnuSetImperial = {true, true};
-    c.mnuSetMetric = {false, false};
-  } else if (unit_abbrev == "m.") {
-    c.mnuSetImperial = {false, false};
-    c.mnuSetMetric = {true, true};
+  } else if (unit) {
+    const bool imperial = unit->system == UnitSystem::Imperial;
+    c.mnuSetImperial = {imperial, imperial};
+    c.mnuSetMetric = {!imperial, !imperial};
   }
   // Point entries carry no unit, so the system may change under them.
-  if (entry_mode == "Point") {
+  if (IsPointMode(entry_mode)) {
     c.mnuSetImperial.enabled = true;
     c.mnuSetMetric.enabled = true;
   }

@@ -3,14 +3,17 @@
 
 #include <string>
 
+#include "boundary/entry_mode.h"
+#include "boundary/units.h"
+
 namespace tw {
 
 struct ProgramState {
   // "LF" (US Imperial, feet) or "m." (SI Metric); taken as written from an
   // opened file, so it can be anything.
-  std::string UnitAbbrev = "LF";
+  std::string UnitAbbrev{UnitRecordOf(UnitSystem::Imperial).abbrev};
   // "Surveyor", "Carpenter" or "Point"; likewise taken as written from a file.
-  std::string EntryMode = "Surveyor";
+  std::string EntryMode{ModeText(ModeOption::Surveyor)};
   // The first corner of a point list: the plot origin and first vertex.
   double FirstPointX = 0;
   double FirstPointY = 0;

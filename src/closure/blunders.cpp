@@ -7,6 +7,7 @@
 #include "boundary/bearing.h"
 #include "boundary/entry.h"
 #include "boundary/numbers.h"
+#include "boundary/text.h"
 #include "closure/closure_forms.h"
 
 namespace tw {
@@ -51,10 +52,6 @@ struct Trial {
   std::string corrected;
   TraverseLine line;
 };
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 bool IsWhole(double v) {
   return v >= 0 && std::floor(v) == v;

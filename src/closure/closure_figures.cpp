@@ -3,18 +3,9 @@
 #include <cmath>
 #include <limits>
 
+#include "boundary/units.h"
+
 namespace tw {
-namespace {
-
-double Acres(double square_feet) {
-  return square_feet / 43560;
-}
-
-double Hectares(double square_metres) {
-  return square_metres * 0.0001;
-}
-
-}  // namespace
 
 bool IsStandard(long long s) {
   return s >= kLowestStandard && s <= kHighestStandard;
@@ -49,10 +40,8 @@ ClosureFigures FiguresOf(const TraverseSums& sums) {
 }
 
 std::optional<AreaWords> AreaWordsOf(std::string_view unit) {
-  if (unit == "LF")
-    return AreaWords{"sq ft", "acres", Acres};
-  if (unit == "m.")
-    return AreaWords{"sq m", "hectares", Hectares};
+  if (const UnitRecord* record = UnitRecordFor(unit))
+    return AreaWords{record->square_words, record->large_words, record->to_large};
   return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "boundary/numbers.h"
+#include "boundary/units.h"
 
 namespace tw {
 namespace {
@@ -37,10 +38,8 @@ std::optional<CarpenterBearing> CarpenterDirection(std::string_view direction) {
 }
 
 std::optional<int> MinorUnitFactor(std::string_view unit_abbrev) {
-  if (unit_abbrev == "LF")
-    return 12;
-  if (unit_abbrev == "m.")
-    return 100;
+  if (const UnitRecord* unit = UnitRecordFor(unit_abbrev))
+    return unit->minor_factor;
   return std::nullopt;
 }
 

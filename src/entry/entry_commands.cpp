@@ -8,6 +8,7 @@
 #include "boundary/plot.h"
 #include "boundary/quote.h"
 #include "boundary/traverse.h"
+#include "boundary/units.h"
 #include "entry/carpenter.h"
 
 namespace tw {
@@ -90,11 +91,9 @@ CommandOutcome AddBearingEntry(Program& program, std::string entry, std::string_
   program.entries.Append(entry);
   AppendLog(program.log, "Added line: " + entry, true);
   CommandOutcome outcome{Kind::Added, {}};
-  const Status drawn = DrawBearingLine(program, quadrant, degrees, minutes, seconds, distance);
-  if (!drawn) {
-    outcome.message = drawn.error();
-    return outcome;
-  }
+  // Both callers refuse a distance that is not a number before composing the
+  // entry, and that is the drawing's only failure.
+  (void)DrawBearingLine(program, quadrant, degrees, minutes, seconds, distance);
   if (program.entries.Count() >= 2) {
     const Result<double> area = ComputeArea(program.entries, program.state);
     if (area)
@@ -150,8 +149,8 @@ CommandOutcome AddCarpenterLine(Program& program, EntryControls& controls,
   const std::string& unit = program.state.UnitAbbrev;
   const std::optional<int> factor = MinorUnitFactor(unit);
   if (!factor)
-    return Refuse("the unit " + Quoted(unit) +
-                  " has no minor unit; a Carpenter line needs \"LF\" or \"m.\"");
+    return Refuse("the unit " + Quoted(unit) + " has no minor unit; a Carpenter line needs " +
+                  Quoted(kUnitSystems[0].abbrev) + " or " + Quoted(kUnitSystems[1].abbrev));
   const std::optional<double> length = CarpenterLength(fields.major, fields.minor, *factor);
   if (!length)
     return Refuse("the length is too large");

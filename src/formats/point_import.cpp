@@ -6,21 +6,6 @@
 namespace tw {
 namespace {
 
-// Zero-based fields of the Easting and the Northing.
-struct Columns {
-  size_t x = 0;
-  size_t y = 0;
-};
-
-std::optional<Columns> ColumnsOf(std::string_view format) {
-  static constexpr Columns kColumns[] = {{2, 1}, {1, 2}, {1, 0}, {0, 1}};
-  for (size_t i = 0; i < kPointFormats.size(); ++i) {
-    if (format == kPointFormats[i])
-      return kColumns[i];
-  }
-  return std::nullopt;
-}
-
 // The field at index, or nullopt when the line has fewer fields.
 std::optional<std::string_view> Field(std::string_view line, size_t index) {
   for (size_t i = 0; i < index; ++i) {
@@ -32,9 +17,9 @@ std::optional<std::string_view> Field(std::string_view line, size_t index) {
   return line.substr(0, line.find(','));
 }
 
-std::optional<std::string> PointEntry(std::string_view line, Columns columns) {
-  const std::optional<std::string_view> x_text = Field(line, columns.x);
-  const std::optional<std::string_view> y_text = Field(line, columns.y);
+std::optional<std::string> PointEntry(std::string_view line, const PointFormat& format) {
+  const std::optional<std::string_view> x_text = Field(line, format.x_column);
+  const std::optional<std::string_view> y_text = Field(line, format.y_column);
   if (!x_text || !y_text)
     return std::nullopt;
   const std::optional<double> x = ConvertStrict(*x_text);
@@ -45,6 +30,13 @@ std::optional<std::string> PointEntry(std::string_view line, Columns columns) {
 }
 
 }  // namespace
+
+const PointFormat* PointFormatNamed(std::string_view name) {
+  for (const PointFormat& format : kPointFormats)
+    if (name == format.name)
+      return &format;
+  return nullptr;
+}
 
 std::vector<PreviewLine> PreviewLines(std::string_view bytes) {
   std::vector<PreviewLine> preview;
@@ -59,7 +51,7 @@ std::vector<PreviewLine> PreviewLines(std::string_view bytes) {
 
 PointImport BuildPointEntries(const std::vector<PreviewLine>& preview, std::string_view format) {
   PointImport result;
-  const std::optional<Columns> columns = ColumnsOf(format);
+  const PointFormat* columns = PointFormatNamed(format);
   result.entries.reserve(columns ? preview.size() : 0);
   for (const PreviewLine& line : preview) {
     std::optional<std::string> entry;

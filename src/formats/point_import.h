@@ -16,9 +16,24 @@ namespace tw {
 inline constexpr const char* kPointImportFilter =
     "ASCII point file (*.asc, *.txt)|*.asc;*.txt|All Files (*.*)|*.*|";
 
+// A column order: its name as the import dialog and the batch command take it,
+// and the zero-based fields of the Easting and the Northing.
+struct PointFormat {
+  const char* name;
+  size_t x_column;
+  size_t y_column;
+};
+
 // In the order the import dialog lists them; the first is the default.
-inline constexpr std::array<const char*, 4> kPointFormats = {"PN, N, E", "PN, E, N", "N, E",
-                                                             "E, N"};
+inline constexpr std::array<PointFormat, 4> kPointFormats = {{
+    {"PN, N, E", 2, 1},
+    {"PN, E, N", 1, 2},
+    {"N, E", 1, 0},
+    {"E, N", 0, 1},
+}};
+
+// The format of that exact name, or nullptr.
+const PointFormat* PointFormatNamed(std::string_view name);
 
 // One non-empty line of the file, unchanged, with its line number counted
 // from 1 over every line of the file, empty ones included.

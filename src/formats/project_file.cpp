@@ -10,8 +10,7 @@ namespace tw {
 namespace {
 
 std::string VersionLine() {
-  return ":" + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-         std::to_string(kVersionRevision);
+  return std::string(":") + kVersionText;
 }
 
 std::string HeaderLine(const ProgramState& s) {

@@ -2,8 +2,10 @@
 
 #include "boundary/bearing.h"
 #include "boundary/entry.h"
+#include "boundary/entry_mode.h"
 #include "boundary/numbers.h"
 #include "boundary/traverse.h"
+#include "boundary/units.h"
 #include "formats/count_form.h"
 #include "formats/point_file.h"
 #include "formats/text_lines.h"
@@ -62,14 +64,10 @@ Result<Gap> AppendPointLayout(std::string& out, const std::vector<std::string>& 
   return Gap{last.x - state.FirstPointX, last.y - state.FirstPointY};
 }
 
-void AppendAreaLines(std::string& out, double area, const std::string& unit) {
-  if (unit == "LF") {
-    AppendLine(out, "AREA   : " + ReportPattern(area, 5) + " SF   ");
-    AppendLine(out, "       : " + ReportPattern(area / 43560, 4) + " Ac");
-  } else if (unit == "m.") {
-    AppendLine(out, "AREA   : " + ReportPattern(area, 5) + " Square Meters  ");
-    AppendLine(out, "       : " + ReportPattern(area * 0.0001, 6) + " Hectares");
-  }
+void AppendAreaLines(std::string& out, double area, const UnitRecord& unit) {
+  AppendLine(out, "AREA   : " + ReportPattern(area, 5) + " " + std::string(unit.report_square));
+  AppendLine(out, "       : " + ReportPattern(unit.to_large(area), unit.report_large_digits) + " " +
+                      std::string(unit.report_large));
 }
 
 }  // namespace
@@ -81,7 +79,7 @@ Result<std::string> BoundaryReportBytes(EntryList& entries, const ProgramState& 
   out.reserve(256 + entries.Count() * 70);
   AppendLine(out, "BOUNDARY REPORT");
   AppendLine(out, "");
-  const Result<Gap> gap = state.EntryMode == "Point"
+  const Result<Gap> gap = IsPointMode(state.EntryMode)
                               ? AppendPointLayout(out, entries.Entries(), state)
                               : AppendBearingLayout(out, entries.Entries());
   if (!gap)
@@ -89,11 +87,11 @@ Result<std::string> BoundaryReportBytes(EntryList& entries, const ProgramState& 
   AppendLine(out, "");
   AppendLine(out, "CLOSURE: " + ReportPattern(ComputeClosure(gap->x, gap->y), 10) + " " +
                       state.UnitAbbrev);
-  if (state.UnitAbbrev == "LF" || state.UnitAbbrev == "m.") {
+  if (const UnitRecord* unit = UnitRecordFor(state.UnitAbbrev)) {
     const Result<double> area = ComputeArea(entries, state);
     if (!area)
       return Error{area.error()};
-    AppendAreaLines(out, *area, state.UnitAbbrev);
+    AppendAreaLines(out, *area, *unit);
   }
   entries.SelectLast();
   return out;

@@ -7,8 +7,7 @@
 namespace tw {
 
 std::string VersionLine() {
-  return "Version " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-         std::to_string(kVersionRevision);
+  return std::string("Version ") + kVersionText;
 }
 
 }  // namespace tw

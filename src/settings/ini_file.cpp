@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "boundary/text.h"
 #include "files/file_io.h"
 
 namespace tw {
@@ -31,31 +32,6 @@ bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-    s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-    s.remove_suffix(1);
-  return s;
-}
-
-// Lines end in CR LF, LF or a lone CR.
-std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n')
-      continue;
-    lines.emplace_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-      ++i;
-    start = i + 1;
-  }
-  if (start < text.size())
-    lines.emplace_back(text.substr(start));
-  return lines;
-}
-
 // The lines of the file; no lines for a missing file, nullopt for one that
 // exists but cannot be read (it must then not be overwritten).
 std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
@@ -65,16 +41,19 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
   const Result<std::string> text = ReadFileBytes(path);
   if (!text)
     return std::nullopt;
-  return SplitLines(*text);
+  std::vector<std::string> lines;
+  for (std::string_view line : SplitLines(*text))
+    lines.emplace_back(line);
+  return lines;
 }
 
 // The name of a "[name]" line, or nullopt for any other line.
 std::optional<std::string_view> SectionName(std::string_view line) {
-  line = Trim(line);
+  line = TrimBlanks(line);
   if (line.empty() || line.front() != '[')
     return std::nullopt;
   line.remove_prefix(1);
-  return Trim(line.substr(0, line.find(']')));
+  return TrimBlanks(line.substr(0, line.find(']')));
 }
 
 struct KeyLine {
@@ -85,13 +64,13 @@ struct KeyLine {
 // A "name=value" line, blanks around either part dropped; a line without "="
 // is a key without a value. Blank lines and ";" comments hold no key.
 std::optional<KeyLine> ReadKeyLine(std::string_view line) {
-  line = Trim(line);
+  line = TrimBlanks(line);
   if (line.empty() || line.front() == ';')
     return std::nullopt;
   const size_t equals = line.find('=');
   if (equals == std::string_view::npos)
     return KeyLine{line, {}};
-  return KeyLine{Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
+  return KeyLine{TrimBlanks(line.substr(0, equals)), TrimBlanks(line.substr(equals + 1))};
 }
 
 // A value in matching quotes comes back without them.
@@ -138,7 +117,7 @@ std::optional<size_t> FindKey(const std::vector<std::string>& lines, SectionSpan
 // so that a blank line before the next section stays where it is.
 size_t InsertionPoint(const std::vector<std::string>& lines, SectionSpan span) {
   size_t at = span.end;
-  while (at > span.begin && Trim(lines[at - 1]).empty())
+  while (at > span.begin && TrimBlanks(lines[at - 1]).empty())
     --at;
   return at;
 }

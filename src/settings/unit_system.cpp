@@ -14,20 +14,6 @@ constexpr std::string_view kSection = "SETTINGS";
 constexpr std::string_view kModeKey = "MODE";
 constexpr std::string_view kSystemKey = "SYSTEM";
 
-struct UnitSystemRecord {
-  std::string_view unit_abbrev;
-  std::string_view stored;  // the SYSTEM value
-  std::string_view major_label;
-  std::string_view minor_label;
-};
-
-constexpr UnitSystemRecord kImperial{"LF", "US Imperial", "Feet", "Inches"};
-constexpr UnitSystemRecord kMetric{"m.", "SI Metric", "Meters", "Centimeters"};
-
-const UnitSystemRecord& RecordOf(UnitSystem system) {
-  return system == UnitSystem::Imperial ? kImperial : kMetric;
-}
-
 // The settings folder may be the user's configuration folder, which need not
 // exist before the first choice is stored. A failed write goes unnoticed: the
 // choice still holds for this run.
@@ -41,14 +27,14 @@ void StoreSetting(std::string_view key, std::string_view value, const std::strin
 }  // namespace
 
 CarpenterLabels LabelsOf(UnitSystem system) {
-  const UnitSystemRecord& r = RecordOf(system);
+  const UnitRecord& r = UnitRecordOf(system);
   return {std::string(r.major_label), std::string(r.minor_label)};
 }
 
 CarpenterLabels SetUnits(UnitSystem system, ProgramState& state, ModeControls& controls,
                          const std::string& settings_path) {
-  const UnitSystemRecord& r = RecordOf(system);
-  state.UnitAbbrev = r.unit_abbrev;
+  const UnitRecord& r = UnitRecordOf(system);
+  state.UnitAbbrev = r.abbrev;
   StoreSetting(kSystemKey, r.stored, settings_path);
   controls.mnuSetImperial.checked = system == UnitSystem::Imperial;
   controls.mnuSetMetric.checked = system == UnitSystem::Metric;
@@ -66,37 +52,17 @@ CarpenterLabels SetMetricUnits(ProgramState& state, ModeControls& controls,
 }
 
 std::string MainCaption() {
-  return std::string(kProgramTitle) + "    - Version " + std::to_string(kVersionMajor) + "." +
-         std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
-}
-
-std::string_view ModeText(ModeOption mode) {
-  switch (mode) {
-    case ModeOption::Surveyor:
-      return "Surveyor";
-    case ModeOption::Carpenter:
-      return "Carpenter";
-    case ModeOption::Point:
-      return "Point";
-  }
-  return "Surveyor";
+  return std::string(kProgramTitle) + "    - Version " + kVersionText;
 }
 
 void StoreMode(ModeOption mode, const std::string& settings_path) {
   StoreSetting(kModeKey, ModeText(mode), settings_path);
 }
 
-std::optional<ModeOption> ModeFromText(std::string_view text) {
-  for (ModeOption mode : {ModeOption::Surveyor, ModeOption::Carpenter, ModeOption::Point})
-    if (text == ModeText(mode))
-      return mode;
-  return std::nullopt;
-}
-
 std::optional<UnitSystem> UnitSystemFromText(std::string_view text) {
-  for (UnitSystem system : {UnitSystem::Imperial, UnitSystem::Metric})
-    if (text == RecordOf(system).stored)
-      return system;
+  for (const UnitRecord& r : kUnitSystems)
+    if (text == r.stored)
+      return r.system;
   return std::nullopt;
 }
 

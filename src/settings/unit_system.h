@@ -10,14 +10,12 @@
 #include <string>
 #include <string_view>
 
+#include "boundary/entry_mode.h"
 #include "boundary/mode_controls.h"
 #include "boundary/program_state.h"
+#include "boundary/units.h"
 
 namespace tw {
-
-enum class UnitSystem { Imperial, Metric };
-
-enum class ModeOption { Surveyor, Carpenter, Point };
 
 // The captions of lblCarpDistMajor and lblCarpDistMinor.
 struct CarpenterLabels {
@@ -46,15 +44,8 @@ CarpenterLabels LabelsOf(UnitSystem system);
 // The main window's caption: "Quadrell    - Version 1.1.2".
 std::string MainCaption();
 
-// The texts stored under MODE: "Surveyor", "Carpenter", "Point".
-std::string_view ModeText(ModeOption mode);
-
 // Writes MODE into the settings file, as a mode option's click does.
 void StoreMode(ModeOption mode, const std::string& settings_path);
-
-// Exact, case-sensitive: "Surveyor", "Carpenter", "Point"; anything else
-// (empty, "point") is nullopt and selects nothing.
-std::optional<ModeOption> ModeFromText(std::string_view text);
 
 // Exact, case-sensitive: "US Imperial", "SI Metric"; anything else is nullopt
 // and applies nothing.

@@ -54,8 +54,8 @@ PointImportDialog::PointImportDialog(ImportHandler import, QWidget* parent)
 }
 
 void PointImportDialog::Form_Load() {
-  for (const char* format : kPointFormats)
-    cmbPtImportFormat->addItem(format);
+  for (const PointFormat& format : kPointFormats)
+    cmbPtImportFormat->addItem(format.name);
   cmbPtImportFormat->setCurrentIndex(0);
 }
 

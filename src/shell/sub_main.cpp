@@ -3,6 +3,8 @@
 #include <QTimer>
 #include <utility>
 
+#include "boundary/entry_mode.h"
+#include "boundary/units.h"
 #include "settings/folders.h"
 #include "shell/desktop_session.h"
 #include "shell/file_commands.h"
@@ -16,8 +18,8 @@ void SetStartValues(ProgramState& state) {
   state.PlotExtentX = 300;
   state.FirstPointX = 0;
   state.FirstPointY = 0;
-  state.UnitAbbrev = "LF";
-  state.EntryMode = "Surveyor";
+  state.UnitAbbrev = UnitRecordOf(UnitSystem::Imperial).abbrev;
+  state.EntryMode = ModeText(ModeOption::Surveyor);
 }
 
 SubMain::SubMain()

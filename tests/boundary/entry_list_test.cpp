@@ -39,66 +39,69 @@ std::string Join(const std::vector<std::string>& parts) {
   return s;
 }
 
-std::vector<std::string> Chars(const std::string& text) {
-  std::vector<std::string> entries;
-  for (char ch : text)
-    entries.emplace_back(1, ch);
-  return entries;
-}
-
-// Runs blank-separated operations: "+x" appends x, "-" removes the last,
-// "C" clears, "=xyz" replaces with x, y, z, "@N" selects N, "@" selects
-// nothing, "L" selects the last.
-void RunOperations(EntryList& list, const std::string& operations) {
-  std::string op;
-  for (size_t i = 0; i <= operations.size(); ++i) {
-    if (i < operations.size() && operations[i] != ' ') {
-      op += operations[i];
-      continue;
-    }
-    const std::string arg = op.substr(op.empty() ? 0 : 1);
-    if (op[0] == '+')
-      list.Append(arg);
-    else if (op == "-")
-      list.RemoveLast();
-    else if (op == "C")
-      list.Clear();
-    else if (op[0] == '=')
-      list.Replace(Chars(arg));
-    else if (op[0] == '@')
-      list.Select(arg.empty() ? std::nullopt : std::optional<size_t>(arg[0] - '0'));
-    else if (op == "L")
-      list.SelectLast();
-    op.clear();
-  }
-}
-
 TEST(EntryList, ChangesReachTheView) {
   struct Case {
+    const char* what;
+    void (*run)(EntryList&);
     const char* events;   // what the view was told
     const char* entries;  // afterwards
     std::optional<size_t> selected;
-    const char* operations;
   };
   const Case cases[] = {
-      {"+a +b @1", "a b", 1, "+a +b L"},
-      // Removing the selected last entry leaves nothing selected.
-      {"+a +b @1 - @none", "a", std::nullopt, "+a +b L -"},
-      {"+a +b @0 -", "a", 0, "+a +b @0 -"},
-      // Undo on an empty list does nothing at all.
-      {"+a -", "", std::nullopt, "+a - -"},
-      {"+a @0 =0", "", std::nullopt, "+a L C"},
-      {"+a =3 @2", "x y z", 2, "+a =xyz L"},
-      // A selection past the end selects nothing; the empty list has no last.
-      {"+a @none", "a", std::nullopt, "+a @5"},
-      {"+a @0 @none", "a", std::nullopt, "+a @0 @"},
+      {"append two, select the last",
+       [](EntryList& l) {
+         l.Append("b");
+         l.SelectLast();
+       },
+       "+a +b @1", "a b", 1},
+      {"removing the selected last entry leaves nothing selected",
+       [](EntryList& l) {
+         l.Append("b");
+         l.SelectLast();
+         l.RemoveLast();
+       },
+       "+a +b @1 - @none", "a", std::nullopt},
+      {"removing another entry keeps the selection",
+       [](EntryList& l) {
+         l.Append("b");
+         l.Select(0);
+         l.RemoveLast();
+       },
+       "+a +b @0 -", "a", 0},
+      {"undo on an empty list does nothing at all",
+       [](EntryList& l) {
+         l.RemoveLast();
+         l.RemoveLast();
+       },
+       "+a -", "", std::nullopt},
+      {"clear",
+       [](EntryList& l) {
+         l.SelectLast();
+         l.Clear();
+       },
+       "+a @0 =0", "", std::nullopt},
+      {"replace",
+       [](EntryList& l) {
+         l.Replace({"x", "y", "z"});
+         l.SelectLast();
+       },
+       "+a =3 @2", "x y z", 2},
+      {"a selection past the end selects nothing", [](EntryList& l) { l.Select(5); }, "+a @none",
+       "a", std::nullopt},
+      {"select nothing",
+       [](EntryList& l) {
+         l.Select(0);
+         l.Select(std::nullopt);
+       },
+       "+a @0 @none", "a", std::nullopt},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.operations);
+    SCOPED_TRACE(c.what);
     EntryList list;
     MirrorView view;
     list.SetView(&view);
-    RunOperations(list, c.operations);
+    list.Append("a");  // every case starts from a list of one
+    c.run(list);
     EXPECT_EQ(c.entries, Join(list.Entries()));
     EXPECT_EQ(c.events, Join(view.events));
     EXPECT_EQ(c.selected, list.Selected());

@@ -81,30 +81,28 @@ ModeControls WithOptionDown(Down down, const char* enabled_before = "opt:SCP mnu
 TEST(ModeControls, LockAndUnlock) {
   struct Case {
     const char* expected;
-    const char* operation;
+    ModeControls (*operation)(ModeControls, size_t);
     size_t count;
     Down down;
     const char* before;
   };
   const Case cases[] = {
-      {"opt:--P mnu:--P", "lock", 1, Down::Point, "opt:SCP mnu:SCP"},
+      {"opt:--P mnu:--P", LockModeControls, 1, Down::Point, "opt:SCP mnu:SCP"},
       // Surveyor and Carpenter entries mix; only Point is locked out.
-      {"opt:SC- mnu:SC-", "lock", 2, Down::Carpenter, "opt:SCP mnu:SCP"},
+      {"opt:SC- mnu:SC-", LockModeControls, 2, Down::Carpenter, "opt:SCP mnu:SCP"},
       // Nothing to lock against in an empty list, nor without an option down.
-      {"opt:SCP mnu:SCP", "lock", 0, Down::Point, "opt:SCP mnu:SCP"},
-      {"opt:SCP mnu:SCP", "lock", 3, Down::None, "opt:SCP mnu:SCP"},
+      {"opt:SCP mnu:SCP", LockModeControls, 0, Down::Point, "opt:SCP mnu:SCP"},
+      {"opt:SCP mnu:SCP", LockModeControls, 3, Down::None, "opt:SCP mnu:SCP"},
       // Locking never enables.
-      {"opt:-C- mnu:SC-", "lock", 1, Down::Carpenter, "opt:-CP mnu:SCP"},
+      {"opt:-C- mnu:SC-", LockModeControls, 1, Down::Carpenter, "opt:-CP mnu:SCP"},
       // Undo down to nothing, or Clear, frees every mode.
-      {"opt:SCP mnu:SCP", "unlock", 0, Down::Point, "opt:--P mnu:--P"},
-      {"opt:SC- mnu:SC-", "unlock", 1, Down::Surveyor, "opt:SC- mnu:SC-"},
+      {"opt:SCP mnu:SCP", UnlockModeControls, 0, Down::Point, "opt:--P mnu:--P"},
+      {"opt:SC- mnu:SC-", UnlockModeControls, 1, Down::Surveyor, "opt:SC- mnu:SC-"},
   };
   for (const Case& c : cases) {
     const ModeControls before = WithOptionDown(c.down, c.before);
-    const std::string op = c.operation;
-    const ModeControls after =
-        op == "lock" ? LockModeControls(before, c.count) : UnlockModeControls(before, c.count);
-    SCOPED_TRACE(op + " " + std::to_string(c.count) + " " + c.before);
+    const ModeControls after = c.operation(before, c.count);
+    SCOPED_TRACE(std::to_string(c.count) + " " + c.before + " -> " + c.expected);
     EXPECT_EQ(c.expected, EnabledModes(after));
     // Option values and the unit items are not theirs to change.
     EXPECT_EQ(before.optSurveyor.checked, after.optSurveyor.checked);

@@ -47,17 +47,10 @@ std::string Utf8(const std::string& cp1252) {
   return out;
 }
 
-TEST(Closure, FiguresOfTheWorkedExample) {
-  const ClosureAnalysis a = Analyse(kExample);
-  EXPECT_EQ("267.5000", FixedForm(a.figures.perimeter));
-  EXPECT_EQ("0.2836", FixedForm(a.figures.delta_north));
-  EXPECT_EQ("-0.3111", FixedForm(a.figures.delta_east));
-  EXPECT_EQ("0.4210", FixedForm(a.figures.misclosure));
-  EXPECT_EQ("N 47°38'29.7\" W", Utf8(BearingForm(a.figures.delta_east, a.figures.delta_north)));
-  EXPECT_EQ("1:635", PrecisionText(a.figures.precision));
-  EXPECT_FALSE(a.standard_met);
-  EXPECT_EQ("4158.3347", FixedForm(a.area));
-  EXPECT_EQ(ComputeFigures(kExample, ProgramState{})->area, a.area);  // to the last bit
+// The figures themselves are the batch closure case's; the area must be the
+// program's own, bit for bit.
+TEST(Closure, AreaIsTheProgramsArea) {
+  EXPECT_EQ(ComputeFigures(kExample, ProgramState{})->area, Analyse(kExample).area);
 }
 
 TEST(Closure, EachMethodAdjustsTheWorkedExample) {

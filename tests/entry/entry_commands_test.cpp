@@ -21,32 +21,27 @@ using Texts = std::vector<std::string>;
 const std::string kNotAdded = "The line was not added: ";
 const std::string kHuge = "1" + std::string(100, '0');
 
-// The boxes' texts as "A|B|C..." and back.
-std::vector<std::string> Split(const std::string& boxes) {
-  std::vector<std::string> parts(1);
-  for (char ch : boxes) {
-    if (ch == '|')
-      parts.emplace_back();
-    else
-      parts.back().push_back(ch);
-  }
-  return parts;
+// What the boxes hold, as "A|B|C...".
+std::string Boxes(const SurveyorFields& f) {
+  return f.quadrant + "|" + f.degrees + "|" + f.minutes + "|" + f.seconds + "|" + f.length;
 }
-// Adds a line typed into the Surveyor ('S') or Carpenter ('C') boxes, and
-// gives the boxes' texts afterwards as "A|B|C...".
-CommandOutcome AddTyped(Program& p, EntryControls& controls, char mode, const std::string& typed,
-                        std::string& after) {
-  const std::vector<std::string> t = Split(typed);
-  if (mode == 'S') {
-    SurveyorFields f{t[0], t[1], t[2], t[3], t[4]};
-    const CommandOutcome outcome = AddSurveyorLine(p, controls, f);
-    after = f.quadrant + "|" + f.degrees + "|" + f.minutes + "|" + f.seconds + "|" + f.length;
-    return outcome;
-  }
-  CarpenterFields f{t[0], t[1], t[2]};
-  const CommandOutcome outcome = AddCarpenterLine(p, controls, f);
-  after = f.direction + "|" + f.major + "|" + f.minor;
-  return outcome;
+std::string Boxes(const CarpenterFields& f) {
+  return f.direction + "|" + f.major + "|" + f.minor;
+}
+
+// The boxes as an added line leaves them: only the quadrant or the direction stays.
+SurveyorFields Emptied(const SurveyorFields& f) {
+  return {f.quadrant, "", "", "", ""};
+}
+CarpenterFields Emptied(const CarpenterFields& f) {
+  return {f.direction, "", ""};
+}
+
+CommandOutcome Add(Program& p, EntryControls& controls, SurveyorFields& f) {
+  return AddSurveyorLine(p, controls, f);
+}
+CommandOutcome Add(Program& p, EntryControls& controls, CarpenterFields& f) {
+  return AddCarpenterLine(p, controls, f);
 }
 
 class EntryTest : public ::testing::Test {
@@ -79,38 +74,33 @@ const SurveyorFields kEast10{"NE", "90", "", "", "10"};
 const SurveyorFields kNorth10{"NW", "", "", "", "10"};
 const SurveyorFields kWest10{"SW", "90", "", "", "10"};
 
-TEST_F(EntryTest, LinesArePaddedAndComposedAsTypedAndEmptyTheBoxes) {
-  struct Case {
-    const char* entry;
-    char mode;
-    const char* typed;
-    const char* unit;
-  };
-  const Case cases[] = {
-      {"NE 45°30'15'' @100LF", 'S', "NE|45|30|15|100", "LF"},
-      {"NE 07°00'00'' @05LF", 'S', "NE|7|||5", "LF"},
-      {"NE 00°00'00'' @12LF", 'S', "NE||||12", "LF"},
-      {"SW 05°03'09'' @05m.", 'S', "SW|5|3|9|5", "m."},
-      {"NW 0.°00'00'' @0.LF", 'S', "NW|.|||.", "LF"},
-      {"SE -5°1.'00'' @-12.25LF", 'S', "SE|-5|1.||-12.25", "LF"},
-      {"NE 90°00'00'' @ 12.5LF", 'C', "0 Degrees|12|6", "LF"},
-      {"NW 00°00'00'' @ 10LF", 'C', "90 Degrees|10|", "LF"},
-      {"NE 90°00'00'' @-.0834LF", 'C', "0 Degrees||-1", "LF"},
-      {"NE 90°00'00'' @00LF", 'C', "0 Degrees||", "LF"},
-      {"SW 90°00'00'' @ 3.25m.", 'C', "180 Degrees|3|25", "m."},
-  };
-  for (const Case& c : cases) {
-    StringLog case_log;
-    Program p{case_log, surface};
-    p.state.UnitAbbrev = c.unit;
-    std::string after;
-    EXPECT_EQ(Kind::Added, AddTyped(p, controls, c.mode, c.typed, after).kind) << c.entry;
-    EXPECT_EQ(Texts{Cp1252(c.entry)}, p.entries.Entries());
-    EXPECT_THAT(case_log.Text(),
-                StartsWith("\r\nAdded line: " + Cp1252(c.entry) + "\r\nClosure: "));
-    const std::string first = Split(c.typed)[0];
-    EXPECT_EQ(c.mode == 'S' ? first + "||||" : first + "||", after);
-  }
+// A line is listed, logged and drawn, and its boxes emptied.
+template <typename Fields>
+void ExpectAdded(const char* entry, const char* unit, Fields typed) {
+  StringLog log;
+  test::RecordingSurface surface;
+  Program p{log, surface};
+  EntryControls controls;
+  p.state.UnitAbbrev = unit;
+  const std::string emptied = Boxes(Emptied(typed));
+  EXPECT_EQ(Kind::Added, Add(p, controls, typed).kind) << entry;
+  EXPECT_EQ(Texts{Cp1252(entry)}, p.entries.Entries());
+  EXPECT_THAT(log.Text(), StartsWith("\r\nAdded line: " + Cp1252(entry) + "\r\nClosure: "));
+  EXPECT_EQ(emptied, Boxes(typed)) << entry;
+}
+
+TEST(AddLine, LinesArePaddedAndComposedAsTypedAndEmptyTheBoxes) {
+  ExpectAdded("NE 45°30'15'' @100LF", "LF", SurveyorFields{"NE", "45", "30", "15", "100"});
+  ExpectAdded("NE 07°00'00'' @05LF", "LF", SurveyorFields{"NE", "7", "", "", "5"});
+  ExpectAdded("NE 00°00'00'' @12LF", "LF", SurveyorFields{"NE", "", "", "", "12"});
+  ExpectAdded("SW 05°03'09'' @05m.", "m.", SurveyorFields{"SW", "5", "3", "9", "5"});
+  ExpectAdded("NW 0.°00'00'' @0.LF", "LF", SurveyorFields{"NW", ".", "", "", "."});
+  ExpectAdded("SE -5°1.'00'' @-12.25LF", "LF", SurveyorFields{"SE", "-5", "1.", "", "-12.25"});
+  ExpectAdded("NE 90°00'00'' @ 12.5LF", "LF", CarpenterFields{"0 Degrees", "12", "6"});
+  ExpectAdded("NW 00°00'00'' @ 10LF", "LF", CarpenterFields{"90 Degrees", "10", ""});
+  ExpectAdded("NE 90°00'00'' @-.0834LF", "LF", CarpenterFields{"0 Degrees", "", "-1"});
+  ExpectAdded("NE 90°00'00'' @00LF", "LF", CarpenterFields{"0 Degrees", "", ""});
+  ExpectAdded("SW 90°00'00'' @ 3.25m.", "m.", CarpenterFields{"180 Degrees", "3", "25"});
 }
 
 // Mended fault: a line that could not be read back was added to the list.
@@ -118,47 +108,69 @@ TEST_F(EntryTest, LinesArePaddedAndComposedAsTypedAndEmptyTheBoxes) {
 TEST_F(EntryTest, LineThatCouldNotBeReadBackIsRefusedLeavingTheBoxes) {
   const std::string two = " must be a number of two characters.";
   const std::string nan = " is not a number.";
-  const std::string no_minor = " has no minor unit; a Carpenter line needs \"LF\" or \"m.\".";
-  const std::string nines(400, '9');
   struct Case {
     std::string message;
-    char mode;
-    std::string typed;
+    SurveyorFields typed;
     const char* unit;
     std::string after;
   };
   const Case cases[] = {
-      {"the degrees \"123\"" + two, 'S', "NE|123|||10", "LF", "NE|123|00|00|10"},
-      {"the minutes \"2.5\"" + two, 'S', "NE|1|2.5||10", "LF", "NE|01|2.5|00|10"},
-      {"the seconds \"1.2\"" + two, 'S', "NE|||1.2|10", "LF", "NE|00|00|1.2|10"},
-      {"the degrees \"0-\"" + two, 'S', "NE|-|||10", "LF", "NE|0-|00|00|10"},
-      {"the distance \"1.2.3\"" + nan, 'S', "NE||||1.2.3", "LF", "NE|00|00|00|1.2.3"},
-      {"the distance \"--\"" + nan, 'S', "NE||||--", "LF", "NE|00|00|00|--"},
-      {"the distance \"" + kHuge.substr(0, 80) + "...\"" + nan, 'S', "NE||||" + kHuge, "LF",
+      {"the degrees \"123\"" + two, {"NE", "123", "", "", "10"}, "LF", "NE|123|00|00|10"},
+      {"the minutes \"2.5\"" + two, {"NE", "1", "2.5", "", "10"}, "LF", "NE|01|2.5|00|10"},
+      {"the seconds \"1.2\"" + two, {"NE", "", "", "1.2", "10"}, "LF", "NE|00|00|1.2|10"},
+      {"the degrees \"0-\"" + two, {"NE", "-", "", "", "10"}, "LF", "NE|0-|00|00|10"},
+      {"the distance \"1.2.3\"" + nan, {"NE", "", "", "", "1.2.3"}, "LF", "NE|00|00|00|1.2.3"},
+      {"the distance \"--\"" + nan, {"NE", "", "", "", "--"}, "LF", "NE|00|00|00|--"},
+      {"the distance \"" + kHuge.substr(0, 80) + "...\"" + nan,
+       {"NE", "", "", "", kHuge},
+       "LF",
        "NE|00|00|00|" + kHuge},
-      {"the unit \"LFX\" of the boundary is not two characters long.", 'S', "NE|4|||10", "LFX",
+      {"the unit \"LFX\" of the boundary is not two characters long.",
+       {"NE", "4", "", "", "10"},
+       "LFX",
        "NE|04|00|00|10"},
-      {"\"\" is not a quadrant.", 'S', "||||10", "LF", "|00|00|00|10"},
-      {"the unit \"lf\"" + no_minor, 'C', "0 Degrees||6", "lf", "0 Degrees|00|6"},
-      {"the length is too large.", 'C', "0 Degrees|" + kHuge + "|", "LF",
-       "0 Degrees|" + kHuge + "|"},
-      {"the length is too large.", 'C', "0 Degrees||" + nines, "LF", "0 Degrees|00|" + nines},
-      {"\"0 degrees\" is not one of the eight directions.", 'C', "0 degrees|5|", "LF",
-       "0 degrees|5|"},
+      {"\"\" is not a quadrant.", {"", "", "", "", "10"}, "LF", "|00|00|00|10"},
   };
   for (const Case& c : cases) {
     program.state.UnitAbbrev = c.unit;
-    std::string after;
-    const CommandOutcome outcome = AddTyped(program, controls, c.mode, c.typed, after);
+    SurveyorFields f = c.typed;
+    const CommandOutcome outcome = AddSurveyorLine(program, controls, f);
     EXPECT_EQ(Kind::Refused, outcome.kind) << c.message;
     EXPECT_EQ(kNotAdded + c.message, outcome.message);
-    EXPECT_EQ(c.after, after);
+    EXPECT_EQ(c.after, Boxes(f));
+  }
+  const std::string nines(400, '9');
+  struct CarpenterCase {
+    std::string message;
+    CarpenterFields typed;
+    const char* unit;
+    std::string after;
+  };
+  const CarpenterCase carpenter_cases[] = {
+      {"the unit \"lf\" has no minor unit; a Carpenter line needs \"LF\" or \"m.\".",
+       {"0 Degrees", "", "6"},
+       "lf",
+       "0 Degrees|00|6"},
+      {"the length is too large.", {"0 Degrees", kHuge, ""}, "LF", "0 Degrees|" + kHuge + "|"},
+      {"the length is too large.", {"0 Degrees", "", nines}, "LF", "0 Degrees|00|" + nines},
+      {"\"0 degrees\" is not one of the eight directions.",
+       {"0 degrees", "5", ""},
+       "LF",
+       "0 degrees|5|"},
+  };
+  for (const CarpenterCase& c : carpenter_cases) {
+    program.state.UnitAbbrev = c.unit;
+    CarpenterFields f = c.typed;
+    const CommandOutcome outcome = AddCarpenterLine(program, controls, f);
+    EXPECT_EQ(Kind::Refused, outcome.kind) << c.message;
+    EXPECT_EQ(kNotAdded + c.message, outcome.message);
+    EXPECT_EQ(c.after, Boxes(f));
   }
   // A Surveyor line without distance does nothing but show the zeros; the
   // one-zero fill comes after the stop, so "3" stays "3".
-  std::string after;
-  EXPECT_EQ(Kind::Ignored, AddTyped(program, controls, 'S', "NE||3||", after).kind);
-  EXPECT_EQ("NE|00|3|00|", after);
+  SurveyorFields no_distance{"NE", "", "3", "", ""};
+  EXPECT_EQ(Kind::Ignored, AddSurveyorLine(program, controls, no_distance).kind);
+  EXPECT_EQ("NE|00|3|00|", Boxes(no_distance));
   ExpectUntouched();
 }
 
@@ -225,15 +237,37 @@ TEST_F(EntryTest, PointThatIsIncompleteOrNoNumberIsNotAdded) {
   ExpectUntouched();
 }
 
+// The new entry is listed; the older entry that spoils the area or the
+// redraw is named.
+TEST_F(EntryTest, AnAddSucceedsWhileAnOlderEntryIsUnreadable) {
+  const std::string bad = Cp1252("NE 90°00'00'' @1.2.3LF");
+  program.entries.Append(bad);
+  SurveyorFields line = kEast10;
+  const CommandOutcome added_line = AddSurveyorLine(program, controls, line);
+  EXPECT_EQ(Kind::Added, added_line.kind);
+  EXPECT_EQ("Entry 1 cannot be read (the distance \"1.2.3\" is not a number): " + bad,
+            added_line.message);
+  EXPECT_EQ(2u, program.entries.Count());
+  EXPECT_TRUE(controls.cmdUndo_enabled);
+
+  program.entries.Replace({"x , 2", "3 , 4"});
+  PointFieldTexts point{"5", "6"};
+  const CommandOutcome added_point = AddPoint(program, controls, point);
+  EXPECT_EQ(Kind::Added, added_point.kind);
+  EXPECT_EQ("Entry 1 cannot be read (the X \"x\" is not a number): x , 2", added_point.message);
+  EXPECT_EQ(3u, program.entries.Count());
+}
+
 // Mended fault: a list opened from a file whose mode does not match its
 // entries took entries of the other kind.
 TEST_F(EntryTest, LinesAndPointsAreNeverMixedInOneList) {
   program.entries.Append("1 , 2");
-  std::string after;
-  for (const char* typed : {"S NE||||5", "C 0 Degrees||6"}) {
-    EXPECT_EQ(kNotAdded + "the boundary is made of points, not lines.",
-              AddTyped(program, controls, typed[0], typed + 2, after).message);
-  }
+  SurveyorFields line{"NE", "", "", "", "5"};
+  CarpenterFields carpenter_line{"0 Degrees", "", "6"};
+  EXPECT_EQ(kNotAdded + "the boundary is made of points, not lines.",
+            AddSurveyorLine(program, controls, line).message);
+  EXPECT_EQ(kNotAdded + "the boundary is made of points, not lines.",
+            AddCarpenterLine(program, controls, carpenter_line).message);
   EXPECT_EQ(Texts{"1 , 2"}, program.entries.Entries());
 
   program.entries.Replace({Cp1252("NE 90°00'00'' @10LF")});
@@ -246,10 +280,11 @@ TEST_F(EntryTest, LinesAndPointsAreNeverMixedInOneList) {
 
 // Carpenter and Surveyor lines mix in one boundary.
 TEST_F(EntryTest, UndoOfThreeLinesRedrawsTwoAndKeepsUndoEnabled) {
-  std::string after;
-  ASSERT_EQ(Kind::Added, AddTyped(program, controls, 'C', "0 Degrees|10|", after).kind);
+  CarpenterFields east{"0 Degrees", "10", ""};
+  CarpenterFields west{"180 Degrees", "10", ""};
+  ASSERT_EQ(Kind::Added, AddCarpenterLine(program, controls, east).kind);
   AddLines({kNorth10});
-  ASSERT_EQ(Kind::Added, AddTyped(program, controls, 'C', "180 Degrees|10|", after).kind);
+  ASSERT_EQ(Kind::Added, AddCarpenterLine(program, controls, west).kind);
   EXPECT_THAT(log.Text(), EndsWith("\r\nClosure: 10.00 Area: 100.00"));
   const size_t before = log.Text().size();
   surface.calls.clear();

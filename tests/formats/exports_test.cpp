@@ -1,50 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "doubles/golden.h"
 #include "formats/dxf_file.h"
-#include "formats/golden_project.h"
 #include "formats/point_file.h"
-#include "formats/text_lines.h"
 
 namespace tw {
 namespace {
-
-using test::LoadGoldenProject;
-using test::ReadGolden;
-
-struct GoldenCase {
-  const char* project;
-  const char* expected;
-};
-
-TEST(PointFileBytes, MatchesTheGoldenFiles) {
-  const GoldenCase cases[] = {
-      {"bearing3.twc", "bearing3.asc"},
-      {"points3.twc", "points3.asc"},
-      {"signs_points.twc", "signs_points.asc"},
-  };
-  for (const GoldenCase& c : cases) {
-    const test::GoldenProject p = LoadGoldenProject(c.project);
-    const Result<std::string> bytes = PointFileBytes(p.entries, p.state);
-    ASSERT_TRUE(bytes) << c.project << ": " << bytes.error();
-    EXPECT_EQ(ReadGolden(c.expected), *bytes) << c.project;
-  }
-}
-
-TEST(DxfFileBytes, MatchesTheGoldenFiles) {
-  const GoldenCase cases[] = {
-      {"bearing3.twc", "bearing3.dxf"},
-      {"points3.twc", "points3.dxf"},
-      {"one_line_metric.twc", "one_line_metric.dxf"},
-  };
-  for (const GoldenCase& c : cases) {
-    const test::GoldenProject p = LoadGoldenProject(c.project);
-    const Result<std::string> bytes = DxfFileBytes(p.entries, p.state);
-    ASSERT_TRUE(bytes) << c.project << ": " << bytes.error();
-    EXPECT_EQ(ReadGolden(c.expected), *bytes) << c.project;
-  }
-  EXPECT_EQ(34u, SplitLines(ReadGolden("one_line_metric.dxf")).size());
-}
 
 TEST(Exports, BearingCornersStartFromTheFirstPoint) {
   ProgramState state;

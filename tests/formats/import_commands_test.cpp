@@ -6,7 +6,6 @@
 #include "doubles/fakes.h"
 #include "doubles/golden.h"
 #include "doubles/recording_surface.h"
-#include "formats/project_file.h"
 
 namespace tw {
 namespace {
@@ -101,19 +100,6 @@ TEST_F(ImportCommandsTest, ImportReplacesTheBoundaryInPointMode) {
   EXPECT_TRUE(controls.modes.optPoint.enabled);
   EXPECT_FALSE(controls.modes.optSurveyor.enabled);
   EXPECT_FALSE(controls.modes.optCarpenter.enabled);
-}
-
-TEST_F(ImportCommandsTest, SkippedLinesAreCountedAndTheFirstQuoted) {
-  const PointPreview preview = Preview(test::ReadGolden("survey_points.txt"));
-  const ImportOutcome outcome = ImportPoints(program, controls, preview, "PN, N, E", messages);
-  EXPECT_TRUE(outcome.imported);
-  ASSERT_EQ(1u, messages.shown.size());
-  EXPECT_EQ(
-      "2 lines were skipped because the fields of the format are missing or not numbers. The "
-      "first is line 1: PN,N,E",
-      messages.shown[0].text);
-  EXPECT_EQ(test::ReadGolden("survey_points_import.twc"),
-            ProjectFileBytes(program.state, program.entries.Entries()));
 }
 
 TEST_F(ImportCommandsTest, WhenNoPointCanBeReadNothingChanges) {

@@ -65,17 +65,6 @@ TEST(BuildPointEntries, TakesTheFieldsOfEachFormat) {
   }
 }
 
-TEST(BuildPointEntries, CountsSkippedLinesAndKeepsTheFirst) {
-  const PointImport import =
-      BuildPointEntries(PreviewLines(test::ReadGolden("survey_points.txt")), "PN, N, E");
-  const std::vector<std::string> expected = {"1520.25 , 880.5", "1520.25 , 900", "1600 , -0.5"};
-  EXPECT_EQ(expected, import.entries);
-  EXPECT_EQ(2u, import.skipped);
-  ASSERT_TRUE(import.first_skipped);
-  EXPECT_EQ(1u, import.first_skipped->line_number);
-  EXPECT_EQ("PN,N,E", import.first_skipped->text);
-}
-
 TEST(BuildPointEntries, ReadsBackThePointExportToFifteenDigits) {
   const PointImport import = BuildPointEntries(
       Preview({" 1, 70.4361680377197, 71.6867925922349", " 2,-12.6864765714375, .000015"}),

@@ -2,20 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "doubles/golden.h"
-
 namespace tw {
 namespace {
-
-using test::ReadGolden;
 
 const std::string kBearing =
     "NE 45\xB0"
     "30'15'' @100.5LF";
-
-TEST(ProjectFileBytes, FreshStartWithoutEntriesIsTheTwoHeaderLines) {
-  EXPECT_EQ(ReadGolden("empty_surveyor_lf.twc"), ProjectFileBytes(ProgramState{}, {}));
-}
 
 TEST(ProjectFileBytes, WritesTheHeaderValuesAndEveryEntryUnchanged) {
   ProgramState state;
@@ -25,19 +17,6 @@ TEST(ProjectFileBytes, WritesTheHeaderValuesAndEveryEntryUnchanged) {
   state.EntryMode = "Carpenter";
   EXPECT_EQ(":1.1.2\r\n:-0.25,1234.5,m.,Carpenter\r\n" + kBearing + "\r\n",
             ProjectFileBytes(state, {kBearing}));
-}
-
-TEST(ParseProjectFile, ReadsBackWhatSavingWrote) {
-  const std::string golden = ReadGolden("bearing3.twc");
-  const Result<ProjectFile> file = ParseProjectFile(golden);
-  ASSERT_TRUE(file) << file.error();
-  ASSERT_TRUE(file->header);
-  ProgramState state;
-  state.FirstPointX = file->header->FirstPointX;
-  state.FirstPointY = file->header->FirstPointY;
-  state.UnitAbbrev = file->header->UnitAbbrev;
-  state.EntryMode = file->header->EntryMode;
-  EXPECT_EQ(golden, ProjectFileBytes(state, file->entries));
 }
 
 struct AcceptCase {

@@ -2,36 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "doubles/golden.h"
-#include "formats/golden_project.h"
 #include "formats/text_lines.h"
 
 namespace tw {
 namespace {
-
-using test::LoadGoldenProject;
-using test::ReadGolden;
-
-Result<std::string> Report(const test::GoldenProject& p) {
-  EntryList entries;
-  entries.Replace(p.entries);
-  return BoundaryReportBytes(entries, p.state);
-}
-
-TEST(BoundaryReport, MatchesTheGoldenFiles) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"bearing3.twc", "bearing3_report.txt"},
-      {"square_points.twc", "square_points_report.txt"},
-      {"one_line_metric.twc", "one_line_metric_report.txt"},
-      {"odd_unit_points.twc", "odd_unit_points_report.txt"},
-  };
-  for (const auto& [project, expected] : cases) {
-    const Result<std::string> bytes = Report(LoadGoldenProject(project));
-    ASSERT_TRUE(bytes) << project << ": " << bytes.error();
-    EXPECT_EQ(ReadGolden(expected), *bytes) << project;
-  }
-  EXPECT_EQ(11u, SplitLines(ReadGolden("one_line_metric_report.txt")).size());
-}
 
 struct LineCase {
   const char* what;
@@ -85,6 +59,21 @@ TEST(BoundaryReport, WritesEachLineAsItsLayoutSays) {
         << c.what;
     EXPECT_EQ(entries.Count() - 1, entries.Selected()) << c.what;
   }
+}
+
+TEST(BoundaryReport, AnUnreadableEntryIsNamedAndNoReportMade) {
+  EntryList entries;
+  entries.Replace(
+      {"NE 90\xB0"
+       "00'00'' @10LF",
+       "NE 90\xB0"
+       "00'00'' @xLF"});
+  const Result<std::string> bytes = BoundaryReportBytes(entries, State("LF", "Surveyor"));
+  ASSERT_FALSE(bytes);
+  EXPECT_EQ(
+      "Entry 2 cannot be read (the distance \"x\" is not a number): NE 90\xB0"
+      "00'00'' @xLF",
+      bytes.error());
 }
 
 }  // namespace

@@ -70,10 +70,6 @@ TEST(UnitSystem, WritesMakeTheFolderAndFailuresGoUnnoticed) {
   EXPECT_TRUE(controls.mnuSetMetric.checked);
 }
 
-TEST(MainCaption, TitleAndVersion) {
-  EXPECT_EQ("Quadrell    - Version 1.1.2", MainCaption());
-}
-
 TEST(StoredSettings, TextsAreComparedExactly) {
   struct Case {
     std::optional<ModeOption> mode;
