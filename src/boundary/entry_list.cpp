@@ -4,6 +4,7 @@ namespace tw {
 
 void EntryList::Append(std::string entry) {
   entries_.push_back(std::move(entry));
+  ++revision_;
   if (view_)
     view_->Appended(entries_.back());
 }
@@ -12,6 +13,7 @@ void EntryList::RemoveLast() {
   if (entries_.empty())
     return;
   entries_.pop_back();
+  ++revision_;
   if (view_)
     view_->RemovedLast();
   if (selected_ && *selected_ >= entries_.size())
@@ -24,9 +26,17 @@ void EntryList::Clear() {
 
 void EntryList::Replace(std::vector<std::string> entries) {
   entries_ = std::move(entries);
+  ++revision_;
   selected_.reset();
   if (view_)
     view_->Replaced(entries_);
+}
+
+void EntryList::ReplaceAt(size_t index, std::string entry) {
+  entries_[index] = std::move(entry);
+  ++revision_;
+  if (view_)
+    view_->ReplacedAt(index, entries_[index]);
 }
 
 void EntryList::Select(std::optional<size_t> index) {

@@ -17,6 +17,7 @@ class EntryListView {
   virtual void Appended(const std::string& /*entry*/) {}
   virtual void RemovedLast() {}
   virtual void Replaced(const std::vector<std::string>& /*entries*/) {}
+  virtual void ReplacedAt(size_t /*index*/, const std::string& /*entry*/) {}
   virtual void SelectionChanged(std::optional<size_t> /*index*/) {}
 };
 
@@ -32,6 +33,13 @@ class EntryList {
   void RemoveLast();
   void Clear();
   void Replace(std::vector<std::string> entries);
+  // Puts `entry` in place of entry `index` (< Count()); the selection stays.
+  void ReplaceAt(size_t index, std::string entry);
+
+  // Changes with every change of the entries, never with the selection: a
+  // viewer that is not told of each change compares it to see whether the
+  // list is still the one it showed.
+  unsigned long long Revision() const { return revision_; }
 
   std::optional<size_t> Selected() const { return selected_; }
   void Select(std::optional<size_t> index);
@@ -46,6 +54,7 @@ class EntryList {
   std::vector<std::string> entries_;
   std::optional<size_t> selected_;
   EntryListView* view_ = nullptr;
+  unsigned long long revision_ = 0;
 };
 
 }  // namespace tw

@@ -67,6 +67,9 @@ class MainWindow : public QMainWindow {
   void reportRequested();
   void helpRequested();
   void aboutRequested();
+  void closureAnalysisRequested();
+  // Every command has ended (FinishCommand): what follows the list looks again.
+  void commandFinished();
 
  public slots:
   void cmdAddLine_Click();
@@ -134,6 +137,7 @@ class MainWindow : public QMainWindow {
   QAction *mnuFileDxfExport, *mnuFileReport, *mnuFileClose;
   QAction *mnuZoomIN, *mnuZoomOut, *mnuRedraw;
   QAction *mnuSetMetric, *mnuSetImperial, *mnuSetSurveyor, *mnuSetCarpenter, *mnuSetPoint;
+  QAction* mnuToolsClosure;
   QAction *mnuHelpHelp, *mnuHelpAbout;
 
   // Top row.

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "settings/folders.h"
+#include "shell/closure_dialog.h"
 #include "shell/file_commands.h"
 #include "shell/main_window.h"
 #include "shell/program_location.h"
@@ -43,6 +44,7 @@ std::unique_ptr<QWidget> SubMain::CreateMainWindow(const ProgramState& start) {
   messages_.SetParent(window.get());
   file_dialog_.SetParent(window.get());
   new FileCommands(*window, file_dialog_, desktop_, folders);  // a child of the window
+  new ClosureCommands(*window, file_dialog_);                  // a child of the window
   QObject::connect(window.get(), &MainWindow::helpRequested, [this] { help_.ShowHelp(); });
   QObject::connect(window.get(), &MainWindow::aboutRequested, [this] { help_.ShowAbout(); });
   return window;

@@ -23,6 +23,10 @@ class MirrorView : public EntryListView {
     items = entries;
     events.push_back("=" + std::to_string(entries.size()));
   }
+  void ReplacedAt(size_t index, const std::string& entry) override {
+    items[index] = entry;
+    events.push_back("~" + std::to_string(index) + entry);
+  }
   void SelectionChanged(std::optional<size_t> index) override {
     selected = index;
     events.push_back(index ? "@" + std::to_string(*index) : std::string("@none"));
@@ -47,8 +51,8 @@ std::vector<std::string> Chars(const std::string& text) {
 }
 
 // Runs blank-separated operations: "+x" appends x, "-" removes the last,
-// "C" clears, "=xyz" replaces with x, y, z, "@N" selects N, "@" selects
-// nothing, "L" selects the last.
+// "C" clears, "=xyz" replaces with x, y, z, "~Nx" puts x in place of entry
+// N, "@N" selects N, "@" selects nothing, "L" selects the last.
 void RunOperations(EntryList& list, const std::string& operations) {
   std::string op;
   for (size_t i = 0; i <= operations.size(); ++i) {
@@ -65,6 +69,8 @@ void RunOperations(EntryList& list, const std::string& operations) {
       list.Clear();
     else if (op[0] == '=')
       list.Replace(Chars(arg));
+    else if (op[0] == '~')
+      list.ReplaceAt(static_cast<size_t>(arg[0] - '0'), arg.substr(1));
     else if (op[0] == '@')
       list.Select(arg.empty() ? std::nullopt : std::optional<size_t>(arg[0] - '0'));
     else if (op == "L")
@@ -85,6 +91,8 @@ TEST(EntryList, ChangesReachTheView) {
       // Removing the selected last entry leaves nothing selected.
       {"+a +b @1 - @none", "a", std::nullopt, "+a +b L -"},
       {"+a +b @0 -", "a", 0, "+a +b @0 -"},
+      // Only the one row is told of, and the selection stays where it was.
+      {"+a +b +c @2 ~1x", "a x c", 2, "+a +b +c L ~1x"},
       // Undo on an empty list does nothing at all.
       {"+a -", "", std::nullopt, "+a - -"},
       {"+a @0 =0", "", std::nullopt, "+a L C"},
@@ -98,7 +106,10 @@ TEST(EntryList, ChangesReachTheView) {
     EntryList list;
     MirrorView view;
     list.SetView(&view);
+    const unsigned long long before = list.Revision();
     RunOperations(list, c.operations);
+    // Every operation here changes the entries but for the selections.
+    EXPECT_NE(before, list.Revision());
     EXPECT_EQ(c.entries, Join(list.Entries()));
     EXPECT_EQ(c.events, Join(view.events));
     EXPECT_EQ(c.selected, list.Selected());
