@@ -237,11 +237,15 @@ void ClosureDialog::ShowAnalysis() {
 }
 
 void ClosureDialog::ShowFindings() {
-  while (QLayoutItem* item = findings_layout_->takeAt(0)) {
-    delete item->widget();
-    delete item->layout();
-    delete item;
+  // A correction button refreshes the dialog from its own click: the old
+  // rows go once the click is over.
+  for (QWidget* w : findings_box_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    w->hide();
+    w->deleteLater();
   }
+  // A row is a layout, itself the item; the widgets go above.
+  while (QLayoutItem* item = findings_layout_->takeAt(0))
+    delete item;
   const ClosureAnalysis* a = analysis_.get();
   const bool bearings = a && a->kind == EntryKind::Angle && a->count > 0;
   findings_box_->setVisible(bearings);
