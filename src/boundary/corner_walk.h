@@ -68,23 +68,60 @@ inline Status AsStatus(const std::optional<UnreadableEntry>& stop) {
   return Ok();
 }
 
-// Calls visit(const CornerStep&) for every entry in order, from `start`.
-// Stops at the first entry that cannot be read, before visiting it.
+namespace walk_detail {
+
+inline UnreadableEntry Unreadable(const std::vector<std::string>& entries, size_t i,
+                                  const std::string& reason) {
+  return UnreadableEntry{i, UnreadableEntryMessage(i, entries[i], reason)};
+}
+
+// One loop per kind, so the kind is decided once, not per entry.
+template <class Visit>
+std::optional<UnreadableEntry> WalkBearings(const std::vector<std::string>& entries, Corner start,
+                                            Visit& visit) {
+  CornerStep s;
+  s.corner = start;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const Result<BearingFieldsView> f = ReadBearingEntryView(entries[i]);
+    if (!f)
+      return Unreadable(entries, i, f.error());
+    s.index = i;
+    s.offsets = LatDep(f->quadrant, f->degrees, f->minutes, f->seconds, f->length);
+    s.corner = {s.corner.x + s.offsets.dx, s.corner.y + s.offsets.dy};
+    s.distance = f->length;
+    visit(static_cast<const CornerStep&>(s));
+  }
+  return std::nullopt;
+}
+
+template <class Visit>
+std::optional<UnreadableEntry> WalkPoints(const std::vector<std::string>& entries, Corner start,
+                                          Visit& visit) {
+  CornerStep s;
+  s.corner = start;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const Result<PointFields> p = ReadPointEntry(entries[i]);
+    if (!p)
+      return Unreadable(entries, i, p.error());
+    s.index = i;
+    s.offsets = {p->x - s.corner.x, p->y - s.corner.y};
+    s.corner = {p->x, p->y};
+    visit(static_cast<const CornerStep&>(s));
+  }
+  return std::nullopt;
+}
+
+}  // namespace walk_detail
+
+// Calls visit(const CornerStep&) for every entry in order, from `start`,
+// each step as StepFrom gives it. Stops at the first entry that cannot be
+// read, before visiting it.
 template <class Visit>
 [[nodiscard]] std::optional<UnreadableEntry> WalkEntries(const std::vector<std::string>& entries,
                                                          EntryKind kind, Corner start,
                                                          Visit&& visit) {
-  Corner c = start;
-  for (size_t i = 0; i < entries.size(); ++i) {
-    Result<CornerStep> step = StepFrom(kind, entries[i], c);
-    if (!step)
-      return UnreadableEntry{i, UnreadableEntryMessage(i, entries[i], step.error())};
-    CornerStep s = *step;
-    s.index = i;
-    c = s.corner;
-    visit(static_cast<const CornerStep&>(s));
-  }
-  return std::nullopt;
+  return kind == EntryKind::Angle ? walk_detail::WalkBearings(entries, start, visit)
+                                  : walk_detail::WalkPoints(entries, start, visit);
 }
 
 }  // namespace tw
