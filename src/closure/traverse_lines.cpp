@@ -22,8 +22,7 @@ Result<TraverseLine> ReadTraverseLine(std::string_view entry) {
 }
 
 TraverseLine LineOf(const BearingFieldsView& f) {
-  // ComputeLatDep without converting the distance text a second time, as
-  // ComputeEntryLatDep does.
+  // ComputeLatDep without converting the distance text a second time.
   const Offsets o = LatDep(f.quadrant, f.degrees, f.minutes, f.seconds, f.length);
   return {o.dx, o.dy, std::fabs(f.length)};
 }
