@@ -230,8 +230,9 @@ void ClosureDialog::ShowAnalysis() {
   lines_model_->Show(analysis_);
   corners_model_->Show(analysis_);
   ShowFindings();
-  const bool readable = a && a->count > 0;
-  copy_->setEnabled(readable && !message_->isVisible());
+  // The batch tool prints nothing for an empty list or a failed adjustment.
+  const bool adjusted = !a || !a->adjustment || *a->adjustment;
+  copy_->setEnabled(a && a->count > 0 && adjusted);
   save_adjusted_->setEnabled(ShownAdjustment() != nullptr);
   export_adjusted_->setEnabled(ShownAdjustment() != nullptr);
 }
