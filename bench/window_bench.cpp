@@ -10,6 +10,7 @@
 #include "boundary/plot.h"
 #include "doubles/fakes.h"
 #include "doubles/golden.h"
+#include "shell/closure_dialog.h"
 #include "shell/main_window.h"
 
 namespace {
@@ -107,6 +108,50 @@ void BM_AddBearingLine(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_AddBearingLine)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+// The closure dialog's refresh after one more line on a list of n: the
+// analysis, both tables and the findings; the 20 lines added take the list
+// to 100,000, the most the blunder search follows live. Argument 1: the
+// boundary does not close, so the search runs with every line; argument 0:
+// it closes, and the standard is met.
+void BM_ClosureDialogRefresh(benchmark::State& state) {
+  Window w("Surveyor");
+  const int n = static_cast<int>(state.range(0));
+  std::vector<std::string> entries = BearingLines(n);
+  if (state.range(1) == 0) {
+    static const char* const kSquare[] = {
+        "NE 90\xB0"
+        "00'00'' @0.5LF",
+        "SE 00\xB0"
+        "00'00'' @0.5LF",
+        "SW 90\xB0"
+        "00'00'' @0.5LF",
+        "NW 00\xB0"
+        "00'00'' @0.5LF"};
+    for (int i = 0; i < n; ++i)
+      entries[static_cast<size_t>(i)] = kSquare[i % 4];
+  }
+  w.window.program().entries.Replace(std::move(entries));
+  tw::test::ScriptedFileDialog files;
+  tw::ClosureCommands commands(w.window, files);
+  commands.ShowDialog();
+  QCoreApplication::processEvents();
+  for (auto _ : state) {
+    state.PauseTiming();
+    // Short enough that a closed boundary stays within the standard.
+    w.window.program().entries.Append(
+        "NE 45\xB0"
+        "30'15'' @0.01LF");
+    state.ResumeTiming();
+    commands.Dialog()->Follow();
+  }
+  state.counters["searched"] = commands.Dialog()->Shown()->blunders_searched;
+}
+BENCHMARK(BM_ClosureDialogRefresh)
+    ->Args({100000 - 20, 0})
+    ->Args({100000 - 20, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 
 }  // namespace
 

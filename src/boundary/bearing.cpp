@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "boundary/entry.h"
 #include "boundary/numbers.h"
 #include "boundary/quote.h"
 
@@ -33,13 +32,6 @@ Result<Offsets> ComputeLatDep(std::string_view quadrant, double degrees, double 
   if (!d)
     return Error{"the distance \"" + QuoteForMessage(distance) + "\" is not a number"};
   return LatDep(quadrant, degrees, minutes, seconds, *d);
-}
-
-Result<Offsets> ComputeEntryLatDep(std::string_view entry) {
-  const Result<BearingFieldsView> f = ReadBearingEntryView(entry);
-  if (!f)
-    return Error{f.error()};
-  return LatDep(f->quadrant, f->degrees, f->minutes, f->seconds, f->length);
 }
 
 }  // namespace tw

@@ -30,7 +30,4 @@ Offsets LatDep(std::string_view quadrant, double degrees, double minutes, double
 Result<Offsets> ComputeLatDep(std::string_view quadrant, double degrees, double minutes,
                               double seconds, std::string_view distance);
 
-// The offsets of one bearing entry read by its fixed positions.
-Result<Offsets> ComputeEntryLatDep(std::string_view entry);
-
 }  // namespace tw

@@ -9,7 +9,8 @@
 namespace tw {
 namespace {
 
-constexpr size_t kShortestBearingEntry = 17;  // "NE 00°00'00'' @" + unit
+constexpr size_t kShortestBearingEntry = kDistanceAt + kUnitWidth;  // "NE 00°00'00'' @" + unit
+constexpr std::string_view kPointSeparator = " , ";
 
 // A field's value by the strict conversion; false when it is not a number.
 bool ReadNumber(std::string_view text, double& value) {
@@ -36,10 +37,10 @@ EntryKind KindOf(std::string_view entry0) {
 Result<BearingFieldsView> ReadBearingEntryView(std::string_view entry) {
   if (entry.size() < kShortestBearingEntry)
     return Error{"the bearing entry is too short"};
-  const std::string_view degrees = entry.substr(3, 2);
-  const std::string_view minutes = entry.substr(6, 2);
-  const std::string_view seconds = entry.substr(9, 2);
-  const std::string_view distance = entry.substr(15, entry.size() - kShortestBearingEntry);
+  const std::string_view degrees = entry.substr(kDegreesAt, 2);
+  const std::string_view minutes = entry.substr(kMinutesAt, 2);
+  const std::string_view seconds = entry.substr(kSecondsAt, 2);
+  const std::string_view distance = entry.substr(kDistanceAt, entry.size() - kShortestBearingEntry);
   BearingFieldsView f;
   f.quadrant = entry.substr(0, 2);
   f.distance = distance;
@@ -62,19 +63,44 @@ Result<BearingFields> ReadBearingEntry(std::string_view entry) {
                        std::string(f->distance), f->length};
 }
 
-Result<PointFields> ReadPointEntry(std::string_view entry) {
-  const size_t separator = entry.find(" , ");
+std::string ComposeBearingEntry(std::string_view quadrant, std::string_view degrees,
+                                std::string_view minutes, std::string_view seconds,
+                                std::string_view distance, std::string_view unit) {
+  std::string entry;
+  entry.reserve(kShortestBearingEntry + distance.size());
+  entry.append(quadrant).append(" ").append(degrees);
+  entry.push_back(kDegreeSign);
+  entry.append(minutes).append("'").append(seconds).append("'' @");
+  entry.append(distance).append(unit);
+  return entry;
+}
+
+std::string ComposePointEntry(std::string_view x, std::string_view y) {
+  std::string entry;
+  entry.reserve(x.size() + kPointSeparator.size() + y.size());
+  entry.append(x).append(kPointSeparator).append(y);
+  return entry;
+}
+
+std::optional<PointTexts> SplitPointEntry(std::string_view entry) {
+  const size_t separator = entry.find(kPointSeparator);
   if (separator == std::string_view::npos)
-    return Error{"the point entry has no \" , \""};
-  const std::string_view x = entry.substr(0, separator);
+    return std::nullopt;
   // Split semantics: Y is the piece up to a further separator, if any.
-  std::string_view y = entry.substr(separator + 3);
-  y = y.substr(0, y.find(" , "));
+  std::string_view y = entry.substr(separator + kPointSeparator.size());
+  y = y.substr(0, y.find(kPointSeparator));
+  return PointTexts{entry.substr(0, separator), y};
+}
+
+Result<PointFields> ReadPointEntry(std::string_view entry) {
+  const std::optional<PointTexts> t = SplitPointEntry(entry);
+  if (!t)
+    return Error{"the point entry has no \" , \""};
   PointFields p;
-  if (!ReadNumber(x, p.x))
-    return NotANumber("X", x);
-  if (!ReadNumber(y, p.y))
-    return NotANumber("Y", y);
+  if (!ReadNumber(t->x, p.x))
+    return NotANumber("X", t->x);
+  if (!ReadNumber(t->y, p.y))
+    return NotANumber("Y", t->y);
   return p;
 }
 

@@ -1,9 +1,12 @@
-// The two kinds of entry text and how each is read back.
+// The two kinds of entry text: how each is composed and how it is read back.
+// The entry format lives here and nowhere else.
 //
 // A bearing entry reads "NE 45°30'15'' @100.5LF" and is read by fixed byte
 // positions; a point entry reads "1520.25 , 880.5" and is split at " , ".
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +17,23 @@ namespace tw {
 inline constexpr char kDegreeSign = '\xB0';  // Windows-1252
 
 enum class EntryKind { Angle, Point };
+
+// Byte positions (from 0) of the fields of a bearing entry, and the width of
+// its unit, the last bytes: the composer writes them, the reader reads them.
+inline constexpr size_t kDegreesAt = 3;
+inline constexpr size_t kMinutesAt = 6;
+inline constexpr size_t kSecondsAt = 9;
+inline constexpr size_t kDistanceAt = 15;
+inline constexpr size_t kUnitWidth = 2;
+
+// "NE 45°30'15'' @100.5LF": the fields as given, two characters each for the
+// angles and the unit, which the callers have checked.
+std::string ComposeBearingEntry(std::string_view quadrant, std::string_view degrees,
+                                std::string_view minutes, std::string_view seconds,
+                                std::string_view distance, std::string_view unit);
+
+// "X , Y" from the two texts as given.
+std::string ComposePointEntry(std::string_view x, std::string_view y);
 
 // The kind of a whole list, from its entry 0: "Angle" when the first byte is
 // "N" or "S", else "Point" (an empty text is a point entry).
@@ -50,7 +70,15 @@ struct PointFields {
 Result<BearingFields> ReadBearingEntry(std::string_view entry);
 Result<BearingFieldsView> ReadBearingEntryView(std::string_view entry);
 
-// Splits at the first " , ": X before it, Y after it; both convert strictly.
+// The texts of a point entry, split at the first " , ": X before it, Y the
+// piece after it up to a further " , ", if any. nullopt without a separator.
+struct PointTexts {
+  std::string_view x;
+  std::string_view y;
+};
+std::optional<PointTexts> SplitPointEntry(std::string_view entry);
+
+// SplitPointEntry, and both texts convert strictly.
 Result<PointFields> ReadPointEntry(std::string_view entry);
 
 // "Entry N cannot be read (reason): TEXT", N counted from 1: the one message

@@ -32,6 +32,13 @@ void EntryList::Replace(std::vector<std::string> entries) {
     view_->Replaced(entries_);
 }
 
+void EntryList::ReplaceAt(size_t index, std::string entry) {
+  entries_[index] = std::move(entry);
+  ++revision_;
+  if (view_)
+    view_->ReplacedAt(index, entries_[index]);
+}
+
 void EntryList::Select(std::optional<size_t> index) {
   if (index && *index >= entries_.size())
     index.reset();

@@ -17,6 +17,7 @@ class EntryListView {
   virtual void Appended(const std::string& /*entry*/) {}
   virtual void RemovedLast() {}
   virtual void Replaced(const std::vector<std::string>& /*entries*/) {}
+  virtual void ReplacedAt(size_t /*index*/, const std::string& /*entry*/) {}
   virtual void SelectionChanged(std::optional<size_t> /*index*/) {}
 };
 
@@ -35,6 +36,8 @@ class EntryList {
   void RemoveLast();
   void Clear();
   void Replace(std::vector<std::string> entries);
+  // Puts `entry` in place of entry `index` (< Count()); the selection stays.
+  void ReplaceAt(size_t index, std::string entry);
 
   std::optional<size_t> Selected() const { return selected_; }
   void Select(std::optional<size_t> index);

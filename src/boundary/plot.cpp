@@ -1,7 +1,6 @@
 #include "boundary/plot.h"
 
-#include "boundary/bearing.h"
-#include "boundary/entry.h"
+#include "boundary/corner_walk.h"
 #include "boundary/traverse.h"
 
 namespace tw {
@@ -10,51 +9,33 @@ namespace {
 constexpr double kZoomFactor = 1.5;
 constexpr double kStartExtent = 300;
 
-// The line to the corner the offsets reach, its closure, and the traverse
-// moved on. Shared by the redraw, which has the distance as a number already,
-// and by DrawBearingLine, which converts it.
-void DrawOffsets(Program& program, Offsets o) {
-  ProgramState& s = program.state;
-  const double nx = s.LastCornerX + o.dx;
-  const double ny = s.LastCornerY + o.dy;
+// The line to a corner of the traverse, its closure, and the traverse moved
+// on. Shared by the redraw, which walks the list, and by DrawBearingLine.
+void DrawTo(Program& program, Corner c) {
   program.surface.SetPenWidth(2);
-  program.surface.LineTo(nx, ny, std::nullopt);
-  LogClosure(program.log, ComputeClosure(nx, ny));
-  s.LastCornerX = nx;
-  s.LastCornerY = ny;
+  program.surface.LineTo(c.x, c.y, std::nullopt);
+  LogClosure(program.log, ComputeClosure(c.x, c.y));
+  program.state.LastCornerX = c.x;
+  program.state.LastCornerY = c.y;
 }
 
-// Each entry is parsed once: its fields are read and its distance converted
-// in one go, and the offsets come from the number.
-Status RedrawBearings(Program& program) {
-  const EntryList& entries = program.entries;
-  for (size_t i = 0; i < entries.Count(); ++i) {
-    const Result<BearingFieldsView> f = ReadBearingEntryView(entries.At(i));
-    if (!f) {
-      program.entries.Select(i);
-      return Error{UnreadableEntryMessage(i, entries.At(i), f.error())};
-    }
-    DrawOffsets(program, LatDep(f->quadrant, f->degrees, f->minutes, f->seconds, f->length));
-  }
-  return Ok();
+// Each entry is read once, its distance converted once, by the walk; the
+// traverse starts at (0, 0), where ResetDrawing put it.
+std::optional<UnreadableEntry> RedrawBearings(Program& program) {
+  return WalkEntries(program.entries.Entries(), EntryKind::Angle, Corner{},
+                     [&program](const CornerStep& s) { DrawTo(program, s.corner); });
 }
 
-Status RedrawPoints(Program& program) {
-  const EntryList& entries = program.entries;
-  const size_t n = entries.Count();
-  for (size_t i = 0; i < n; ++i) {
-    const Result<PointFields> p = ReadPointEntry(entries.At(i));
-    if (!p) {
-      program.entries.Select(i);
-      return Error{UnreadableEntryMessage(i, entries.At(i), p.error())};
-    }
-    if (i == 0) {
-      program.state.FirstPointX = p->x;
-      program.state.FirstPointY = p->y;
-    }
-    PlotPoint(program, p->x, p->y, i == n - 1 && n > 2);
-  }
-  return Ok();
+std::optional<UnreadableEntry> RedrawPoints(Program& program) {
+  const size_t n = program.entries.Count();
+  return WalkEntries(program.entries.Entries(), EntryKind::Point, Corner{},
+                     [&program, n](const CornerStep& s) {
+                       if (s.index == 0) {
+                         program.state.FirstPointX = s.corner.x;
+                         program.state.FirstPointY = s.corner.y;
+                       }
+                       PlotPoint(program, s.corner.x, s.corner.y, s.index == n - 1 && n > 2);
+                     });
 }
 
 // The extents have changed: the message is logged even when the redraw
@@ -87,11 +68,13 @@ Status RedrawBoundary(Program& program) {
   ResetDrawing(program);
   if (program.entries.Empty())
     return Ok();
-  const Status drawn = KindOf(program.entries.At(0)) == EntryKind::Angle ? RedrawBearings(program)
-                                                                         : RedrawPoints(program);
-  if (drawn)
-    program.entries.SelectLast();
-  return drawn;
+  const std::optional<UnreadableEntry> stop = KindOf(program.entries.At(0)) == EntryKind::Angle
+                                                  ? RedrawBearings(program)
+                                                  : RedrawPoints(program);
+  // What was drawn before an unreadable entry stays; the entry is selected.
+  program.entries.Select(stop ? std::optional<size_t>(stop->index)
+                              : std::optional<size_t>(program.entries.Count() - 1));
+  return AsStatus(stop);
 }
 
 Status DrawBearingLine(Program& program, std::string_view quadrant, double degrees, double minutes,
@@ -99,7 +82,7 @@ Status DrawBearingLine(Program& program, std::string_view quadrant, double degre
   const Result<Offsets> o = ComputeLatDep(quadrant, degrees, minutes, seconds, distance);
   if (!o)
     return Error{o.error()};
-  DrawOffsets(program, *o);
+  DrawTo(program, Corner{program.state.LastCornerX + o->dx, program.state.LastCornerY + o->dy});
   return Ok();
 }
 

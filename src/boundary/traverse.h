@@ -26,9 +26,10 @@ Result<BoundaryFigures> ComputeFigures(const EntryList& entries, const ProgramSt
 
 // The area enclosed by all corners, never negative, in the square of the
 // entries' unit. A bearing list's polygon includes the start corner (0, 0);
-// a point list starts at (FirstPointX, FirstPointY). Re-reads every entry and
-// leaves the last one selected. Fails, naming the entry, when an entry cannot
-// be read by the kind of entry 0. An empty list has area 0.
-Result<double> ComputeArea(EntryList& entries, const ProgramState& state);
+// a point list starts at (FirstPointX, FirstPointY). Re-reads every entry.
+// Fails, naming the entry, when an entry cannot
+// be read by the kind of entry 0. An empty list has area 0. The list is only
+// read: selecting the last entry, as a walk shows it, is the command's part.
+Result<double> ComputeArea(const EntryList& entries, const ProgramState& state);
 
 }  // namespace tw

@@ -1,5 +1,6 @@
 #include "closure/adjusted_files.h"
 
+#include "boundary/entry.h"
 #include "boundary/numbers.h"
 #include "closure/closure_forms.h"
 #include "formats/point_file.h"
@@ -28,7 +29,7 @@ std::string AdjustedProjectBytes(const Adjustment& adjustment, std::string_view 
   state.EntryMode = ModeText(ModeOption::Point);
   std::vector<std::string> entries;
   for (const PlanePoint& c : AdjustedFileCorners(adjustment))
-    entries.push_back(PlainForm(c.east) + " , " + PlainForm(c.north));
+    entries.push_back(ComposePointEntry(PlainForm(c.east), PlainForm(c.north)));
   return ProjectFileBytes(state, entries);
 }
 

@@ -28,13 +28,6 @@ constexpr std::array<std::string_view, 10> kKindTexts = {
 
 constexpr std::array<std::string_view, 4> kQuadrants = {"NE", "NW", "SW", "SE"};
 
-// Byte positions of the fields of a bearing entry (0-based).
-constexpr size_t kDegreesAt = 3;
-constexpr size_t kMinutesAt = 6;
-constexpr size_t kSecondsAt = 9;
-constexpr size_t kDistanceAt = 15;
-constexpr size_t kUnitLength = 2;
-
 // The geometric diagnosis looks at lines within 2 degrees of the misclosure's
 // direction (or its reverse), |cos| >= cos 2°, and of its perpendicular,
 // |cos| <= sin 2°.
@@ -129,10 +122,10 @@ void Search::Try(size_t index, BlunderKind kind, const std::string& entry, const
 void Search::TryDistance(size_t index, BlunderKind kind, const std::string& entry,
                          double distance) {
   const std::string_view original(entry.data() + kDistanceAt,
-                                  entry.size() - kDistanceAt - kUnitLength);
+                                  entry.size() - kDistanceAt - kUnitWidth);
   trial_.assign(entry, 0, kDistanceAt);
   trial_ += DistanceText(distance, original);
-  trial_.append(entry, entry.size() - kUnitLength, kUnitLength);
+  trial_.append(entry, entry.size() - kUnitWidth, kUnitWidth);
   Try(index, kind, entry, trial_, true);
 }
 
@@ -194,7 +187,7 @@ void Search::TryLine(size_t index, const std::string& entry) {
   TryDigitSwaps(index, BlunderKind::MinuteDigits, entry, kMinutesAt, 2);
   TryDigitSwaps(index, BlunderKind::SecondDigits, entry, kSecondsAt, 2);
   TryDigitSwaps(index, BlunderKind::DistanceDigits, entry, kDistanceAt,
-                entry.size() - kDistanceAt - kUnitLength);
+                entry.size() - kDistanceAt - kUnitWidth);
   TryDistance(index, BlunderKind::DistanceTimesTen, entry, f->length * 10);
   TryDistance(index, BlunderKind::DistanceTenth, entry, f->length / 10);
   TryGeometry(index, entry, *f);

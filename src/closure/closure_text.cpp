@@ -82,6 +82,17 @@ void AppendBlunders(std::string& out, const ClosureAnalysis& a) {
 std::string ClosureText(const ClosureAnalysis& a, std::string_view title, std::string_view unit) {
   std::string out;
   Line(out, "Closure of " + std::string(title));
+  out += ClosureFiguresText(a, unit);
+  if (a.kind == EntryKind::Point)
+    return out;
+  if (a.method && a.adjustment)
+    AppendAdjustment(out, a, unit);
+  AppendBlunders(out, a);
+  return out;
+}
+
+std::string ClosureFiguresText(const ClosureAnalysis& a, std::string_view unit) {
+  std::string out;
   Line(out, "Lines: " + std::to_string(a.count));
   Line(out, "Perimeter: " + FixedForm(a.perimeter) + ' ' + Cp1252ToUtf8(unit));
   if (a.kind == EntryKind::Point) {
@@ -91,9 +102,6 @@ std::string ClosureText(const ClosureAnalysis& a, std::string_view title, std::s
   }
   AppendFigures(out, a);
   Line(out, "Area: " + AreaText(a.area, unit));
-  if (a.method && a.adjustment)
-    AppendAdjustment(out, a, unit);
-  AppendBlunders(out, a);
   return out;
 }
 

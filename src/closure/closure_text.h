@@ -17,4 +17,8 @@ inline constexpr const char* kPointListCloses = "Misclosure: none (point list)";
 std::string ClosureText(const ClosureAnalysis& analysis, std::string_view title,
                         std::string_view unit);
 
+// The figures of that text alone, from "Lines:" to "Area:": what the window
+// shows at the top of its analysis.
+std::string ClosureFiguresText(const ClosureAnalysis& analysis, std::string_view unit);
+
 }  // namespace tw

@@ -2,21 +2,27 @@
 
 #include <cmath>
 
-#include "boundary/bearing.h"
-#include "boundary/entry.h"
+#include "boundary/corner_walk.h"
 
 namespace tw {
 
+namespace {
+
+TraverseLine LineOf(const CornerStep& s) {
+  return {s.offsets.dx, s.offsets.dy, std::fabs(s.distance)};
+}
+
+}  // namespace
+
 Result<TraverseLine> ReadTraverseLine(std::string_view entry) {
-  const Result<BearingFieldsView> f = ReadBearingEntryView(entry);
-  if (!f)
-    return Error{f.error()};
-  return LineOf(*f);
+  const Result<CornerStep> step = StepFrom(EntryKind::Angle, entry, Corner{});
+  if (!step)
+    return Error{step.error()};
+  return LineOf(*step);
 }
 
 TraverseLine LineOf(const BearingFieldsView& f) {
-  // ComputeLatDep without converting the distance text a second time, as
-  // ComputeEntryLatDep does.
+  // ComputeLatDep without converting the distance text a second time.
   const Offsets o = LatDep(f.quadrant, f.degrees, f.minutes, f.seconds, f.length);
   return {o.dx, o.dy, std::fabs(f.length)};
 }
@@ -24,12 +30,11 @@ TraverseLine LineOf(const BearingFieldsView& f) {
 Result<std::vector<TraverseLine>> ReadTraverseLines(const std::vector<std::string>& entries) {
   std::vector<TraverseLine> lines;
   lines.reserve(entries.size());
-  for (size_t i = 0; i < entries.size(); ++i) {
-    const Result<TraverseLine> line = ReadTraverseLine(entries[i]);
-    if (!line)
-      return Error{UnreadableEntryMessage(i, entries[i], line.error())};
-    lines.push_back(*line);
-  }
+  const std::optional<UnreadableEntry> stop =
+      WalkEntries(entries, EntryKind::Angle, Corner{},
+                  [&lines](const CornerStep& s) { lines.push_back(LineOf(s)); });
+  if (stop)
+    return Error{stop->message};
   return lines;
 }
 

@@ -40,18 +40,6 @@ void FillToTwo(std::string& text) {
     text.insert(0, "0");
 }
 
-std::string ComposeBearingEntry(std::string_view quadrant, std::string_view degrees,
-                                std::string_view minutes, std::string_view seconds,
-                                std::string_view distance, std::string_view unit) {
-  std::string entry;
-  entry.reserve(17 + distance.size());
-  entry.append(quadrant).append(" ").append(degrees);
-  entry.push_back(kDegreeSign);
-  entry.append(minutes).append("'").append(seconds).append("'' @");
-  entry.append(distance).append(unit);
-  return entry;
-}
-
 // A field of a bearing entry that could not be read back, or nullopt.
 std::optional<std::string> AngleFieldFault(std::string_view name, std::string_view text) {
   if (text.size() == kFieldWidth && ConvertStrict(text))
@@ -96,10 +84,12 @@ CommandOutcome AddBearingEntry(Program& program, std::string entry, std::string_
   (void)DrawBearingLine(program, quadrant, degrees, minutes, seconds, distance);
   if (program.entries.Count() >= 2) {
     const Result<double> area = ComputeArea(program.entries, program.state);
-    if (area)
+    if (area) {
+      program.entries.SelectLast();
       LogArea(program.log, *area);
-    else
+    } else {
       outcome.message = area.error();
+    }
   }
   return outcome;
 }
@@ -185,7 +175,7 @@ CommandOutcome AddPoint(Program& program, EntryControls& controls, PointFieldTex
   if (HoldsOtherKind(program.entries, EntryKind::Point))
     return {Kind::Refused, "The point was not added: the boundary is made of lines, not points."};
 
-  program.entries.Append(fields.x + " , " + fields.y);
+  program.entries.Append(ComposePointEntry(fields.x, fields.y));
   const Status drawn = RedrawBoundary(program);
   const size_t count = program.entries.Count();
   controls.modes = LockModeControls(controls.modes, count);
@@ -195,14 +185,27 @@ CommandOutcome AddPoint(Program& program, EntryControls& controls, PointFieldTex
     outcome.message = drawn.error();
   } else if (count >= 3) {
     const Result<double> area = ComputeArea(program.entries, program.state);
-    if (area)
+    if (area) {
+      program.entries.SelectLast();
       LogArea(program.log, *area);
-    else
+    } else {
       outcome.message = area.error();
+    }
   }
   fields.x.clear();
   fields.y.clear();
   return outcome;
+}
+
+Status CorrectEntry(Program& program, size_t index, std::string corrected) {
+  std::string line =
+      "Line " + std::to_string(index + 1) + " corrected: " + program.entries.At(index);
+  line += " -> ";
+  line += corrected;
+  program.entries.ReplaceAt(index, std::move(corrected));
+  const Status drawn = RedrawBoundary(program);
+  AppendLog(program.log, line, true);
+  return drawn;
 }
 
 void UndoLastEntry(Program& program, EntryControls& controls) {

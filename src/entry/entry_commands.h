@@ -9,6 +9,7 @@
 
 #include "boundary/mode_controls.h"
 #include "boundary/program.h"
+#include "boundary/result.h"
 
 namespace tw {
 
@@ -48,6 +49,12 @@ struct EntryControls {
 CommandOutcome AddSurveyorLine(Program& program, EntryControls& controls, SurveyorFields& fields);
 CommandOutcome AddCarpenterLine(Program& program, EntryControls& controls, CarpenterFields& fields);
 CommandOutcome AddPoint(Program& program, EntryControls& controls, PointFieldTexts& fields);
+
+// Puts `corrected` in place of entry `index` (< Count()) and redraws, which
+// logs the closure lines, then logs "Line N corrected: OLD -> NEW" (N from
+// 1), so the old entry stays on record. Logs no area; Undo is not involved.
+// Fails with the redraw's message when an entry cannot be read.
+Status CorrectEntry(Program& program, size_t index, std::string corrected);
 
 // Does nothing on an empty list.
 void UndoLastEntry(Program& program, EntryControls& controls);

@@ -7,17 +7,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "boundary/corner_walk.h"
 #include "boundary/program_state.h"
 #include "boundary/result.h"
 
 namespace tw {
-
-struct Corner {
-  double x = 0;  // Easting
-  double y = 0;  // Northing
-};
 
 // The corner after each entry: bearing entries add their offsets to the
 // running corner, starting from `start`; point entries are their own X and Y.

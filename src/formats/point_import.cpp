@@ -1,5 +1,6 @@
 #include "formats/point_import.h"
 
+#include "boundary/entry.h"
 #include "boundary/numbers.h"
 #include "formats/text_lines.h"
 
@@ -26,7 +27,7 @@ std::optional<std::string> PointEntry(std::string_view line, const PointFormat& 
   const std::optional<double> y = ConvertStrict(*y_text);
   if (!x || !y)
     return std::nullopt;
-  return PlainForm(*x) + " , " + PlainForm(*y);
+  return ComposePointEntry(PlainForm(*x), PlainForm(*y));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "report/boundary_report.h"
 
-#include "boundary/bearing.h"
+#include "boundary/corner_walk.h"
 #include "boundary/entry.h"
 #include "boundary/entry_mode.h"
 #include "boundary/numbers.h"
@@ -26,16 +26,15 @@ Result<Gap> AppendBearingLayout(std::string& out, const std::vector<std::string>
     AppendLine(out, e);
   AppendLine(out, "");
   AppendLine(out, "POINT LIST (PN, N, E)");
-  Gap corner;
-  for (size_t i = 0; i < entries.size(); ++i) {
-    const Result<Offsets> o = ComputeEntryLatDep(entries[i]);
-    if (!o)
-      return Error{UnreadableEntryMessage(i, entries[i], o.error())};
-    corner.x += o->dx;
-    corner.y += o->dy;
-    AppendLine(out, CornerLine(i + 1, corner.y, corner.x));
-  }
-  return corner;
+  Corner last;
+  const std::optional<UnreadableEntry> stop =
+      WalkEntries(entries, EntryKind::Angle, Corner{}, [&](const CornerStep& s) {
+        AppendLine(out, CornerLine(s.index + 1, s.corner.y, s.corner.x));
+        last = s.corner;
+      });
+  if (stop)
+    return Error{stop->message};
+  return Gap{last.x, last.y};
 }
 
 // "k,Y,X" with the entry's own texts, then the gap of the last point from
@@ -43,24 +42,22 @@ Result<Gap> AppendBearingLayout(std::string& out, const std::vector<std::string>
 Result<Gap> AppendPointLayout(std::string& out, const std::vector<std::string>& entries,
                               const ProgramState& state) {
   AppendLine(out, "POINT LIST (PN, N, E)");
-  PointFields last;
+  Corner last;
   std::string line;
-  for (size_t i = 0; i < entries.size(); ++i) {
-    const std::string_view entry = entries[i];
-    const Result<PointFields> p = ReadPointEntry(entry);
-    if (!p)
-      return Error{UnreadableEntryMessage(i, entry, p.error())};
-    const size_t separator = entry.find(" , ");
-    std::string_view y_text = entry.substr(separator + 3);
-    y_text = y_text.substr(0, y_text.find(" , "));
-    line = PlainCount(i + 1);
-    line += ',';
-    line += y_text;
-    line += ',';
-    line += entry.substr(0, separator);
-    AppendLine(out, line);
-    last = *p;
-  }
+  const std::optional<UnreadableEntry> stop =
+      WalkEntries(entries, EntryKind::Point, Corner{}, [&](const CornerStep& s) {
+        // The walk has read the entry, so it splits.
+        const PointTexts t = *SplitPointEntry(entries[s.index]);
+        line = PlainCount(s.index + 1);
+        line += ',';
+        line += t.y;
+        line += ',';
+        line += t.x;
+        AppendLine(out, line);
+        last = s.corner;
+      });
+  if (stop)
+    return Error{stop->message};
   return Gap{last.x - state.FirstPointX, last.y - state.FirstPointY};
 }
 

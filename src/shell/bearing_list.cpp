@@ -30,6 +30,10 @@ void BearingList::Replaced(const std::vector<std::string>& entries) {
   addItems(texts);
 }
 
+void BearingList::ReplacedAt(size_t index, const std::string& entry) {
+  item(static_cast<int>(index))->setText(FromCp1252(entry));
+}
+
 void BearingList::SelectionChanged(std::optional<size_t> index) {
   if (!selection_pending_)
     QMetaObject::invokeMethod(this, &BearingList::ApplySelection, Qt::QueuedConnection);

@@ -19,6 +19,7 @@ class BearingList : public QListWidget, public EntryListView {
   void Appended(const std::string& entry) override;
   void RemovedLast() override;
   void Replaced(const std::vector<std::string>& entries) override;
+  void ReplacedAt(size_t index, const std::string& entry) override;
   void SelectionChanged(std::optional<size_t> index) override;
 
   void ApplySelection();

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -136,6 +137,11 @@ void MainWindow::CreateMenus() {
   mnuSetPoint = AddMenuItem(settings, "mnuSetPoint", "Point Mode");
   for (QAction* item : {mnuSetMetric, mnuSetImperial, mnuSetSurveyor, mnuSetCarpenter, mnuSetPoint})
     item->setCheckable(true);
+
+  QMenu* tools = menuBar()->addMenu("Tools");
+  tools->setObjectName("mnuTools");
+  mnuToolsClosure = AddMenuItem(tools, "mnuToolsClosure", "Closure Analysis...");
+  mnuToolsClosure->setShortcut(QKeySequence("Ctrl+K"));
 
   QMenu* help = menuBar()->addMenu("Help");
   help->setObjectName("mnuHelp");
@@ -295,6 +301,7 @@ void MainWindow::ConnectCommands() {
   on(cmdHelp, &QPushButton::clicked, &MainWindow::helpRequested);
   on(mnuHelpHelp, &QAction::triggered, &MainWindow::helpRequested);
   on(mnuHelpAbout, &QAction::triggered, &MainWindow::aboutRequested);
+  on(mnuToolsClosure, &QAction::triggered, &MainWindow::closureAnalysisRequested);
   on(cmdAddLine, &QPushButton::clicked, &MainWindow::cmdAddLine_Click);
   on(cmdCarpAddLine, &QPushButton::clicked, &MainWindow::cmdCarpAddLine_Click);
   on(cmdPOINTAddLine, &QPushButton::clicked, &MainWindow::cmdPOINTAddLine_Click);

@@ -72,7 +72,8 @@ class MainWindow : public QMainWindow {
   void reportRequested();
   void helpRequested();
   void aboutRequested();
-  // Every command's end (FinishCommand): the boundary may have changed.
+  void closureAnalysisRequested();
+  // Every command has ended (FinishCommand): the boundary may have changed.
   void commandFinished();
 
  public slots:
@@ -142,6 +143,7 @@ class MainWindow : public QMainWindow {
   QAction *mnuFileDxfExport, *mnuFileReport, *mnuFileClose;
   QAction *mnuZoomIN, *mnuZoomOut, *mnuRedraw;
   QAction *mnuSetMetric, *mnuSetImperial, *mnuSetSurveyor, *mnuSetCarpenter, *mnuSetPoint;
+  QAction* mnuToolsClosure;
   QAction *mnuHelpHelp, *mnuHelpAbout;
 
   // Top row.

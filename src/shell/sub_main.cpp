@@ -6,6 +6,7 @@
 #include "boundary/entry_mode.h"
 #include "boundary/units.h"
 #include "settings/folders.h"
+#include "shell/closure_dialog.h"
 #include "shell/desktop_session.h"
 #include "shell/file_commands.h"
 #include "shell/main_window.h"
@@ -52,6 +53,7 @@ std::unique_ptr<QWidget> SubMain::CreateMainWindow(const ProgramState& start) {
   auto* session = new DesktopSession(*window, *commands, questions_, {folders.settings});
   // Once the caller has shown the window.
   QTimer::singleShot(0, session, [this, session] { session->Start(files_); });
+  new ClosureCommands(*window, file_dialog_);  // a child of the window
   QObject::connect(window.get(), &MainWindow::helpRequested, [this] { help_.ShowHelp(); });
   QObject::connect(window.get(), &MainWindow::aboutRequested, [this] { help_.ShowAbout(); });
   return window;

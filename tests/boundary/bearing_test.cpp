@@ -6,6 +6,7 @@
 #include <numbers>
 #include <string>
 
+#include "boundary/corner_walk.h"
 #include "boundary/numbers.h"
 #include "doubles/cp1252.h"
 
@@ -87,9 +88,10 @@ TEST(Bearing, ReadsEntriesAndRefusesWhatCannotBeRead) {
     EXPECT_NE(std::string::npos, o.error().find("distance")) << o.error();
   }
   for (const char* entry : {"", "NE 5°00'00'' @12LF", "NE 45°00'00'' @xLF", "1 , 2"})
-    EXPECT_FALSE(ComputeEntryLatDep(test::Cp1252(entry))) << entry;
+    EXPECT_FALSE(StepFrom(EntryKind::Angle, test::Cp1252(entry), {})) << entry;
   // A readable entry gives the offsets of its fields.
-  const Offsets o = *ComputeEntryLatDep(test::Cp1252("SW 89°59'59'' @98765.4321m."));
+  const Offsets o =
+      StepFrom(EntryKind::Angle, test::Cp1252("SW 89°59'59'' @98765.4321m."), {})->offsets;
   EXPECT_EQ(ComputeLatDep("SW", 89, 59, 59, "98765.4321")->dx, o.dx);
   EXPECT_NEAR(98765.4321, std::hypot(o.dx, o.dy), 1e-9);
 }

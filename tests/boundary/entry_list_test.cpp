@@ -23,6 +23,10 @@ class MirrorView : public EntryListView {
     items = entries;
     events.push_back("=" + std::to_string(entries.size()));
   }
+  void ReplacedAt(size_t index, const std::string& entry) override {
+    items[index] = entry;
+    events.push_back("~" + std::to_string(index) + entry);
+  }
   void SelectionChanged(std::optional<size_t> index) override {
     selected = index;
     events.push_back(index ? "@" + std::to_string(*index) : std::string("@none"));
@@ -48,6 +52,13 @@ TEST(EntryList, ChangesReachTheView) {
     std::optional<size_t> selected;
   };
   const Case cases[] = {
+      {"replacing one entry tells of that row only; the selection stays",
+       [](EntryList& l) {
+         l.Append("b");
+         l.SelectLast();
+         l.ReplaceAt(0, "x");
+       },
+       "+a +b @1 ~0x", "x b", 1},
       {"append two, select the last",
        [](EntryList& l) {
          l.Append("b");
@@ -101,7 +112,11 @@ TEST(EntryList, ChangesReachTheView) {
     MirrorView view;
     list.SetView(&view);
     list.Append("a");  // every case starts from a list of one
+    const unsigned long long before = list.Revision();
     c.run(list);
+    // Every case but the selection-only ones changes the entries.
+    const bool changes = std::string(c.events).find_first_of("+-=~", 2) != std::string::npos;
+    EXPECT_EQ(changes, before != list.Revision());
     EXPECT_EQ(c.entries, Join(list.Entries()));
     EXPECT_EQ(c.events, Join(view.events));
     EXPECT_EQ(c.selected, list.Selected());

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
+
 #include <string>
 #include <vector>
 
+#include "boundary/corner_walk.h"
 #include "boundary/numbers.h"
 #include "doubles/cp1252.h"
 
@@ -70,9 +74,7 @@ TEST(Traverse, AreaAndClosureOfWorkedExamples) {
     const Result<double> area = ComputeArea(list, state);
     ASSERT_TRUE(area) << area.error();
     EXPECT_EQ(figures->area, *area);
-    if (!c.entries.empty()) {
-      EXPECT_EQ(c.entries.size() - 1, list.Selected());
-    }
+    EXPECT_EQ(std::nullopt, list.Selected()) << "the area only reads the list";
   }
 }
 
@@ -93,6 +95,51 @@ TEST(Traverse, StopsAtAnUnreadableEntry) {
     ASSERT_FALSE(area) << c.names;
     EXPECT_EQ(0u, area.error().find(c.names)) << area.error();
     EXPECT_EQ(0u, list.Selected()) << "a failed walk leaves the selection";
+  }
+}
+
+// The walk every reader shares: what each step carries, by the kind the
+// caller chose (not by the entries), and where it stops.
+TEST(CornerWalk, StepsAndStop) {
+  struct Case {
+    EntryKind kind;
+    Corner start;
+    std::vector<const char*> entries;
+    const char* steps;  // "index:x,y dx,dy d" per visited entry, LogPattern
+    std::optional<size_t> stop;
+  };
+  const Case cases[] = {
+      // A negative distance runs backwards and is given as converted.
+      {EntryKind::Angle,
+       {1, 2},
+       {"NE 90°00'00'' @3LF", "NW 00°00'00'' @-4LF"},
+       "0:4.00,2.00 3.00,0.00 3.00 1:4.00,-2.00 0.00,-4.00 -4.00 ",
+       std::nullopt},
+      // Points are their own corners; the offsets are from the corner before.
+      {EntryKind::Point,
+       {1, 2},
+       {"4 , 6", "4 , 9"},
+       "0:4.00,6.00 3.00,4.00 0.00 1:4.00,9.00 0.00,3.00 0.00 ",
+       std::nullopt},
+      // The caller's kind wins: a point entry in a bearing walk stops it.
+      {EntryKind::Angle, {}, {"NE 90°00'00'' @3LF", "1 , 2"}, "0:3.00,0.00 3.00,0.00 3.00 ", 1},
+  };
+  // The angle constant leaves a due-north line a dx of about 1e-13.
+  const auto pattern = [](double v) { return ApplyPattern(std::fabs(v) < 1e-9 ? 0 : v, 1, 2, 2); };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.steps);
+    std::string steps;
+    const std::optional<UnreadableEntry> stop =
+        WalkEntries(ListOf(c.entries).Entries(), c.kind, c.start, [&](const CornerStep& s) {
+          steps += std::to_string(s.index) + ":" + pattern(s.corner.x) + "," + pattern(s.corner.y) +
+                   " " + pattern(s.offsets.dx) + "," + pattern(s.offsets.dy) + " " +
+                   pattern(s.distance) + " ";
+        });
+    EXPECT_EQ(c.steps, steps);
+    EXPECT_EQ(c.stop, stop ? std::optional<size_t>(stop->index) : std::nullopt);
+    if (stop) {
+      EXPECT_EQ(0u, stop->message.find("Entry 2 ")) << stop->message;
+    }
   }
 }
 

@@ -61,10 +61,11 @@ class MainWindowTest : public QObject {
         {"mnuSettings:Settings", "mnuSetMetric:SI Metric System",
          "mnuSetImperial:US Imperial System", "mnuSetSeparator1:-", "mnuSetSurveyor:Surveyor Mode",
          "mnuSetCarpenter:Carpenter Mode", "mnuSetPoint:Point Mode"},
+        {"mnuTools:Tools", "mnuToolsClosure:Closure Analysis..."},
         {"mnuHelp:Help", "mnuHelpHelp:Help", "mnuHelpSeparator1:-", "mnuHelpAbout:About"}};
     const QList<QAction*> menus = h.window().menuBar()->actions();
-    QCOMPARE(menus.size(), 4);
-    for (int m = 0; m < 4; ++m) {
+    QCOMPARE(menus.size(), 5);
+    for (int m = 0; m < 5; ++m) {
       QMenu* menu = menus[m]->menu();
       QStringList items = {menu->objectName() + ":" + menu->title()};
       for (QAction* a : menu->actions())
