@@ -28,6 +28,7 @@ namespace {
 class DiscardLog : public LogSink {
  public:
   void Append(std::string_view) override {}
+  bool KeepsText() const override { return false; }
 };
 
 // A fresh start without a settings file: Surveyor mode, feet, its option down.

@@ -62,14 +62,37 @@ Result<Gap> AppendPointLayout(std::string& out, const std::vector<std::string>& 
   return Gap{last.x - state.FirstPointX, last.y - state.FirstPointY};
 }
 
+// "LEAD" value "TAIL" CR LF, the value in the report's pattern.
+void AppendFigureLine(std::string& out, std::string_view lead, double value, int extra_hashes,
+                      std::string_view tail) {
+  out += lead;
+  AppendReportPattern(out, value, extra_hashes);
+  out += tail;
+  out += "\r\n";
+}
+
 void AppendAreaLines(std::string& out, double area, const std::string& unit) {
   if (unit == "LF") {
-    AppendLine(out, "AREA   : " + ReportPattern(area, 5) + " SF   ");
-    AppendLine(out, "       : " + ReportPattern(area / 43560, 4) + " Ac");
+    AppendFigureLine(out, "AREA   : ", area, 5, " SF   ");
+    AppendFigureLine(out, "       : ", area / 43560, 4, " Ac");
   } else if (unit == "m.") {
-    AppendLine(out, "AREA   : " + ReportPattern(area, 5) + " Square Meters  ");
-    AppendLine(out, "       : " + ReportPattern(area * 0.0001, 6) + " Hectares");
+    AppendFigureLine(out, "AREA   : ", area, 5, " Square Meters  ");
+    AppendFigureLine(out, "       : ", area * 0.0001, 6, " Hectares");
   }
+}
+
+// The most bytes the report can take. A bearing list is written once as it
+// is, then as corner lines; a point list once, with its count before and its
+// two fields swapped. The closure and area lines hold a pattern each, whose
+// integer part alone can reach 310 digits, and the closure line the unit.
+size_t ReportBound(const std::vector<std::string>& entries, bool point_layout,
+                   const std::string& unit) {
+  constexpr size_t kFigureLines = 3 * (64 + 1 + 310 + 1 + 16);
+  size_t size = 128 + kFigureLines + unit.size();
+  for (const std::string& e : entries)
+    size += e.size() + 2;
+  return size +
+         (point_layout ? entries.size() * (kLongestCount + 2) : CornerLinesBound(entries.size()));
 }
 
 }  // namespace
@@ -77,18 +100,19 @@ void AppendAreaLines(std::string& out, double area, const std::string& unit) {
 Result<std::string> BoundaryReportBytes(EntryList& entries, const ProgramState& state) {
   if (entries.Empty())
     return std::string();
+  // Never outgrown, so the report is never copied; the part of the
+  // reservation left unwritten is never touched and takes no memory.
+  const bool point_layout = state.EntryMode == "Point";
   std::string out;
-  out.reserve(256 + entries.Count() * 70);
+  out.reserve(ReportBound(entries.Entries(), point_layout, state.UnitAbbrev));
   AppendLine(out, "BOUNDARY REPORT");
   AppendLine(out, "");
-  const Result<Gap> gap = state.EntryMode == "Point"
-                              ? AppendPointLayout(out, entries.Entries(), state)
-                              : AppendBearingLayout(out, entries.Entries());
+  const Result<Gap> gap = point_layout ? AppendPointLayout(out, entries.Entries(), state)
+                                       : AppendBearingLayout(out, entries.Entries());
   if (!gap)
     return Error{gap.error()};
   AppendLine(out, "");
-  AppendLine(out, "CLOSURE: " + ReportPattern(ComputeClosure(gap->x, gap->y), 10) + " " +
-                      state.UnitAbbrev);
+  AppendFigureLine(out, "CLOSURE: ", ComputeClosure(gap->x, gap->y), 10, " " + state.UnitAbbrev);
   if (state.UnitAbbrev == "LF" || state.UnitAbbrev == "m.") {
     const Result<double> area = ComputeArea(entries, state);
     if (!area)
