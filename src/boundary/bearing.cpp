@@ -36,10 +36,10 @@ Result<Offsets> ComputeLatDep(std::string_view quadrant, double degrees, double 
 }
 
 Result<Offsets> ComputeEntryLatDep(std::string_view entry) {
-  const Result<BearingFieldsView> f = ReadBearingEntryView(entry);
-  if (!f)
-    return Error{f.error()};
-  return LatDep(f->quadrant, f->degrees, f->minutes, f->seconds, f->length);
+  BearingFieldsView f;
+  if (!ReadBearingEntryTo(entry, f))
+    return Error{ReadBearingEntryView(entry).error()};
+  return LatDep(f.quadrant, f.degrees, f.minutes, f.seconds, f.length);
 }
 
 }  // namespace tw

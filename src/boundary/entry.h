@@ -50,6 +50,11 @@ struct PointFields {
 Result<BearingFields> ReadBearingEntry(std::string_view entry);
 Result<BearingFieldsView> ReadBearingEntryView(std::string_view entry);
 
+// The same reading for the walks over whole lists, without a Result to build
+// and destroy per entry: true and the fields, or false where the readings
+// above fail (and then name the reason).
+bool ReadBearingEntryTo(std::string_view entry, BearingFieldsView& fields);
+
 // Splits at the first " , ": X before it, Y after it; both convert strictly.
 Result<PointFields> ReadPointEntry(std::string_view entry);
 
