@@ -1,6 +1,7 @@
 #include "batch/batch.h"
 
 #include <string_view>
+#include <utility>
 
 #include "batch/closure_batch.h"
 #include "boundary/log.h"
@@ -27,6 +28,7 @@ namespace {
 class DiscardLog : public LogSink {
  public:
   void Append(std::string_view) override {}
+  bool KeepsText() const override { return false; }
 };
 
 // A fresh start without a settings file: Surveyor mode, feet, its option down.
@@ -123,14 +125,17 @@ std::string FormatUsageLine() {
 BatchResult Import(const std::string& format, const std::string& path) {
   if (!PointFormatNamed(format))
     return UsageError();
-  const Result<PointPreview> preview = ReadPointFile(path);
-  if (!preview)
-    return Failed(preview.error());
+  Result<PointPreview> read = ReadPointFile(path);
+  if (!read)
+    return Failed(read.error());
+  PointPreview preview = std::move(read).take();
   DiscardLog log;
   FreshRun run(log);
-  const ImportOutcome outcome = ImportPoints(run.program, run.controls, *preview, format);
+  const ImportOutcome outcome = ImportPoints(run.program, run.controls, preview, format);
   if (!outcome.imported)
     return Failed(outcome.message.value_or(""));
+  // The file's lines are no longer needed; the project file is as large.
+  preview = PointPreview{};
   BatchResult result{0, ProjectFileBytes(run.program.state, run.program.entries.Entries()), ""};
   if (outcome.message)
     result.err = ForTerminal(*outcome.message);

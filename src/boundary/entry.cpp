@@ -34,7 +34,20 @@ EntryKind KindOf(std::string_view entry0) {
                                                                      : EntryKind::Point;
 }
 
+bool ReadBearingEntryTo(std::string_view entry, BearingFieldsView& f) {
+  if (entry.size() < kShortestBearingEntry)
+    return false;
+  f.quadrant = entry.substr(0, 2);
+  f.distance = entry.substr(15, entry.size() - kShortestBearingEntry);
+  return ReadNumber(entry.substr(3, 2), f.degrees) && ReadNumber(entry.substr(6, 2), f.minutes) &&
+         ReadNumber(entry.substr(9, 2), f.seconds) && ReadNumber(f.distance, f.length);
+}
+
 Result<BearingFieldsView> ReadBearingEntryView(std::string_view entry) {
+  BearingFieldsView fast;
+  if (ReadBearingEntryTo(entry, fast))
+    return fast;
+  // Read again field by field, only to name the one that failed.
   if (entry.size() < kShortestBearingEntry)
     return Error{"the bearing entry is too short"};
   const std::string_view degrees = entry.substr(kDegreesAt, 2);

@@ -70,6 +70,11 @@ struct PointFields {
 Result<BearingFields> ReadBearingEntry(std::string_view entry);
 Result<BearingFieldsView> ReadBearingEntryView(std::string_view entry);
 
+// The same reading for the walks over whole lists, without a Result to build
+// and destroy per entry: true and the fields, or false where the readings
+// above fail (and then name the reason).
+bool ReadBearingEntryTo(std::string_view entry, BearingFieldsView& fields);
+
 // The texts of a point entry, split at the first " , ": X before it, Y the
 // piece after it up to a further " , ", if any. nullopt without a separator.
 struct PointTexts {

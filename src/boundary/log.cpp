@@ -11,7 +11,14 @@ void AppendLog(LogSink& log, std::string_view message, bool line_break) {
 }
 
 void LogClosure(LogSink& log, double closure) {
-  AppendLog(log, "Closure: " + LogPattern(closure), true);
+  if (!log.KeepsText())
+    return;
+  // One closure line per redrawn entry: written on the stack, not in strings.
+  constexpr std::string_view kLead = "\r\nClosure: ";
+  char line[kLead.size() + kLogPatternMax];
+  kLead.copy(line, kLead.size());
+  const char* const end = WriteLogPattern(line + kLead.size(), closure);
+  log.Append(std::string_view(line, static_cast<size_t>(end - line)));
 }
 
 void LogArea(LogSink& log, double area) {

@@ -12,6 +12,9 @@ class LogSink {
  public:
   virtual ~LogSink() = default;
   virtual void Append(std::string_view text) = 0;
+  // False for a sink that throws the text away: a replot of a long list logs
+  // one closure line per entry, which then need not be written at all.
+  virtual bool KeepsText() const { return true; }
 };
 
 // A log held in a string (Windows-1252 bytes): the batch tool's and the tests'.

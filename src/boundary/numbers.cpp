@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <system_error>
 
 namespace tw {
@@ -159,102 +160,198 @@ std::optional<double> ParseWellFormed(std::string_view number) {
 }
 
 // The value correctly rounded to 15 significant digits: the digits with
-// trailing zeros dropped, and the decimal exponent of the first digit.
+// trailing zeros dropped, and the decimal exponent of the first digit. Held
+// on the stack: every export line and closure line converts several numbers.
 struct Decimal {
   bool negative = false;
-  std::string digits;  // "0" for zero
+  char digits[15] = {'0'};  // "0" for zero
+  int count = 1;
   int exponent = 0;
+
+  // Digit i of the whole digits written out, '0' past the significant ones.
+  char At(int i) const { return i < count ? digits[i] : '0'; }
 };
 
 Decimal ToDecimal(double v) {
   Decimal d;
-  if (v == 0) {
-    d.digits.assign(1, '0');
+  if (v == 0)
     return d;
-  }
   char buf[32];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
-  std::string_view text(buf, static_cast<size_t>(end - buf));
-  if (text.front() == '-') {
+  const char* const end =
+      std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14).ptr;
+  const char* p = buf;
+  if (*p == '-') {
     d.negative = true;
-    text.remove_prefix(1);
+    ++p;
   }
-  const size_t e = text.find('e');
-  for (char c : text.substr(0, e)) {
-    if (c != '.')
-      d.digits.push_back(c);
-  }
-  while (d.digits.size() > 1 && d.digits.back() == '0')
-    d.digits.pop_back();
-  std::string_view exponent = text.substr(e + 1);
-  if (exponent.front() == '+')
-    exponent.remove_prefix(1);
-  std::from_chars(exponent.data(), exponent.data() + exponent.size(), d.exponent);
+  // "d.ddddddddddddddde±x": the first digit, the point, fourteen digits.
+  d.digits[0] = p[0];
+  std::memcpy(d.digits + 1, p + 2, 14);
+  d.count = 15;
+  while (d.count > 1 && d.digits[d.count - 1] == '0')
+    --d.count;
+  p += 16;  // the "e"
+  const bool negative_exponent = p[1] == '-';
+  int exponent = 0;
+  for (p += 2; p != end; ++p)
+    exponent = exponent * 10 + (*p - '0');
+  d.exponent = negative_exponent ? -exponent : exponent;
   return d;
 }
 
-// Integer and fraction digits of a decimal, written out in full.
-struct FixedParts {
-  std::string integer;
-  std::string fraction;
+// Where the forms write: a caller's string, or a caller's array known to be
+// large enough. Neither allocates once the string has room.
+class StringOut {
+ public:
+  explicit StringOut(std::string& s) : s_(s) {}
+  void Put(char c) { s_.push_back(c); }
+  void Put(const char* p, size_t n) { s_.append(p, n); }
+  void Zeros(size_t n) { s_.append(n, '0'); }
+
+ private:
+  std::string& s_;
 };
 
-FixedParts ToFixed(const Decimal& d) {
-  FixedParts f;
-  if (d.exponent >= 0) {
-    const size_t int_len = static_cast<size_t>(d.exponent) + 1;
-    f.integer = d.digits.substr(0, std::min(int_len, d.digits.size()));
-    f.integer.append(int_len - f.integer.size(), '0');
-    if (d.digits.size() > int_len)
-      f.fraction = d.digits.substr(int_len);
-  } else {
-    f.integer.assign(1, '0');
-    f.fraction.assign(static_cast<size_t>(-d.exponent - 1), '0');
-    f.fraction += d.digits;
+class ArrayOut {
+ public:
+  explicit ArrayOut(char* p) : p_(p) {}
+  void Put(char c) { *p_++ = c; }
+  void Put(const char* p, size_t n) {
+    std::memcpy(p_, p, n);
+    p_ += n;
   }
-  return f;
-}
+  void Zeros(size_t n) {
+    std::memset(p_, '0', n);
+    p_ += n;
+  }
+  char* End() const { return p_; }
+
+ private:
+  char* p_;
+};
 
 bool IsOrdinaryMagnitude(const Decimal& d) {
-  return d.digits == "0" || (d.exponent >= -5 && d.exponent <= 14);
+  return (d.count == 1 && d.digits[0] == '0') || (d.exponent >= -5 && d.exponent <= 14);
 }
 
-std::string ScientificBody(const Decimal& d) {
-  std::string s(1, d.digits[0]);
-  if (d.digits.size() > 1) {
-    s += '.';
-    s.append(d.digits, 1);
+template <class Out>
+void PutScientificBody(Out& out, const Decimal& d) {
+  out.Put(d.digits[0]);
+  if (d.count > 1) {
+    out.Put('.');
+    out.Put(d.digits + 1, static_cast<size_t>(d.count - 1));
   }
-  s += 'E';
-  s += d.exponent < 0 ? '-' : '+';
-  const int magnitude = std::abs(d.exponent);
-  if (magnitude < 10)
-    s += '0';
-  s += std::to_string(magnitude);
-  return s;
+  out.Put('E');
+  out.Put(d.exponent < 0 ? '-' : '+');
+  char buf[8];
+  const char* const end = std::to_chars(buf, buf + sizeof buf, std::abs(d.exponent)).ptr;
+  if (end - buf < 2)
+    out.Put('0');
+  out.Put(buf, static_cast<size_t>(end - buf));
 }
 
 // The number without its sign; zero_before_point decides "0.5" or ".5".
-std::string Body(const Decimal& d, bool zero_before_point) {
-  if (!IsOrdinaryMagnitude(d))
-    return ScientificBody(d);
-  const FixedParts f = ToFixed(d);
-  std::string s = (f.integer == "0" && !f.fraction.empty() && !zero_before_point) ? "" : f.integer;
-  if (!f.fraction.empty())
-    s += '.' + f.fraction;
-  return s;
+template <class Out>
+void PutBody(Out& out, const Decimal& d, bool zero_before_point) {
+  if (!IsOrdinaryMagnitude(d)) {
+    PutScientificBody(out, d);
+    return;
+  }
+  if (d.exponent >= 0) {
+    const int int_len = d.exponent + 1;
+    const int written = std::min(int_len, d.count);
+    out.Put(d.digits, static_cast<size_t>(written));
+    out.Zeros(static_cast<size_t>(int_len - written));
+    if (d.count > int_len) {
+      out.Put('.');
+      out.Put(d.digits + int_len, static_cast<size_t>(d.count - int_len));
+    }
+    return;
+  }
+  if (zero_before_point)
+    out.Put('0');
+  out.Put('.');
+  out.Zeros(static_cast<size_t>(-d.exponent - 1));
+  out.Put(d.digits, static_cast<size_t>(d.count));
 }
 
-// Adds one unit in the last place of a digit string; returns the carry.
-bool IncrementDigits(std::string& digits) {
-  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-    if (*it != '9') {
-      ++*it;
+// Adds one unit in the last place of a digit run; returns the carry.
+bool IncrementDigits(char* first, char* last) {
+  while (last != first) {
+    --last;
+    if (*last != '9') {
+      ++*last;
       return false;
     }
-    *it = '0';
+    *last = '0';
   }
   return true;
+}
+
+bool AllZeros(const char* first, const char* last) {
+  return std::all_of(first, last, [](char c) { return c == '0'; });
+}
+
+// The integer digits of any finite double (at most 309) and a carry; the
+// fraction digits a pattern keeps of it (a subnormal's run at most 340).
+constexpr int kMaxIntegerDigits = 310;
+constexpr int kMaxFractionDigits = 352;
+
+template <class Out>
+void PutPattern(Out& out, double v, int min_int, int min_dec, int max_dec) {
+  const Decimal d = ToDecimal(v);
+  // The digits written out in full, the integer's one place to the right so
+  // that a carry out of the rounding has room.
+  char integer[kMaxIntegerDigits + 1];
+  char fraction[kMaxFractionDigits];
+  const int int_len = d.exponent >= 0 ? d.exponent + 1 : 1;
+  for (int i = 0; i < int_len; ++i)
+    integer[1 + i] = d.exponent >= 0 ? d.At(i) : '0';
+  // Fraction digit j is digit `shift + j` of the digits; leading zeros first
+  // when the value is below 1.
+  const int shift = d.exponent >= 0 ? int_len : d.exponent + 1;
+  const int full_len = d.exponent >= 0 ? std::max(0, d.count - int_len) : d.count - shift;
+  const auto fraction_digit = [&d, shift](int j) { return j + shift < 0 ? '0' : d.At(j + shift); };
+  int frac_len = std::min(full_len, max_dec);
+  for (int j = 0; j < frac_len; ++j)
+    fraction[j] = fraction_digit(j);
+  char* int_first = integer + 1;
+  if (full_len > max_dec && fraction_digit(max_dec) >= '5' &&
+      IncrementDigits(fraction, fraction + frac_len) &&
+      IncrementDigits(int_first, integer + 1 + int_len)) {
+    *--int_first = '1';
+  }
+  while (frac_len > min_dec && fraction[frac_len - 1] == '0')
+    --frac_len;
+  const char* const int_last = integer + 1 + int_len;
+  const bool all_zero = AllZeros(int_first, int_last) && AllZeros(fraction, fraction + frac_len);
+  if (d.negative && !all_zero)
+    out.Put('-');
+  const int int_count = static_cast<int>(int_last - int_first);
+  if (int_count < min_int)
+    out.Zeros(static_cast<size_t>(min_int - int_count));
+  out.Put(int_first, static_cast<size_t>(int_count));
+  const int pad = std::max(0, min_dec - frac_len);
+  if (frac_len + pad > 0) {
+    out.Put('.');
+    out.Put(fraction, static_cast<size_t>(frac_len));
+    out.Zeros(static_cast<size_t>(pad));
+  }
+}
+
+template <class Out>
+void PutPlainForm(Out& out, double v) {
+  const Decimal d = ToDecimal(v);
+  if (d.negative)
+    out.Put('-');
+  PutBody(out, d, true);
+}
+
+template <class Out>
+void PutLeadingBlankForm(Out& out, double v) {
+  const Decimal d = ToDecimal(v);
+  out.Put(d.negative ? '-' : ' ');
+  PutBody(out, d, false);
 }
 
 }  // namespace
@@ -297,59 +394,76 @@ std::optional<double> ConvertStrict(std::string_view text) {
   return value;
 }
 
+void AppendPlainForm(std::string& out, double v) {
+  StringOut o(out);
+  PutPlainForm(o, v);
+}
+
+void AppendLeadingBlankForm(std::string& out, double v) {
+  StringOut o(out);
+  PutLeadingBlankForm(o, v);
+}
+
+void AppendPrintForm(std::string& out, double v) {
+  AppendLeadingBlankForm(out, v);
+  out.push_back(' ');
+}
+
+void AppendPattern(std::string& out, double v, int min_int, int min_dec, int max_dec) {
+  StringOut o(out);
+  PutPattern(o, v, min_int, min_dec, max_dec);
+}
+
+void AppendReportPattern(std::string& out, double v, int extra_hashes) {
+  AppendPattern(out, v, 1, 2, 2 + extra_hashes);
+}
+
+char* WritePrintForm(char* out, double v) {
+  ArrayOut o(out);
+  PutLeadingBlankForm(o, v);
+  o.Put(' ');
+  return o.End();
+}
+
+char* WriteLogPattern(char* out, double v) {
+  ArrayOut o(out);
+  PutPattern(o, v, 2, 2, 7);
+  return o.End();
+}
+
 std::string PlainForm(double v) {
-  const Decimal d = ToDecimal(v);
-  std::string s = Body(d, true);
-  if (d.negative)
-    s.insert(s.begin(), '-');
+  std::string s;
+  AppendPlainForm(s, v);
   return s;
 }
 
 std::string LeadingBlankForm(double v) {
-  const Decimal d = ToDecimal(v);
-  std::string s = Body(d, false);
-  s.insert(s.begin(), d.negative ? '-' : ' ');
+  std::string s;
+  AppendLeadingBlankForm(s, v);
   return s;
 }
 
 std::string PrintForm(double v) {
-  return LeadingBlankForm(v) + ' ';
+  std::string s;
+  AppendPrintForm(s, v);
+  return s;
 }
 
 std::string ApplyPattern(double v, int min_int, int min_dec, int max_dec) {
-  const Decimal d = ToDecimal(v);
-  FixedParts f = ToFixed(d);
-  const size_t keep = static_cast<size_t>(max_dec);
-  if (f.fraction.size() > keep) {
-    const bool round_up = f.fraction[keep] >= '5';
-    f.fraction.resize(keep);
-    if (round_up && IncrementDigits(f.fraction) && IncrementDigits(f.integer)) {
-      f.integer.insert(f.integer.begin(), '1');
-    }
-  }
-  while (f.fraction.size() > static_cast<size_t>(min_dec) && f.fraction.back() == '0') {
-    f.fraction.pop_back();
-  }
-  f.fraction.append(static_cast<size_t>(min_dec) - std::min(f.fraction.size(), size_t(min_dec)),
-                    '0');
-  if (f.integer.size() < static_cast<size_t>(min_int)) {
-    f.integer.insert(0, static_cast<size_t>(min_int) - f.integer.size(), '0');
-  }
-  const bool all_zero = f.integer.find_first_not_of('0') == std::string::npos &&
-                        f.fraction.find_first_not_of('0') == std::string::npos;
-  std::string s = (d.negative && !all_zero) ? "-" : "";
-  s += f.integer;
-  if (!f.fraction.empty())
-    s += '.' + f.fraction;
+  std::string s;
+  AppendPattern(s, v, min_int, min_dec, max_dec);
   return s;
 }
 
 std::string LogPattern(double v) {
-  return ApplyPattern(v, 2, 2, 7);
+  char buf[kLogPatternMax];
+  return std::string(buf, WriteLogPattern(buf, v));
 }
 
 std::string ReportPattern(double v, int extra_hashes) {
-  return ApplyPattern(v, 1, 2, 2 + extra_hashes);
+  std::string s;
+  AppendReportPattern(s, v, extra_hashes);
+  return s;
 }
 
 }  // namespace tw

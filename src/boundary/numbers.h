@@ -5,6 +5,7 @@
 // back under any other.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,5 +63,31 @@ std::string LogPattern(double v);
 
 // The report's pattern "0.00" followed by extra_hashes "#".
 std::string ReportPattern(double v, int extra_hashes);
+
+// The longest plain or leading-blank form of any finite value:
+// "-1.23456789012345E-308", "-0.0000123456789012345". The print form is one
+// byte longer. Writers that reserve before writing count on it.
+inline constexpr size_t kLongestForm = 22;
+
+// The same forms and patterns appended to a caller's buffer, for the exports,
+// the report and the log, which write one or more numbers per entry: they
+// allocate nothing once the buffer has room.
+void AppendPlainForm(std::string& out, double v);
+void AppendLeadingBlankForm(std::string& out, double v);
+void AppendPrintForm(std::string& out, double v);
+void AppendPattern(std::string& out, double v, int min_int, int min_dec, int max_dec);
+void AppendReportPattern(std::string& out, double v, int extra_hashes);
+
+// Room for the log pattern of any finite value: a sign, 309 integer digits
+// and a carry, the point and seven decimals.
+inline constexpr size_t kLogPatternMax = 320;
+
+// Writes the print form at out (kLongestForm + 1 bytes of room) and returns
+// the end of what it wrote.
+char* WritePrintForm(char* out, double v);
+
+// Writes the log pattern at out (kLogPatternMax bytes of room) and returns
+// the end of what it wrote.
+char* WriteLogPattern(char* out, double v);
 
 }  // namespace tw

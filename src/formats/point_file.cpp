@@ -7,13 +7,25 @@
 
 namespace tw {
 
+void AppendCornerLine(std::string& out, size_t k, double north, double east) {
+  AppendLeadingBlankCount(out, k);
+  out += ',';
+  AppendLeadingBlankForm(out, north);
+  out += ',';
+  AppendLeadingBlankForm(out, east);
+  out += "\r\n";
+}
+
 std::string CornerLine(size_t k, double north, double east) {
-  std::string line = LeadingBlankCount(k);
-  line += ',';
-  line += LeadingBlankForm(north);
-  line += ',';
-  line += LeadingBlankForm(east);
+  std::string line;
+  AppendCornerLine(line, k, north, east);
+  line.resize(line.size() - 2);
   return line;
+}
+
+size_t CornerLinesBound(size_t count) {
+  // The count's own digits, two commas, two forms and CR LF.
+  return count * (kLongestCount + 2 + 2 * kLongestForm + 2);
 }
 
 Result<std::string> PointFileBytes(const std::vector<std::string>& entries,
@@ -22,10 +34,12 @@ Result<std::string> PointFileBytes(const std::vector<std::string>& entries,
       WalkCorners(entries, state.EntryMode, Corner{state.FirstPointX, state.FirstPointY});
   if (!corners)
     return Error{corners.error()};
+  // Never outgrown, so the file is never copied; the part of the reservation
+  // left unwritten is never touched and takes no memory.
   std::string out;
-  out.reserve(corners->size() * 40);
+  out.reserve(CornerLinesBound(corners->size()));
   for (size_t i = 0; i < corners->size(); ++i)
-    AppendLine(out, CornerLine(i + 1, (*corners)[i].y, (*corners)[i].x));
+    AppendCornerLine(out, i + 1, (*corners)[i].y, (*corners)[i].x);
   return out;
 }
 

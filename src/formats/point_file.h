@@ -18,6 +18,12 @@ inline constexpr const char* kPointFileFilter =
 // " k, N, E": one corner line, also the report's.
 std::string CornerLine(size_t k, double north, double east);
 
+// The corner line and CR LF appended to out.
+void AppendCornerLine(std::string& out, size_t k, double north, double east);
+
+// The most bytes `count` corner lines with their CR LF can take.
+size_t CornerLinesBound(size_t count);
+
 // A bearing list's corners start from (FirstPointX, FirstPointY), which is not
 // itself written. Fails, naming the entry, when an entry cannot be read under
 // EntryMode.

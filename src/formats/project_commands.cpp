@@ -68,8 +68,11 @@ std::optional<std::string> SaveProjectFile(Program& program, FileDialog& dialog,
   return path;
 }
 
-Result<OpenOutcome> OpenProjectPath(Program& program, EntryControls& controls,
-                                    const std::string& path) {
+namespace {
+
+// The file's bytes are let go once the entries are read from them: a long
+// list is redrawn next, and its log grows while the bytes would still be held.
+Result<ProjectFile> ReadProjectPath(const std::string& path) {
   const Result<std::string> bytes = ReadFileBytes(path);
   if (!bytes)
     return Error{bytes.error()};
@@ -77,6 +80,16 @@ Result<OpenOutcome> OpenProjectPath(Program& program, EntryControls& controls,
   if (!parsed)
     return Error{"The file \"" + Utf8ToCp1252(path) + "\" cannot be opened: " + parsed.error() +
                  "."};
+  return parsed;
+}
+
+}  // namespace
+
+Result<OpenOutcome> OpenProjectPath(Program& program, EntryControls& controls,
+                                    const std::string& path) {
+  Result<ProjectFile> parsed = ReadProjectPath(path);
+  if (!parsed)
+    return Error{parsed.error()};
   ProjectFile file = std::move(parsed).take();
   if (file.header)
     ApplyHeader(program.state, *file.header);

@@ -61,10 +61,33 @@ Result<Gap> AppendPointLayout(std::string& out, const std::vector<std::string>& 
   return Gap{last.x - state.FirstPointX, last.y - state.FirstPointY};
 }
 
+// "LEAD" value "TAIL" CR LF, the value in the report's pattern.
+void AppendFigureLine(std::string& out, std::string_view lead, double value, int extra_hashes,
+                      std::string_view tail) {
+  out += lead;
+  AppendReportPattern(out, value, extra_hashes);
+  out += tail;
+  out += "\r\n";
+}
+
 void AppendAreaLines(std::string& out, double area, const UnitRecord& unit) {
-  AppendLine(out, "AREA   : " + ReportPattern(area, 5) + " " + std::string(unit.report_square));
-  AppendLine(out, "       : " + ReportPattern(unit.to_large(area), unit.report_large_digits) + " " +
-                      std::string(unit.report_large));
+  AppendFigureLine(out, "AREA   : ", area, 5, " " + std::string(unit.report_square));
+  AppendFigureLine(out, "       : ", unit.to_large(area), unit.report_large_digits,
+                   " " + std::string(unit.report_large));
+}
+
+// The most bytes the report can take. A bearing list is written once as it
+// is, then as corner lines; a point list once, with its count before and its
+// two fields swapped. The closure and area lines hold a pattern each, whose
+// integer part alone can reach 310 digits, and the closure line the unit.
+size_t ReportBound(const std::vector<std::string>& entries, bool point_layout,
+                   const std::string& unit) {
+  constexpr size_t kFigureLines = 3 * (64 + 1 + 310 + 1 + 16);
+  size_t size = 128 + kFigureLines + unit.size();
+  for (const std::string& e : entries)
+    size += e.size() + 2;
+  return size +
+         (point_layout ? entries.size() * (kLongestCount + 2) : CornerLinesBound(entries.size()));
 }
 
 }  // namespace
@@ -72,18 +95,19 @@ void AppendAreaLines(std::string& out, double area, const UnitRecord& unit) {
 Result<std::string> BoundaryReportBytes(EntryList& entries, const ProgramState& state) {
   if (entries.Empty())
     return std::string();
+  // Never outgrown, so the report is never copied; the part of the
+  // reservation left unwritten is never touched and takes no memory.
+  const bool point_layout = IsPointMode(state.EntryMode);
   std::string out;
-  out.reserve(256 + entries.Count() * 70);
+  out.reserve(ReportBound(entries.Entries(), point_layout, state.UnitAbbrev));
   AppendLine(out, "BOUNDARY REPORT");
   AppendLine(out, "");
-  const Result<Gap> gap = IsPointMode(state.EntryMode)
-                              ? AppendPointLayout(out, entries.Entries(), state)
-                              : AppendBearingLayout(out, entries.Entries());
+  const Result<Gap> gap = point_layout ? AppendPointLayout(out, entries.Entries(), state)
+                                       : AppendBearingLayout(out, entries.Entries());
   if (!gap)
     return Error{gap.error()};
   AppendLine(out, "");
-  AppendLine(out, "CLOSURE: " + ReportPattern(ComputeClosure(gap->x, gap->y), 10) + " " +
-                      state.UnitAbbrev);
+  AppendFigureLine(out, "CLOSURE: ", ComputeClosure(gap->x, gap->y), 10, " " + state.UnitAbbrev);
   if (const UnitRecord* unit = UnitRecordFor(state.UnitAbbrev)) {
     const Result<double> area = ComputeArea(entries, state);
     if (!area)

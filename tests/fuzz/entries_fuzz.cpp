@@ -1,6 +1,7 @@
 // The bearing and point entry readers: both bearing readings agree, a read
 // bearing computes finite offsets, and a read point written back reads the same.
 #include "boundary/bearing.h"
+#include "boundary/corner_walk.h"
 #include "boundary/entry.h"
 #include "boundary/numbers.h"
 #include "fuzz/fuzz_check.h"
@@ -13,11 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text = fuzz::Text(data, size);
   const Result<BearingFields> bearing = ReadBearingEntry(text);
   const Result<BearingFieldsView> view = ReadBearingEntryView(text);
-  FUZZ_CHECK(bearing.ok() == view.ok());
+  BearingFieldsView fields;
+  FUZZ_CHECK(bearing.ok() == view.ok() && view.ok() == ReadBearingEntryTo(text, fields));
   if (bearing) {
     FUZZ_CHECK(bearing->length == view->length && bearing->distance == view->distance);
-    const Result<Offsets> offsets = ComputeEntryLatDep(text);
-    FUZZ_CHECK(!offsets || (std::isfinite(offsets->dx) && std::isfinite(offsets->dy)));
+    const Result<CornerStep> step = StepFrom(EntryKind::Angle, text, Corner{});
+    FUZZ_CHECK(step && std::isfinite(step->offsets.dx) && std::isfinite(step->offsets.dy));
   }
   const Result<PointFields> point = ReadPointEntry(text);
   if (point) {
