@@ -139,6 +139,7 @@ std::string BatchUsage() {
          "       quadrell-batch import FORMAT POINTS\n"
          "       quadrell-batch closure [--adjust METHOD] [--standard S] PROJECT.twc\n"
          "       quadrell-batch adjust METHOD PROJECT.twc\n"
+         "       quadrell-batch pdf [--standard S] PROJECT.twc\n"
          "       quadrell-batch --help | --version\n"
          "FORMAT is one of \"PN, N, E\", \"PN, E, N\", \"N, E\", \"E, N\".\n"
          "METHOD is one of compass, transit, crandall; S is a whole number from 100 to "

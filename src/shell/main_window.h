@@ -67,6 +67,8 @@ class MainWindow : public QMainWindow {
   void reportRequested();
   void helpRequested();
   void aboutRequested();
+  // At the end of every command, once the log and the selection are shown.
+  void commandFinished();
 
  public slots:
   void cmdAddLine_Click();

@@ -31,6 +31,7 @@ void SetText(QLineEdit* box, const std::string& text) {
 void MainWindow::FinishCommand() {
   TxtReport->Flush();
   LstBearings->ApplySelection();
+  emit commandFinished();
 }
 
 void MainWindow::Report(const Status& status) {

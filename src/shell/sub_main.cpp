@@ -6,6 +6,7 @@
 #include "shell/file_commands.h"
 #include "shell/main_window.h"
 #include "shell/program_location.h"
+#include "shell/view_commands.h"
 
 namespace tw {
 
@@ -42,7 +43,10 @@ std::unique_ptr<QWidget> SubMain::CreateMainWindow(const ProgramState& start) {
   auto window = std::make_unique<MainWindow>(messages_, SettingsFilePath(folders), start);
   messages_.SetParent(window.get());
   file_dialog_.SetParent(window.get());
-  new FileCommands(*window, file_dialog_, desktop_, folders);  // a child of the window
+  print_dialog_.SetParent(window.get());
+  new FileCommands(*window, named_dialog_, desktop_, folders);  // a child of the window
+  new PlatCommands(*window, named_dialog_, print_dialog_, &named_dialog_);
+  new ViewCommands(*window);
   QObject::connect(window.get(), &MainWindow::helpRequested, [this] { help_.ShowHelp(); });
   QObject::connect(window.get(), &MainWindow::aboutRequested, [this] { help_.ShowAbout(); });
   return window;
