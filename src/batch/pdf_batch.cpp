@@ -47,9 +47,9 @@ std::optional<PdfCommand> ParsePdfCommand(const std::vector<std::string>& args) 
 }
 
 int RunPdfProgram(char* argv[]) {
-  const std::string beside = ProgramFolder() + "/quadrell-batch-pdf";
-  const char* const installed = TW_PDF_PROGRAM;
-  for (const std::string& program : {beside, std::string(installed)}) {
+  const std::string folder = ProgramFolder();
+  for (const std::string& program :
+       {folder + "/quadrell-batch-pdf", folder + "/" + TW_PDF_PROGRAM}) {
     argv[0] = const_cast<char*>(program.c_str());
     execv(program.c_str(), argv);
   }

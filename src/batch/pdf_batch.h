@@ -22,9 +22,9 @@ bool IsPdfCommand(const std::vector<std::string>& args);
 // pdf [--standard S] PROJECT.twc; nullopt for a wrong command line.
 std::optional<PdfCommand> ParsePdfCommand(const std::vector<std::string>& args);
 
-// Replaces this process with quadrell-batch-pdf, beside this program or in
-// its installed place, passing `argv` on. Returns only when that failed,
-// with the exit code to end with.
+// Replaces this process with quadrell-batch-pdf, beside this program (the
+// build folder) or in ../libexec/tractwise of its folder, passing `argv` on. Returns only when that
+// failed, with the exit code to end with.
 int RunPdfProgram(char* argv[]);
 
 }  // namespace tw
