@@ -10,6 +10,7 @@
 #include "boundary/plot.h"
 #include "boundary/program.h"
 #include "plat/boundary_drawing.h"
+#include "plat/zoom_to_fit.h"
 #include "shell/plot_surface.h"
 #include "shell/view_commands.h"
 
@@ -20,18 +21,21 @@ class DiscardLog : public tw::LogSink {
   void Append(std::string_view) override {}
 };
 
-// A closed 1,000-sided figure of 20-unit lines, as bearing entries.
-std::vector<std::string> Polygon(int lines) {
+// A closed figure of 1,000-unit lines as bearing entries, each line turned
+// by `step` / `lines` of a full turn from the one before: step 1 is a
+// regular polygon whose lines are too short on screen for their labels,
+// step lines / 2 - 1 a star whose lines all cross the picture, labelled.
+std::vector<std::string> Polygon(int lines, int step) {
   std::vector<std::string> entries;
   for (int i = 0; i < lines; ++i) {
-    const double azimuth = 360.0 * i / lines;
+    const double azimuth = std::fmod(360.0 * step * i / lines, 360.0);
     const bool north = azimuth < 90 || azimuth >= 270;
     const bool east = azimuth < 180;
     double angle =
         north ? (east ? azimuth : 360 - azimuth) : (east ? 180 - azimuth : azimuth - 180);
     const int seconds = static_cast<int>(std::lround(angle * 3600));
     char text[64];
-    std::snprintf(text, sizeof text, "%c%c %02d\xB0%02d'%02d'' @20.00LF", north ? 'N' : 'S',
+    std::snprintf(text, sizeof text, "%c%c %02d\xB0%02d'%02d'' @1000.00LF", north ? 'N' : 'S',
                   east ? 'E' : 'W', seconds / 3600, seconds / 60 % 60, seconds % 60);
     entries.push_back(text);
   }
@@ -44,15 +48,21 @@ void BM_RedrawWithLabels(benchmark::State& state) {
   surface.SetEqualScales(true);
   DiscardLog log;
   tw::Program program(log, surface);
-  program.entries.Replace(Polygon(static_cast<int>(state.range(0))));
-  program.state.PlotExtentX = program.state.PlotExtentY = 7000;
+  program.entries.Replace(
+      Polygon(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+  benchmark::DoNotOptimize(tw::ZoomToFit(program));
   for (auto _ : state) {
     benchmark::DoNotOptimize(tw::RedrawBoundary(program));
-    surface.SetLabels(tw::ScreenLabels(*tw::DrawingOf(program.entries)));
+    if (state.range(2))
+      surface.SetLabels(tw::ScreenLabels(*tw::DrawingOf(program.entries)));
     benchmark::DoNotOptimize(surface.Picture());
   }
 }
-BENCHMARK(BM_RedrawWithLabels)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawWithLabels)
+    ->Args({1000, 1, 1})
+    ->Args({1000, 499, 1})
+    ->Args({1000, 499, 0})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

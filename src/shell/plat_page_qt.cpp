@@ -38,15 +38,23 @@ void QtPage::DashedLine(PagePoint a, PagePoint b, double width_mm) {
 
 void QtPage::Text(PagePoint at, double size_pt, double angle_degrees, TextAlign align,
                   std::string_view text) {
-  QFont font(kPlatFont);
-  font.setPointSizeF(size_pt);
-  painter_.setFont(font);
+  // Tables are thousands of texts of a few sizes: the font changes rarely.
+  if (size_pt != font_size_) {
+    QFont font(kPlatFont);
+    font.setPointSizeF(size_pt);
+    painter_.setFont(font);
+    font_size_ = size_pt;
+  }
   painter_.setPen(Qt::black);
   const QString s = QString::fromStdString(Cp1252ToUtf8(text));
-  const double width = painter_.fontMetrics().horizontalAdvance(s);
-  const double shift = align == TextAlign::Left     ? 0
-                       : align == TextAlign::Centre ? width / 2
-                                                    : width;
+  const double shift = align == TextAlign::Left ? 0
+                       : align == TextAlign::Centre
+                           ? painter_.fontMetrics().horizontalAdvance(s) / 2.0
+                           : painter_.fontMetrics().horizontalAdvance(s);
+  if (angle_degrees == 0) {
+    painter_.drawText(Device(at) - QPointF(shift, 0), s);
+    return;
+  }
   painter_.save();
   painter_.translate(Device(at));
   painter_.rotate(-angle_degrees);

@@ -34,6 +34,7 @@ class QtPage : public Page {
   QPainter& painter_;
   QPagedPaintDevice& device_;
   double dots_per_mm_;
+  double font_size_ = 0;  // of the painter's font; 0 before the first text
 };
 
 // The plat as PDF bytes, on A4 for "m." and US Letter otherwise. Needs a Qt

@@ -25,7 +25,29 @@ double ReadableScreenAngle(QPointF d) {
 
 void PlotSurface::SetLabels(PlotLabels labels) {
   labels_ = std::move(labels);
+  if (label_images_.size() > 4 * labels_.lines.size() + 1000)
+    label_images_.clear();
   update();
+}
+
+// Turned text is drawn glyph by glyph as curves, each time; a label is
+// drawn once, upright, into a picture that is then turned, which is many
+// times quicker when every redraw shows the same labels again.
+const QImage& PlotSurface::LabelImage(const QString& text, const QFont& font, qreal ratio) const {
+  auto found = label_images_.find(text);
+  if (found != label_images_.end() && found->second.devicePixelRatio() == ratio)
+    return found->second;
+  const QFontMetricsF metrics(font);
+  const QSizeF size(metrics.horizontalAdvance(text) + 2, metrics.height() + 2);
+  QImage image((size * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setFont(font);
+  p.setPen(Qt::black);
+  p.drawText(QPointF(1, 1 + metrics.ascent()), text);
+  p.end();
+  return label_images_.insert_or_assign(text, std::move(image)).first->second;
 }
 
 void PlotSurface::DrawLabels(QPainter& p) const {
@@ -58,10 +80,11 @@ void PlotSurface::DrawLabels(QPainter& p) const {
     const QPointF up(std::sin(rad), -std::cos(rad));
     const bool up_is_out = up.x() * out.x() + up.y() * out.y() >= 0;
     const double offset = kGap + (up_is_out ? 0 : metrics.ascent());
+    const QImage& image = LabelImage(l.text, font, p.device()->devicePixelRatioF());
     p.save();
     p.translate(mid + out * offset);
     p.rotate(angle);
-    p.drawText(QPointF(-text_width / 2, 0), l.text);
+    p.drawImage(QPointF(-text_width / 2 - 1, -metrics.ascent() - 1), image);
     p.restore();
   }
   for (const PlotLabels::Corner& c : labels_.corners) {

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "boundary/ports/drawing_surface.h"
@@ -83,6 +84,7 @@ class PlotSurface : public QWidget, public DrawingSurface {
   void Touched();
   const QImage& Dot(int colour);
   void DrawLabels(QPainter& p) const;
+  const QImage& LabelImage(const QString& text, const QFont& font, qreal ratio) const;
 
   QImage buffer_;
   std::unique_ptr<QPainter> painter_;
@@ -93,6 +95,7 @@ class PlotSurface : public QWidget, public DrawingSurface {
   std::map<int, QImage> dots_;
   bool equal_scales_ = false;
   PlotLabels labels_;
+  mutable std::unordered_map<QString, QImage> label_images_;
 };
 
 }  // namespace tw
