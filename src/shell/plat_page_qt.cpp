@@ -44,13 +44,13 @@ void QtPage::Text(PagePoint at, double size_pt, double angle_degrees, TextAlign 
     font.setPointSizeF(size_pt);
     painter_.setFont(font);
     font_size_ = size_pt;
+    advances_.fill(-1);
   }
   painter_.setPen(Qt::black);
   const QString s = QString::fromStdString(Cp1252ToUtf8(text));
-  const double shift = align == TextAlign::Left ? 0
-                       : align == TextAlign::Centre
-                           ? painter_.fontMetrics().horizontalAdvance(s) / 2.0
-                           : painter_.fontMetrics().horizontalAdvance(s);
+  const double shift = align == TextAlign::Left     ? 0
+                       : align == TextAlign::Centre ? Width(text) / 2
+                                                    : Width(text);
   if (angle_degrees == 0) {
     painter_.drawText(Device(at) - QPointF(shift, 0), s);
     return;
@@ -60,6 +60,22 @@ void QtPage::Text(PagePoint at, double size_pt, double angle_degrees, TextAlign 
   painter_.rotate(-angle_degrees);
   painter_.drawText(QPointF(-shift, 0), s);
   painter_.restore();
+}
+
+// The sum of the characters' advances: a table's columns are aligned by
+// thousands of widths, and measuring each text whole costs as much as
+// drawing it. Digits, signs and letters of this face are not kerned.
+double QtPage::Width(std::string_view text) {
+  double width = 0;
+  for (char c : text) {
+    double& advance = advances_[static_cast<unsigned char>(c)];
+    if (advance < 0) {
+      const QChar q(Cp1252CodePoint(static_cast<unsigned char>(c)));
+      advance = painter_.fontMetrics().horizontalAdvance(q);
+    }
+    width += advance;
+  }
+  return width;
 }
 
 void QtPage::NewPage() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPainter>
+#include <array>
 #include <string>
 
 #include "boundary/entry_list.h"
@@ -34,7 +35,10 @@ class QtPage : public Page {
   QPainter& painter_;
   QPagedPaintDevice& device_;
   double dots_per_mm_;
-  double font_size_ = 0;  // of the painter's font; 0 before the first text
+  double Width(std::string_view text);
+
+  double font_size_ = 0;                // of the painter's font; 0 before the first text
+  std::array<double, 256> advances_{};  // of each byte in that font; -1 unknown
 };
 
 // The plat as PDF bytes, on A4 for "m." and US Letter otherwise. Needs a Qt
