@@ -152,6 +152,7 @@ std::string BatchUsage() {
          "       quadrell-batch import FORMAT POINTS\n"
          "       quadrell-batch closure [--adjust METHOD] [--standard S] PROJECT.twc\n"
          "       quadrell-batch adjust METHOD PROJECT.twc\n"
+         "       quadrell-batch pdf [--standard S] PROJECT.twc\n"
          "       quadrell-batch --help | --version\n" +
          FormatUsageLine() +
          "METHOD is one of compass, transit, crandall; S is a whole number from 100 to "

@@ -6,8 +6,8 @@
 #include "closure/adjusted_files.h"
 #include "closure/closure_analysis.h"
 #include "closure/closure_text.h"
-#include "formats/export_commands.h"
 #include "files/text_encoding.h"
+#include "formats/export_commands.h"
 #include "report/report_command.h"
 
 namespace tw {

@@ -7,12 +7,15 @@
 
 #include "batch/batch.h"
 #include "batch/output.h"
+#include "batch/pdf_batch.h"
 
 int main(int argc, char* argv[]) {
   // A reader that went away must show as a failed write, not end the
   // program silently.
   std::signal(SIGPIPE, SIG_IGN);
   const std::vector<std::string> args(argv + 1, argv + argc);
+  if (tw::IsPdfCommand(args))
+    return tw::RunPdfProgram(argv);
   const tw::BatchResult result = tw::RunBatch(args);
   const tw::Status written = tw::WriteOutput(STDOUT_FILENO, result.out);
   std::fwrite(result.err.data(), 1, result.err.size(), stderr);

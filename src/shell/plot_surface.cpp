@@ -31,11 +31,16 @@ PlotSurface::~PlotSurface() {
   EndPainting();
 }
 
+// Drawn at the screen's pixel ratio so lines stay crisp on a dense screen;
+// the painter still works in device-independent pixels, and so do pens.
 void PlotSurface::EnsureBuffer() {
-  if (buffer_.size() == size())
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = (QSizeF(size()) * ratio).toSize();
+  if (buffer_.size() == pixels && buffer_.devicePixelRatio() == ratio)
     return;
   EndPainting();
-  buffer_ = QImage(size(), QImage::Format_RGB32);
+  buffer_ = QImage(pixels, QImage::Format_RGB32);
+  buffer_.setDevicePixelRatio(ratio);
   buffer_.fill(Qt::white);
 }
 
@@ -58,9 +63,27 @@ void PlotSurface::Touched() {
 }
 
 std::optional<PlotSurface::Mapping> PlotSurface::CurrentMapping() const {
-  const Mapping m{width() / (right_ - left_), height() / (bottom_ - top_)};
+  Mapping m{width() / (right_ - left_),
+            height() / (bottom_ - top_),
+            left_,
+            top_,
+            left_,
+            top_,
+            right_,
+            bottom_};
   if (!std::isfinite(m.sx) || !std::isfinite(m.sy) || m.sx == 0 || m.sy == 0)
     return std::nullopt;
+  if (equal_scales_) {
+    const double s = std::min(std::abs(m.sx), std::abs(m.sy));
+    m.sx = std::copysign(s, m.sx);
+    m.sy = std::copysign(s, m.sy);
+    m.ox = (left_ + right_) / 2 - width() / 2.0 / m.sx;
+    m.oy = (top_ + bottom_) / 2 - height() / 2.0 / m.sy;
+    m.left = m.ox;
+    m.top = m.oy;
+    m.right = m.ox + width() / m.sx;
+    m.bottom = m.oy + height() / m.sy;
+  }
   return m;
 }
 
@@ -103,13 +126,13 @@ void PlotSurface::DrawClipped(double x1, double y1, double x2, double y2, const 
   const double margin = pen_width_ + 2;
   const double mx = margin / std::abs(m->sx);
   const double my = margin / std::abs(m->sy);
-  const ClipRect visible{std::min(left_, right_) - mx, std::min(top_, bottom_) - my,
-                         std::max(left_, right_) + mx, std::max(top_, bottom_) + my};
+  const ClipRect visible{std::min(m->left, m->right) - mx, std::min(m->top, m->bottom) - my,
+                         std::max(m->left, m->right) + mx, std::max(m->top, m->bottom) + my};
   const std::optional<Segment> cut = ClipLine({x1, y1, x2, y2}, visible);
   if (!cut)
     return;
-  const QPointF a((cut->x1 - left_) * m->sx, (cut->y1 - top_) * m->sy);
-  const QPointF b((cut->x2 - left_) * m->sx, (cut->y2 - top_) * m->sy);
+  const QPointF a = (*m)(cut->x1, cut->y1);
+  const QPointF b = (*m)(cut->x2, cut->y2);
   QPainter& p = Painter();
   if (pen_width_ == 2) {
     // Two one-pixel lines side by side look the same as a stroked two-pixel
@@ -132,8 +155,9 @@ void PlotSurface::Point(double x, double y, int colour) {
   const std::optional<Mapping> m = CurrentMapping();
   if (!m || width() <= 0 || height() <= 0)
     return;
-  const double px = (x - left_) * m->sx;
-  const double py = (y - top_) * m->sy;
+  const QPointF at = (*m)(x, y);
+  const double px = at.x();
+  const double py = at.y();
   const double reach = pen_width_ + 2.0;
   if (!(px > -reach && px < width() + reach && py > -reach && py < height() + reach))
     return;
@@ -170,7 +194,12 @@ const QImage& PlotSurface::Dot(int colour) {
 QImage PlotSurface::Picture() {
   EnsureBuffer();
   EndPainting();
-  return buffer_;
+  if (labels_.lines.empty() && labels_.corners.empty())
+    return buffer_;
+  QImage picture = buffer_;
+  QPainter p(&picture);
+  DrawLabels(p);
+  return picture;
 }
 
 void PlotSurface::paintEvent(QPaintEvent* event) {
@@ -178,7 +207,11 @@ void PlotSurface::paintEvent(QPaintEvent* event) {
   EnsureBuffer();
   EndPainting();
   QPainter screen(this);
-  screen.drawImage(event->rect(), buffer_, event->rect());
+  const qreal ratio = buffer_.devicePixelRatio();
+  const QRectF source(QPointF(event->rect().topLeft()) * ratio,
+                      QSizeF(event->rect().size()) * ratio);
+  screen.drawImage(QRectF(event->rect()), buffer_, source);
+  DrawLabels(screen);
 }
 
 void PlotSurface::resizeEvent(QResizeEvent* event) {

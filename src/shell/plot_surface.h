@@ -8,10 +8,30 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <unordered_map>
+#include <vector>
 
 #include "boundary/ports/drawing_surface.h"
 
 namespace tw {
+
+// Texts drawn over the picture at a fixed size, placed in user coordinates:
+// each line's label on its outer side (left out when the line is shorter on
+// screen than its text) and the corner numbers.
+struct PlotLabels {
+  struct Line {
+    double x1, y1, x2, y2;
+    double out_x, out_y;  // the outer unit normal, user directions
+    QString text;
+  };
+  struct Corner {
+    double x, y;
+    double out_x, out_y;
+    QString text;
+  };
+  std::vector<Line> lines;
+  std::vector<Corner> corners;
+};
 
 // The colour of a palette index 0-15 of the classic PC text modes.
 QColor PaletteColour(int index);
@@ -35,7 +55,14 @@ class PlotSurface : public QWidget, public DrawingSurface {
   void Line(double x1, double y1, double x2, double y2, std::optional<int> colour) override;
   void Point(double x, double y, int colour) override;
 
-  // The picture as drawn so far.
+  // One drawing unit the same number of pixels across and up: the shorter
+  // side spans the scale's extent, the longer side proportionally more,
+  // about the same centre. The owner replots.
+  void SetEqualScales(bool on) { equal_scales_ = on; }
+  bool EqualScales() const { return equal_scales_; }
+  void SetLabels(PlotLabels labels);
+
+  // The picture as drawn so far, with the labels, at the device pixel ratio.
   QImage Picture();
 
  protected:
@@ -44,7 +71,10 @@ class PlotSurface : public QWidget, public DrawingSurface {
 
  private:
   struct Mapping {
-    double sx, sy;  // pixels per user unit, each direction
+    double sx, sy;                    // pixels per user unit, each direction
+    double ox, oy;                    // the user point at the upper-left corner
+    double left, top, right, bottom;  // the visible user area
+    QPointF operator()(double x, double y) const { return {(x - ox) * sx, (y - oy) * sy}; }
   };
   std::optional<Mapping> CurrentMapping() const;
   QPainter& Painter();
@@ -53,6 +83,8 @@ class PlotSurface : public QWidget, public DrawingSurface {
   void DrawClipped(double x1, double y1, double x2, double y2, const QColor& colour);
   void Touched();
   const QImage& Dot(int colour);
+  void DrawLabels(QPainter& p) const;
+  const QImage& LabelImage(const QString& text, const QFont& font, qreal ratio) const;
 
   QImage buffer_;
   std::unique_ptr<QPainter> painter_;
@@ -61,6 +93,9 @@ class PlotSurface : public QWidget, public DrawingSurface {
   int pen_width_ = 1;
   bool update_pending_ = false;
   std::map<int, QImage> dots_;
+  bool equal_scales_ = false;
+  PlotLabels labels_;
+  mutable std::unordered_map<QString, QImage> label_images_;
 };
 
 }  // namespace tw

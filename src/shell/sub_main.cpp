@@ -11,6 +11,7 @@
 #include "shell/file_commands.h"
 #include "shell/main_window.h"
 #include "shell/program_location.h"
+#include "shell/view_commands.h"
 
 namespace tw {
 
@@ -49,11 +50,14 @@ std::unique_ptr<QWidget> SubMain::CreateMainWindow(const ProgramState& start) {
   messages_.SetParent(window.get());
   file_dialog_.SetParent(window.get());
   questions_.SetParent(window.get());
-  auto* commands = new FileCommands(*window, file_dialog_, desktop_, folders);  // a child
+  print_dialog_.SetParent(window.get());
+  auto* commands = new FileCommands(*window, named_dialog_, desktop_, folders);  // a child
   auto* session = new DesktopSession(*window, *commands, questions_, {folders.settings});
   // Once the caller has shown the window.
   QTimer::singleShot(0, session, [this, session] { session->Start(files_); });
   new ClosureCommands(*window, file_dialog_);  // a child of the window
+  new PlatCommands(*window, named_dialog_, print_dialog_, &named_dialog_);
+  new ViewCommands(*window);
   QObject::connect(window.get(), &MainWindow::helpRequested, [this] { help_.ShowHelp(); });
   QObject::connect(window.get(), &MainWindow::aboutRequested, [this] { help_.ShowAbout(); });
   return window;

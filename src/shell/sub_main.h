@@ -13,6 +13,8 @@
 #include "boundary/program_state.h"
 #include "shell/about.h"
 #include "shell/file_dialog_qt.h"
+#include "shell/plat_commands.h"
+#include "shell/print_dialog.h"
 #include "shell/qt_desktop.h"
 #include "shell/qt_message_box.h"
 #include "shell/qt_question_box.h"
@@ -63,6 +65,8 @@ class SubMain {
   QtMessageBox messages_;
   QtQuestionBox questions_;
   QtFileDialog file_dialog_;
+  ProjectNameDialog named_dialog_{file_dialog_};
+  QtPrintDialog print_dialog_;
   QtDesktop desktop_;
   QtLauncher launcher_;
   QtProgramFolder program_folder_;

@@ -2,6 +2,7 @@
 // user, and checks that the installed program finds its help there.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -28,6 +29,15 @@ TEST(Install, PutsEveryFileInItsPlaceAndTheProgramFindsItsHelp) {
               fs::status(installed(program)).permissions() & fs::perms::owner_exec);
   }
   EXPECT_TRUE(fs::is_regular_file(installed("share/icons/hicolor/scalable/apps/tractwise.svg")));
+  // The installed batch tool finds its pdf program in the moved tree.
+  const std::string pdf = "\"" + installed("bin/quadrell-batch").string() + "\" pdf \"" +
+                          TW_SOURCE_DIR + "/tests/golden/bearing3.twc\" 2>/dev/null | head -c 5";
+  FILE* out = popen(pdf.c_str(), "r");
+  char start[6] = {};
+  ASSERT_NE(out, nullptr);
+  EXPECT_EQ(fread(start, 1, 5, out), 5u);
+  pclose(out);
+  EXPECT_STREQ(start, "%PDF-");
 
   // No help beside the installed program: it must come from share/.
   const std::string help = HelpFilePath(installed("bin").string());

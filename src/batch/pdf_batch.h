@@ -1,0 +1,30 @@
+// quadrell-batch pdf [--standard S] PROJECT.twc: the plat as PDF on stdout.
+//
+// The command lives in its own program, quadrell-batch-pdf, which the batch
+// tool hands the command line to: only it links Qt and starts a Qt GUI
+// application, so the other commands start as fast as ever.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tw {
+
+struct PdfCommand {
+  int standard = 10000;
+  std::string path;
+};
+
+// True for "pdf".
+bool IsPdfCommand(const std::vector<std::string>& args);
+
+// pdf [--standard S] PROJECT.twc; nullopt for a wrong command line.
+std::optional<PdfCommand> ParsePdfCommand(const std::vector<std::string>& args);
+
+// Replaces this process with quadrell-batch-pdf, beside this program (the
+// build folder) or in ../libexec/tractwise of its folder, passing `argv` on. Returns only when that
+// failed, with the exit code to end with.
+int RunPdfProgram(char* argv[]);
+
+}  // namespace tw

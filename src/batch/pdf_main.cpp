@@ -1,0 +1,77 @@
+// quadrell-batch-pdf: the pdf command of quadrell-batch, which starts it.
+#include <unistd.h>
+
+#include <QGuiApplication>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "batch/batch.h"
+#include "batch/output.h"
+#include "batch/pdf_batch.h"
+#include "boundary/log.h"
+#include "boundary/ports/drawing_surface.h"
+#include "boundary/program.h"
+#include "entry/entry_commands.h"
+#include "files/text_encoding.h"
+#include "formats/mode_option.h"
+#include "formats/project_commands.h"
+#include "shell/plat_page_qt.h"
+
+namespace {
+
+class DiscardLog : public tw::LogSink {
+ public:
+  void Append(std::string_view) override {}
+};
+
+int Fail(const std::string& message) {
+  const std::string text = tw::Cp1252ToUtf8(message) + "\n";
+  std::fwrite(text.data(), 1, text.size(), stderr);
+  return tw::kBatchFailed;
+}
+
+std::string FileName(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  std::signal(SIGPIPE, SIG_IGN);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::optional<tw::PdfCommand> command = tw::ParsePdfCommand(args);
+  if (!command) {
+    const std::string usage = tw::BatchUsage();
+    std::fwrite(usage.data(), 1, usage.size(), stderr);
+    return tw::kBatchUsage;
+  }
+  DiscardLog log;
+  tw::NullSurface surface;
+  tw::Program program(log, surface);
+  tw::EntryControls controls;
+  controls.modes = tw::PressModeOption(controls.modes, tw::ModeOption::Surveyor);
+  const tw::Result<tw::OpenOutcome> opened = tw::OpenProjectPath(program, controls, command->path);
+  if (!opened)
+    return Fail(opened.error());
+  if (opened->message)
+    Fail(*opened->message);
+  // No display is needed: the fonts are all the application is for.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  tw::PlatHeading heading;
+  heading.title = tw::Utf8ToCp1252(FileName(command->path));
+  heading.date = tw::TodayText();
+  heading.standard = command->standard;
+  const tw::Result<std::string> pdf = tw::PlatPdfBytes(program.entries, program.state, heading);
+  if (!pdf)
+    return Fail(pdf.error());
+  const tw::Status written = tw::WriteOutput(STDOUT_FILENO, *pdf);
+  if (!written)
+    return Fail(written.error());
+  return 0;
+}

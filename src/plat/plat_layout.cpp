@@ -1,0 +1,386 @@
+#include "plat/plat_layout.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "boundary/ports/message_box.h"
+#include "boundary/version.h"
+#include "closure/closure_analysis.h"
+#include "closure/closure_forms.h"
+#include "closure/closure_text.h"
+#include "formats/export_commands.h"
+#include "plat/boundary_drawing.h"
+#include "plat/plat_scale.h"
+
+namespace tw {
+namespace {
+
+constexpr double kMargin = 15;         // mm around everything
+constexpr double kTitleHeight = 28;    // the title block
+constexpr double kFiguresHeight = 52;  // scale bar and figures under the drawing
+constexpr double kLabelRoom = 14;      // kept free for labels inside the frame
+constexpr double kThin = 0.2;          // mm
+constexpr double kBoundaryWidth = 0.5;
+constexpr double kLabelSize = 7;      // points
+constexpr double kLabelGap = 1.2;     // mm between a line and its label
+constexpr double kLabelHeight = 2.5;  // mm a 7-point label stands above its baseline
+constexpr double kRowHeight = 4.8;    // mm per table row
+constexpr double kTableTop = kMargin + 8;
+constexpr double kFooterGap = 8;  // mm from the bottom edge to "Page i of n"
+
+struct Rect {
+  double left, top, right, bottom;
+  double Width() const { return right - left; }
+  double Height() const { return bottom - top; }
+};
+
+void Frame(Page& page, const Rect& r, double width) {
+  page.Line({r.left, r.top}, {r.right, r.top}, width);
+  page.Line({r.right, r.top}, {r.right, r.bottom}, width);
+  page.Line({r.right, r.bottom}, {r.left, r.bottom}, width);
+  page.Line({r.left, r.bottom}, {r.left, r.top}, width);
+}
+
+std::string UnitsText(std::string_view unit) {
+  if (unit == "LF")
+    return "Units: US Imperial (feet)";
+  if (unit == "m.")
+    return "Units: SI Metric (metres)";
+  return "Units: " + std::string(unit);
+}
+
+// "4158.3347 sq ft (0.0955 acres)", or the unit as held.
+std::string AreaLine(double area, std::string_view unit) {
+  const std::optional<AreaWords> words = AreaWordsOf(unit);
+  if (!words)
+    return "Area: " + FixedForm(area) + ' ' + std::string(unit);
+  return "Area: " + FixedForm(area) + ' ' + std::string(words->square) + " (" +
+         FixedForm(words->convert(area)) + ' ' + std::string(words->large) + ')';
+}
+
+std::vector<std::string> FigureLines(const ClosureAnalysis& a, std::string_view unit) {
+  std::vector<std::string> lines{AreaLine(a.area, unit)};
+  if (a.kind == EntryKind::Point) {
+    lines.push_back(kPointListCloses);
+    return lines;
+  }
+  const ClosureFigures& f = a.figures;
+  if (f.precision.exact)
+    lines.push_back("Misclosure: " + FixedForm(0));
+  else
+    lines.push_back("Misclosure: " + FixedForm(f.misclosure) + " towards " +
+                    BearingForm(f.delta_east, f.delta_north));
+  lines.push_back("Precision: " + PrecisionText(f.precision));
+  lines.push_back("Standard: 1:" + std::to_string(a.standard) +
+                  (a.standard_met ? " met" : " not met"));
+  return lines;
+}
+
+std::string PageText(size_t i, size_t n) {
+  return "Page " + std::to_string(i) + " of " + std::to_string(n);
+}
+
+void Footer(Page& page, PageSize size, size_t i, size_t n) {
+  page.Text({size.width - kMargin, size.height - kFooterGap}, 8, 0, TextAlign::Right,
+            PageText(i, n));
+}
+
+void TitleBlock(Page& page, PageSize size, const PlatHeading& heading, std::string_view unit) {
+  const Rect box{kMargin, kMargin, size.width - kMargin, kMargin + kTitleHeight};
+  Frame(page, box, kThin * 2);
+  page.Text({box.left + 3, box.top + 9}, 14, 0, TextAlign::Left, heading.title);
+  page.Text({box.left + 3, box.top + 17}, 10, 0, TextAlign::Left, "Date: " + heading.date);
+  page.Text({box.left + 3, box.top + 24}, 10, 0, TextAlign::Left, UnitsText(unit));
+  page.Text({box.right - 3, box.top + 9}, 10, 0, TextAlign::Right,
+            std::string(kProgramTitle) + ' ' + kVersionText);
+}
+
+// Page millimetres of a drawing point: the boundary's box centred in `area`.
+struct PlatMapping {
+  double mm_per_unit;
+  double centre_east, centre_north;
+  double centre_x, centre_y;
+  PagePoint operator()(PlanePoint p) const {
+    return {centre_x + (p.east - centre_east) * mm_per_unit,
+            centre_y - (p.north - centre_north) * mm_per_unit};
+  }
+};
+
+struct Box {
+  double west, south, east, north;
+};
+
+Box BoxOf(const std::vector<PlanePoint>& corners) {
+  Box b{corners[0].east, corners[0].north, corners[0].east, corners[0].north};
+  for (const PlanePoint& c : corners) {
+    b.west = std::min(b.west, c.east);
+    b.east = std::max(b.east, c.east);
+    b.south = std::min(b.south, c.north);
+    b.north = std::max(b.north, c.north);
+  }
+  return b;
+}
+
+// Turned to read from the left, never upside down.
+double ReadableAngle(double dx, double dy) {
+  double angle = std::atan2(dy, dx) * 180 / M_PI;
+  if (angle > 90)
+    angle -= 180;
+  else if (angle <= -90)
+    angle += 180;
+  return angle;
+}
+
+void LineLabel(Page& page, const PlatMapping& map, const BoundaryDrawing& d,
+               const BoundaryLine& line) {
+  const PlanePoint normal = OuterNormal(d, line);
+  const double angle =
+      ReadableAngle(line.to.east - line.from.east, line.to.north - line.from.north);
+  const double rad = angle * M_PI / 180;
+  // The text stands on the line's outer side: a label whose upward side
+  // faces inward is moved out by its own height.
+  const bool up_is_out = -std::sin(rad) * normal.east + std::cos(rad) * normal.north >= 0;
+  const double offset = kLabelGap + (up_is_out ? 0 : kLabelHeight);
+  const PagePoint mid =
+      map({(line.from.east + line.to.east) / 2, (line.from.north + line.to.north) / 2});
+  page.Text({mid.x + normal.east * offset, mid.y - normal.north * offset}, kLabelSize, angle,
+            TextAlign::Centre, line.text);
+}
+
+void CornerNumbers(Page& page, const PlatMapping& map, const BoundaryDrawing& d, const Box& box) {
+  size_t count = d.corners.size();
+  const bool misses_start = !d.lines.empty() && d.lines.back().closing;
+  if (d.kind == EntryKind::Angle && !misses_start && count > 1)
+    --count;  // the last corner is the start again
+  const PlanePoint centre{(box.west + box.east) / 2, (box.south + box.north) / 2};
+  for (size_t i = 0; i < count; ++i) {
+    const PlanePoint c = d.corners[i];
+    const double dx = c.east - centre.east;
+    const double dy = c.north - centre.north;
+    const double length = std::hypot(dx, dy);
+    const PagePoint at = map(c);
+    const double ox = length > 0 ? dx / length * 3 : 0;
+    const double oy = length > 0 ? dy / length * 3 : 0;
+    page.Text({at.x + ox, at.y - oy + 1}, kLabelSize, 0, TextAlign::Centre, std::to_string(i + 1));
+  }
+}
+
+void NorthArrow(Page& page, const Rect& area) {
+  const double x = area.right - 10;
+  const double tip = area.top + 9;
+  const double tail = area.top + 24;
+  page.Line({x, tail}, {x, tip}, kThin * 2);
+  page.Line({x, tip}, {x - 2, tip + 4}, kThin * 2);
+  page.Line({x, tip}, {x + 2, tip + 4}, kThin * 2);
+  page.Text({x, tip - 1.5}, 10, 0, TextAlign::Centre, "N");
+}
+
+std::string ShortNumber(double v) {
+  char buffer[32];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
+  return std::string(buffer, end);
+}
+
+// A bar of a round length between 30 and 75 mm, marked at 0, half and whole.
+void ScaleBar(Page& page, const PlatScale& scale, PagePoint at) {
+  double length = 1;
+  for (double decade = 1e-3; decade < 1e12; decade *= 10) {
+    bool found = false;
+    for (double step : {1.0, 2.0, 5.0}) {
+      if (step * decade * scale.MmPerUnit() >= 30) {
+        length = step * decade;
+        found = true;
+        break;
+      }
+    }
+    if (found)
+      break;
+  }
+  const double mm = length * scale.MmPerUnit();
+  const std::string unit = scale.feet_per_inch ? " ft" : " m";
+  page.Line(at, {at.x + mm, at.y}, kThin * 3);
+  for (double part : {0.0, 0.5, 1.0}) {
+    const double x = at.x + mm * part;
+    page.Line({x, at.y - 1.5}, {x, at.y + 1.5}, kThin);
+    page.Text({x, at.y - 2.5}, 7, 0, TextAlign::Centre,
+              part == 0 ? std::string("0") : ShortNumber(length * part) + (part == 1 ? unit : ""));
+  }
+}
+
+void DrawBoundary(Page& page, const PlatMapping& map, const BoundaryDrawing& d, const Box& box) {
+  for (const BoundaryLine& line : d.lines) {
+    if (line.closing && d.kind == EntryKind::Angle)
+      page.DashedLine(map(line.from), map(line.to), kBoundaryWidth / 2);
+    else
+      page.Line(map(line.from), map(line.to), kBoundaryWidth);
+  }
+  for (const BoundaryLine& line : d.lines)
+    LineLabel(page, map, d, line);
+  CornerNumbers(page, map, d, box);
+}
+
+void FirstPage(Page& page, PageSize size, const PlatHeading& heading, std::string_view unit,
+               const BoundaryDrawing& d, const ClosureAnalysis& a, size_t pages) {
+  TitleBlock(page, size, heading, unit);
+  const Rect area{kMargin, kMargin + kTitleHeight + 4, size.width - kMargin,
+                  size.height - kMargin - kFiguresHeight};
+  Frame(page, area, kThin);
+  const Box box = BoxOf(d.corners);
+  const PlatScale scale =
+      ChooseScale(unit, box.east - box.west, box.north - box.south, area.Width() - 2 * kLabelRoom,
+                  area.Height() - 2 * kLabelRoom);
+  const PlatMapping map{scale.MmPerUnit(), (box.west + box.east) / 2, (box.south + box.north) / 2,
+                        (area.left + area.right) / 2, (area.top + area.bottom) / 2};
+  DrawBoundary(page, map, d, box);
+  NorthArrow(page, area);
+  double y = area.bottom + 7;
+  page.Text({kMargin, y}, 10, 0, TextAlign::Left, ScaleText(scale));
+  ScaleBar(page, scale, {size.width / 2, y - 1});
+  for (const std::string& line : FigureLines(a, unit)) {
+    y += 6;
+    page.Text({kMargin, y}, 10, 0, TextAlign::Left, line);
+  }
+  Footer(page, size, 1, pages);
+}
+
+// The tables after page 1.
+struct Column {
+  const char* title;
+  double x;  // mm from the left margin
+  TextAlign align;
+};
+
+struct Table {
+  const char* title;
+  std::vector<Column> columns;
+  std::vector<std::vector<std::string>> rows;
+};
+
+Table LinesTable(const BoundaryDrawing& d, const ClosureAnalysis& a) {
+  Table t{"Lines",
+          {{"No.", 10, TextAlign::Right},
+           {"Bearing", 15, TextAlign::Left},
+           {"Distance", 85, TextAlign::Right},
+           {"Latitude", 125, TextAlign::Right},
+           {"Departure", 165, TextAlign::Right}},
+          {}};
+  for (size_t i = 0; i < d.lines.size(); ++i) {
+    const BoundaryLine& l = d.lines[i];
+    if (l.closing && d.kind == EntryKind::Angle)
+      break;  // the misclosure is not a line of the list
+    double dx = l.to.east - l.from.east;
+    double dy = l.to.north - l.from.north;
+    double length = std::hypot(dx, dy);
+    if (d.kind == EntryKind::Angle) {
+      dx = a.lines[i].dx;
+      dy = a.lines[i].dy;
+      length = a.lines[i].length;
+    }
+    t.rows.push_back({std::to_string(i + 1), BearingForm(dx, dy), FixedForm(length), FixedForm(dy),
+                      FixedForm(dx)});
+  }
+  return t;
+}
+
+Table CornersTable(const BoundaryDrawing& d) {
+  Table t{"Corners",
+          {{"No.", 10, TextAlign::Right},
+           {"North", 55, TextAlign::Right},
+           {"East", 95, TextAlign::Right}},
+          {}};
+  for (size_t i = 0; i < d.corners.size(); ++i) {
+    const PlanePoint c = d.corners[i];
+    t.rows.push_back({std::to_string(i + 1), FixedForm(c.north + d.origin.north),
+                      FixedForm(c.east + d.origin.east)});
+  }
+  return t;
+}
+
+// One printed row: a table's heading, its column titles, or its data.
+struct Row {
+  const Table* table;
+  enum Kind { Heading, Titles, Data } kind;
+  size_t index;  // data row, or 1 for a continued heading
+};
+
+std::vector<std::vector<Row>> Paginate(const std::vector<Table>& tables, size_t per_page) {
+  std::vector<std::vector<Row>> pages(1);
+  for (const Table& t : tables) {
+    size_t next = 0;
+    while (next < t.rows.size()) {
+      if (pages.back().size() + 3 > per_page)
+        pages.emplace_back();
+      pages.back().push_back({&t, Row::Heading, next == 0 ? 0u : 1u});
+      pages.back().push_back({&t, Row::Titles, 0});
+      while (next < t.rows.size() && pages.back().size() < per_page)
+        pages.back().push_back({&t, Row::Data, next++});
+      if (next < t.rows.size())
+        pages.emplace_back();
+    }
+    if (!pages.back().empty() && pages.back().size() < per_page)
+      pages.back().push_back({nullptr, Row::Heading, 0});  // a gap between the tables
+  }
+  while (!pages.empty() && pages.back().empty())
+    pages.pop_back();
+  return pages;
+}
+
+void DrawRow(Page& page, const Row& row, double y) {
+  if (!row.table)
+    return;
+  const Table& t = *row.table;
+  if (row.kind == Row::Heading) {
+    page.Text({kMargin, y}, 11, 0, TextAlign::Left,
+              std::string(t.title) + (row.index == 1 ? " (continued)" : ""));
+    return;
+  }
+  for (size_t c = 0; c < t.columns.size(); ++c) {
+    const Column& col = t.columns[c];
+    const std::string& text = row.kind == Row::Titles ? col.title : t.rows[row.index][c];
+    page.Text({kMargin + col.x, y}, 9, 0, col.align, text);
+  }
+  if (row.kind == Row::Titles)
+    page.Line({kMargin, y + 1.2}, {kMargin + t.columns.back().x, y + 1.2}, kThin);
+}
+
+}  // namespace
+
+PageSize PlatPaperOf(std::string_view unit) {
+  return unit == "m." ? kA4 : kLetter;
+}
+
+Status LayOutPlat(const EntryList& entries, const ProgramState& state, const PlatHeading& heading,
+                  PageSize size, Page& page) {
+  if (entries.Empty())
+    return Error{kNothingToExport};
+  ClosureOptions options;
+  options.standard = heading.standard;
+  options.find_blunders = false;
+  const Result<ClosureAnalysis> analysis = AnalyseClosure(entries, state, options);
+  if (!analysis)
+    return Error{analysis.error()};
+  const Result<BoundaryDrawing> drawing = DrawingOf(entries);
+  if (!drawing)
+    return Error{drawing.error()};
+  const std::vector<Table> tables{LinesTable(*drawing, *analysis), CornersTable(*drawing)};
+  const double body = size.height - kTableTop - kMargin - kFooterGap;
+  const auto per_page = static_cast<size_t>(std::max(4.0, std::floor(body / kRowHeight)));
+  const std::vector<std::vector<Row>> pages = Paginate(tables, per_page);
+  const size_t count = pages.size() + 1;
+  FirstPage(page, size, heading, state.UnitAbbrev, *drawing, *analysis, count);
+  for (size_t p = 0; p < pages.size(); ++p) {
+    page.NewPage();
+    double y = kTableTop;
+    for (const Row& row : pages[p]) {
+      DrawRow(page, row, y);
+      y += kRowHeight;
+    }
+    Footer(page, size, p + 2, count);
+  }
+  return Ok();
+}
+
+}  // namespace tw

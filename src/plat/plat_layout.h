@@ -1,0 +1,32 @@
+// The plat: page 1 with the title block, the boundary drawn to a true, round
+// scale, and the closure figures; then the tables of lines and corners,
+// continued over as many pages as they need.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "boundary/entry_list.h"
+#include "boundary/program_state.h"
+#include "boundary/result.h"
+#include "closure/closure_figures.h"
+#include "plat/page.h"
+
+namespace tw {
+
+struct PlatHeading {
+  std::string title = "Untitled";  // Windows-1252: the last file opened or saved
+  std::string date;                // YYYY-MM-DD
+  int standard = kDefaultStandard;
+};
+
+// A4 for "m.", US Letter for any other unit.
+PageSize PlatPaperOf(std::string_view unit);
+
+// Lays the plat out on `page`, of `size`, calling NewPage between pages.
+// Fails with "Nothing to export" for an empty list and with the program's
+// unreadable-entry message, drawing nothing.
+Status LayOutPlat(const EntryList& entries, const ProgramState& state, const PlatHeading& heading,
+                  PageSize size, Page& page);
+
+}  // namespace tw

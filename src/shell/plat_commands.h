@@ -1,0 +1,64 @@
+// File > Export PDF Plat... and Print...: the plat through the file-dialog
+// and print-dialog ports.
+#pragma once
+
+#include <QObject>
+#include <optional>
+#include <string>
+
+#include "boundary/ports/file_dialog.h"
+#include "plat/plat_layout.h"
+
+class QPrinter;
+
+namespace tw {
+
+class MainWindow;
+class PrintDialog;
+
+inline constexpr const char* kPlatNotPrinted = "The plat could not be printed.";
+
+// Passes every request on and remembers the project file last chosen to
+// open or save, whose name heads the plat.
+class ProjectNameDialog : public FileDialog {
+ public:
+  explicit ProjectNameDialog(FileDialog& dialog) : dialog_(dialog) {}
+  std::optional<std::string> Show(const FileDialogRequest& request) override;
+  // The file name without folders, Windows-1252; "Untitled" before any.
+  std::string Title() const;
+
+ private:
+  FileDialog& dialog_;
+  std::string path_;
+};
+
+FileDialogRequest PlatExportRequest();
+
+// Draws the plat on the printer's whole page. False when it could not.
+bool PrintPlat(const EntryList& entries, const ProgramState& state, const PlatHeading& heading,
+               QPrinter& printer);
+
+class PlatCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  // A child of the window; puts its two items into the File menu after
+  // "Report". The ports must outlive it.
+  PlatCommands(MainWindow& window, FileDialog& dialog, PrintDialog& printer,
+               const ProjectNameDialog* names);
+
+ public slots:
+  void ExportPdfPlat();
+  void PrintPlat();
+
+ private:
+  PlatHeading Heading() const;
+  bool CheckNotEmpty();
+
+  MainWindow& window_;
+  FileDialog& dialog_;
+  PrintDialog& printer_;
+  const ProjectNameDialog* names_;
+};
+
+}  // namespace tw
