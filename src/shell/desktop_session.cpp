@@ -54,6 +54,7 @@ DesktopSession::DesktopSession(MainWindow& window, FileCommands& commands, Quest
   connect(&window, &MainWindow::commandFinished, this, &DesktopSession::CommandFinished);
   connect(&commands, &FileCommands::projectOpened, this, &DesktopSession::Opened);
   connect(&commands, &FileCommands::projectSaved, this, &DesktopSession::Saved);
+  connect(&commands, &FileCommands::pointsImported, this, [this] { window_.SetCurrentFile({}); });
   connect(recent_, &RecentFilesMenu::chosen, this, &DesktopSession::OpenRecentFile);
   window.SetDiscardCheck([this] { return MayDiscardBoundary(); });
   window.setAcceptDrops(true);
@@ -99,6 +100,7 @@ void DesktopSession::OfferRecovery() {
     return;
   // Its work exists in no file the user chose.
   changes_.MarkChanged();
+  window_.SetCurrentFile({});
   recovery_on_disk_ = true;
   written_revision_ = window_.program().entries.Revision();
   FollowBoundary();
@@ -136,19 +138,22 @@ bool DesktopSession::MayDiscardBoundary() {
 }
 
 void DesktopSession::CommandFinished() {
+  // An emptied boundary belongs to no file; an opened empty file is named
+  // again by its open, which is told after this.
+  if (window_.program().entries.Empty())
+    window_.SetCurrentFile({});
   FollowBoundary();
 }
 
 void DesktopSession::Opened(const std::string& path) {
   if (opening_recovery_)
     return;
-  changes_.MarkClean(window_.program().entries);
-  recent_->Remember(path);
-  FollowBoundary();
+  Saved(path);  // the list and the file agree, as after a save
 }
 
 void DesktopSession::Saved(const std::string& path) {
   changes_.MarkClean(window_.program().entries);
+  window_.SetCurrentFile(path);
   recent_->Remember(path);
   FollowBoundary();
 }

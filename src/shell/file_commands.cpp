@@ -102,6 +102,8 @@ bool FileCommands::ImportPoints(const PointPreview& preview, const std::string& 
     window_.SelectModeOption(ModeOption::Point);
   }
   window_.FinishCommand();
+  if (outcome.imported)
+    emit pointsImported();
   // Shown over the imported boundary, not before it appears.
   if (outcome.message)
     window_.messages().Show(*outcome.message, kProgramTitle, MessageIcon::None);

@@ -37,6 +37,8 @@ class FileCommands : public QObject {
  signals:
   void projectOpened(const std::string& path);
   void projectSaved(const std::string& path);
+  // The boundary was replaced by points from a file that is no project.
+  void pointsImported();
 
  public slots:
   void OpenProjectFile();

@@ -61,6 +61,11 @@ class MainWindow : public QMainWindow {
   // boundary; false stops the command. Without one, every command goes on.
   void SetDiscardCheck(std::function<bool()> check) { discard_check_ = std::move(check); }
   bool MayDiscardBoundary() { return !discard_check_ || discard_check_(); }
+  // The project file the boundary was last really opened from or saved to
+  // (UTF-8), empty while it comes from none: what a plat or a copied
+  // analysis is headed with. The desktop session keeps it.
+  const std::string& currentFile() const { return current_file_; }
+  void SetCurrentFile(std::string path) { current_file_ = std::move(path); }
 
  signals:
   // The commands whose work lives elsewhere; the window only raises them.
@@ -135,6 +140,7 @@ class MainWindow : public QMainWindow {
   bool restoring_focus_ = false;
   bool shown_before_ = false;
   std::function<bool()> discard_check_;
+  std::string current_file_;
   // The angle box whose range message is about to be shown.
   QPointer<NumericField> range_box_;
 

@@ -32,24 +32,18 @@ int StoredStandard(const std::string& settings_path) {
   return static_cast<int>(s);
 }
 
+// The file's name without folders, in Windows-1252 as the plat's text is.
+std::string PlatTitle(const std::string& path) {
+  if (path.empty())
+    return "Untitled";
+  return Utf8ToCp1252(path.substr(path.find_last_of('/') + 1));
+}
+
 }  // namespace
 
 bool QtPrintDialog::Choose(QPrinter& printer) {
   QPrintDialog dialog(&printer, parent_);
   return dialog.exec() == QDialog::Accepted;
-}
-
-std::optional<std::string> ProjectNameDialog::Show(const FileDialogRequest& request) {
-  std::optional<std::string> path = dialog_.Show(request);
-  if (path && request.filter == kProjectFilter)
-    path_ = *path;
-  return path;
-}
-
-std::string ProjectNameDialog::Title() const {
-  if (path_.empty())
-    return "Untitled";
-  return Utf8ToCp1252(path_.substr(path_.find_last_of('/') + 1));
 }
 
 FileDialogRequest PlatExportRequest() {
@@ -69,9 +63,8 @@ bool PrintPlat(const EntryList& entries, const ProgramState& state, const PlatHe
   return painter.end() && laid;
 }
 
-PlatCommands::PlatCommands(MainWindow& window, FileDialog& dialog, PrintDialog& printer,
-                           const ProjectNameDialog* names)
-    : QObject(&window), window_(window), dialog_(dialog), printer_(printer), names_(names) {
+PlatCommands::PlatCommands(MainWindow& window, FileDialog& dialog, PrintDialog& printer)
+    : QObject(&window), window_(window), dialog_(dialog), printer_(printer) {
   QMenu* file = window.menuBar()->findChild<QMenu*>("MnuPopList");
   QAction* before = window.findChild<QAction*>("mnuFileSeparator3");
   auto* export_pdf = new QAction("Export PDF Plat...", file);
@@ -85,7 +78,7 @@ PlatCommands::PlatCommands(MainWindow& window, FileDialog& dialog, PrintDialog& 
 
 PlatHeading PlatCommands::Heading() const {
   PlatHeading h;
-  h.title = names_ ? names_->Title() : "Untitled";
+  h.title = PlatTitle(window_.currentFile());
   h.date = TodayText();
   h.standard = StoredStandard(window_.settingsFile());
   return h;

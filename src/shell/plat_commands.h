@@ -18,20 +18,6 @@ class PrintDialog;
 
 inline constexpr const char* kPlatNotPrinted = "The plat could not be printed.";
 
-// Passes every request on and remembers the project file last chosen to
-// open or save, whose name heads the plat.
-class ProjectNameDialog : public FileDialog {
- public:
-  explicit ProjectNameDialog(FileDialog& dialog) : dialog_(dialog) {}
-  std::optional<std::string> Show(const FileDialogRequest& request) override;
-  // The file name without folders, Windows-1252; "Untitled" before any.
-  std::string Title() const;
-
- private:
-  FileDialog& dialog_;
-  std::string path_;
-};
-
 FileDialogRequest PlatExportRequest();
 
 // Draws the plat on the printer's whole page. False when it could not.
@@ -44,8 +30,7 @@ class PlatCommands : public QObject {
  public:
   // A child of the window; puts its two items into the File menu after
   // "Report". The ports must outlive it.
-  PlatCommands(MainWindow& window, FileDialog& dialog, PrintDialog& printer,
-               const ProjectNameDialog* names);
+  PlatCommands(MainWindow& window, FileDialog& dialog, PrintDialog& printer);
 
  public slots:
   void ExportPdfPlat();
@@ -58,7 +43,6 @@ class PlatCommands : public QObject {
   MainWindow& window_;
   FileDialog& dialog_;
   PrintDialog& printer_;
-  const ProjectNameDialog* names_;
 };
 
 }  // namespace tw

@@ -51,12 +51,12 @@ std::unique_ptr<QWidget> SubMain::CreateMainWindow(const ProgramState& start) {
   file_dialog_.SetParent(window.get());
   questions_.SetParent(window.get());
   print_dialog_.SetParent(window.get());
-  auto* commands = new FileCommands(*window, named_dialog_, desktop_, folders);  // a child
+  auto* commands = new FileCommands(*window, file_dialog_, desktop_, folders);  // a child
   auto* session = new DesktopSession(*window, *commands, questions_, {folders.settings});
   // Once the caller has shown the window.
   QTimer::singleShot(0, session, [this, session] { session->Start(files_); });
   new ClosureCommands(*window, file_dialog_);  // a child of the window
-  new PlatCommands(*window, named_dialog_, print_dialog_, &named_dialog_);
+  new PlatCommands(*window, file_dialog_, print_dialog_);
   new ViewCommands(*window);
   QObject::connect(window.get(), &MainWindow::helpRequested, [this] { help_.ShowHelp(); });
   QObject::connect(window.get(), &MainWindow::aboutRequested, [this] { help_.ShowAbout(); });

@@ -65,7 +65,6 @@ class SubMain {
   QtMessageBox messages_;
   QtQuestionBox questions_;
   QtFileDialog file_dialog_;
-  ProjectNameDialog named_dialog_{file_dialog_};
   QtPrintDialog print_dialog_;
   QtDesktop desktop_;
   QtLauncher launcher_;

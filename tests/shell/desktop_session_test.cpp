@@ -187,10 +187,15 @@ void DesktopSessionTest::recentFilesAreRememberedAndForgotten() {
   w.dialog.answers.push_back(named);
   w.harness.Click("cmdOpen");
   QCOMPARE(w.RecentItem(0)->text(), QString("R&&D plot 1.twc"));
+  QCOMPARE(w.harness.window().currentFile(), named);  // the name a plat is headed with
+  w.dialog.answers.push_back("/nowhere/x.twc");       // a failed open keeps it
+  w.harness.Click("cmdOpen");
+  QCOMPARE(w.harness.window().currentFile(), named);
   QVERIFY(w.harness.SettingsText().find("[RECENT]\r\nFile1=" + named + "\r\n") !=
           std::string::npos);
 
   w.harness.Click("cmdClear");
+  QCOMPARE(w.harness.window().currentFile(), std::string());
   w.RecentItem(0)->trigger();
   QCOMPARE(w.harness.Lines().size(), 3);
 

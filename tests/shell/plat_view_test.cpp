@@ -183,7 +183,7 @@ class PlatViewTest : public QObject {
     tw::test::ScriptedFileDialog dialog;
     RecordingPrintDialog printer;
     new tw::ViewCommands(h.window());
-    new tw::PlatCommands(h.window(), dialog, printer, nullptr);
+    new tw::PlatCommands(h.window(), dialog, printer);
     QStringList file_items;
     for (QAction* a : h.Get<QMenu>("MnuPopList")->actions())
       file_items << a->objectName();
