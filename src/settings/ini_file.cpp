@@ -7,6 +7,7 @@
 
 #include "boundary/text.h"
 #include "files/file_io.h"
+#include "settings/ini_lines.h"
 
 namespace tw {
 namespace {
@@ -14,23 +15,6 @@ namespace {
 // The longest value a read returns: a 255-character buffer less its
 // terminating zero.
 constexpr size_t kLongestValue = 254;
-
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Section and key names match whatever their case, as the profile functions
-// of the system the file format comes from do. Deliberately not std::tolower,
-// which follows the desktop's locale.
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size())
-    return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i]))
-      return false;
-  }
-  return true;
-}
 
 // The lines of the file; no lines for a missing file, nullopt for one that
 // exists but cannot be read (it must then not be overwritten).
@@ -45,15 +29,6 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
   for (std::string_view line : SplitLines(*text))
     lines.emplace_back(line);
   return lines;
-}
-
-// The name of a "[name]" line, or nullopt for any other line.
-std::optional<std::string_view> SectionName(std::string_view line) {
-  line = TrimBlanks(line);
-  if (line.empty() || line.front() != '[')
-    return std::nullopt;
-  line.remove_prefix(1);
-  return TrimBlanks(line.substr(0, line.find(']')));
 }
 
 struct KeyLine {
@@ -82,25 +57,10 @@ std::string_view Unquote(std::string_view value) {
   return value;
 }
 
-// Index of the first line of the section after its header, and the index
-// one past its last line; nullopt when the section is missing.
-struct SectionSpan {
-  size_t begin;
-  size_t end;
-};
-
 std::optional<SectionSpan> FindSection(const std::vector<std::string>& lines,
                                        std::string_view section) {
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const std::optional<std::string_view> name = SectionName(lines[i]);
-    if (!name || !SameName(*name, section))
-      continue;
-    size_t end = i + 1;
-    while (end < lines.size() && !SectionName(lines[end]))
-      ++end;
-    return SectionSpan{i + 1, end};
-  }
-  return std::nullopt;
+  return tw::FindSection(lines, section,
+                         [](const std::string& line) { return std::string_view(line); });
 }
 
 std::optional<size_t> FindKey(const std::vector<std::string>& lines, SectionSpan span,

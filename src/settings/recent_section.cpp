@@ -5,7 +5,9 @@
 #include <map>
 #include <optional>
 
+#include "boundary/text.h"
 #include "files/file_io.h"
+#include "settings/ini_lines.h"
 
 namespace tw {
 namespace {
@@ -36,34 +38,6 @@ std::vector<Line> SplitKeepingEndings(std::string_view text) {
   return lines;
 }
 
-std::string_view TrimBlanks(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-    s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-    s.remove_suffix(1);
-  return s;
-}
-
-bool SameAscii(std::string_view a, std::string_view b) {
-  if (a.size() != b.size())
-    return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i]))
-      return false;
-  }
-  return true;
-}
-
-// The name of a "[name]" line, or nullopt for any other line.
-std::optional<std::string_view> SectionName(std::string_view line) {
-  line = TrimBlanks(line);
-  if (line.empty() || line.front() != '[')
-    return std::nullopt;
-  line.remove_prefix(1);
-  return TrimBlanks(line.substr(0, line.find(']')));
-}
-
 struct RecentKey {
   int number;
   std::string_view value;  // untouched
@@ -75,7 +49,7 @@ std::optional<RecentKey> ReadRecentKey(std::string_view line) {
   if (equals == std::string_view::npos)
     return std::nullopt;
   const std::string_view key = TrimBlanks(line.substr(0, equals));
-  if (key.size() < 5 || !SameAscii(key.substr(0, 4), "File"))
+  if (key.size() < 5 || !SameName(key.substr(0, 4), "File"))
     return std::nullopt;
   int number = 0;
   const auto [end, error] = std::from_chars(key.data() + 4, key.data() + key.size(), number);
@@ -84,22 +58,8 @@ std::optional<RecentKey> ReadRecentKey(std::string_view line) {
   return RecentKey{number, line.substr(equals + 1)};
 }
 
-struct Section {
-  size_t header;
-  size_t end;  // one past its last line
-};
-
-std::optional<Section> FindRecentSection(const std::vector<Line>& lines) {
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const std::optional<std::string_view> name = SectionName(lines[i].text);
-    if (!name || !SameAscii(*name, kSection))
-      continue;
-    size_t end = i + 1;
-    while (end < lines.size() && !SectionName(lines[end].text))
-      ++end;
-    return Section{i, end};
-  }
-  return std::nullopt;
+std::optional<SectionSpan> FindRecentSection(const std::vector<Line>& lines) {
+  return FindSection(lines, kSection, [](const Line& line) { return line.text; });
 }
 
 void Append(std::string& out, const Line& line) {
@@ -118,11 +78,11 @@ std::string NewSection(const std::vector<std::string>& paths) {
 
 std::vector<std::string> ReadRecentSection(std::string_view settings_text) {
   const std::vector<Line> lines = SplitKeepingEndings(settings_text);
-  const std::optional<Section> section = FindRecentSection(lines);
+  const std::optional<SectionSpan> section = FindRecentSection(lines);
   if (!section)
     return {};
   std::map<int, std::string> numbered;
-  for (size_t i = section->header + 1; i < section->end; ++i) {
+  for (size_t i = section->begin; i < section->end; ++i) {
     if (const std::optional<RecentKey> key = ReadRecentKey(lines[i].text))
       numbered.emplace(key->number, key->value);
   }
@@ -135,7 +95,7 @@ std::vector<std::string> ReadRecentSection(std::string_view settings_text) {
 std::string WriteRecentSection(std::string_view settings_text,
                                const std::vector<std::string>& paths) {
   const std::vector<Line> lines = SplitKeepingEndings(settings_text);
-  const std::optional<Section> section = FindRecentSection(lines);
+  const std::optional<SectionSpan> section = FindRecentSection(lines);
   std::string out;
   if (!section) {
     out.assign(settings_text);
@@ -145,10 +105,10 @@ std::string WriteRecentSection(std::string_view settings_text,
       out += "\r\n";
     return out + NewSection(paths);
   }
-  for (size_t i = 0; i < section->header; ++i)
+  for (size_t i = 0; i + 1 < section->begin; ++i)
     Append(out, lines[i]);
   out += NewSection(paths);
-  for (size_t i = section->header + 1; i < section->end; ++i) {
+  for (size_t i = section->begin; i < section->end; ++i) {
     if (!ReadRecentKey(lines[i].text))
       Append(out, lines[i]);
   }
