@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_entries.h"
 #include "closure/closure_analysis.h"
 
 namespace tw {
@@ -15,15 +16,9 @@ namespace {
 // reading path and every kind of trial applies; distances have one to four
 // decimals, as keyed from deeds.
 std::string BearingEntry(int i) {
-  static const char* const kQuadrants[] = {"NE", "NW", "SW", "SE"};
-  const auto two = [](int v) {
-    std::string s = std::to_string(v);
-    if (v < 10)
-      s.insert(s.begin(), '0');
-    return s;
-  };
-  std::string e = kQuadrants[i % 4];
-  e += ' ' + two(i % 90) + '\xB0' + two(i * 13 % 60) + '\'' + two(i * 7 % 60) + "'' @";
+  std::string e = bench::QuadrantOf(i);
+  e += ' ' + bench::TwoDigits(i % 90) + '\xB0' + bench::TwoDigits(i * 13 % 60) + '\'' +
+       bench::TwoDigits(i * 7 % 60) + "'' @";
   e += std::to_string(10 + i % 997) + "." + std::to_string(1 + i % 9999);
   e += "LF";
   return e;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "bench_entries.h"
 #include "boundary/plot.h"
 #include "entry/entry_commands.h"
 
@@ -22,8 +23,7 @@ class CountingLog : public LogSink {
 
 // Quadrants and angles vary so that every entry takes the whole reading path.
 std::string BearingEntry(int i) {
-  static const char* const kQuadrants[] = {"NE", "NW", "SW", "SE"};
-  std::string e = kQuadrants[i % 4];
+  std::string e = bench::QuadrantOf(i);
   e += ' ';
   e += std::to_string(10 + i % 80);
   e += '\xB0';

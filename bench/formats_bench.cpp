@@ -5,10 +5,11 @@
 #include <filesystem>
 #include <string>
 
+#include "bench_entries.h"
 #include "boundary/log.h"
 #include "boundary/ports/drawing_surface.h"
-#include "formats/dxf_file.h"
 #include "files/file_io.h"
+#include "formats/dxf_file.h"
 #include "formats/import_commands.h"
 #include "formats/point_file.h"
 #include "formats/project_commands.h"
@@ -22,8 +23,7 @@ constexpr int kEntries = 100000;
 
 // Quadrants, angles and distances vary so every entry takes the whole path.
 std::string BearingEntry(int i) {
-  static const char* const kQuadrants[] = {"NE", "NW", "SW", "SE"};
-  std::string e = kQuadrants[i % 4];
+  std::string e = bench::QuadrantOf(i);
   e += ' ' + std::to_string(10 + i % 80) + '\xB0' + std::to_string(10 + i % 50) + '\'' +
        std::to_string(10 + i % 49) + "'' @" + std::to_string(100 + i % 900) + "." +
        std::to_string(i % 10) + "LF";

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "bench_entries.h"
 #include "boundary/bearing.h"
 #include "boundary/traverse.h"
 
@@ -17,15 +18,9 @@ namespace {
 // Quadrants, angles and distances vary so that every entry takes the whole
 // reading path; the distances have one to four decimals.
 std::string BearingEntry(int i) {
-  static const char* const kQuadrants[] = {"NE", "NW", "SW", "SE"};
-  const auto two = [](int v) {
-    std::string s = std::to_string(v);
-    if (v < 10)
-      s.insert(s.begin(), '0');
-    return s;
-  };
-  std::string e = kQuadrants[i % 4];
-  e += ' ' + two(i % 90) + '\xB0' + two(i % 60) + '\'' + two(i * 7 % 60) + "'' @";
+  std::string e = bench::QuadrantOf(i);
+  e += ' ' + bench::TwoDigits(i % 90) + '\xB0' + bench::TwoDigits(i % 60) + '\'' +
+       bench::TwoDigits(i * 7 % 60) + "'' @";
   e += std::to_string(1 + i % 997) + "." + std::to_string(1 + i % 9999);
   e += i % 2 ? "LF" : "m.";
   return e;
