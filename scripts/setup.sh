@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
+#   bash scripts/setup.sh [PACKAGE...]   also the named packages (the fuzz run's compiler)
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           locales python3-ezdxf xvfb xauth fonts-liberation2 fonts-wine fonts-dejavu-extra
           desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl fonts-dejavu-core
-          poppler-utils)
+          poppler-utils "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
