@@ -11,16 +11,10 @@
 #include "boundary/corner_walk.h"
 #include "boundary/numbers.h"
 #include "doubles/cp1252.h"
+#include "doubles/entry_lists.h"
 
 namespace tw {
 namespace {
-
-EntryList ListOf(const std::vector<const char*>& entries) {
-  EntryList list;
-  for (const char* e : entries)
-    list.Append(test::Cp1252(e));
-  return list;
-}
 
 // The largest boundary numbers still square without overflow.
 TEST(Traverse, ClosureOfTheLargestNumbers) {
@@ -32,7 +26,7 @@ TEST(Traverse, AreaAndClosureOfWorkedExamples) {
   struct Case {
     const char* area;     // as logged, "00.00#####"
     const char* closure;  // of the last corner, as logged
-    std::vector<const char*> entries;
+    std::vector<std::string> entries;
     double first_x = 0, first_y = 0;
   };
   const Case cases[] = {
@@ -63,7 +57,7 @@ TEST(Traverse, AreaAndClosureOfWorkedExamples) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.entries.empty() ? "(empty)" : c.entries.front());
-    EntryList list = ListOf(c.entries);
+    EntryList list = test::ListOf(c.entries);
     ProgramState state;
     state.FirstPointX = c.first_x;
     state.FirstPointY = c.first_y;
@@ -81,7 +75,7 @@ TEST(Traverse, AreaAndClosureOfWorkedExamples) {
 TEST(Traverse, StopsAtAnUnreadableEntry) {
   struct Case {
     const char* names;
-    std::vector<const char*> entries;
+    std::vector<std::string> entries;
   };
   const Case cases[] = {
       {"Entry 2 ", {"NE 90°00'00'' @10LF", "NE 9°00'00'' @10LF", "NW 00°00'00'' @10LF"}},
@@ -89,7 +83,7 @@ TEST(Traverse, StopsAtAnUnreadableEntry) {
       {"Entry 1 ", {"1e100 , 0", "1 , 2"}},
   };
   for (const Case& c : cases) {
-    EntryList list = ListOf(c.entries);
+    EntryList list = test::ListOf(c.entries);
     list.Select(0);
     const Result<double> area = ComputeArea(list, ProgramState{});
     ASSERT_FALSE(area) << c.names;
@@ -104,7 +98,7 @@ TEST(CornerWalk, StepsAndStop) {
   struct Case {
     EntryKind kind;
     Corner start;
-    std::vector<const char*> entries;
+    std::vector<std::string> entries;
     const char* steps;  // "index:x,y dx,dy d" per visited entry, LogPattern
     std::optional<size_t> stop;
   };
@@ -130,7 +124,7 @@ TEST(CornerWalk, StepsAndStop) {
     SCOPED_TRACE(c.steps);
     std::string steps;
     const std::optional<UnreadableEntry> stop =
-        WalkEntries(ListOf(c.entries).Entries(), c.kind, c.start, [&](const CornerStep& s) {
+        WalkEntries(test::ListOf(c.entries).Entries(), c.kind, c.start, [&](const CornerStep& s) {
           steps += std::to_string(s.index) + ":" + pattern(s.corner.x) + "," + pattern(s.corner.y) +
                    " " + pattern(s.offsets.dx) + "," + pattern(s.offsets.dy) + " " +
                    pattern(s.distance) + " ";

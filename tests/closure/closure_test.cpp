@@ -11,22 +11,15 @@
 #include "closure/closure_forms.h"
 #include "closure/closure_text.h"
 #include "doubles/cp1252.h"
+#include "doubles/entry_lists.h"
 #include "formats/point_file.h"
 #include "formats/project_file.h"
 
 namespace tw {
 namespace {
 
-EntryList ListOf(const std::vector<const char*>& entries) {
-  EntryList list;
-  for (const char* e : entries)
-    list.Append(test::Cp1252(e));
-  return list;
-}
-
 // The worked example: four lines in feet that miss by 0.42.
-const EntryList kExample = ListOf({"NE 76°00'00'' @80.40LF", "SE 36°00'00'' @46.30LF",
-                                   "SW 61°00'00'' @72.80LF", "NW 38°00'00'' @68.00LF"});
+const EntryList kExample = test::ListOf(test::ClosureExampleEntries());
 
 ClosureAnalysis Analyse(const EntryList& list, ClosureOptions options = {}) {
   const Result<ClosureAnalysis> a = AnalyseClosure(list, ProgramState{}, options);
@@ -109,7 +102,7 @@ TEST(Closure, AdjustedFilesHoldTheSameCorners) {
 }
 
 TEST(Closure, CrandallRefusesParallelLines) {
-  const ClosureAnalysis a = Analyse(ListOf({"NE 45°00'00'' @100LF", "SW 45°00'00'' @99LF"}),
+  const ClosureAnalysis a = Analyse(test::ListOf({"NE 45°00'00'' @100LF", "SW 45°00'00'' @99LF"}),
                                     WithMethod(AdjustMethod::Crandall));
   ASSERT_TRUE(a.adjustment && !a.adjustment->ok());
   EXPECT_EQ(kCrandallSingular, a.adjustment->error());
@@ -118,9 +111,9 @@ TEST(Closure, CrandallRefusesParallelLines) {
 // A closed square leaves a residue of 1e-13 from the angle constant; a single
 // zero-length line has no perimeter. Both are exact and meet any standard.
 TEST(Closure, ExactClosure) {
-  for (const EntryList& list : {ListOf({"NE 90°00'00'' @10LF", "NW 00°00'00'' @10LF",
-                                        "SW 90°00'00'' @10LF", "SE 00°00'00'' @10LF"}),
-                                ListOf({"NE 12°00'00'' @0LF"})}) {
+  for (const EntryList& list : {test::ListOf({"NE 90°00'00'' @10LF", "NW 00°00'00'' @10LF",
+                                              "SW 90°00'00'' @10LF", "SE 00°00'00'' @10LF"}),
+                                test::ListOf({"NE 12°00'00'' @0LF"})}) {
     ClosureOptions strictest;
     strictest.standard = 1000000;
     const ClosureAnalysis a = Analyse(list, strictest);
@@ -134,7 +127,7 @@ TEST(Closure, ExactClosure) {
 }
 
 TEST(Closure, PointListClosesByDefinition) {
-  const ClosureAnalysis a = Analyse(ListOf({"0 , 0", "100 , 0", "100 , 50", "0 , 50"}),
+  const ClosureAnalysis a = Analyse(test::ListOf({"0 , 0", "100 , 0", "100 , 50", "0 , 50"}),
                                     WithMethod(AdjustMethod::Compass));
   EXPECT_EQ(
       "Closure of p.twc\nLines: 4\nPerimeter: 300.0000 m.\n"

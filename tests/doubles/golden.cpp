@@ -16,9 +16,13 @@ void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string ReadGolden(const std::string& name) {
+std::string GoldenPath(const std::string& name) {
   const char* dir = std::getenv("TW_GOLDEN_DIR");
-  return ReadBytes(std::filesystem::path(dir ? dir : "tests/golden") / name);
+  return (std::filesystem::path(dir ? dir : "tests/golden") / name).string();
+}
+
+std::string ReadGolden(const std::string& name) {
+  return ReadBytes(GoldenPath(name));
 }
 
 ScratchFolder::ScratchFolder() {

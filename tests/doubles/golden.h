@@ -6,7 +6,8 @@
 
 namespace tw::test {
 
-// The bytes of tests/golden/NAME.
+// The path of tests/golden/NAME (TW_GOLDEN_DIR when set), and its bytes.
+std::string GoldenPath(const std::string& name);
 std::string ReadGolden(const std::string& name);
 
 // The bytes of any file ("" when it cannot be read).

@@ -6,6 +6,7 @@
 #include <regex>
 
 #include "boundary/entry_list.h"
+#include "doubles/entry_lists.h"
 #include "plat/plat_layout.h"
 #include "plat/plat_scale.h"
 
@@ -40,25 +41,6 @@ class PageRecorder : public Page {
     return false;
   }
 };
-
-EntryList ListOf(std::vector<std::string> entries) {
-  EntryList list;
-  list.Replace(std::move(entries));
-  return list;
-}
-
-// The worked example of the closure analysis: it misses its start by 0.4210.
-EntryList ClosureExample() {
-  return ListOf(
-      {"NE 76\xB0"
-       "00'00'' @80.40LF",
-       "SE 36\xB0"
-       "00'00'' @46.30LF",
-       "SW 61\xB0"
-       "00'00'' @72.80LF",
-       "NW 38\xB0"
-       "00'00'' @68.00LF"});
-}
 
 ProgramState InUnit(const std::string& unit) {
   ProgramState s;
@@ -98,7 +80,7 @@ TEST(PlatScale, IsTheSmallestRoundScaleThatFits) {
 // Every boundary line is drawn at the scale the plat states, and the
 // misclosure is the one dashed line, labelled with its length.
 TEST(PlatLayout, DrawsTheBoundaryToItsStatedScale) {
-  const PageRecorder page = LaidOut(ClosureExample(), InUnit("LF"));
+  const PageRecorder page = LaidOut(test::ListOf(test::ClosureExampleEntries()), InUnit("LF"));
   double feet_per_inch = 0;
   const std::regex scale_text("Scale 1\" = (\\d+)'");
   for (const Call& c : page.calls) {
@@ -140,7 +122,7 @@ TEST(PlatLayout, ContinuesTheTablesOverNumberedPages) {
     const double a = i * 2 * M_PI / 200;
     points.push_back(std::to_string(100 * std::cos(a)) + " , " + std::to_string(100 * std::sin(a)));
   }
-  const PageRecorder page = LaidOut(ListOf(points), InUnit("m."), kA4);
+  const PageRecorder page = LaidOut(test::ListOf(points), InUnit("m."), kA4);
   size_t pages = 1;
   for (const Call& c : page.calls)
     pages += c.kind == Call::NewPage;
@@ -167,9 +149,9 @@ TEST(PlatLayout, ContinuesTheTablesOverNumberedPages) {
 TEST(PlatLayout, RefusesAnEmptyOrUnreadableList) {
   PageRecorder page;
   EXPECT_EQ(LayOutPlat(EntryList{}, {}, {}, kLetter, page).error(), "Nothing to export");
-  const Status bad = LayOutPlat(ListOf({"NE 76\xB0"
-                                        "00'00'' @80.40LF",
-                                        "NE 7x"}),
+  const Status bad = LayOutPlat(test::ListOf({"NE 76\xB0"
+                                              "00'00'' @80.40LF",
+                                              "NE 7x"}),
                                 {}, {}, kLetter, page);
   ASSERT_FALSE(bad);
   EXPECT_EQ(bad.error().rfind("Entry 2 cannot be read", 0), 0u) << bad.error();

@@ -12,15 +12,11 @@
 #include "window_harness.h"
 
 using tw::SaveAnswer;
+using tw::test::GoldenPath;
 using tw::test::ReadBytes;
 using tw::test::WindowHarness;
 
 namespace {
-
-std::string Golden(const char* name) {
-  const char* dir = std::getenv("TW_GOLDEN_DIR");
-  return std::string(dir ? dir : "tests/golden") + "/" + name;
-}
 
 bool Exists(const std::string& path) {
   return std::filesystem::exists(path);
@@ -96,7 +92,7 @@ void DesktopSessionTest::eachAnswerOnEachCommand() {
       if (answer == SaveAnswer::Save)
         w.dialog.answers.push_back(saved);
       if (command == Open)
-        w.dialog.answers.push_back(Golden("points3.twc"));
+        w.dialog.answers.push_back(GoldenPath("points3.twc"));
       switch (command) {
         case Close:
           w.harness.window().close();
@@ -137,7 +133,7 @@ void DesktopSessionTest::eachAnswerOnEachCommand() {
 void DesktopSessionTest::unchangedBoundaryGoesOnWithoutAQuestion() {
   tw::test::ScratchFolder settings;
   SessionWindow w(settings.path().string());
-  w.dialog.answers.push_back(Golden("points3.twc"));
+  w.dialog.answers.push_back(GoldenPath("points3.twc"));
   w.harness.Click("cmdOpen");
   w.harness.Click("cmdClear");  // opened, unchanged
   w.AddLine();
@@ -150,14 +146,14 @@ void DesktopSessionTest::unchangedBoundaryGoesOnWithoutAQuestion() {
 void DesktopSessionTest::dropsOpenTheFirstFile() {
   tw::test::ScratchFolder settings;
   SessionWindow w(settings.path().string());
-  Drop(&w.harness.window(), {QString::fromStdString(Golden("bearing3.twc")), "/tmp/b.asc"});
+  Drop(&w.harness.window(), {QString::fromStdString(GoldenPath("bearing3.twc")), "/tmp/b.asc"});
   QCOMPARE(w.harness.Lines().size(), 3);
   QCOMPARE(w.harness.Messages().size(), size_t(1));
   QCOMPARE(w.harness.Messages()[0].text,
            std::string("Only \"bearing3.twc\" was opened; 1 other files were left."));
 
   const std::string upper = w.folder.File("P.TWC");  // any case
-  std::filesystem::copy_file(Golden("points3.twc"), upper);
+  std::filesystem::copy_file(GoldenPath("points3.twc"), upper);
   w.AddLine();
   w.questions.save_answer = SaveAnswer::Discard;
   Drop(&w.harness.window(), {QString::fromStdString(upper)});
@@ -165,7 +161,7 @@ void DesktopSessionTest::dropsOpenTheFirstFile() {
   QCOMPARE(w.harness.Lines().value(0), QString("0 , 0"));
 
   // Any other file: the import dialog with its preview; nothing asked yet.
-  Drop(&w.harness.window(), {QString::fromStdString(Golden("points3.asc"))});
+  Drop(&w.harness.window(), {QString::fromStdString(GoldenPath("points3.asc"))});
   QVERIFY(w.commands->ImportDialog() && w.commands->ImportDialog()->isVisible());
   QCOMPARE(w.questions.asked.size(), size_t(1));
 
@@ -183,7 +179,7 @@ void DesktopSessionTest::recentFilesAreRememberedAndForgotten() {
   SessionWindow w(settings.path().string());
   QVERIFY(!w.harness.Get<QMenu>("mnuFileRecent")->isEnabled());
   const std::string named = w.folder.File("R&D plot 1.twc");
-  std::filesystem::copy_file(Golden("points3.twc"), named);
+  std::filesystem::copy_file(GoldenPath("points3.twc"), named);
   w.dialog.answers.push_back(named);
   w.harness.Click("cmdOpen");
   QCOMPARE(w.RecentItem(0)->text(), QString("R&&D plot 1.twc"));
@@ -248,7 +244,7 @@ void DesktopSessionTest::recoveryFileFollowsTheBoundaryAndIsOfferedOnce() {
 
 void DesktopSessionTest::secondCopyLeavesTheRecoveryFileAlone() {
   tw::test::ScratchFolder settings;
-  tw::test::WriteBytes(settings.File("recovery.twc"), ReadBytes(Golden("points3.twc")));
+  tw::test::WriteBytes(settings.File("recovery.twc"), ReadBytes(GoldenPath("points3.twc")));
   tw::test::WriteBytes(settings.File("recovery.lock"), "4242\n");
   SessionWindow w(settings.path().string(), [](long pid) { return pid == 4242; });
   QVERIFY(!w.session->KeepsRecovery());
@@ -256,7 +252,7 @@ void DesktopSessionTest::secondCopyLeavesTheRecoveryFileAlone() {
   QVERIFY(w.questions.asked.empty());
   w.AddLine();
   w.session->FlushRecovery();
-  QCOMPARE(ReadBytes(settings.File("recovery.twc")), ReadBytes(Golden("points3.twc")));
+  QCOMPARE(ReadBytes(settings.File("recovery.twc")), ReadBytes(GoldenPath("points3.twc")));
   QCOMPARE(ReadBytes(settings.File("recovery.lock")), std::string("4242\n"));
 }
 

@@ -12,15 +12,11 @@
 #include "shell/point_import_dialog.h"
 #include "window_harness.h"
 
+using tw::test::GoldenPath;
 using tw::test::ReadBytes;
 using tw::test::WindowHarness;
 
 namespace {
-
-std::string Golden(const char* name) {
-  const char* dir = std::getenv("TW_GOLDEN_DIR");
-  return std::string(dir ? dir : "tests/golden") + "/" + name;
-}
 
 // A window with its file commands over scripted ports.
 struct FileWindow {
@@ -95,7 +91,7 @@ void FileCommandsTest::openReplacesTheBoundaryAndSwitchesMode() {
   QCOMPARE(w.harness.Log(), QString());
   QVERIFY(!w.harness.Get<QPushButton>("cmdUndo")->isEnabled());
 
-  w.dialog.answers.push_back(Golden("points3.twc"));
+  w.dialog.answers.push_back(GoldenPath("points3.twc"));
   w.harness.Click("cmdOpen");
   QCOMPARE(w.harness.Lines(), (QStringList{"0 , 0", "100 , 0", "100 , 50"}));
   QVERIFY(w.harness.Get<QPushButton>("optPoint")->isChecked());
@@ -105,7 +101,7 @@ void FileCommandsTest::openReplacesTheBoundaryAndSwitchesMode() {
   QVERIFY(!w.harness.Get("frameSurveyor")->isVisible());
   QCOMPARE(w.harness.Get<QListWidget>("LstBearings")->currentRow(), 2);
 
-  w.dialog.answers.push_back(Golden("bearing3.twc"));
+  w.dialog.answers.push_back(GoldenPath("bearing3.twc"));
   w.TriggerItem("mnuFileOpen");
   QCOMPARE(w.harness.Lines().size(), 3);
   QVERIFY(w.harness.Get<QPushButton>("optSurveyor")->isChecked());
@@ -133,7 +129,7 @@ void FileCommandsTest::openReplacesTheBoundaryAndSwitchesMode() {
 // cases' business.
 void FileCommandsTest::saveAndExportsReachTheirWriters() {
   FileWindow w;
-  w.dialog.answers.push_back(Golden("bearing3.twc"));
+  w.dialog.answers.push_back(GoldenPath("bearing3.twc"));
   w.harness.Click("cmdOpen");
   const struct {
     const char* command;
@@ -163,7 +159,7 @@ void FileCommandsTest::reportIsWrittenAndOpened() {
   QCOMPARE(w.harness.Messages()[0].text, std::string("Nothing to report"));
   QVERIFY(w.desktop.opened.empty());
 
-  w.dialog.answers.push_back(Golden("square_points.twc"));
+  w.dialog.answers.push_back(GoldenPath("square_points.twc"));
   w.harness.Click("cmdOpen");
   w.TriggerItem("mnuFileReport");
   const std::string report = w.folder.File("data") + "/report.txt";
@@ -173,7 +169,7 @@ void FileCommandsTest::reportIsWrittenAndOpened() {
 
 void FileCommandsTest::importDialogShowsThePreviewAndImports() {
   FileWindow w;
-  w.dialog.answers.push_back(Golden("survey_points.txt"));
+  w.dialog.answers.push_back(GoldenPath("survey_points.txt"));
   w.TriggerItem("mnuFileImportPts");
   tw::PointImportDialog* dialog = w.ImportDialog();
   QVERIFY(dialog);
@@ -194,11 +190,11 @@ void FileCommandsTest::importDialogShowsThePreviewAndImports() {
 
 void FileCommandsTest::importAgainReloadsTheSameDialog() {
   FileWindow w;
-  w.dialog.answers.push_back(Golden("survey_points.txt"));
+  w.dialog.answers.push_back(GoldenPath("survey_points.txt"));
   w.TriggerItem("mnuFileImportPts");
   tw::PointImportDialog* first = w.ImportDialog();
   first->findChild<QComboBox*>("cmbPtImportFormat")->setCurrentIndex(2);
-  w.dialog.answers.push_back(Golden("points3.asc"));
+  w.dialog.answers.push_back(GoldenPath("points3.asc"));
   w.TriggerItem("mnuFileImportPts");
   QCOMPARE(w.ImportDialog(), first);
   QCOMPARE(first->findChild<QListWidget*>("lstPtimportPrev")->count(), 3);
@@ -206,7 +202,7 @@ void FileCommandsTest::importAgainReloadsTheSameDialog() {
   QCOMPARE(w.dialog.requests.at(1).title, std::string("Open Point File"));
 
   // A file of which no line can be read: the dialog stays, nothing changes.
-  w.dialog.answers.push_back(Golden("bearing3_log.txt"));
+  w.dialog.answers.push_back(GoldenPath("bearing3_log.txt"));
   w.TriggerItem("mnuFileImportPts");
   QTest::mouseClick(first->findChild<QPushButton*>("CmdImport"), Qt::LeftButton);
   QCOMPARE(w.harness.Messages().size(), size_t(1));
@@ -221,7 +217,7 @@ void FileCommandsTest::importAgainReloadsTheSameDialog() {
 
 void FileCommandsTest::escapeClosesTheImportDialog() {
   FileWindow w;
-  w.dialog.answers.push_back(Golden("points3.asc"));
+  w.dialog.answers.push_back(GoldenPath("points3.asc"));
   w.TriggerItem("mnuFileImportPts");
   QPointer<tw::PointImportDialog> dialog(w.ImportDialog());
   QVERIFY(dialog);
@@ -234,7 +230,7 @@ void FileCommandsTest::escapeClosesTheImportDialog() {
   QVERIFY(w.harness.Lines().isEmpty());
   QVERIFY(w.harness.Messages().empty());
 
-  w.dialog.answers.push_back(Golden("points3.asc"));
+  w.dialog.answers.push_back(GoldenPath("points3.asc"));
   w.TriggerItem("mnuFileImportPts");
   dialog = w.ImportDialog();
   QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);

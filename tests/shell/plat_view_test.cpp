@@ -8,6 +8,7 @@
 
 #include "boundary/plot.h"
 #include "boundary/program.h"
+#include "doubles/entry_lists.h"
 #include "plat/zoom_to_fit.h"
 #include "shell/plat_commands.h"
 #include "shell/plot_surface.h"
@@ -84,16 +85,6 @@ class RecordingPrintDialog : public tw::PrintDialog {
   std::function<void(QPrinter&)> set_up;
 };
 
-const std::vector<std::string> kFourLines = {
-    "NE 76\xB0"
-    "00'00'' @80.40LF",
-    "SE 36\xB0"
-    "00'00'' @46.30LF",
-    "SW 61\xB0"
-    "00'00'' @72.80LF",
-    "NW 38\xB0"
-    "00'00'' @68.00LF"};
-
 }  // namespace
 
 class PlatViewTest : public QObject {
@@ -169,7 +160,7 @@ class PlatViewTest : public QObject {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(file));
     tw::EntryList list;
-    list.Replace(kFourLines);
+    list.Replace(tw::test::ClosureExampleEntries());
     QVERIFY(tw::PrintPlat(list, {}, {}, printer));
     const std::string pdf = ReadBytes(file);
     QVERIFY(pdf.starts_with("%PDF"));
@@ -198,7 +189,7 @@ class PlatViewTest : public QObject {
 
     h.Item("mnuZoomToFit")->trigger();  // nothing on an empty list
     QVERIFY(!h.Log().contains("Zoom to Fit"));
-    h.window().program().entries.Replace(kFourLines);
+    h.window().program().entries.Replace(tw::test::ClosureExampleEntries());
     h.Item("mnuZoomToFit")->trigger();
     QVERIFY(h.Log().endsWith("Zoom to Fit"));
 
