@@ -51,4 +51,13 @@ std::vector<BlunderFinding> FindBlunders(const std::vector<std::string>& entries
                                          const std::vector<TraverseLine>& lines,
                                          const TraverseSums& sums, int standard);
 
+class BlunderCache;
+
+// The same findings, with the trials of the entries unchanged since the
+// cache last saw the list taken from it; the cache is brought up to date.
+std::vector<BlunderFinding> FindBlunders(const std::vector<std::string>& entries,
+                                         const std::vector<TraverseLine>& lines,
+                                         const TraverseSums& sums, int standard,
+                                         BlunderCache& cache);
+
 }  // namespace tw

@@ -199,7 +199,8 @@ void ClosureDialog::Refresh() {
   shown_revision_ = p.entries.Revision();
   shown_unit_ = p.state.UnitAbbrev;
   const bool live = p.entries.Count() <= kLiveBlunderLines;
-  Result<ClosureAnalysis> a = AnalyseClosure(p.entries, p.state, Options(live || blunders_asked_));
+  Result<ClosureAnalysis> a =
+      AnalyseClosure(p.entries, p.state, Options(live || blunders_asked_), blunder_cache_);
   if (a) {
     analysis_ = std::make_shared<const ClosureAnalysis>(std::move(a).take());
     failure_.clear();
@@ -298,7 +299,7 @@ void ClosureDialog::FindBlundersNow() {
   const Program& p = window_.program();
   // The list as shown: the search belongs to it, not to a later one.
   if (p.entries.Revision() == shown_revision_) {
-    Result<ClosureAnalysis> a = AnalyseClosure(p.entries, p.state, Options(true));
+    Result<ClosureAnalysis> a = AnalyseClosure(p.entries, p.state, Options(true), blunder_cache_);
     if (a)
       analysis_ = std::make_shared<const ClosureAnalysis>(std::move(a).take());
   }
@@ -324,7 +325,8 @@ void ClosureDialog::Copy() {
   // The batch tool always searches.
   if (a->kind == EntryKind::Angle && !a->standard_met && !a->blunders_searched) {
     const Program& p = window_.program();
-    Result<ClosureAnalysis> searched = AnalyseClosure(p.entries, p.state, Options(true));
+    Result<ClosureAnalysis> searched =
+        AnalyseClosure(p.entries, p.state, Options(true), blunder_cache_);
     if (!searched)
       return;
     a = std::make_shared<const ClosureAnalysis>(std::move(searched).take());

@@ -68,6 +68,9 @@ class ClosureDialog : public QDialog {
   FileDialog& files_;
   int standard_;
   std::shared_ptr<const ClosureAnalysis> analysis_;
+  // The blunder trials of the list last searched: after one added line only
+  // that line is tried.
+  BlunderCache blunder_cache_;
   std::string failure_;  // why the list could not be analysed
   unsigned long long shown_revision_ = 0;
   std::string shown_unit_;
