@@ -2,6 +2,7 @@
 // closure of a bearing list.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +14,7 @@ namespace tw {
 
 // The mistakes tried, in the order findings of equal precision on one line
 // are listed.
-enum class BlunderKind {
+enum class BlunderKind : std::uint8_t {
   Quadrant,          // another quadrant code
   DegreesMinutes,    // degrees and minutes swapped
   DegreeDigits,      // two adjacent digits swapped in the degrees

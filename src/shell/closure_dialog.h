@@ -53,6 +53,7 @@ class ClosureDialog : public QDialog {
   void CreateTables(QVBoxLayout* layout);
   void CreateButtons(QVBoxLayout* layout);
   ClosureOptions Options(bool find_blunders) const;
+  Result<ClosureAnalysis> Analyse(bool find_blunders);
   void ShowAnalysis();
   void ShowFindings();
   void ShowStandard();
