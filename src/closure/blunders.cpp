@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
-#include "boundary/bearing.h"
-#include "boundary/entry.h"
-#include "boundary/numbers.h"
-#include "boundary/text.h"
-#include "closure/closure_forms.h"
+#include "closure/blunder_cache.h"
+#include "closure/blunder_trials.h"
 
 namespace tw {
 namespace {
@@ -26,14 +24,6 @@ constexpr std::array<std::string_view, 10> kKindTexts = {
     "wrong bearing",
 };
 
-constexpr std::array<std::string_view, 4> kQuadrants = {"NE", "NW", "SW", "SE"};
-
-// The geometric diagnosis looks at lines within 2 degrees of the misclosure's
-// direction (or its reverse), |cos| >= cos 2°, and of its perpendicular,
-// |cos| <= sin 2°.
-constexpr double kCos2Degrees = 0.99939082701909573;
-constexpr double kSin2Degrees = 0.034899496702500969;
-
 // How many of the best-ranked trials are walked whole: more than are listed,
 // because ranking from the sums and walking may disagree in the last digit.
 constexpr size_t kWalked = 16;
@@ -46,62 +36,29 @@ struct Trial {
   TraverseLine line;
 };
 
-bool IsWhole(double v) {
-  return v >= 0 && std::floor(v) == v;
-}
-
-// Within the program's format: angle fields in range, whole values.
-bool IsValid(const BearingFieldsView& f) {
-  return IsWhole(f.degrees) && IsWhole(f.minutes) && IsWhole(f.seconds) && f.degrees <= 90 &&
-         f.minutes <= 60 && f.seconds <= 60;
-}
-
-// A Carpenter distance carries a leading blank or "-"; Surveyor distances are
-// as typed, so a new one takes the plain form.
-std::string DistanceText(double distance, std::string_view original) {
-  const double d = RoundToFourDecimals(distance);
-  const bool carpenter = !original.empty() && (original[0] == ' ' || original[0] == '-');
-  return carpenter ? LeadingBlankForm(d) : PlainForm(d);
-}
-
-class Search {
+// Ranks trials from the sums, with the line's offsets replaced, and keeps the
+// few that may reach the standard.
+class Ranking {
  public:
-  Search(const std::vector<TraverseLine>& lines, const TraverseSums& sums, int standard)
+  Ranking(const std::vector<TraverseLine>& lines, const TraverseSums& sums, int standard)
       : lines_(lines), sums_(sums), standard_(standard) {}
 
-  void TryLine(size_t index, const std::string& entry);
+  // The trial's rank, or nullopt when it cannot reach the standard.
+  std::optional<double> RankTrial(size_t index, const TraverseLine& line) const;
+  void Keep(size_t index, BlunderKind kind, double rank, std::string corrected,
+            const TraverseLine& line);
   std::vector<BlunderFinding> Findings(const std::vector<std::string>& entries);
 
  private:
-  void Try(size_t index, BlunderKind kind, const std::string& entry, const std::string& trial,
-           bool keeps_direction);
-  void TryDistance(size_t index, BlunderKind kind, const std::string& entry, double distance);
-  void TryDigitSwaps(size_t index, BlunderKind kind, const std::string& entry, size_t at,
-                     size_t length);
-  void TryGeometry(size_t index, const std::string& entry, const BearingFieldsView& f);
   void KeepBest(size_t count);
 
   const std::vector<TraverseLine>& lines_;
   TraverseSums sums_;
   int standard_;
   std::vector<Trial> trials_;
-  std::string trial_;  // reused, so that a trial costs no allocation
-  Offsets unit_;       // the offsets of the line being tried at distance 1
 };
 
-void Search::Try(size_t index, BlunderKind kind, const std::string& entry, const std::string& trial,
-                 bool keeps_direction) {
-  if (trial == entry)
-    return;
-  const Result<BearingFieldsView> f = ReadBearingEntryView(trial);
-  if (!f || !IsValid(*f))
-    return;
-  // A new distance on the same bearing scales the line's unit offsets, which
-  // is what LatDep computes, without the cosine and sine again.
-  const TraverseLine line =
-      keeps_direction
-          ? TraverseLine{f->length * unit_.dx, f->length * unit_.dy, std::fabs(f->length)}
-          : LineOf(*f);
+std::optional<double> Ranking::RankTrial(size_t index, const TraverseLine& line) const {
   const TraverseLine& old = lines_[index];
   const double perimeter = sums_.perimeter - old.length + line.length;
   const double north = sums_.north - old.dy + line.dy;
@@ -110,88 +67,34 @@ void Search::Try(size_t index, BlunderKind kind, const std::string& entry, const
   // below may find the precision a unit higher than the sums do.
   const double widest = perimeter / (standard_ - 1);
   if (north * north + east * east > widest * widest * (1 + 1e-9))
-    return;
-  const Precision p = PrecisionOf(perimeter, std::sqrt(north * north + east * east));
-  if (RankOf(p) + 1 < standard_)
-    return;
-  trials_.push_back({index, kind, RankOf(p), trial, line});
+    return std::nullopt;
+  const double rank = RankOf(PrecisionOf(perimeter, std::sqrt(north * north + east * east)));
+  if (rank + 1 < standard_)
+    return std::nullopt;
+  return rank;
+}
+
+void Ranking::Keep(size_t index, BlunderKind kind, double rank, std::string corrected,
+                   const TraverseLine& line) {
+  trials_.push_back({index, kind, rank, std::move(corrected), line});
   if (trials_.size() >= 4 * kWalked)
     KeepBest(kWalked);
 }
 
-void Search::TryDistance(size_t index, BlunderKind kind, const std::string& entry,
-                         double distance) {
-  const std::string_view original(entry.data() + kDistanceAt,
-                                  entry.size() - kDistanceAt - kUnitWidth);
-  trial_.assign(entry, 0, kDistanceAt);
-  trial_ += DistanceText(distance, original);
-  trial_.append(entry, entry.size() - kUnitWidth, kUnitWidth);
-  Try(index, kind, entry, trial_, true);
-}
+// Hands every trial of one line to the ranking.
+class RankTrials final : public TrialSink {
+ public:
+  RankTrials(Ranking& ranking, size_t index) : ranking_(ranking), index_(index) {}
 
-void Search::TryDigitSwaps(size_t index, BlunderKind kind, const std::string& entry, size_t at,
-                           size_t length) {
-  for (size_t j = at; j + 1 < at + length; ++j) {
-    if (!IsDigit(entry[j]) || !IsDigit(entry[j + 1]) || entry[j] == entry[j + 1])
-      continue;
-    trial_.assign(entry);
-    std::swap(trial_[j], trial_[j + 1]);
-    Try(index, kind, entry, trial_, kind == BlunderKind::DistanceDigits);
+  void Take(BlunderKind kind, const std::string& corrected, const TraverseLine& line) override {
+    if (const std::optional<double> rank = ranking_.RankTrial(index_, line))
+      ranking_.Keep(index_, kind, *rank, corrected, line);
   }
-}
 
-void Search::TryGeometry(size_t index, const std::string& entry, const BearingFieldsView& f) {
-  const double m = std::sqrt(sums_.north * sums_.north + sums_.east * sums_.east);
-  const Offsets& w = unit_;
-  const double along = sums_.east * w.dx + sums_.north * w.dy;   // m . w
-  const double across = sums_.north * w.dx - sums_.east * w.dy;  // m . n, n = w turned left
-  if (std::fabs(along) >= kCos2Degrees * m) {
-    const double distance = f.length - along;
-    if (distance != 0 && (distance > 0) == (f.length > 0))
-      TryDistance(index, BlunderKind::WrongDistance, entry, distance);
-  }
-  if (std::fabs(along) <= kSin2Degrees * m && f.length != 0 &&
-      std::fabs(across) <= std::fabs(f.length)) {
-    // Turning the line by phi moves its end across it by L sin(phi).
-    const double phi = std::asin(-across / f.length) * 180 / kAngleConstant;
-    const double direction = DirectionAngle(f.quadrant, f.degrees, f.minutes, f.seconds) + phi;
-    const QuadrantAngle q = QuadrantOfDirection(direction);
-    const long long seconds = std::llround(RoundHalfAway(q.degrees * 3600, 0));
-    trial_.assign({q.from, q.to});
-    trial_.append(entry, 2, 1);
-    AppendTwoDigits(trial_, seconds / 3600);
-    trial_.append(entry, kDegreesAt + 2, 1);
-    AppendTwoDigits(trial_, seconds / 60 % 60);
-    trial_.append(entry, kMinutesAt + 2, 1);
-    AppendTwoDigits(trial_, seconds % 60);
-    trial_.append(entry, kSecondsAt + 2, std::string::npos);
-    Try(index, BlunderKind::WrongBearing, entry, trial_, false);
-  }
-}
-
-void Search::TryLine(size_t index, const std::string& entry) {
-  const Result<BearingFieldsView> f = ReadBearingEntryView(entry);
-  if (!f)
-    return;
-  unit_ = LatDep(f->quadrant, f->degrees, f->minutes, f->seconds, 1);
-  for (std::string_view q : kQuadrants) {
-    trial_.assign(entry);
-    trial_.replace(0, 2, q);
-    Try(index, BlunderKind::Quadrant, entry, trial_, false);
-  }
-  trial_.assign(entry);
-  std::swap_ranges(trial_.begin() + kDegreesAt, trial_.begin() + kDegreesAt + 2,
-                   trial_.begin() + kMinutesAt);
-  Try(index, BlunderKind::DegreesMinutes, entry, trial_, false);
-  TryDigitSwaps(index, BlunderKind::DegreeDigits, entry, kDegreesAt, 2);
-  TryDigitSwaps(index, BlunderKind::MinuteDigits, entry, kMinutesAt, 2);
-  TryDigitSwaps(index, BlunderKind::SecondDigits, entry, kSecondsAt, 2);
-  TryDigitSwaps(index, BlunderKind::DistanceDigits, entry, kDistanceAt,
-                entry.size() - kDistanceAt - kUnitWidth);
-  TryDistance(index, BlunderKind::DistanceTimesTen, entry, f->length * 10);
-  TryDistance(index, BlunderKind::DistanceTenth, entry, f->length / 10);
-  TryGeometry(index, entry, *f);
-}
+ private:
+  Ranking& ranking_;
+  size_t index_;
+};
 
 // The order of the listing: precision descending, then line, then kind.
 template <class T>
@@ -204,7 +107,7 @@ bool Before(double rank_a, const T& a, double rank_b, const T& b) {
 }
 
 // Keeps the best `count` distinct corrections by their ranking from the sums.
-void Search::KeepBest(size_t count) {
+void Ranking::KeepBest(size_t count) {
   std::stable_sort(trials_.begin(), trials_.end(),
                    [](const Trial& a, const Trial& b) { return Before(a.rank, a, b.rank, b); });
   std::vector<Trial> kept;
@@ -220,7 +123,7 @@ void Search::KeepBest(size_t count) {
   trials_ = std::move(kept);
 }
 
-std::vector<BlunderFinding> Search::Findings(const std::vector<std::string>& entries) {
+std::vector<BlunderFinding> Ranking::Findings(const std::vector<std::string>& entries) {
   KeepBest(kWalked);
   std::vector<BlunderFinding> findings;
   for (const Trial& t : trials_) {
@@ -247,10 +150,38 @@ std::string_view BlunderKindText(BlunderKind kind) {
 std::vector<BlunderFinding> FindBlunders(const std::vector<std::string>& entries,
                                          const std::vector<TraverseLine>& lines,
                                          const TraverseSums& sums, int standard) {
-  Search search(lines, sums, standard);
-  for (size_t i = 0; i < entries.size(); ++i)
-    search.TryLine(i, entries[i]);
-  return search.Findings(entries);
+  Ranking ranking(lines, sums, standard);
+  for (size_t i = 0; i < entries.size(); ++i) {
+    TrialEntry read;
+    if (!ReadTrialEntry(entries[i], read))
+      continue;
+    RankTrials rank(ranking, i);
+    TryEntry(entries[i], read, rank);
+    TryGeometry(entries[i], read, sums, rank);
+  }
+  return ranking.Findings(entries);
+}
+
+std::vector<BlunderFinding> FindBlunders(const std::vector<std::string>& entries,
+                                         const std::vector<TraverseLine>& lines,
+                                         const TraverseSums& sums, int standard,
+                                         BlunderCache& cache) {
+  cache.Update(entries);
+  Ranking ranking(lines, sums, standard);
+  for (const BlunderCache::Trial& t : cache.Trials()) {
+    if (const std::optional<double> rank = ranking.RankTrial(t.index, t.line))
+      ranking.Keep(t.index, t.kind, *rank, cache.CorrectedText(t), t.line);
+  }
+  // Ranked after the other trials, not between them: the listing's order
+  // does not depend on when a trial was kept.
+  for (size_t i = 0; i < entries.size(); ++i) {
+    TrialEntry read;
+    if (!cache.Read(i) || !NearMisclosure(cache.Unit(i), sums) || !ReadTrialEntry(entries[i], read))
+      continue;
+    RankTrials rank(ranking, i);
+    TryGeometry(entries[i], read, sums, rank);
+  }
+  return ranking.Findings(entries);
 }
 
 }  // namespace tw

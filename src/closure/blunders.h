@@ -2,6 +2,7 @@
 // closure of a bearing list.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +14,7 @@ namespace tw {
 
 // The mistakes tried, in the order findings of equal precision on one line
 // are listed.
-enum class BlunderKind {
+enum class BlunderKind : std::uint8_t {
   Quadrant,          // another quadrant code
   DegreesMinutes,    // degrees and minutes swapped
   DegreeDigits,      // two adjacent digits swapped in the degrees
@@ -50,5 +51,14 @@ inline constexpr size_t kMostFindings = 5;
 std::vector<BlunderFinding> FindBlunders(const std::vector<std::string>& entries,
                                          const std::vector<TraverseLine>& lines,
                                          const TraverseSums& sums, int standard);
+
+class BlunderCache;
+
+// The same findings, with the trials of the entries unchanged since the
+// cache last saw the list taken from it; the cache is brought up to date.
+std::vector<BlunderFinding> FindBlunders(const std::vector<std::string>& entries,
+                                         const std::vector<TraverseLine>& lines,
+                                         const TraverseSums& sums, int standard,
+                                         BlunderCache& cache);
 
 }  // namespace tw

@@ -23,7 +23,7 @@ Result<double> PointListPerimeter(const std::vector<std::string>& entries) {
 }
 
 Status AnalyseBearings(const std::vector<std::string>& entries, const ClosureOptions& options,
-                       ClosureAnalysis& a) {
+                       BlunderCache* cache, ClosureAnalysis& a) {
   Result<std::vector<TraverseLine>> lines = ReadTraverseLines(entries);
   if (!lines)
     return Error{lines.error()};
@@ -38,15 +38,14 @@ Status AnalyseBearings(const std::vector<std::string>& entries, const ClosureOpt
     a.adjustment = Adjust(a.lines, sums, *options.method);
   if (!a.standard_met && options.find_blunders) {
     a.blunders_searched = true;
-    a.blunders = FindBlunders(entries, a.lines, sums, options.standard);
+    a.blunders = cache ? FindBlunders(entries, a.lines, sums, options.standard, *cache)
+                       : FindBlunders(entries, a.lines, sums, options.standard);
   }
   return Ok();
 }
 
-}  // namespace
-
-Result<ClosureAnalysis> AnalyseClosure(const EntryList& entries, const ProgramState& state,
-                                       const ClosureOptions& options) {
+Result<ClosureAnalysis> Analyse(const EntryList& entries, const ProgramState& state,
+                                const ClosureOptions& options, BlunderCache* cache) {
   ClosureAnalysis a;
   a.count = entries.Count();
   a.standard = options.standard;
@@ -64,10 +63,22 @@ Result<ClosureAnalysis> AnalyseClosure(const EntryList& entries, const ProgramSt
     a.perimeter = *perimeter;
     return a;
   }
-  const Status bearings = AnalyseBearings(entries.Entries(), options, a);
+  const Status bearings = AnalyseBearings(entries.Entries(), options, cache, a);
   if (!bearings)
     return Error{bearings.error()};
   return a;
+}
+
+}  // namespace
+
+Result<ClosureAnalysis> AnalyseClosure(const EntryList& entries, const ProgramState& state,
+                                       const ClosureOptions& options) {
+  return Analyse(entries, state, options, nullptr);
+}
+
+Result<ClosureAnalysis> AnalyseClosure(const EntryList& entries, const ProgramState& state,
+                                       const ClosureOptions& options, BlunderCache& cache) {
+  return Analyse(entries, state, options, &cache);
 }
 
 }  // namespace tw

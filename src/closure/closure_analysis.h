@@ -11,6 +11,7 @@
 #include "boundary/program_state.h"
 #include "boundary/result.h"
 #include "closure/adjustment.h"
+#include "closure/blunder_cache.h"
 #include "closure/blunders.h"
 #include "closure/closure_figures.h"
 #include "closure/traverse_lines.h"
@@ -47,5 +48,10 @@ struct ClosureAnalysis {
 // as a closed boundary of no lines.
 Result<ClosureAnalysis> AnalyseClosure(const EntryList& entries, const ProgramState& state,
                                        const ClosureOptions& options);
+
+// The same analysis, the blunder search taking what it can from `cache`, for
+// a window that analyses the list again after every change.
+Result<ClosureAnalysis> AnalyseClosure(const EntryList& entries, const ProgramState& state,
+                                       const ClosureOptions& options, BlunderCache& cache);
 
 }  // namespace tw

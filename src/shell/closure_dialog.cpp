@@ -199,7 +199,7 @@ void ClosureDialog::Refresh() {
   shown_revision_ = p.entries.Revision();
   shown_unit_ = p.state.UnitAbbrev;
   const bool live = p.entries.Count() <= kLiveBlunderLines;
-  Result<ClosureAnalysis> a = AnalyseClosure(p.entries, p.state, Options(live || blunders_asked_));
+  Result<ClosureAnalysis> a = Analyse(live || blunders_asked_);
   if (a) {
     analysis_ = std::make_shared<const ClosureAnalysis>(std::move(a).take());
     failure_.clear();
@@ -208,6 +208,16 @@ void ClosureDialog::Refresh() {
     failure_ = a.error();
   }
   ShowAnalysis();
+}
+
+Result<ClosureAnalysis> ClosureDialog::Analyse(bool find_blunders) {
+  const Program& p = window_.program();
+  if (p.entries.Count() <= kLiveBlunderLines)
+    return AnalyseClosure(p.entries, p.state, Options(find_blunders), blunder_cache_);
+  // Beyond the live search the trials are not kept: a million lines' would
+  // hold half a gigabyte for a search run once.
+  blunder_cache_ = BlunderCache();
+  return AnalyseClosure(p.entries, p.state, Options(find_blunders));
 }
 
 const Adjustment* ClosureDialog::ShownAdjustment() const {
@@ -298,7 +308,7 @@ void ClosureDialog::FindBlundersNow() {
   const Program& p = window_.program();
   // The list as shown: the search belongs to it, not to a later one.
   if (p.entries.Revision() == shown_revision_) {
-    Result<ClosureAnalysis> a = AnalyseClosure(p.entries, p.state, Options(true));
+    Result<ClosureAnalysis> a = Analyse(true);
     if (a)
       analysis_ = std::make_shared<const ClosureAnalysis>(std::move(a).take());
   }
@@ -323,8 +333,7 @@ void ClosureDialog::Copy() {
   std::shared_ptr<const ClosureAnalysis> a = analysis_;
   // The batch tool always searches.
   if (a->kind == EntryKind::Angle && !a->standard_met && !a->blunders_searched) {
-    const Program& p = window_.program();
-    Result<ClosureAnalysis> searched = AnalyseClosure(p.entries, p.state, Options(true));
+    Result<ClosureAnalysis> searched = Analyse(true);
     if (!searched)
       return;
     a = std::make_shared<const ClosureAnalysis>(std::move(searched).take());

@@ -53,6 +53,7 @@ class ClosureDialog : public QDialog {
   void CreateTables(QVBoxLayout* layout);
   void CreateButtons(QVBoxLayout* layout);
   ClosureOptions Options(bool find_blunders) const;
+  Result<ClosureAnalysis> Analyse(bool find_blunders);
   void ShowAnalysis();
   void ShowFindings();
   void ShowStandard();
@@ -68,6 +69,9 @@ class ClosureDialog : public QDialog {
   FileDialog& files_;
   int standard_;
   std::shared_ptr<const ClosureAnalysis> analysis_;
+  // The blunder trials of the list last searched: after one added line only
+  // that line is tried.
+  BlunderCache blunder_cache_;
   std::string failure_;  // why the list could not be analysed
   unsigned long long shown_revision_ = 0;
   std::string shown_unit_;

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "closure/blunder_cache.h"
 #include "doubles/cp1252.h"
 
 namespace tw {
@@ -17,14 +19,32 @@ const std::vector<std::string> kClosed = {
     test::Cp1252("NW 53°18'27'' @114.8853LF"),
 };
 
-std::vector<BlunderFinding> Find(const std::vector<std::string>& entries, int standard) {
+// The findings, which must not depend on what the cache saw before.
+std::vector<BlunderFinding> Find(const std::vector<std::string>& entries, int standard,
+                                 BlunderCache& cache) {
   const Result<std::vector<TraverseLine>> lines = ReadTraverseLines(entries);
   EXPECT_TRUE(lines.ok());
-  return FindBlunders(entries, *lines, SumLines(*lines), standard);
+  const TraverseSums sums = SumLines(*lines);
+  std::vector<BlunderFinding> found = FindBlunders(entries, *lines, sums, standard);
+  const std::vector<BlunderFinding> cached = FindBlunders(entries, *lines, sums, standard, cache);
+  EXPECT_EQ(found.size(), cached.size());
+  for (size_t i = 0; i < std::min(found.size(), cached.size()); ++i) {
+    EXPECT_EQ(found[i].index, cached[i].index);
+    EXPECT_EQ(found[i].corrected, cached[i].corrected);
+    EXPECT_EQ(found[i].kind, cached[i].kind);
+    EXPECT_EQ(PrecisionText(found[i].after), PrecisionText(cached[i].after));
+  }
+  return found;
+}
+
+std::vector<BlunderFinding> Find(const std::vector<std::string>& entries, int standard) {
+  BlunderCache cache;
+  return Find(entries, standard, cache);
 }
 
 // One deliberately broken copy per kind of mistake: the finder must name the
-// broken line first, with that kind, and give back the entry as it was.
+// broken line first, with that kind, and give back the entry as it was. The
+// cache follows the copies: a line replaced, added and taken away.
 TEST(Blunders, EachKindOfMistakeIsNamedFirst) {
   struct Case {
     BlunderKind kind;
@@ -43,11 +63,17 @@ TEST(Blunders, EachKindOfMistakeIsNamedFirst) {
       {BlunderKind::WrongDistance, 2, "SW 12°34'17'' @383.5LF"},
       {BlunderKind::WrongBearing, 1, "SE 67°22'51'' @304.45LF"},
   };
+  BlunderCache cache;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.broken);
     std::vector<std::string> entries = kClosed;
     entries[c.line] = test::Cp1252(c.broken);
-    const std::vector<BlunderFinding> found = Find(entries, 100000);
+    if (c.line == 1) {
+      std::vector<std::string> longer = entries;
+      longer.insert(longer.begin(), kClosed[4]);
+      cache.Update(longer);
+    }
+    const std::vector<BlunderFinding> found = Find(entries, 100000, cache);
     ASSERT_FALSE(found.empty());
     EXPECT_EQ(c.line, found[0].index);
     EXPECT_EQ(c.kind, found[0].kind) << BlunderKindText(found[0].kind);

@@ -1,12 +1,15 @@
 // The closure dialog over the real main window, offscreen: it follows the
 // list, a correction goes through the list and the log, and the standard is
 // remembered. The figures themselves are the analysis' tests' business.
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QtTest>
 
+#include "closure/closure_text.h"
 #include "shell/closure_dialog.h"
 #include "window_harness.h"
 
@@ -72,6 +75,19 @@ class ClosureDialogTest : public QObject {
     QVERIFY(!d->Shown()->blunders.empty());
     const tw::BlunderFinding first = d->Shown()->blunders.front();
     QCOMPARE(first.index, 0u);
+
+    // Copy: what the batch tool prints for the dialog's settings, only the
+    // title naming no file.
+    d->findChild<QComboBox*>("cmbMethod")->setCurrentText("Transit");
+    QTest::mouseClick(d->findChild<QPushButton*>("cmdCopy"), Qt::LeftButton);
+    tw::ClosureOptions options;
+    options.method = tw::AdjustMethod::Transit;
+    const tw::Program& p = h.window().program();
+    const std::string text = tw::ClosureText(*tw::AnalyseClosure(p.entries, p.state, options),
+                                             "PROJECT.twc", p.state.UnitAbbrev);
+    QStringList copied = QApplication::clipboard()->text().split('\n');
+    QVERIFY(copied.takeFirst().startsWith("Closure of "));
+    QCOMPARE(copied.join('\n'), QString::fromStdString(text.substr(text.find('\n') + 1)));
     const QStringList before = h.Log().split('\n');
     QTest::mouseClick(d->findChild<QPushButton*>("cmdCorrect1"), Qt::LeftButton);
     QCoreApplication::processEvents();
