@@ -338,7 +338,10 @@ void ClosureDialog::Copy() {
       return;
     a = std::make_shared<const ClosureAnalysis>(std::move(searched).take());
   }
-  QApplication::clipboard()->setText(FromUtf8(ClosureText(*a, kCopiedTitle, shown_unit_)));
+  // Named as the batch tool names its file: without the folders.
+  const std::string& path = window_.currentFile();
+  const std::string title = path.empty() ? kUntitledTitle : path.substr(path.find_last_of('/') + 1);
+  QApplication::clipboard()->setText(FromUtf8(ClosureText(*a, title, shown_unit_)));
 }
 
 void ClosureDialog::SaveAdjusted() {

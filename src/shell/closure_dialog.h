@@ -28,9 +28,9 @@ class MainWindow;
 // only when asked ("Find Blunders").
 inline constexpr size_t kLiveBlunderLines = 100000;
 
-// The file name the copied text names: the window does not keep the name of
-// the file a boundary came from.
-inline constexpr const char* kCopiedTitle = "Untitled.twc";
+// The file name the copied text names while no project file was opened or
+// saved.
+inline constexpr const char* kUntitledTitle = "Untitled.twc";
 
 class ClosureDialog : public QDialog {
   Q_OBJECT
