@@ -18,7 +18,7 @@ class DiscardLog : public LogSink {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0)
     return 0;
-  const std::string_view format = kPointFormats[data[0] % kPointFormats.size()];
+  const std::string_view format = kPointFormats[data[0] % kPointFormats.size()].name;
   const PointPreview preview{"points.asc", PreviewLines(fuzz::Text(data + 1, size - 1))};
   DiscardLog log;
   NullSurface surface;
