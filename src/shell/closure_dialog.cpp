@@ -114,7 +114,11 @@ ClosureDialog::ClosureDialog(MainWindow& window, FileDialog& files)
   resize(900, 640);
 }
 
-ClosureDialog::~ClosureDialog() = default;
+ClosureDialog::~ClosureDialog() {
+  // The standard's editor reports the end of its editing when the focus leaves
+  // it as the children go, which is after this part of the dialog is gone.
+  standard_box_->lineEdit()->disconnect(this);
+}
 
 void ClosureDialog::CreateChoosers(QVBoxLayout* layout) {
   auto* row = new QHBoxLayout;
