@@ -6,6 +6,8 @@
 #include <string>
 #include <system_error>
 
+#include "files/file_io.h"
+
 namespace tw {
 namespace {
 
@@ -17,15 +19,8 @@ Error OutputError(int error) {
 }  // namespace
 
 Status WriteOutput(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR)
-        continue;
-      return OutputError(errno);
-    }
-    bytes.remove_prefix(static_cast<size_t>(written));
-  }
+  if (const int error = WriteEveryByte(fd, bytes))
+    return OutputError(error);
   // A file on a network or a full disk may report its failure only here.
   if (::close(fd) != 0)
     return OutputError(errno);

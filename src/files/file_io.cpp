@@ -83,15 +83,8 @@ int ReadAll(int fd, size_t expected, std::string& bytes) {
 
 // Writes everything and syncs it, or returns the errno of the failure.
 int WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR)
-        continue;
-      return errno;
-    }
-    bytes.remove_prefix(static_cast<size_t>(written));
-  }
+  if (const int error = WriteEveryByte(fd, bytes))
+    return error;
   return ::fsync(fd) == 0 ? 0 : errno;
 }
 
@@ -229,6 +222,19 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
   if (error != 0)
     return WriteError(path, error);
   return Ok();
+}
+
+int WriteEveryByte(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR)
+        continue;
+      return errno;
+    }
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return 0;
 }
 
 }  // namespace tw

@@ -21,4 +21,8 @@ Result<std::string> ReadFileBytes(const std::string& path);
 // Fails with "The file "PATH" could not be written: REASON."
 Status WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// Writes all the bytes to an open descriptor, again after a short write or an
+// interrupted one: 0, or the errno of the failure.
+int WriteEveryByte(int fd, std::string_view bytes);
+
 }  // namespace tw
