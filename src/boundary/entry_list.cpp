@@ -6,7 +6,7 @@ void EntryList::Append(std::string entry) {
   entries_.push_back(std::move(entry));
   ++revision_;
   if (view_)
-    view_->Appended(entries_.back());
+    view_->Appended(*this);
 }
 
 void EntryList::RemoveLast() {
@@ -29,14 +29,14 @@ void EntryList::Replace(std::vector<std::string> entries) {
   ++revision_;
   selected_.reset();
   if (view_)
-    view_->Replaced(entries_);
+    view_->Replaced(*this);
 }
 
 void EntryList::ReplaceAt(size_t index, std::string entry) {
   entries_[index] = std::move(entry);
   ++revision_;
   if (view_)
-    view_->ReplacedAt(index, entries_[index]);
+    view_->ReplacedAt(*this, index);
 }
 
 void EntryList::Select(std::optional<size_t> index) {

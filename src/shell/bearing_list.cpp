@@ -13,25 +13,25 @@ BearingList::BearingList(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-void BearingList::Appended(const std::string& entry) {
-  addItem(FromCp1252(entry));
+void BearingList::Appended(const EntryList& list) {
+  addItem(FromCp1252(list.At(list.Count() - 1)));
 }
 
 void BearingList::RemovedLast() {
   delete takeItem(count() - 1);
 }
 
-void BearingList::Replaced(const std::vector<std::string>& entries) {
+void BearingList::Replaced(const EntryList& list) {
   clear();
   QStringList texts;
-  texts.reserve(static_cast<qsizetype>(entries.size()));
-  for (const std::string& e : entries)
-    texts.append(FromCp1252(e));
+  texts.reserve(static_cast<qsizetype>(list.Count()));
+  for (size_t i = 0; i < list.Count(); ++i)
+    texts.append(FromCp1252(list.At(i)));
   addItems(texts);
 }
 
-void BearingList::ReplacedAt(size_t index, const std::string& entry) {
-  item(static_cast<int>(index))->setText(FromCp1252(entry));
+void BearingList::ReplacedAt(const EntryList& list, size_t index) {
+  item(static_cast<int>(index))->setText(FromCp1252(list.At(index)));
 }
 
 void BearingList::SelectionChanged(std::optional<size_t> index) {

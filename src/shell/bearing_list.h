@@ -16,10 +16,10 @@ class BearingList : public QListWidget, public EntryListView {
  public:
   explicit BearingList(QWidget* parent = nullptr);
 
-  void Appended(const std::string& entry) override;
+  void Appended(const EntryList& list) override;
   void RemovedLast() override;
-  void Replaced(const std::vector<std::string>& entries) override;
-  void ReplacedAt(size_t index, const std::string& entry) override;
+  void Replaced(const EntryList& list) override;
+  void ReplacedAt(const EntryList& list, size_t index) override;
   void SelectionChanged(std::optional<size_t> index) override;
 
   void ApplySelection();

@@ -11,7 +11,8 @@ namespace {
 // Mirrors the list as a list widget would and writes down what it was told.
 class MirrorView : public EntryListView {
  public:
-  void Appended(const std::string& entry) override {
+  void Appended(const EntryList& list) override {
+    const std::string entry(list.At(list.Count() - 1));
     items.push_back(entry);
     events.push_back("+" + entry);
   }
@@ -19,13 +20,15 @@ class MirrorView : public EntryListView {
     items.pop_back();
     events.push_back("-");
   }
-  void Replaced(const std::vector<std::string>& entries) override {
-    items = entries;
-    events.push_back("=" + std::to_string(entries.size()));
+  void Replaced(const EntryList& list) override {
+    items.clear();
+    for (size_t i = 0; i < list.Count(); ++i)
+      items.emplace_back(list.At(i));
+    events.push_back("=" + std::to_string(list.Count()));
   }
-  void ReplacedAt(size_t index, const std::string& entry) override {
-    items[index] = entry;
-    events.push_back("~" + std::to_string(index) + entry);
+  void ReplacedAt(const EntryList& list, size_t index) override {
+    items[index] = list.At(index);
+    events.push_back("~" + std::to_string(index) + items[index]);
   }
   void SelectionChanged(std::optional<size_t> index) override {
     selected = index;
