@@ -6,8 +6,10 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTextStream>
 
+#include "shell/log_box.h"
 #include "window_harness.h"
 
 namespace {
@@ -53,6 +55,23 @@ void AddSampleBoundary(tw::test::WindowHarness& h) {
   }
 }
 
+// The log box narrowed until its lines wrap, with a selection dragged from
+// the middle of one line into the next, at twice the size.
+void SaveLog(tw::test::WindowHarness& h, const QString& path) {
+  auto* log = h.Get<tw::LogBox>("TxtReport");
+  log->resize(230, 120);
+  QCoreApplication::processEvents();
+  log->verticalScrollBar()->setValue(0);
+  const int row = log->fontMetrics().lineSpacing();
+  QTest::mousePress(log->viewport(), Qt::LeftButton, {}, QPoint(60, 4 + row + row / 2));
+  QTest::mouseMove(log->viewport(), QPoint(90, 4 + 3 * row + row / 2));
+  QTest::mouseRelease(log->viewport(), Qt::LeftButton, {}, QPoint(90, 4 + 3 * row + row / 2));
+  const QPixmap shot = log->grab();
+  if (!shot.scaled(shot.size() * 2).save(path))
+    qFatal("cannot write %s", qPrintable(path));
+  QTextStream(stdout) << "rendered " << path << " (the log at twice its size)\n";
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -64,6 +83,7 @@ int main(int argc, char* argv[]) {
     AddSampleBoundary(h);
     PrintFaces(h);
     Save(h, folder + "/main_window_1600x1000.png");
+    SaveLog(h, folder + "/log_box_wrapped.png");
     ShowAtSize(h, {1, 1});
     Save(h, folder + "/main_window_minimum_surveyor.png");
   }

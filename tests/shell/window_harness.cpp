@@ -1,10 +1,10 @@
 #include "window_harness.h"
 
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "shell/form_fonts.h"
+#include "shell/log_box.h"
 
 namespace tw::test {
 
@@ -38,7 +38,7 @@ void WindowHarness::PressEnterIn(const char* control) {
 }
 
 QString WindowHarness::Log() {
-  return Get<QPlainTextEdit>("TxtReport")->toPlainText();
+  return Get<LogBox>("TxtReport")->PlainText();
 }
 
 QStringList WindowHarness::Lines() {
