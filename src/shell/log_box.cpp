@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTextLayout>
 #include <algorithm>
+#include <climits>
 
 #include "shell/cp1252.h"
 
@@ -121,7 +122,7 @@ void LogBox::UpdateScrollRange() {
   }
   QScrollBar* bar = verticalScrollBar();
   bar->setPageStep(std::max(1, static_cast<int>(room / QFontMetricsF(font()).lineSpacing())));
-  bar->setRange(0, static_cast<int>(top));
+  bar->setRange(0, static_cast<int>(std::min<size_t>(top, INT_MAX)));
 }
 
 void LogBox::paintEvent(QPaintEvent*) {
@@ -148,6 +149,12 @@ void LogBox::paintEvent(QPaintEvent*) {
     y += height;
     start = end + 1;
   }
+}
+
+void LogBox::changeEvent(QEvent* event) {
+  QAbstractScrollArea::changeEvent(event);
+  if (event->type() == QEvent::FontChange)
+    UpdateScrollRange();
 }
 
 void LogBox::resizeEvent(QResizeEvent* event) {
