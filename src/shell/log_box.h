@@ -34,10 +34,8 @@ class LogBox : public QAbstractScrollArea, public LogSink {
   // The whole text, lines joined by "\n" (a no-break space copies as a blank,
   // as from a text box).
   QString PlainText() const;
-  QString SelectedText() const;
   void SelectAll();
   void Copy() const;
-  const LogStore& Store() const { return store_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -55,6 +53,7 @@ class LogBox : public QAbstractScrollArea, public LogSink {
   static constexpr int kMargin = 4;  // around the text, as a text box has
 
   QString Text(size_t begin, size_t end) const;
+  QString SelectedText() const;
   // Lays out the line starting at offset start to the width; its height.
   qreal LayOut(size_t start, QTextLayout& layout) const;
   qreal LineHeight(size_t line) const;
