@@ -130,9 +130,11 @@ void LogBox::paintEvent(QPaintEvent*) {
   painter.setPen(palette().color(QPalette::Text));
   const size_t from = std::min(anchor_, caret_);
   const size_t to = std::max(anchor_, caret_);
+  // Without the focus the selection takes the inactive colours, as in a text box.
+  const QPalette::ColorGroup group = hasFocus() ? QPalette::Active : QPalette::Inactive;
   QTextLayout::FormatRange selected;
-  selected.format.setBackground(palette().brush(QPalette::Highlight));
-  selected.format.setForeground(palette().brush(QPalette::HighlightedText));
+  selected.format.setBackground(palette().brush(group, QPalette::Highlight));
+  selected.format.setForeground(palette().brush(group, QPalette::HighlightedText));
   const auto top = static_cast<size_t>(verticalScrollBar()->value());
   size_t start = store_.LineStart(std::min(top, store_.LineCount() - 1));
   for (qreal y = kMargin; y < viewport()->height() && start <= store_.Size();) {
