@@ -4,7 +4,7 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
