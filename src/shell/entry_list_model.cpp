@@ -4,6 +4,12 @@
 
 namespace tw {
 
+QModelIndex EntryListModel::index(int row, int column, const QModelIndex& parent) const {
+  if (row < 0 || row >= rows_ || column != 0 || parent.isValid())
+    return {};
+  return createIndex(row, 0);
+}
+
 int EntryListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : rows_;
 }

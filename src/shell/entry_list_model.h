@@ -15,6 +15,10 @@ class EntryListModel : public QAbstractListModel {
  public:
   using QAbstractListModel::QAbstractListModel;
 
+  // The view asks for every row's index on each layout: no checks beyond
+  // the range, no virtual calls.
+  QModelIndex index(int row, int column = 0,
+                    const QModelIndex& parent = QModelIndex()) const override;
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
