@@ -6,29 +6,29 @@
 
 namespace tw {
 
-BearingList::BearingList(QWidget* parent) : QListView(parent), rows_(new EntryListModel(this)) {
+BearingList::BearingList(QWidget* parent)
+    : UniformRowView(parent), rows_(new EntryListModel(this)) {
   setModel(rows_);
-  // Every row is one line of the same font: the view measures one row, not
-  // a million.
-  setUniformItemSizes(true);
-  setSelectionMode(QAbstractItemView::SingleSelection);
-  setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
 void BearingList::Appended(const EntryList& list) {
   rows_->Appended(list);
+  RowsChanged();
 }
 
 void BearingList::RemovedLast() {
   rows_->RemovedLast();
+  RowsChanged();
 }
 
 void BearingList::Replaced(const EntryList& list) {
   rows_->Replaced(list);
+  RowsChanged();
 }
 
 void BearingList::ReplacedAt(const EntryList& list, size_t index) {
   rows_->ReplacedAt(list, index);
+  RowsChanged();
 }
 
 void BearingList::SelectionChanged(std::optional<size_t> index) {
@@ -50,7 +50,7 @@ void BearingList::ApplySelection() {
 }
 
 void BearingList::focusOutEvent(QFocusEvent* event) {
-  QListView::focusOutEvent(event);
+  UniformRowView::focusOutEvent(event);
   if (FocusMovesWithinWindow(this, event->reason()))
     emit validate();
 }

@@ -1,17 +1,17 @@
 // The line list LstBearings: a list view over the core's entry list.
 #pragma once
 
-#include <QListView>
 #include <optional>
 
 #include "boundary/entry_list.h"
 #include "shell/entry_list_model.h"
+#include "shell/uniform_row_view.h"
 
 namespace tw {
 
 // The selection is applied when a command ends (ApplySelection), so a walk
 // through 100,000 entries costs one selection in the widget, not 100,000.
-class BearingList : public QListView, public EntryListView {
+class BearingList : public UniformRowView, public EntryListView {
   Q_OBJECT
 
  public:

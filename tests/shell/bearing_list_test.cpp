@@ -58,6 +58,46 @@ class BearingListTest : public QObject {
     }
     list.SetView(nullptr);
   }
+
+  // A list longer than its box: rows are found where they are drawn, keys
+  // and clicks select as in a list box, and the selected row comes into view.
+  void findsSelectsAndShowsRows() {
+    tw::EntryList list;
+    tw::BearingList view;
+    list.SetView(&view);
+    view.resize(120, 100);
+    view.show();
+    list.Replace(std::vector<std::string>(1000,
+                                          "NE 10\xB0"
+                                          "00'00'' @1LF"));
+    list.SelectLast();
+    QCoreApplication::processEvents();
+    const auto rect = [&](int row) { return view.visualRect(view.model()->index(row, 0)); };
+    const auto shown = [&](int row) {  // wholly, from top to bottom
+      return rect(row).top() >= 0 && rect(row).bottom() < view.viewport()->height();
+    };
+    QVERIFY(shown(999) && !shown(0));
+    int row = view.indexAt({1, 1}).row();
+    for (; row < 1000 && shown(row); ++row)
+      QCOMPARE(view.indexAt(rect(row).center()).row(), row);
+    const int page = view.viewport()->height() / rect(0).height();
+    QVERIFY(row == 1000 && page > 1);
+    const struct {
+      Qt::Key key;
+      int row;
+    } keys[] = {{Qt::Key_Home, 0},   {Qt::Key_Down, 1},  {Qt::Key_PageDown, 1 + page},
+                {Qt::Key_PageUp, 1}, {Qt::Key_Up, 0},    {Qt::Key_Up, 0},
+                {Qt::Key_End, 999},  {Qt::Key_Down, 999}};
+    for (const auto& k : keys) {
+      QTest::keyClick(&view, k.key);
+      QCOMPARE(view.currentIndex().row(), k.row);
+      QVERIFY(shown(k.row));
+      QCOMPARE(view.selectionModel()->selectedIndexes().value(0).row(), k.row);
+    }
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, rect(997).center());
+    QCOMPARE(view.selectionModel()->selectedIndexes().value(0).row(), 997);
+    list.SetView(nullptr);
+  }
 };
 
 QTEST_MAIN(BearingListTest)

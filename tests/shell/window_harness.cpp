@@ -1,6 +1,6 @@
 #include "window_harness.h"
 
-#include <QListView>
+#include <QAbstractItemView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -43,7 +43,7 @@ QString WindowHarness::Log() {
 
 QStringList WindowHarness::Lines() {
   QStringList lines;
-  const QAbstractItemModel* rows = Get<QListView>("LstBearings")->model();
+  const QAbstractItemModel* rows = Get<QAbstractItemView>("LstBearings")->model();
   for (int i = 0; i < rows->rowCount(); ++i)
     lines << rows->index(i, 0).data().toString();
   return lines;

@@ -4,7 +4,7 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QListView>
+#include <QAbstractItemView>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
