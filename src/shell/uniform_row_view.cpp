@@ -1,5 +1,6 @@
 #include "shell/uniform_row_view.h"
 
+#include <QCursor>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -157,6 +158,8 @@ void UniformRowView::paintEvent(QPaintEvent* event) {
   initViewItemOption(&option);
   const QStyle::State base = option.state;
   const QModelIndex current = currentIndex();
+  const QModelIndex hovered =
+      viewport()->underMouse() ? indexAt(viewport()->mapFromGlobal(QCursor::pos())) : QModelIndex();
   const int first = std::max(0, RowAtY(event->rect().top()));
   const int last = std::min(Rows() - 1, RowAtY(event->rect().bottom()));
   for (int row = first; row <= last; ++row) {
@@ -167,6 +170,8 @@ void UniformRowView::paintEvent(QPaintEvent* event) {
       option.state |= QStyle::State_Selected;
     if (index == current && hasFocus())
       option.state |= QStyle::State_HasFocus;
+    if (index == hovered)
+      option.state |= QStyle::State_MouseOver;
     style()->drawPrimitive(QStyle::PE_PanelItemViewRow, &option, &painter, this);
     itemDelegateForIndex(index)->paint(&painter, option, index);
   }
