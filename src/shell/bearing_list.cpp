@@ -1,37 +1,34 @@
 #include "shell/bearing_list.h"
 
 #include <QFocusEvent>
-#include <QStringList>
 
-#include "shell/cp1252.h"
 #include "shell/focus_rules.h"
 
 namespace tw {
 
-BearingList::BearingList(QWidget* parent) : QListWidget(parent) {
-  setUniformItemSizes(true);
-  setSelectionMode(QAbstractItemView::SingleSelection);
+BearingList::BearingList(QWidget* parent)
+    : UniformRowView(parent), rows_(new EntryListModel(this)) {
+  setModel(rows_);
 }
 
 void BearingList::Appended(const EntryList& list) {
-  addItem(FromCp1252(list.At(list.Count() - 1)));
+  rows_->Appended(list);
+  RowsChanged();
 }
 
 void BearingList::RemovedLast() {
-  delete takeItem(count() - 1);
+  rows_->RemovedLast();
+  RowsChanged();
 }
 
 void BearingList::Replaced(const EntryList& list) {
-  clear();
-  QStringList texts;
-  texts.reserve(static_cast<qsizetype>(list.Count()));
-  for (size_t i = 0; i < list.Count(); ++i)
-    texts.append(FromCp1252(list.At(i)));
-  addItems(texts);
+  rows_->Replaced(list);
+  RowsChanged();
 }
 
 void BearingList::ReplacedAt(const EntryList& list, size_t index) {
-  item(static_cast<int>(index))->setText(FromCp1252(list.At(index)));
+  rows_->ReplacedAt(list, index);
+  RowsChanged();
 }
 
 void BearingList::SelectionChanged(std::optional<size_t> index) {
@@ -45,16 +42,15 @@ void BearingList::ApplySelection() {
   if (!selection_pending_)
     return;
   selection_pending_ = false;
-  if (selection_ && *selection_ < static_cast<size_t>(count())) {
-    setCurrentRow(static_cast<int>(*selection_));
-  } else {
-    clearSelection();
-    setCurrentRow(-1);
-  }
+  QModelIndex row;
+  if (selection_ && *selection_ < static_cast<size_t>(rows_->rowCount()))
+    row = rows_->index(static_cast<int>(*selection_));
+  // An invalid row clears the selection and the current row.
+  selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
 }
 
 void BearingList::focusOutEvent(QFocusEvent* event) {
-  QListWidget::focusOutEvent(event);
+  UniformRowView::focusOutEvent(event);
   if (FocusMovesWithinWindow(this, event->reason()))
     emit validate();
 }

@@ -1,16 +1,17 @@
-// The line list LstBearings: a list widget that mirrors the core's entry list.
+// The line list LstBearings: a list view over the core's entry list.
 #pragma once
 
-#include <QListWidget>
 #include <optional>
 
 #include "boundary/entry_list.h"
+#include "shell/entry_list_model.h"
+#include "shell/uniform_row_view.h"
 
 namespace tw {
 
 // The selection is applied when a command ends (ApplySelection), so a walk
 // through 100,000 entries costs one selection in the widget, not 100,000.
-class BearingList : public QListWidget, public EntryListView {
+class BearingList : public UniformRowView, public EntryListView {
   Q_OBJECT
 
  public:
@@ -32,6 +33,7 @@ class BearingList : public QListWidget, public EntryListView {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  EntryListModel* rows_;  // owned as a child, so it outlives the view
   std::optional<size_t> selection_;
   bool selection_pending_ = false;
 };

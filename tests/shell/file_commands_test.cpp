@@ -99,7 +99,7 @@ void FileCommandsTest::openReplacesTheBoundaryAndSwitchesMode() {
   QVERIFY(w.harness.Get<QPushButton>("cmdUndo")->isEnabled());
   QVERIFY(w.harness.Get("framePoint")->isVisible());
   QVERIFY(!w.harness.Get("frameSurveyor")->isVisible());
-  QCOMPARE(w.harness.Get<QListWidget>("LstBearings")->currentRow(), 2);
+  QCOMPARE(w.harness.Get<QAbstractItemView>("LstBearings")->currentIndex().row(), 2);
 
   w.dialog.answers.push_back(GoldenPath("bearing3.twc"));
   w.TriggerItem("mnuFileOpen");

@@ -86,6 +86,17 @@ int main(int argc, char* argv[]) {
     SaveLog(h, folder + "/log_box_wrapped.png");
     ShowAtSize(h, {1, 1});
     Save(h, folder + "/main_window_minimum_surveyor.png");
+    // A list longer than its box, scrolled to the selected last line.
+    for (int i = 0; i < 200; ++i)
+      h.window().program().entries.Append(
+          "SE 12\xB0"
+          "00'00'' @" +
+          std::to_string(i) + "LF");
+    h.window().program().entries.SelectLast();
+    h.window().FinishCommand();
+    Save(h, folder + "/main_window_minimum_scrolled.png");
+    ShowAtSize(h, {900, 640});
+    Save(h, folder + "/main_window_900x640_scrolled.png");
   }
   {
     tw::test::WindowHarness h("[SETTINGS]\r\nMODE=Carpenter\r\nSYSTEM=SI Metric\r\n");

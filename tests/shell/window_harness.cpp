@@ -1,6 +1,6 @@
 #include "window_harness.h"
 
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QPushButton>
 
 #include "shell/form_fonts.h"
@@ -43,9 +43,9 @@ QString WindowHarness::Log() {
 
 QStringList WindowHarness::Lines() {
   QStringList lines;
-  auto* list = Get<QListWidget>("LstBearings");
-  for (int i = 0; i < list->count(); ++i)
-    lines << list->item(i)->text();
+  const QAbstractItemModel* rows = Get<QAbstractItemView>("LstBearings")->model();
+  for (int i = 0; i < rows->rowCount(); ++i)
+    lines << rows->index(i, 0).data().toString();
   return lines;
 }
 

@@ -2,9 +2,9 @@
 // shown offscreen, with helpers to reach its controls by name.
 #pragma once
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
-#include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
