@@ -11,6 +11,7 @@
 
 #include "bench_window.h"
 #include "boundary/plot.h"
+#include "shell/plot_surface.h"
 
 namespace {
 
@@ -131,5 +132,31 @@ BENCHMARK(BM_ClosureDialogRefresh)
     ->Args({100000 - 20, 1})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);
+
+}  // namespace
+
+namespace {
+
+// The plot surface alone, at the plot's size in the benches' window: a star
+// of n lines two pixels wide, and the picture they make.
+void BM_PlotStarLines(benchmark::State& state) {
+  BenchWindow w;
+  auto* shown = w.Get<tw::PlotSurface>("pbDrawing");
+  tw::PlotSurface surface;
+  surface.resize(shown->size());
+  const std::vector<tw::bench::Corner2> star =
+      tw::bench::StarCorners(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    surface.Clear();
+    surface.SetScale(-300, 300, 300, -300);
+    surface.SetPenWidth(2);
+    for (const tw::bench::Corner2& c : star)
+      surface.LineTo(c.x, c.y, std::nullopt);
+    benchmark::DoNotOptimize(surface.Picture());
+  }
+  state.counters["width"] = surface.width();
+  state.counters["height"] = surface.height();
+}
+BENCHMARK(BM_PlotStarLines)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace

@@ -78,11 +78,12 @@ class PlotSurface : public QWidget, public DrawingSurface {
   };
   std::optional<Mapping> CurrentMapping() const;
   QPainter& Painter();
+  QImage& Pixels();
   void EndPainting();
   void EnsureBuffer();
   void DrawClipped(double x1, double y1, double x2, double y2, const QColor& colour);
   void Touched();
-  const QImage& Dot(int colour);
+  const QImage& Dot();
   void DrawLabels(QPainter& p) const;
   const QImage& LabelImage(const QString& text, const QFont& font, qreal ratio) const;
 
