@@ -8,17 +8,11 @@
 namespace tw {
 namespace {
 
-// The rows of a 32-bit picture, with the bounds every write is checked
-// against.
+// The rows of a 32-bit picture and its bounds.
 struct Pixels {
   uchar* bits;
   qsizetype stride;
   int width, height;
-  void Set(int x, int y, QRgb colour) const {
-    if (static_cast<unsigned>(x) < static_cast<unsigned>(width) &&
-        static_cast<unsigned>(y) < static_cast<unsigned>(height))
-      reinterpret_cast<QRgb*>(bits + y * stride)[x] = colour;
-  }
 };
 
 Pixels PixelsOf(QImage& picture) {
@@ -47,7 +41,7 @@ void Walk(const Pixels& p, QPointF from, QPointF to, int thickness, QRgb colour)
   int64_t minor =
       std::llround((from.y() + (first + 0.5 - from.x()) * slope) * kOne) + (start - first) * step;
   for (int major = start; major <= end; ++major, minor += step) {
-    const int row = static_cast<int>(minor >> 16);
+    const int row = static_cast<int>(minor >> 16) - (thickness - 1) / 2;
     for (int k = row; k < row + thickness; ++k) {
       if (static_cast<unsigned>(k) >= across)
         continue;
@@ -73,23 +67,41 @@ void DrawPixelLine(QImage& picture, QPointF a, QPointF b, int thickness, QRgb co
     Walk<true>(p, Swapped(a), Swapped(b), thickness, colour);
 }
 
-void StampMark(QImage& picture, const QImage& mark, QPoint at, QRgb colour) {
+std::vector<MarkRun> OpaqueRuns(const QImage& mark) {
+  const QImage argb = mark.convertToFormat(QImage::Format_ARGB32);
+  std::vector<MarkRun> runs;
+  for (int v = 0; v < argb.height(); ++v) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(argb.constScanLine(v));
+    for (int u = 0; u < argb.width();) {
+      if (qAlpha(line[u]) == 0) {
+        ++u;
+        continue;
+      }
+      const int from = u;
+      while (u < argb.width() && qAlpha(line[u]) != 0)
+        ++u;
+      runs.push_back({v, from, u});
+    }
+  }
+  return runs;
+}
+
+void StampMark(QImage& picture, const std::vector<MarkRun>& mark, QPoint at, QRgb colour) {
   const Pixels p = PixelsOf(picture);
   const qreal ratio = picture.devicePixelRatio();
-  for (int v = 0; v < mark.height(); ++v) {
-    const QRgb* line = reinterpret_cast<const QRgb*>(mark.constScanLine(v));
-    const int y0 = static_cast<int>(std::lround((at.y() + v) * ratio));
-    const int y1 = static_cast<int>(std::lround((at.y() + v + 1) * ratio));
-    for (int u = 0; u < mark.width(); ++u) {
-      if (qAlpha(line[u]) == 0)
-        continue;
-      const int x0 = static_cast<int>(std::lround((at.x() + u) * ratio));
-      const int x1 = static_cast<int>(std::lround((at.x() + u + 1) * ratio));
-      for (int y = y0; y < y1; ++y) {
-        for (int x = x0; x < x1; ++x)
-          p.Set(x, y, colour);
-      }
-    }
+  // Whole ratios, the common ones, without rounding.
+  const int whole = ratio == std::floor(ratio) ? static_cast<int>(ratio) : 0;
+  const auto device = [ratio, whole](int v) {
+    return whole ? v * whole : static_cast<int>(std::floor(v * ratio + 0.5));
+  };
+  for (const MarkRun& run : mark) {
+    const int top = std::max(device(at.y() + run.row), 0);
+    const int bottom = std::min(device(at.y() + run.row + 1), p.height);
+    const int left = std::max(device(at.x() + run.from), 0);
+    const int right = std::min(device(at.x() + run.to), p.width);
+    for (int y = top; y < bottom; ++y)
+      std::fill(reinterpret_cast<QRgb*>(p.bits + y * p.stride) + left,
+                reinterpret_cast<QRgb*>(p.bits + y * p.stride) + std::max(left, right), colour);
   }
 }
 

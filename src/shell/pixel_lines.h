@@ -6,20 +6,29 @@
 
 #include <QImage>
 #include <QPointF>
+#include <vector>
 
 namespace tw {
 
 // A line `thickness` pixels wide, as that many one-pixel lines side by side
-// below or right of the line (the side away from its longer direction). a and
-// b are in the picture's pixels (device pixels), and both end pixels are set.
+// across its shorter direction, about the line (the extra one of an even
+// number below or right of it). a and b are in the picture's pixels (device
+// pixels), and both end pixels are set.
 // Pixels outside the picture are left out, so the ends may lie a little
 // beyond it; the caller cuts longer lines first.
 void DrawPixelLine(QImage& picture, QPointF a, QPointF b, int thickness, QRgb colour);
 
-// Sets, in the colour, the pixels under the opaque pixels of a mark drawn
-// with its upper-left corner at `at` (device-independent pixels); at a pixel
-// ratio above 1 each of the mark's pixels covers a block, as the painter
-// draws an image of ratio 1.
-void StampMark(QImage& picture, const QImage& mark, QPoint at, QRgb colour);
+// A mark's opaque pixels, as runs along its rows (device-independent
+// pixels from its upper-left corner).
+struct MarkRun {
+  int row, from, to;  // to: one past the run's last pixel
+};
+std::vector<MarkRun> OpaqueRuns(const QImage& mark);
+
+// Sets, in the colour, the pixels under a mark drawn with its upper-left
+// corner at `at` (device-independent pixels); at a pixel ratio above 1 each
+// of the mark's pixels covers a block, as the painter draws an image of
+// ratio 1.
+void StampMark(QImage& picture, const std::vector<MarkRun>& mark, QPoint at, QRgb colour);
 
 }  // namespace tw

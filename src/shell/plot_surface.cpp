@@ -182,8 +182,8 @@ void PlotSurface::Point(double x, double y, int colour) {
 
 // A wide dot is a filled disc as wide as the pen, a narrow one a pixel.
 // Painting it is a curve each time; it is drawn once per width and used as
-// a mask after that.
-const QImage& PlotSurface::Dot() {
+// runs of pixels after that.
+const std::vector<MarkRun>& PlotSurface::Dot() {
   auto found = dots_.find(pen_width_);
   if (found != dots_.end())
     return found->second;
@@ -196,8 +196,9 @@ const QImage& PlotSurface::Dot() {
     p.setBrush(Qt::black);
     const double r = pen_width_ / 2.0;
     p.drawEllipse(QPointF(pen_width_ / 2 + 0.5, pen_width_ / 2 + 0.5), r, r);
+    p.end();
   }
-  return dots_.emplace(pen_width_, std::move(dot)).first->second;
+  return dots_.emplace(pen_width_, OpaqueRuns(dot)).first->second;
 }
 
 QImage PlotSurface::Picture() {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "boundary/ports/drawing_surface.h"
+#include "shell/pixel_lines.h"
 
 namespace tw {
 
@@ -83,7 +84,7 @@ class PlotSurface : public QWidget, public DrawingSurface {
   void EnsureBuffer();
   void DrawClipped(double x1, double y1, double x2, double y2, const QColor& colour);
   void Touched();
-  const QImage& Dot();
+  const std::vector<MarkRun>& Dot();
   void DrawLabels(QPainter& p) const;
   const QImage& LabelImage(const QString& text, const QFont& font, qreal ratio) const;
 
@@ -93,7 +94,7 @@ class PlotSurface : public QWidget, public DrawingSurface {
   double pen_x_ = 0, pen_y_ = 0;
   int pen_width_ = 1;
   bool update_pending_ = false;
-  std::map<int, QImage> dots_;
+  std::map<int, std::vector<MarkRun>> dots_;  // by pen width
   bool equal_scales_ = false;
   PlotLabels labels_;
   mutable std::unordered_map<QString, QImage> label_images_;
