@@ -200,10 +200,12 @@ inline std::vector<std::string> StarBearings(int n) {
   return entries;
 }
 
-// The star's corners as point entries "east , north".
+// The centre and the corners of a star of n - 1 as point entries
+// "east , north": points are drawn from the first, so the star stays about
+// the origin.
 inline std::vector<std::string> StarPoints(int n) {
-  std::vector<std::string> entries;
-  for (const Corner2& c : StarCorners(n))
+  std::vector<std::string> entries{"0.000 , 0.000"};
+  for (const Corner2& c : StarCorners(n - 1))
     entries.push_back(Fixed(c.x, 3) + " , " + Fixed(c.y, 3));
   return entries;
 }
