@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <string>
@@ -72,19 +73,26 @@ void BM_RedrawBoundary(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawBoundary)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-// One more bearing line on a star of n, across the plot, painted.
+// One more bearing line on a star of n, across the plot and back again,
+// painted.
 void BM_AddBearingLine(benchmark::State& state) {
   BenchWindow w;
   Load(w, tw::bench::StarBearings(static_cast<int>(state.range(0))));
+  auto* direction = w.Get<QComboBox>("cmbDirections");
   auto* degrees = w.Get<QLineEdit>("TxtDegrees");
   auto* length = w.Get<QLineEdit>("txtLength");
   auto* add = w.Get<QPushButton>("cmdAddLine");
+  bool out = true;
   for (auto _ : state) {
+    direction->setCurrentText(out ? "NE" : "SW");
+    out = !out;
     degrees->setText("45");
     length->setText("150");
     add->click();
     SettleWindow();
   }
+  if (w.window.program().entries.Count() != static_cast<size_t>(state.range(0) + 50))
+    state.SkipWithError("not added");
 }
 BENCHMARK(BM_AddBearingLine)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(50);
 
