@@ -40,8 +40,9 @@ QColor PaletteColour(int index);
 // Everything is drawn into a retained back buffer the size of the widget, so
 // the picture survives covering and a repaint never recomputes the boundary.
 // A new size gives a new white buffer; the owner replots. Lines are cut to the
-// visible area in user coordinates before they reach the painter, so any zoom
-// draws correctly and fast.
+// visible area in user coordinates before they are drawn, so any zoom draws
+// correctly and fast; lines up to two pixels wide and the dots are written
+// into the buffer's pixels, in the order they come.
 class PlotSurface : public QWidget, public DrawingSurface {
   Q_OBJECT
 
