@@ -1,48 +1,31 @@
-// The window's commands at the sizes it is held to, offscreen: the real
-// plot surface, line list and log box, driven through the add buttons.
+// The window's commands at the sizes it is held to, offscreen, through the
+// window as the program assembles it: the real plot surface, line list and
+// log. Boundaries are star polygons zoomed to fit, so their lines cross the
+// plot, and each command is timed until the window has painted and laid out.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <string>
 
-#include "boundary/plot.h"
-#include "doubles/fakes.h"
-#include "doubles/golden.h"
-#include "shell/closure_dialog.h"
-#include "shell/main_window.h"
+#include "bench_window.h"
+#include "shell/plot_surface.h"
 
 namespace {
 
-struct Window {
-  explicit Window(const std::string& mode) : window(messages, folder.File("Quadrell.ini")) {
-    window.SelectModeOption(mode == "Point" ? tw::ModeOption::Point : tw::ModeOption::Surveyor);
-    window.setWindowState(Qt::WindowNoState);
-    window.resize(1280, 800);
-    window.show();
-    QCoreApplication::processEvents();
-  }
-  template <class T = QWidget>
-  T* Get(const char* name) {
-    return window.findChild<T*>(name);
-  }
-  tw::test::ScratchFolder folder;
-  tw::test::RecordingMessageBox messages;
-  tw::MainWindow window;
-};
+using tw::bench::BenchWindow;
+using tw::bench::SettleWindow;
 
-// Points on a circle, so every redraw draws every segment on the surface.
-std::vector<std::string> CirclePoints(int n) {
-  std::vector<std::string> entries;
-  for (int i = 0; i < n; ++i) {
-    const double a = 6.283185307179586 * i / n;
-    entries.push_back(std::to_string(200 * std::cos(a)) + " , " +
-                      std::to_string(200 * std::sin(a)));
-  }
-  return entries;
+// The list replaced and zoomed to fit, as after opening a file.
+void Load(BenchWindow& w, std::vector<std::string> entries) {
+  w.window.program().entries.Replace(std::move(entries));
+  w.Trigger("mnuZoomToFit");
+  SettleWindow();
 }
 
+// Short lines in a repeating pattern, for the closure analysis.
 std::vector<std::string> BearingLines(int n) {
   static const char* const kLines[] = {
       "NE 45\xB0"
@@ -59,13 +42,11 @@ std::vector<std::string> BearingLines(int n) {
   return entries;
 }
 
-// One more point on a list of n (n grows by one an iteration, a few dozen in
-// all): the full replot, n + 1 closure lines, the area.
+// One more point on a star of n (n grows by one an iteration, a few dozen
+// in all): the full replot, n + 1 closure lines, the area, the painting.
 void BM_AddPoint(benchmark::State& state) {
-  Window w("Point");
-  const int n = static_cast<int>(state.range(0));
-  w.window.program().entries.Replace(CirclePoints(n));
-  w.window.FinishCommand();
+  BenchWindow w(tw::ModeOption::Point);
+  Load(w, tw::bench::StarPoints(static_cast<int>(state.range(0))));
   auto* x = w.Get<QLineEdit>("txtPtX");
   auto* y = w.Get<QLineEdit>("txtPtY");
   auto* add = w.Get<QPushButton>("cmdPOINTAddLine");
@@ -73,39 +54,44 @@ void BM_AddPoint(benchmark::State& state) {
     x->setText("12.5");
     y->setText("-7");
     add->click();
+    SettleWindow();
   }
 }
 BENCHMARK(BM_AddPoint)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(40);
 
-// RedrawBoundary of n bearing entries into the real surface, with its n
-// closure lines shown in the log.
+// Re-Draw of a star of n bearing lines with its n closure lines in the log,
+// painted; the star fits the starting extent that Re-Draw returns to.
 void BM_RedrawBoundary(benchmark::State& state) {
-  Window w("Surveyor");
-  const int n = static_cast<int>(state.range(0));
-  w.window.program().entries.Replace(BearingLines(n));
-  w.window.FinishCommand();
+  BenchWindow w;
+  Load(w, tw::bench::StarBearings(static_cast<int>(state.range(0))));
+  auto* redraw = w.Get<QPushButton>("cmdRedraw");
   for (auto _ : state) {
-    benchmark::DoNotOptimize(tw::RedrawBoundary(w.window.program()));
-    w.window.FinishCommand();
+    redraw->click();
+    SettleWindow();
   }
 }
 BENCHMARK(BM_RedrawBoundary)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-// One more bearing line on a list of n: one line drawn, the area walks the list.
+// One more bearing line on a star of n, across the plot and back again,
+// painted.
 void BM_AddBearingLine(benchmark::State& state) {
-  Window w("Surveyor");
-  const int n = static_cast<int>(state.range(0));
-  w.window.program().entries.Replace(BearingLines(n));
-  benchmark::DoNotOptimize(tw::RedrawBoundary(w.window.program()));
-  w.window.FinishCommand();
+  BenchWindow w;
+  Load(w, tw::bench::StarBearings(static_cast<int>(state.range(0))));
+  auto* direction = w.Get<QComboBox>("cmbDirections");
   auto* degrees = w.Get<QLineEdit>("TxtDegrees");
   auto* length = w.Get<QLineEdit>("txtLength");
   auto* add = w.Get<QPushButton>("cmdAddLine");
+  bool out = true;
   for (auto _ : state) {
+    direction->setCurrentText(out ? "NE" : "SW");
+    out = !out;
     degrees->setText("45");
-    length->setText("0.5");
+    length->setText("150");
     add->click();
+    SettleWindow();
   }
+  if (w.window.program().entries.Count() != static_cast<size_t>(state.range(0) + 50))
+    state.SkipWithError("not added");
 }
 BENCHMARK(BM_AddBearingLine)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(50);
 
@@ -115,7 +101,7 @@ BENCHMARK(BM_AddBearingLine)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterat
 // boundary does not close, so the search runs with every line; argument 0:
 // it closes, and the standard is met.
 void BM_ClosureDialogRefresh(benchmark::State& state) {
-  Window w("Surveyor");
+  BenchWindow w;
   const int n = static_cast<int>(state.range(0));
   std::vector<std::string> entries = BearingLines(n);
   if (state.range(1) == 0) {
@@ -135,7 +121,7 @@ void BM_ClosureDialogRefresh(benchmark::State& state) {
   tw::test::ScriptedFileDialog files;
   tw::ClosureCommands commands(w.window, files);
   commands.ShowDialog();
-  QCoreApplication::processEvents();
+  SettleWindow();
   for (auto _ : state) {
     state.PauseTiming();
     // Short enough that a closed boundary stays within the standard.
@@ -144,6 +130,7 @@ void BM_ClosureDialogRefresh(benchmark::State& state) {
         "30'15'' @0.01LF");
     state.ResumeTiming();
     commands.Dialog()->Follow();
+    SettleWindow();
   }
   state.counters["searched"] = commands.Dialog()->Shown()->blunders_searched;
 }
@@ -152,5 +139,31 @@ BENCHMARK(BM_ClosureDialogRefresh)
     ->Args({100000 - 20, 1})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);
+
+}  // namespace
+
+namespace {
+
+// The plot surface alone, at the plot's size in the benches' window: a star
+// of n lines two pixels wide, and the picture they make.
+void BM_PlotStarLines(benchmark::State& state) {
+  BenchWindow w;
+  auto* shown = w.Get<tw::PlotSurface>("pbDrawing");
+  tw::PlotSurface surface;
+  surface.resize(shown->size());
+  const std::vector<tw::bench::Corner2> star =
+      tw::bench::StarCorners(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    surface.Clear();
+    surface.SetScale(-300, 300, 300, -300);
+    surface.SetPenWidth(2);
+    for (const tw::bench::Corner2& c : star)
+      surface.LineTo(c.x, c.y, std::nullopt);
+    benchmark::DoNotOptimize(surface.Picture());
+  }
+  state.counters["width"] = surface.width();
+  state.counters["height"] = surface.height();
+}
+BENCHMARK(BM_PlotStarLines)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace

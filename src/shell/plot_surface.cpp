@@ -1,10 +1,12 @@
 #include "shell/plot_surface.h"
 
 #include <QPaintEvent>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
 #include "shell/line_clip.h"
+#include "shell/pixel_lines.h"
 
 namespace tw {
 namespace {
@@ -49,6 +51,17 @@ QPainter& PlotSurface::Painter() {
   if (!painter_)
     painter_ = std::make_unique<QPainter>(&buffer_);
   return *painter_;
+}
+
+// For writing pixels directly; the painter lets go first, so that it never
+// holds pixels that a copy of the picture shares. Asking the screen for its
+// pixel ratio would cost more than a short line: a new ratio is taken up by
+// the next Clear or paint, and the owner replots on either.
+QImage& PlotSurface::Pixels() {
+  if (buffer_.isNull() || (QSizeF(buffer_.size()) / buffer_.devicePixelRatio()).toSize() != size())
+    EnsureBuffer();
+  EndPainting();
+  return buffer_;
 }
 
 void PlotSurface::EndPainting() {
@@ -133,16 +146,15 @@ void PlotSurface::DrawClipped(double x1, double y1, double x2, double y2, const 
     return;
   const QPointF a = (*m)(cut->x1, cut->y1);
   const QPointF b = (*m)(cut->x2, cut->y2);
-  QPainter& p = Painter();
-  if (pen_width_ == 2) {
-    // Two one-pixel lines side by side look the same as a stroked two-pixel
-    // line and take the painter's fast path, several times quicker.
-    const QPointF beside =
-        std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y()) ? QPointF(0, 1) : QPointF(1, 0);
-    p.setPen(QPen(colour, 1));
-    p.drawLine(a, b);
-    p.drawLine(a + beside, b + beside);
+  if (pen_width_ <= 2) {
+    // The pixels written directly: several times quicker than the painter
+    // for long lines, which is what a boundary zoomed to fit is made of.
+    QImage& pixels = Pixels();
+    const qreal ratio = pixels.devicePixelRatio();
+    const int thickness = std::max(1, static_cast<int>(std::lround(pen_width_ * ratio)));
+    DrawPixelLine(pixels, a * ratio, b * ratio, thickness, colour.rgb());
   } else {
+    QPainter& p = Painter();
     p.setPen(QPen(colour, pen_width_, Qt::SolidLine, Qt::SquareCap));
     p.drawLine(a, b);
   }
@@ -161,34 +173,32 @@ void PlotSurface::Point(double x, double y, int colour) {
   const double reach = pen_width_ + 2.0;
   if (!(px > -reach && px < width() + reach && py > -reach && py < height() + reach))
     return;
-  QPainter& p = Painter();
-  const QColor c = PaletteColour(colour);
-  if (pen_width_ <= 1) {
-    p.setPen(QPen(c, 1));
-    p.drawPoint(QPointF(px, py));
-  } else {
-    const QImage& dot = Dot(colour);
-    p.drawImage(QPointF(std::floor(px) - pen_width_ / 2, std::floor(py) - pen_width_ / 2), dot);
-  }
+  const QPoint corner(static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py)));
+  const int half = pen_width_ <= 1 ? 0 : pen_width_ / 2;
+  StampMark(Pixels(), Dot(), corner - QPoint(half, half),
+            kPalette[static_cast<size_t>(colour & 15)]);
   Touched();
 }
 
-// A wide dot is a filled disc as wide as the pen. Painting it is a curve
-// each time; it is drawn once per width and colour and copied after that.
-const QImage& PlotSurface::Dot(int colour) {
-  const int key = pen_width_ * 16 + (colour & 15);
-  auto found = dots_.find(key);
+// A wide dot is a filled disc as wide as the pen, a narrow one a pixel.
+// Painting it is a curve each time; it is drawn once per width and used as
+// runs of pixels after that.
+const std::vector<MarkRun>& PlotSurface::Dot() {
+  auto found = dots_.find(pen_width_);
   if (found != dots_.end())
     return found->second;
-  QImage dot(pen_width_ + 1, pen_width_ + 1, QImage::Format_ARGB32_Premultiplied);
-  dot.fill(Qt::transparent);
-  QPainter p(&dot);
-  p.setPen(Qt::NoPen);
-  p.setBrush(PaletteColour(colour));
-  const double r = pen_width_ / 2.0;
-  p.drawEllipse(QPointF(pen_width_ / 2 + 0.5, pen_width_ / 2 + 0.5), r, r);
-  p.end();
-  return dots_.emplace(key, std::move(dot)).first->second;
+  const int side = pen_width_ <= 1 ? 1 : pen_width_ + 1;
+  QImage dot(side, side, QImage::Format_ARGB32_Premultiplied);
+  dot.fill(pen_width_ <= 1 ? Qt::black : Qt::transparent);
+  if (pen_width_ > 1) {
+    QPainter p(&dot);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    const double r = pen_width_ / 2.0;
+    p.drawEllipse(QPointF(pen_width_ / 2 + 0.5, pen_width_ / 2 + 0.5), r, r);
+    p.end();
+  }
+  return dots_.emplace(pen_width_, OpaqueRuns(dot)).first->second;
 }
 
 QImage PlotSurface::Picture() {

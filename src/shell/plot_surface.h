@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "boundary/ports/drawing_surface.h"
+#include "shell/pixel_lines.h"
 
 namespace tw {
 
@@ -39,8 +40,9 @@ QColor PaletteColour(int index);
 // Everything is drawn into a retained back buffer the size of the widget, so
 // the picture survives covering and a repaint never recomputes the boundary.
 // A new size gives a new white buffer; the owner replots. Lines are cut to the
-// visible area in user coordinates before they reach the painter, so any zoom
-// draws correctly and fast.
+// visible area in user coordinates before they are drawn, so any zoom draws
+// correctly and fast; lines up to two pixels wide and the dots are written
+// into the buffer's pixels, in the order they come.
 class PlotSurface : public QWidget, public DrawingSurface {
   Q_OBJECT
 
@@ -78,11 +80,12 @@ class PlotSurface : public QWidget, public DrawingSurface {
   };
   std::optional<Mapping> CurrentMapping() const;
   QPainter& Painter();
+  QImage& Pixels();
   void EndPainting();
   void EnsureBuffer();
   void DrawClipped(double x1, double y1, double x2, double y2, const QColor& colour);
   void Touched();
-  const QImage& Dot(int colour);
+  const std::vector<MarkRun>& Dot();
   void DrawLabels(QPainter& p) const;
   const QImage& LabelImage(const QString& text, const QFont& font, qreal ratio) const;
 
@@ -92,7 +95,7 @@ class PlotSurface : public QWidget, public DrawingSurface {
   double pen_x_ = 0, pen_y_ = 0;
   int pen_width_ = 1;
   bool update_pending_ = false;
-  std::map<int, QImage> dots_;
+  std::map<int, std::vector<MarkRun>> dots_;  // by pen width
   bool equal_scales_ = false;
   PlotLabels labels_;
   mutable std::unordered_map<QString, QImage> label_images_;
