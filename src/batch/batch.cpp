@@ -75,8 +75,7 @@ BatchResult AfterOpen(const std::string& path, LogSink& log, Then then) {
 }
 
 BatchResult Export(const std::string& path,
-                   Result<std::string> (*build)(const std::vector<std::string>&,
-                                                const ProgramState&)) {
+                   Result<std::string> (*build)(const EntryTexts&, const ProgramState&)) {
   DiscardLog log;
   return AfterOpen(path, log, [build](FreshRun& run) {
     if (run.program.entries.Empty())
