@@ -95,7 +95,7 @@ BatchResult Report(const std::string& path) {
 
 BatchResult Log(const std::string& path) {
   StringLog log;
-  return AfterOpen(path, log, [&log](FreshRun&) { return BatchResult{0, log.Text(), ""}; });
+  return AfterOpen(path, log, [&log](FreshRun&) { return BatchResult{0, log.TakeText(), ""}; });
 }
 
 BatchResult Closure(const std::vector<std::string>& args) {

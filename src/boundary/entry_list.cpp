@@ -26,6 +26,7 @@ void EntryList::Clear() {
 
 void EntryList::Replace(EntryTexts entries) {
   entries_ = std::move(entries);
+  entries = EntryTexts();  // the old entries go now, not after the view is told
   ++revision_;
   selected_.reset();
   if (view_)

@@ -47,6 +47,17 @@ class EntryTexts {
   using const_iterator = Iterator;
 
   EntryTexts() = default;
+  EntryTexts(const EntryTexts&) = default;
+  EntryTexts(EntryTexts&&) noexcept = default;
+  EntryTexts& operator=(const EntryTexts&) = default;
+  // Takes the other's buffers and hands it this one's, to go with it: a
+  // string's own move keeps its buffer when the other's text is short, so
+  // clearing a list of a million entries would free nothing.
+  EntryTexts& operator=(EntryTexts&& other) noexcept {
+    text_.swap(other.text_);
+    ends_.swap(other.ends_);
+    return *this;
+  }
   EntryTexts(std::initializer_list<std::string_view> texts);
   // Implicit, so that a test or a bench can hand over a list it wrote out.
   EntryTexts(const std::vector<std::string>& texts);  // NOLINT(google-explicit-constructor)
