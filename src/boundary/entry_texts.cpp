@@ -2,22 +2,26 @@
 
 namespace tw {
 
-EntryTexts::EntryTexts(std::initializer_list<std::string_view> texts) {
+namespace {
+
+template <class Texts>
+void Fill(EntryTexts& into, const Texts& texts) {
   size_t bytes = 0;
   for (std::string_view t : texts)
     bytes += t.size();
-  reserve(texts.size(), bytes);
+  into.reserve(texts.size(), bytes);
   for (std::string_view t : texts)
-    push_back(t);
+    into.push_back(t);
+}
+
+}  // namespace
+
+EntryTexts::EntryTexts(std::initializer_list<std::string_view> texts) {
+  Fill(*this, texts);
 }
 
 EntryTexts::EntryTexts(const std::vector<std::string>& texts) {
-  size_t bytes = 0;
-  for (const std::string& t : texts)
-    bytes += t.size();
-  reserve(texts.size(), bytes);
-  for (const std::string& t : texts)
-    push_back(t);
+  Fill(*this, texts);
 }
 
 void EntryTexts::reserve(size_t count, size_t bytes) {

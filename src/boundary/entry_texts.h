@@ -68,7 +68,7 @@ class EntryTexts {
   size_t text_size() const { return text_.size(); }
   std::string_view operator[](size_t i) const {
     const size_t begin = i == 0 ? 0 : ends_[i - 1];
-    return std::string_view(text_).substr(begin, ends_[i] - begin);
+    return std::string_view(text_.data() + begin, ends_[i] - begin);
   }
   std::string_view back() const { return (*this)[size() - 1]; }
   Iterator begin() const { return {this, 0}; }
