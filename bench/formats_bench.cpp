@@ -69,7 +69,7 @@ void BM_SaveProject(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
 
-using Builder = Result<std::string> (*)(const std::vector<std::string>&, const ProgramState&);
+using Builder = Result<std::string> (*)(const EntryTexts&, const ProgramState&);
 
 void ExportBench(benchmark::State& state, Builder build) {
   Boundary b;

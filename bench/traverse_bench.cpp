@@ -91,7 +91,7 @@ void BM_BareBearings(benchmark::State& state) {
   const EntryList list = ListOf(true, n);
   for (auto _ : state) {
     double x = 0, y = 0, sum = 0;
-    for (const std::string& e : list.Entries()) {
+    for (std::string_view e : list.Entries()) {
       const std::string_view s = e;
       const double a = (TwoDigits(s.substr(3, 2)) + TwoDigits(s.substr(6, 2)) / 60) +
                        TwoDigits(s.substr(9, 2)) / 3600;
@@ -120,7 +120,7 @@ void BM_BarePoints(benchmark::State& state) {
   const double x0 = 1000, y0 = 5000;
   for (auto _ : state) {
     double x = x0, y = y0, sum = 0;
-    for (const std::string& e : list.Entries()) {
+    for (std::string_view e : list.Entries()) {
       const std::string_view s = e;
       const size_t split = s.find(" , ");
       const double px = x, py = y;

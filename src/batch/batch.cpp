@@ -75,8 +75,7 @@ BatchResult AfterOpen(const std::string& path, LogSink& log, Then then) {
 }
 
 BatchResult Export(const std::string& path,
-                   Result<std::string> (*build)(const std::vector<std::string>&,
-                                                const ProgramState&)) {
+                   Result<std::string> (*build)(const EntryTexts&, const ProgramState&)) {
   DiscardLog log;
   return AfterOpen(path, log, [build](FreshRun& run) {
     if (run.program.entries.Empty())
@@ -96,7 +95,7 @@ BatchResult Report(const std::string& path) {
 
 BatchResult Log(const std::string& path) {
   StringLog log;
-  return AfterOpen(path, log, [&log](FreshRun&) { return BatchResult{0, log.Text(), ""}; });
+  return AfterOpen(path, log, [&log](FreshRun&) { return BatchResult{0, log.TakeText(), ""}; });
 }
 
 BatchResult Closure(const std::vector<std::string>& args) {

@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "closure/adjusted_files.h"
 #include "closure/closure_analysis.h"
@@ -56,6 +58,26 @@ std::optional<ClosureCommand> ParseClosure(const std::vector<std::string>& args)
   return c;
 }
 
+// The lines are all an adjustment needs: the entries, then the lines, are let
+// go as soon as what follows is made from them, so that a long list is not
+// held beside its adjustment and the file. The messages are the analysis's.
+BatchResult AdjustedProject(AdjustMethod method, EntryList& entries, const ProgramState& state) {
+  if (KindOf(entries.At(0)) == EntryKind::Point)
+    return Failed(kPointListNotAdjusted);
+  Result<std::vector<TraverseLine>> read = ReadTraverseLines(entries.Entries());
+  if (!read)
+    return Failed(read.error());
+  entries.Clear();
+  std::vector<TraverseLine> lines = std::move(read).take();
+  Result<Adjustment> adjusted = Adjust(lines, SumLines(lines), method);
+  lines = std::vector<TraverseLine>();
+  if (!adjusted)
+    return Failed(adjusted.error());
+  Adjustment adjustment = std::move(adjusted).take();
+  adjustment.lines = std::vector<AdjustedLine>();  // the file holds the corners only
+  return {0, AdjustedProjectBytes(adjustment, state.UnitAbbrev), ""};
+}
+
 }  // namespace
 
 bool IsClosureCommand(const std::vector<std::string>& args) {
@@ -78,10 +100,12 @@ std::optional<ClosureCommand> ParseClosureCommand(const std::vector<std::string>
   return c;
 }
 
-BatchResult RunClosureCommand(const ClosureCommand& command, const EntryList& entries,
+BatchResult RunClosureCommand(const ClosureCommand& command, EntryList& entries,
                               const ProgramState& state) {
   if (entries.Empty())
     return Failed(command.adjust_only ? kNothingToExport : kNothingToReport);
+  if (command.adjust_only)
+    return AdjustedProject(*command.method, entries, state);
   ClosureOptions options;
   options.standard = command.standard;
   options.method = command.method;
@@ -89,12 +113,8 @@ BatchResult RunClosureCommand(const ClosureCommand& command, const EntryList& en
   const Result<ClosureAnalysis> analysis = AnalyseClosure(entries, state, options);
   if (!analysis)
     return Failed(analysis.error());
-  if (analysis->kind == EntryKind::Point && command.adjust_only)
-    return Failed(kPointListNotAdjusted);
   if (analysis->adjustment && !*analysis->adjustment)
     return Failed(analysis->adjustment->error());
-  if (command.adjust_only)
-    return {0, AdjustedProjectBytes(analysis->adjustment->value(), state.UnitAbbrev), ""};
   return {0, ClosureText(*analysis, FileName(command.path), state.UnitAbbrev), ""};
 }
 

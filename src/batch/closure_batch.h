@@ -26,8 +26,9 @@ bool IsClosureCommand(const std::vector<std::string>& args);
 // PROJECT.twc; nullopt for a wrong command line.
 std::optional<ClosureCommand> ParseClosureCommand(const std::vector<std::string>& args);
 
-// Runs the command on the opened project.
-BatchResult RunClosureCommand(const ClosureCommand& command, const EntryList& entries,
+// Runs the command on the opened project. Adjust lets go of the entries once
+// it has read them.
+BatchResult RunClosureCommand(const ClosureCommand& command, EntryList& entries,
                               const ProgramState& state);
 
 }  // namespace tw

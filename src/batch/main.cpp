@@ -1,3 +1,4 @@
+#include <malloc.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -13,6 +14,11 @@ int main(int argc, char* argv[]) {
   // A reader that went away must show as a failed write, not end the
   // program silently.
   std::signal(SIGPIPE, SIG_IGN);
+  // Every large buffer (the file, the entries, the lines, the output) is
+  // mapped on its own and goes back to the system when freed. Left to itself,
+  // the allocator raises this threshold past the file's size once the file is
+  // freed, and what follows then stays resident after it is freed.
+  mallopt(M_MMAP_THRESHOLD, 1 << 20);
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (tw::IsPdfCommand(args))
     return tw::RunPdfProgram(argv);

@@ -12,10 +12,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "boundary/bearing.h"
 #include "boundary/entry.h"
+#include "boundary/entry_texts.h"
 #include "boundary/result.h"
 
 namespace tw {
@@ -70,15 +70,13 @@ inline Status AsStatus(const std::optional<UnreadableEntry>& stop) {
 
 namespace walk_detail {
 
-inline UnreadableEntry Unreadable(const std::vector<std::string>& entries, size_t i,
-                                  const std::string& reason) {
+inline UnreadableEntry Unreadable(const EntryTexts& entries, size_t i, const std::string& reason) {
   return UnreadableEntry{i, UnreadableEntryMessage(i, entries[i], reason)};
 }
 
 // One loop per kind, so the kind is decided once, not per entry.
 template <class Visit>
-std::optional<UnreadableEntry> WalkBearings(const std::vector<std::string>& entries, Corner start,
-                                            Visit& visit) {
+std::optional<UnreadableEntry> WalkBearings(const EntryTexts& entries, Corner start, Visit& visit) {
   CornerStep s;
   s.corner = start;
   for (size_t i = 0; i < entries.size(); ++i) {
@@ -95,8 +93,7 @@ std::optional<UnreadableEntry> WalkBearings(const std::vector<std::string>& entr
 }
 
 template <class Visit>
-std::optional<UnreadableEntry> WalkPoints(const std::vector<std::string>& entries, Corner start,
-                                          Visit& visit) {
+std::optional<UnreadableEntry> WalkPoints(const EntryTexts& entries, Corner start, Visit& visit) {
   CornerStep s;
   s.corner = start;
   for (size_t i = 0; i < entries.size(); ++i) {
@@ -117,9 +114,8 @@ std::optional<UnreadableEntry> WalkPoints(const std::vector<std::string>& entrie
 // each step as StepFrom gives it. Stops at the first entry that cannot be
 // read, before visiting it.
 template <class Visit>
-[[nodiscard]] std::optional<UnreadableEntry> WalkEntries(const std::vector<std::string>& entries,
-                                                         EntryKind kind, Corner start,
-                                                         Visit&& visit) {
+[[nodiscard]] std::optional<UnreadableEntry> WalkEntries(const EntryTexts& entries, EntryKind kind,
+                                                         Corner start, Visit&& visit) {
   return kind == EntryKind::Angle ? walk_detail::WalkBearings(entries, start, visit)
                                   : walk_detail::WalkPoints(entries, start, visit);
 }

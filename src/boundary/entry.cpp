@@ -10,7 +10,6 @@ namespace tw {
 namespace {
 
 constexpr size_t kShortestBearingEntry = kDistanceAt + kUnitWidth;  // "NE 00°00'00'' @" + unit
-constexpr std::string_view kPointSeparator = " , ";
 
 // A field's value by the strict conversion; false when it is not a number.
 bool ReadNumber(std::string_view text, double& value) {

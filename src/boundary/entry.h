@@ -32,6 +32,8 @@ std::string ComposeBearingEntry(std::string_view quadrant, std::string_view degr
                                 std::string_view minutes, std::string_view seconds,
                                 std::string_view distance, std::string_view unit);
 
+inline constexpr std::string_view kPointSeparator = " , ";
+
 // "X , Y" from the two texts as given.
 std::string ComposePointEntry(std::string_view x, std::string_view y);
 

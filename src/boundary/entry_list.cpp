@@ -2,8 +2,8 @@
 
 namespace tw {
 
-void EntryList::Append(std::string entry) {
-  entries_.push_back(std::move(entry));
+void EntryList::Append(std::string_view entry) {
+  entries_.push_back(entry);
   ++revision_;
   if (view_)
     view_->Appended(*this);
@@ -24,16 +24,17 @@ void EntryList::Clear() {
   Replace({});
 }
 
-void EntryList::Replace(std::vector<std::string> entries) {
+void EntryList::Replace(EntryTexts entries) {
   entries_ = std::move(entries);
+  entries = EntryTexts();  // the old entries go now, not after the view is told
   ++revision_;
   selected_.reset();
   if (view_)
     view_->Replaced(*this);
 }
 
-void EntryList::ReplaceAt(size_t index, std::string entry) {
-  entries_[index] = std::move(entry);
+void EntryList::ReplaceAt(size_t index, std::string_view entry) {
+  entries_.replace(index, entry);
   ++revision_;
   if (view_)
     view_->ReplacedAt(*this, index);

@@ -4,8 +4,9 @@
 
 #include <cstddef>
 #include <optional>
-#include <string>
-#include <vector>
+#include <string_view>
+
+#include "boundary/entry_texts.h"
 
 namespace tw {
 
@@ -30,19 +31,19 @@ class EntryList {
  public:
   size_t Count() const { return entries_.size(); }
   bool Empty() const { return entries_.empty(); }
-  const std::string& At(size_t i) const { return entries_[i]; }
-  const std::vector<std::string>& Entries() const { return entries_; }
+  std::string_view At(size_t i) const { return entries_[i]; }
+  const EntryTexts& Entries() const { return entries_; }
   // Counts the changes of the entries (not of the selection), so that one can
   // tell whether the boundary changed since a moment without keeping a copy.
   unsigned long long Revision() const { return revision_; }
 
-  void Append(std::string entry);
+  void Append(std::string_view entry);
   // Does nothing on an empty list.
   void RemoveLast();
   void Clear();
-  void Replace(std::vector<std::string> entries);
+  void Replace(EntryTexts entries);
   // Puts `entry` in place of entry `index` (< Count()); the selection stays.
-  void ReplaceAt(size_t index, std::string entry);
+  void ReplaceAt(size_t index, std::string_view entry);
 
   std::optional<size_t> Selected() const { return selected_; }
   void Select(std::optional<size_t> index);
@@ -54,7 +55,7 @@ class EntryList {
   void SetView(EntryListView* view) { view_ = view; }
 
  private:
-  std::vector<std::string> entries_;
+  EntryTexts entries_;
   std::optional<size_t> selected_;
   unsigned long long revision_ = 0;
   EntryListView* view_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tw {
 
@@ -22,6 +23,8 @@ class StringLog : public LogSink {
  public:
   void Append(std::string_view text) override { text_.append(text); }
   const std::string& Text() const { return text_; }
+  // The text handed over whole, not copied: a long list's log is large.
+  std::string TakeText() { return std::move(text_); }
 
  private:
   std::string text_;

@@ -2,6 +2,7 @@
 // and lines. Deliberately not <cctype>, which follows the desktop's locale.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -44,5 +45,9 @@ class LineCursor {
 // end at the very end of the text does not start another line: "a\r\n" is one
 // line, "" none, "\r\n" one empty line.
 std::vector<std::string_view> SplitLines(std::string_view bytes);
+
+// How many lines LineCursor gives, counted without keeping them, so that a
+// reader can make room for them all at once.
+size_t LineCount(std::string_view bytes);
 
 }  // namespace tw

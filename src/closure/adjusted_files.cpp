@@ -10,34 +10,48 @@
 
 namespace tw {
 
-std::vector<PlanePoint> AdjustedFileCorners(const Adjustment& adjustment) {
-  std::vector<PlanePoint> corners;
-  if (adjustment.corners.empty())
-    return corners;
-  corners.reserve(adjustment.corners.size());
-  corners.push_back({});
-  for (size_t k = 0; k + 1 < adjustment.corners.size(); ++k) {
-    const PlanePoint& c = adjustment.corners[k];
-    corners.push_back({RoundToFourDecimals(c.east), RoundToFourDecimals(c.north)});
-  }
-  return corners;
+namespace {
+
+// Corner k of the files: the start, then the ends of the lines but the last,
+// whose end is the start again.
+PlanePoint FileCorner(const Adjustment& adjustment, size_t k) {
+  if (k == 0)
+    return {};
+  const PlanePoint& c = adjustment.corners[k - 1];
+  return {RoundToFourDecimals(c.east), RoundToFourDecimals(c.north)};
 }
 
+}  // namespace
+
+// Written straight from the corners: a million corners would otherwise be
+// held twice more, as corners and as entry texts, while the file is written.
 std::string AdjustedProjectBytes(const Adjustment& adjustment, std::string_view unit) {
   ProgramState state;
   state.UnitAbbrev = unit;
   state.EntryMode = ModeText(ModeOption::Point);
-  std::vector<std::string> entries;
-  for (const PlanePoint& c : AdjustedFileCorners(adjustment))
-    entries.push_back(ComposePointEntry(PlainForm(c.east), PlainForm(c.north)));
-  return ProjectFileBytes(state, entries);
+  std::string out = ProjectFileBytes(state, EntryTexts{});
+  const size_t n = adjustment.corners.size();
+  // Never outgrown, so never copied; what the numbers leave unused is never
+  // touched and takes no memory.
+  out.reserve(out.size() + n * (2 * kLongestForm + kPointSeparator.size() + 2));
+  for (size_t k = 0; k < n; ++k) {
+    const PlanePoint c = FileCorner(adjustment, k);
+    AppendPlainForm(out, c.east);
+    out += kPointSeparator;
+    AppendPlainForm(out, c.north);
+    out += "\r\n";
+  }
+  return out;
 }
 
 std::string AdjustedPointBytes(const Adjustment& adjustment) {
-  const std::vector<PlanePoint> corners = AdjustedFileCorners(adjustment);
+  const size_t n = adjustment.corners.size();
   std::string out;
-  for (size_t k = 0; k < corners.size(); ++k)
-    AppendLine(out, CornerLine(k + 1, corners[k].north, corners[k].east));
+  out.reserve(CornerLinesBound(n));
+  for (size_t k = 0; k < n; ++k) {
+    const PlanePoint c = FileCorner(adjustment, k);
+    AppendCornerLine(out, k + 1, c.north, c.east);
+  }
   return out;
 }
 

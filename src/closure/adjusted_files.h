@@ -4,15 +4,13 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "closure/adjustment.h"
 
 namespace tw {
 
-// Corners 0 to n - 1, each value rounded half away from zero to four
-// decimals: the corners both files hold.
-std::vector<PlanePoint> AdjustedFileCorners(const Adjustment& adjustment);
+// Both files hold corners 0 to n - 1, each value rounded half away from zero
+// to four decimals.
 
 // ":1.1.2", ":0,0,UNIT,Point", then "E , N" per corner in the plain number
 // form; Windows-1252, CR LF.

@@ -41,7 +41,7 @@ class FindText final : public TrialSink {
 
 }  // namespace
 
-void BlunderCache::Append(const std::string& entry) {
+void BlunderCache::Append(std::string_view entry) {
   const size_t index = entries_.size();
   TrialEntry read;
   const bool readable = ReadTrialEntry(entry, read);
@@ -55,7 +55,7 @@ void BlunderCache::Append(const std::string& entry) {
   first_.push_back(trials_.size());
 }
 
-void BlunderCache::Update(const std::vector<std::string>& entries) {
+void BlunderCache::Update(const EntryTexts& entries) {
   const size_t shared = std::min(entries.size(), entries_.size());
   size_t same = 0;
   while (same < shared && entries_[same] == entries[same])
@@ -65,13 +65,15 @@ void BlunderCache::Update(const std::vector<std::string>& entries) {
   // Everything from the first difference on is rebuilt; an entry that is
   // still the same at its index takes its trials across instead of trying
   // them again.
-  std::vector<std::string> old_entries(std::make_move_iterator(entries_.begin() + same),
-                                       std::make_move_iterator(entries_.end()));
+  EntryTexts old_entries;
+  for (size_t i = same; i < entries_.size(); ++i)
+    old_entries.push_back(entries_[i]);
   const std::vector<Trial> old_trials(trials_.begin() + first_[same], trials_.end());
   const std::vector<size_t> old_first(first_.begin() + same, first_.end());
   const std::vector<char> old_read(read_.begin() + same, read_.end());
   const std::vector<Offsets> old_units(units_.begin() + same, units_.end());
-  entries_.resize(same);
+  while (entries_.size() > same)
+    entries_.pop_back();
   read_.resize(same);
   units_.resize(same);
   first_.resize(same + 1);
@@ -84,7 +86,7 @@ void BlunderCache::Update(const std::vector<std::string>& entries) {
     }
     trials_.insert(trials_.end(), old_trials.begin() + (old_first[k] - old_first[0]),
                    old_trials.begin() + (old_first[k + 1] - old_first[0]));
-    entries_.push_back(std::move(old_entries[k]));
+    entries_.push_back(old_entries[k]);
     read_.push_back(old_read[k]);
     units_.push_back(old_units[k]);
     first_.push_back(trials_.size());
@@ -92,7 +94,7 @@ void BlunderCache::Update(const std::vector<std::string>& entries) {
 }
 
 std::string BlunderCache::CorrectedText(const Trial& trial) const {
-  const std::string& entry = entries_[trial.index];
+  const std::string_view entry = entries_[trial.index];
   TrialEntry read;
   ReadTrialEntry(entry, read);
   FindText find(trial.ordinal);

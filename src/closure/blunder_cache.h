@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "boundary/bearing.h"
+#include "boundary/entry_texts.h"
 #include "closure/blunders.h"
 #include "closure/traverse_lines.h"
 
@@ -27,7 +28,7 @@ class BlunderCache {
 
   // Brings the trials up to `entries`: an entry equal to the one held at the
   // same index keeps its trials.
-  void Update(const std::vector<std::string>& entries);
+  void Update(const EntryTexts& entries);
 
   // The trials of the entries that depend on nothing else, in list order.
   const std::vector<Trial>& Trials() const { return trials_; }
@@ -40,9 +41,9 @@ class BlunderCache {
   std::string CorrectedText(const Trial& trial) const;
 
  private:
-  void Append(const std::string& entry);
+  void Append(std::string_view entry);
 
-  std::vector<std::string> entries_;
+  EntryTexts entries_;
   std::vector<char> read_;
   std::vector<Offsets> units_;
   std::vector<size_t> first_{0};  // entry i's trials: [first_[i], first_[i + 1])

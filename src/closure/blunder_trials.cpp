@@ -39,7 +39,7 @@ std::string DistanceText(double distance, std::string_view original) {
 
 class Trials {
  public:
-  Trials(const std::string& entry, const TrialEntry& read, TrialSink& sink)
+  Trials(std::string_view entry, const TrialEntry& read, TrialSink& sink)
       : entry_(entry), read_(read), sink_(sink) {}
 
   void TryAll();
@@ -50,7 +50,7 @@ class Trials {
   void TryDistance(BlunderKind kind, double distance);
   void TryDigitSwaps(BlunderKind kind, size_t at, size_t length);
 
-  const std::string& entry_;
+  std::string_view entry_;
   const TrialEntry& read_;
   TrialSink& sink_;
   std::string trial_;  // reused, so that a trial costs no allocation
@@ -149,7 +149,7 @@ bool ReadTrialEntry(std::string_view entry, TrialEntry& read) {
   return true;
 }
 
-void TryEntry(const std::string& entry, const TrialEntry& read, TrialSink& sink) {
+void TryEntry(std::string_view entry, const TrialEntry& read, TrialSink& sink) {
   Trials(entry, read, sink).TryAll();
 }
 
@@ -159,7 +159,7 @@ bool NearMisclosure(const Offsets& unit, const TraverseSums& sums) {
   return along >= kCos2Degrees * m || along <= kSin2Degrees * m;
 }
 
-void TryGeometry(const std::string& entry, const TrialEntry& read, const TraverseSums& sums,
+void TryGeometry(std::string_view entry, const TrialEntry& read, const TraverseSums& sums,
                  TrialSink& sink) {
   Trials(entry, read, sink).TryGeometry(sums);
 }

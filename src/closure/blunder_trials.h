@@ -33,7 +33,7 @@ bool ReadTrialEntry(std::string_view entry, TrialEntry& read);
 
 // The trials that depend on the entry alone, always in the same order: the
 // quadrants, degrees and minutes, the digit swaps, the decimal point.
-void TryEntry(const std::string& entry, const TrialEntry& read, TrialSink& sink);
+void TryEntry(std::string_view entry, const TrialEntry& read, TrialSink& sink);
 
 // Whether the line lies within 2 degrees of the misclosure's direction, its
 // reverse or its perpendicular: only then does TryGeometry try anything.
@@ -41,7 +41,7 @@ bool NearMisclosure(const Offsets& unit, const TraverseSums& sums);
 
 // The trials that depend on the misclosure: a wrong distance along it, a
 // wrong bearing across it.
-void TryGeometry(const std::string& entry, const TrialEntry& read, const TraverseSums& sums,
+void TryGeometry(std::string_view entry, const TrialEntry& read, const TraverseSums& sums,
                  TrialSink& sink);
 
 }  // namespace tw

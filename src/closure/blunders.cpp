@@ -47,7 +47,7 @@ class Ranking {
   std::optional<double> RankTrial(size_t index, const TraverseLine& line) const;
   void Keep(size_t index, BlunderKind kind, double rank, std::string corrected,
             const TraverseLine& line);
-  std::vector<BlunderFinding> Findings(const std::vector<std::string>& entries);
+  std::vector<BlunderFinding> Findings(const EntryTexts& entries);
 
  private:
   void KeepBest(size_t count);
@@ -123,14 +123,14 @@ void Ranking::KeepBest(size_t count) {
   trials_ = std::move(kept);
 }
 
-std::vector<BlunderFinding> Ranking::Findings(const std::vector<std::string>& entries) {
+std::vector<BlunderFinding> Ranking::Findings(const EntryTexts& entries) {
   KeepBest(kWalked);
   std::vector<BlunderFinding> findings;
   for (const Trial& t : trials_) {
     const TraverseSums s = SumLinesReplacing(lines_, t.index, t.line);
     const Precision after = FiguresOf(s).precision;
     if (MeetsStandard(after, standard_))
-      findings.push_back({t.index, entries[t.index], t.corrected, t.kind, after});
+      findings.push_back({t.index, std::string(entries[t.index]), t.corrected, t.kind, after});
   }
   std::stable_sort(findings.begin(), findings.end(),
                    [](const BlunderFinding& a, const BlunderFinding& b) {
@@ -147,7 +147,7 @@ std::string_view BlunderKindText(BlunderKind kind) {
   return kKindTexts[static_cast<size_t>(kind)];
 }
 
-std::vector<BlunderFinding> FindBlunders(const std::vector<std::string>& entries,
+std::vector<BlunderFinding> FindBlunders(const EntryTexts& entries,
                                          const std::vector<TraverseLine>& lines,
                                          const TraverseSums& sums, int standard) {
   Ranking ranking(lines, sums, standard);
@@ -162,7 +162,7 @@ std::vector<BlunderFinding> FindBlunders(const std::vector<std::string>& entries
   return ranking.Findings(entries);
 }
 
-std::vector<BlunderFinding> FindBlunders(const std::vector<std::string>& entries,
+std::vector<BlunderFinding> FindBlunders(const EntryTexts& entries,
                                          const std::vector<TraverseLine>& lines,
                                          const TraverseSums& sums, int standard,
                                          BlunderCache& cache) {

@@ -48,7 +48,7 @@ inline constexpr size_t kMostFindings = 5;
 // leading blank of a Carpenter entry. Trials are ranked from the sums; the
 // precision after is that of the corrected list walked in order.
 // `lines` and `sums` are those of `entries`.
-std::vector<BlunderFinding> FindBlunders(const std::vector<std::string>& entries,
+std::vector<BlunderFinding> FindBlunders(const EntryTexts& entries,
                                          const std::vector<TraverseLine>& lines,
                                          const TraverseSums& sums, int standard);
 
@@ -56,7 +56,7 @@ class BlunderCache;
 
 // The same findings, with the trials of the entries unchanged since the
 // cache last saw the list taken from it; the cache is brought up to date.
-std::vector<BlunderFinding> FindBlunders(const std::vector<std::string>& entries,
+std::vector<BlunderFinding> FindBlunders(const EntryTexts& entries,
                                          const std::vector<TraverseLine>& lines,
                                          const TraverseSums& sums, int standard,
                                          BlunderCache& cache);

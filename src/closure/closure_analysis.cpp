@@ -8,7 +8,7 @@ namespace tw {
 namespace {
 
 // The sides from corner to corner and the closing side back to the first.
-Result<double> PointListPerimeter(const std::vector<std::string>& entries) {
+Result<double> PointListPerimeter(const EntryTexts& entries) {
   const Result<std::vector<Corner>> corners =
       WalkCorners(entries, ModeText(ModeOption::Point), Corner{});
   if (!corners)
@@ -22,7 +22,7 @@ Result<double> PointListPerimeter(const std::vector<std::string>& entries) {
   return perimeter;
 }
 
-Status AnalyseBearings(const std::vector<std::string>& entries, const ClosureOptions& options,
+Status AnalyseBearings(const EntryTexts& entries, const ClosureOptions& options,
                        BlunderCache* cache, ClosureAnalysis& a) {
   Result<std::vector<TraverseLine>> lines = ReadTraverseLines(entries);
   if (!lines)

@@ -27,7 +27,7 @@ TraverseLine LineOf(const BearingFieldsView& f) {
   return {o.dx, o.dy, std::fabs(f.length)};
 }
 
-Result<std::vector<TraverseLine>> ReadTraverseLines(const std::vector<std::string>& entries) {
+Result<std::vector<TraverseLine>> ReadTraverseLines(const EntryTexts& entries) {
   std::vector<TraverseLine> lines;
   lines.reserve(entries.size());
   const std::optional<UnreadableEntry> stop =

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "boundary/entry.h"
+#include "boundary/entry_texts.h"
 #include "boundary/result.h"
 
 namespace tw {
@@ -27,7 +28,7 @@ TraverseLine LineOf(const BearingFieldsView& fields);
 
 // Every line in list order. Fails with the program's unreadable-entry
 // message for the first entry that cannot be read.
-Result<std::vector<TraverseLine>> ReadTraverseLines(const std::vector<std::string>& entries);
+Result<std::vector<TraverseLine>> ReadTraverseLines(const EntryTexts& entries);
 
 // The sums a closure is judged by, in list order.
 struct TraverseSums {

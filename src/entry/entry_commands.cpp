@@ -198,11 +198,11 @@ CommandOutcome AddPoint(Program& program, EntryControls& controls, PointFieldTex
 }
 
 Status CorrectEntry(Program& program, size_t index, std::string corrected) {
-  std::string line =
-      "Line " + std::to_string(index + 1) + " corrected: " + program.entries.At(index);
+  std::string line = "Line " + std::to_string(index + 1) + " corrected: ";
+  line += program.entries.At(index);
   line += " -> ";
   line += corrected;
-  program.entries.ReplaceAt(index, std::move(corrected));
+  program.entries.ReplaceAt(index, corrected);
   const Status drawn = RedrawBoundary(program);
   AppendLog(program.log, line, true);
   return drawn;

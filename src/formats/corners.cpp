@@ -2,8 +2,8 @@
 
 namespace tw {
 
-Result<std::vector<Corner>> WalkCorners(const std::vector<std::string>& entries,
-                                        std::string_view entry_mode, Corner start) {
+Result<std::vector<Corner>> WalkCorners(const EntryTexts& entries, std::string_view entry_mode,
+                                        Corner start) {
   const EntryKind kind = entry_mode == "Point" ? EntryKind::Point : EntryKind::Angle;
   std::vector<Corner> corners;
   corners.reserve(entries.size());

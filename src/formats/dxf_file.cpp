@@ -81,8 +81,7 @@ size_t DxfBound(size_t lines) {
 
 }  // namespace
 
-Result<std::string> DxfFileBytes(const std::vector<std::string>& entries,
-                                 const ProgramState& state) {
+Result<std::string> DxfFileBytes(const EntryTexts& entries, const ProgramState& state) {
   const Corner start{state.FirstPointX, state.FirstPointY};
   const Result<std::vector<Corner>> corners = WalkCorners(entries, state.EntryMode, start);
   if (!corners)

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "boundary/entry_texts.h"
 #include "boundary/program_state.h"
 #include "boundary/result.h"
 
@@ -17,7 +18,6 @@ inline constexpr const char* kDxfFilter = "DXF file (*.dxf)|*.dxf|";
 // is the first point, so the first LINE has zero length. No LINE closes the
 // boundary. Fails, naming the entry, when an entry cannot be read under
 // EntryMode.
-Result<std::string> DxfFileBytes(const std::vector<std::string>& entries,
-                                 const ProgramState& state);
+Result<std::string> DxfFileBytes(const EntryTexts& entries, const ProgramState& state);
 
 }  // namespace tw

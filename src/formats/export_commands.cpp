@@ -7,7 +7,7 @@
 namespace tw {
 namespace {
 
-using BytesBuilder = Result<std::string> (*)(const std::vector<std::string>&, const ProgramState&);
+using BytesBuilder = Result<std::string> (*)(const EntryTexts&, const ProgramState&);
 
 // The message box of an empty list has a title of its own, not the dialog's.
 void Export(Program& program, FileDialog& dialog, MessageBox& messages,

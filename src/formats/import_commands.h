@@ -19,7 +19,7 @@ namespace tw {
 // What the import dialog shows and imports from.
 struct PointPreview {
   std::string path;
-  std::vector<PreviewLine> lines;
+  PointFileLines lines;
 };
 
 FileDialogRequest PointImportRequest();

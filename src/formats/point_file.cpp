@@ -28,8 +28,7 @@ size_t CornerLinesBound(size_t count) {
   return count * (kLongestCount + 2 + 2 * kLongestForm + 2);
 }
 
-Result<std::string> PointFileBytes(const std::vector<std::string>& entries,
-                                   const ProgramState& state) {
+Result<std::string> PointFileBytes(const EntryTexts& entries, const ProgramState& state) {
   const Result<std::vector<Corner>> corners =
       WalkCorners(entries, state.EntryMode, Corner{state.FirstPointX, state.FirstPointY});
   if (!corners)

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "boundary/entry_texts.h"
 #include "boundary/program_state.h"
 #include "boundary/result.h"
 
@@ -27,7 +28,6 @@ size_t CornerLinesBound(size_t count);
 // A bearing list's corners start from (FirstPointX, FirstPointY), which is not
 // itself written. Fails, naming the entry, when an entry cannot be read under
 // EntryMode.
-Result<std::string> PointFileBytes(const std::vector<std::string>& entries,
-                                   const ProgramState& state);
+Result<std::string> PointFileBytes(const EntryTexts& entries, const ProgramState& state);
 
 }  // namespace tw

@@ -18,16 +18,23 @@ std::optional<std::string_view> Field(std::string_view line, size_t index) {
   return line.substr(0, line.find(','));
 }
 
-std::optional<std::string> PointEntry(std::string_view line, const PointFormat& format) {
+// Writes the entry of the line into `entry`, which is reused from line to
+// line; false when the line has no such entry.
+bool PointEntry(std::string_view line, const PointFormat& format, std::string& entry) {
   const std::optional<std::string_view> x_text = Field(line, format.x_column);
   const std::optional<std::string_view> y_text = Field(line, format.y_column);
   if (!x_text || !y_text)
-    return std::nullopt;
+    return false;
   const std::optional<double> x = ConvertStrict(*x_text);
   const std::optional<double> y = ConvertStrict(*y_text);
   if (!x || !y)
-    return std::nullopt;
-  return ComposePointEntry(PlainForm(*x), PlainForm(*y));
+    return false;
+  // ComposePointEntry's text, without a string for each number.
+  entry.clear();
+  AppendPlainForm(entry, *x);
+  entry += kPointSeparator;
+  AppendPlainForm(entry, *y);
+  return true;
 }
 
 }  // namespace
@@ -39,31 +46,38 @@ const PointFormat* PointFormatNamed(std::string_view name) {
   return nullptr;
 }
 
-std::vector<PreviewLine> PreviewLines(std::string_view bytes) {
-  std::vector<PreviewLine> preview;
+PointFileLines PreviewLines(std::string_view bytes) {
+  PointFileLines preview;
+  // Never outgrown, so never copied; what the line ends leave unused is never
+  // touched and takes no memory.
+  const size_t lines = LineCount(bytes);
+  preview.texts.reserve(lines, bytes.size());
+  preview.numbers.reserve(lines);
   LineCursor cursor(bytes);
   std::string_view line;
   while (cursor.Next(line)) {
-    if (!line.empty())
-      preview.push_back({cursor.LineNumber(), std::string(line)});
+    if (line.empty())
+      continue;
+    preview.texts.push_back(line);
+    preview.numbers.push_back(cursor.LineNumber());
   }
   return preview;
 }
 
-PointImport BuildPointEntries(const std::vector<PreviewLine>& preview, std::string_view format) {
+PointImport BuildPointEntries(const PointFileLines& preview, std::string_view format) {
   PointImport result;
   const PointFormat* columns = PointFormatNamed(format);
-  result.entries.reserve(columns ? preview.size() : 0);
-  for (const PreviewLine& line : preview) {
-    std::optional<std::string> entry;
-    if (columns)
-      entry = PointEntry(line.text, *columns);
-    if (entry) {
-      result.entries.push_back(std::move(*entry));
+  // An entry is about as long as its line: "X , Y" against "PN,N,E".
+  if (columns)
+    result.entries.reserve(preview.size(), preview.texts.text_size());
+  std::string entry;
+  for (size_t i = 0; i < preview.size(); ++i) {
+    if (columns && PointEntry(preview.texts[i], *columns, entry)) {
+      result.entries.push_back(entry);
       continue;
     }
     if (result.skipped++ == 0)
-      result.first_skipped = line;
+      result.first_skipped = preview[i];
   }
   return result;
 }

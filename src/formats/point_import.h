@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "boundary/entry_texts.h"
+
 namespace tw {
 
 inline constexpr const char* kPointImportFilter =
@@ -42,17 +44,26 @@ struct PreviewLine {
   std::string text;
 };
 
-// The non-empty lines of a point file, in file order.
-std::vector<PreviewLine> PreviewLines(std::string_view bytes);
+// The non-empty lines of a point file, in file order, held as compactly as
+// a list's entries: a point file of a million lines is read whole.
+struct PointFileLines {
+  EntryTexts texts;             // unchanged
+  std::vector<size_t> numbers;  // of each, as PreviewLine counts them
+
+  size_t size() const { return texts.size(); }
+  PreviewLine operator[](size_t i) const { return {numbers[i], std::string(texts[i])}; }
+};
+
+PointFileLines PreviewLines(std::string_view bytes);
 
 struct PointImport {
-  std::vector<std::string> entries;  // "X , Y" in the plain number form
-  size_t skipped = 0;                // lines whose needed fields are missing or not numbers
+  EntryTexts entries;  // "X , Y" in the plain number form
+  size_t skipped = 0;  // lines whose needed fields are missing or not numbers
   std::optional<PreviewLine> first_skipped;
 };
 
 // One entry per line that holds the format's two fields as numbers. A format
 // text that is none of the four reads no line at all.
-PointImport BuildPointEntries(const std::vector<PreviewLine>& preview, std::string_view format);
+PointImport BuildPointEntries(const PointFileLines& preview, std::string_view format);
 
 }  // namespace tw

@@ -26,8 +26,7 @@ std::string ModeCorrectedMessage(const std::string& path, std::string_view said,
 
 }  // namespace
 
-std::optional<ModeOption> ModeForEntries(std::string_view mode,
-                                         const std::vector<std::string>& entries) {
+std::optional<ModeOption> ModeForEntries(std::string_view mode, const EntryTexts& entries) {
   if (entries.empty())
     return std::nullopt;
   const std::optional<ModeOption> said = ModeFromText(mode);

@@ -40,8 +40,7 @@ struct OpenOutcome {
 // entry 0: Point for point entries said to be Surveyor or Carpenter, Surveyor
 // for bearing entries said to be Point. nullopt when the mode stands, as any
 // other mode text and the mode of an empty list do.
-std::optional<ModeOption> ModeForEntries(std::string_view mode,
-                                         const std::vector<std::string>& entries);
+std::optional<ModeOption> ModeForEntries(std::string_view mode, const EntryTexts& entries);
 
 // Validates the whole file before anything changes; a rejected file leaves
 // the list, the first point, the unit and the mode exactly as they were.

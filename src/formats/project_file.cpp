@@ -66,7 +66,7 @@ std::string EntryProblem(EntryKind kind, std::string_view entry) {
 
 // The entries from the cursor's next line on: the non-empty lines, each
 // readable by the kind of the first.
-Status ReadEntries(LineCursor& cursor, std::vector<std::string>& entries) {
+Status ReadEntries(LineCursor& cursor, EntryTexts& entries) {
   EntryKind kind = EntryKind::Angle;
   std::string_view line;
   while (cursor.Next(line)) {
@@ -79,22 +79,19 @@ Status ReadEntries(LineCursor& cursor, std::vector<std::string>& entries) {
       return Error{"line " + std::to_string(cursor.LineNumber()) + " cannot be read (" + problem +
                    "): " + QuoteForMessage(line)};
     }
-    entries.emplace_back(line);
+    entries.push_back(line);
   }
   return Ok();
 }
 
 }  // namespace
 
-std::string ProjectFileBytes(const ProgramState& state, const std::vector<std::string>& entries) {
+std::string ProjectFileBytes(const ProgramState& state, const EntryTexts& entries) {
   std::string out;
-  size_t size = 64;
-  for (const std::string& e : entries)
-    size += e.size() + 2;
-  out.reserve(size);
+  out.reserve(64 + entries.text_size() + 2 * entries.size());
   AppendLine(out, VersionLine());
   AppendLine(out, HeaderLine(state));
-  for (const std::string& e : entries)
+  for (std::string_view e : entries)
     AppendLine(out, e);
   return out;
 }
@@ -105,8 +102,10 @@ Result<ProjectFile> ParseCp1252ProjectFile(std::string_view bytes) {
   if (bytes.empty())
     return Error{"the file is empty"};
   ProjectFile file;
-  // Lines are about 20 bytes: enough room for the entries, seldom too much.
-  file.entries.reserve(bytes.size() / 16);
+  // Room for every line and every byte, so the texts are never copied while
+  // they grow; the few bytes of line ends and header left over are never
+  // touched and take no memory.
+  file.entries.reserve(LineCount(bytes), bytes.size());
   LineCursor cursor(bytes);
   std::string_view line;
   cursor.Next(line);

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "boundary/entry_texts.h"
 #include "boundary/program_state.h"
 #include "boundary/result.h"
 
@@ -20,7 +21,7 @@ namespace tw {
 inline constexpr const char* kProjectFilter = "Tractwise File (*.twc)|*.twc|";
 
 // The bytes that saving writes, the first point in the plain number form.
-std::string ProjectFileBytes(const ProgramState& state, const std::vector<std::string>& entries);
+std::string ProjectFileBytes(const ProgramState& state, const EntryTexts& entries);
 
 struct ProjectHeader {
   double FirstPointX = 0;
@@ -33,7 +34,7 @@ struct ProjectFile {
   // None when line 1 does not start with ":": that line is then dropped and
   // the program keeps its values.
   std::optional<ProjectHeader> header;
-  std::vector<std::string> entries;  // the non-empty lines after the header
+  EntryTexts entries;  // the non-empty lines after the header
 };
 
 // Reads and validates the whole file. Fails with a reason naming the line when

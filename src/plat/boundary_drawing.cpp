@@ -23,7 +23,7 @@ Status AddBearingLines(const EntryList& entries, BoundaryDrawing& d) {
       return Error{UnreadableEntryMessage(i, entries.At(i), f.error())};
     const Offsets o = LatDep(f->quadrant, f->degrees, f->minutes, f->seconds, f->length);
     const PlanePoint next{at.east + o.dx, at.north + o.dy};
-    d.lines.push_back({at, next, entries.At(i), false});
+    d.lines.push_back({at, next, std::string(entries.At(i)), false});
     d.corners.push_back(next);
     at = next;
   }

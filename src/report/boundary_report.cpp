@@ -20,9 +20,9 @@ struct Gap {
 };
 
 // "BEARING  @DISTANCE", the entries, then the corners from (0, 0).
-Result<Gap> AppendBearingLayout(std::string& out, const std::vector<std::string>& entries) {
+Result<Gap> AppendBearingLayout(std::string& out, const EntryTexts& entries) {
   AppendLine(out, "BEARING  @DISTANCE");
-  for (const std::string& e : entries)
+  for (std::string_view e : entries)
     AppendLine(out, e);
   AppendLine(out, "");
   AppendLine(out, "POINT LIST (PN, N, E)");
@@ -39,7 +39,7 @@ Result<Gap> AppendBearingLayout(std::string& out, const std::vector<std::string>
 
 // "k,Y,X" with the entry's own texts, then the gap of the last point from
 // the first point.
-Result<Gap> AppendPointLayout(std::string& out, const std::vector<std::string>& entries,
+Result<Gap> AppendPointLayout(std::string& out, const EntryTexts& entries,
                               const ProgramState& state) {
   AppendLine(out, "POINT LIST (PN, N, E)");
   Corner last;
@@ -80,12 +80,9 @@ void AppendAreaLines(std::string& out, double area, const UnitRecord& unit) {
 // is, then as corner lines; a point list once, with its count before and its
 // two fields swapped. The closure and area lines hold a pattern each, whose
 // integer part alone can reach 310 digits, and the closure line the unit.
-size_t ReportBound(const std::vector<std::string>& entries, bool point_layout,
-                   const std::string& unit) {
+size_t ReportBound(const EntryTexts& entries, bool point_layout, const std::string& unit) {
   constexpr size_t kFigureLines = 3 * (64 + 1 + 310 + 1 + 16);
-  size_t size = 128 + kFigureLines + unit.size();
-  for (const std::string& e : entries)
-    size += e.size() + 2;
+  const size_t size = 128 + kFigureLines + unit.size() + entries.text_size() + 2 * entries.size();
   return size +
          (point_layout ? entries.size() * (kLongestCount + 2) : CornerLinesBound(entries.size()));
 }

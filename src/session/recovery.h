@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "boundary/entry_texts.h"
 #include "boundary/program_state.h"
 
 namespace tw {
@@ -40,7 +41,7 @@ class RecoveryThrottle {
 // values, so that the worker never touches the window's own.
 struct RecoverySnapshot {
   ProgramState state;
-  std::vector<std::string> entries;
+  EntryTexts entries;
 };
 
 // The one worker thread. Only the newest wish counts: a snapshot to write

@@ -63,8 +63,8 @@ void PointImportDialog::Load(PointPreview preview) {
   preview_ = std::move(preview);
   QStringList lines;
   lines.reserve(static_cast<qsizetype>(preview_.lines.size()));
-  for (const PreviewLine& line : preview_.lines)
-    lines << FromCp1252(line.text);
+  for (std::string_view line : preview_.lines.texts)
+    lines << FromCp1252(line);
   lstPtimportPrev->clear();
   lstPtimportPrev->addItems(lines);
 }

@@ -39,10 +39,13 @@ class MirrorView : public EntryListView {
   std::vector<std::string> events;
 };
 
-std::string Join(const std::vector<std::string>& parts) {
+template <class Texts>
+std::string Join(const Texts& parts) {
   std::string s;
-  for (const std::string& p : parts)
-    s += (s.empty() ? "" : " ") + p;
+  for (std::string_view p : parts) {
+    s += s.empty() ? "" : " ";
+    s += p;
+  }
   return s;
 }
 
@@ -59,9 +62,9 @@ TEST(EntryList, ChangesReachTheView) {
        [](EntryList& l) {
          l.Append("b");
          l.SelectLast();
-         l.ReplaceAt(0, "x");
+         l.ReplaceAt(0, "xyz");
        },
-       "+a +b @1 ~0x", "x b", 1},
+       "+a +b @1 ~0xyz", "xyz b", 1},
       {"append two, select the last",
        [](EntryList& l) {
          l.Append("b");
@@ -124,6 +127,62 @@ TEST(EntryList, ChangesReachTheView) {
     EXPECT_EQ(c.events, Join(view.events));
     EXPECT_EQ(c.selected, list.Selected());
     EXPECT_EQ(list.Entries(), view.items);
+  }
+}
+
+// The compact store against the plain vector it replaces, one change at a
+// time: lengths that grow, shrink and vanish, and texts taken from itself.
+TEST(EntryTexts, HoldsWhatAVectorOfStringsWouldHold) {
+  using Change = void (*)(EntryTexts&, std::vector<std::string>&);
+  const Change changes[] = {
+      [](EntryTexts& t, std::vector<std::string>& v) {
+        t.push_back("NE 1");
+        v.emplace_back("NE 1");
+      },
+      [](EntryTexts& t, std::vector<std::string>& v) {
+        t.push_back("");
+        v.emplace_back("");
+      },
+      [](EntryTexts& t, std::vector<std::string>& v) {
+        t.push_back("SW 22");
+        v.emplace_back("SW 22");
+      },
+      [](EntryTexts& t, std::vector<std::string>& v) {
+        t.replace(1, "a longer one");
+        v[1] = "a longer one";
+      },
+      [](EntryTexts& t, std::vector<std::string>& v) {
+        t.replace(0, "");
+        v[0] = "";
+      },
+      [](EntryTexts& t, std::vector<std::string>& v) {
+        t.push_back(t[2]);
+        v.push_back(v[2]);
+      },
+      [](EntryTexts& t, std::vector<std::string>& v) {
+        t.replace(3, t[1]);
+        v[3] = v[1];
+      },
+      [](EntryTexts& t, std::vector<std::string>& v) {
+        t.pop_back();
+        v.pop_back();
+      },
+      [](EntryTexts& t, std::vector<std::string>& v) {
+        t.clear();
+        v.clear();
+        t.push_back("x");
+        v.emplace_back("x");
+      },
+  };
+  EntryTexts texts;
+  std::vector<std::string> model;
+  for (const Change& change : changes) {
+    change(texts, model);
+    ASSERT_EQ(model.size(), texts.size());
+    for (size_t i = 0; i < model.size(); ++i)
+      EXPECT_EQ(model[i], texts[i]) << i;
+    EXPECT_EQ(Join(model), Join(texts));
+    EXPECT_EQ(EntryTexts(model), texts);
   }
 }
 

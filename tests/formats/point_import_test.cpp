@@ -7,15 +7,17 @@
 namespace tw {
 namespace {
 
-std::vector<PreviewLine> Preview(std::vector<std::string> lines) {
-  std::vector<PreviewLine> preview;
-  for (std::string& line : lines)
-    preview.push_back({preview.size() + 1, std::move(line)});
+PointFileLines Preview(const std::vector<std::string>& lines) {
+  PointFileLines preview;
+  for (const std::string& line : lines) {
+    preview.texts.push_back(line);
+    preview.numbers.push_back(preview.size());
+  }
   return preview;
 }
 
 TEST(PreviewLines, KeepsNonEmptyLinesUnchangedWithTheirLineNumbers) {
-  const std::vector<PreviewLine> preview = PreviewLines(test::ReadGolden("survey_points.txt"));
+  const PointFileLines preview = PreviewLines(test::ReadGolden("survey_points.txt"));
   const std::vector<std::pair<size_t, std::string>> expected = {
       {1, "PN,N,E"},         {3, "12, 880.50, 1520.25, 101.3, fence corner"},
       {4, "13,900,1520.25"}, {5, "14, -0.5 ,1600"},

@@ -23,9 +23,14 @@ TEST(SplitLines, AcceptsEveryLineEnd) {
       {"a\n\r\nb", {"a", "", "b"}},
       {"a\r\rb", {"a", "", "b"}},
       {"a\n\rb", {"a", "", "b"}},
+      {"a\r", {"a"}},
+      {"a\r\r\n", {"a", ""}},
   };
-  for (const SplitCase& c : cases)
+  for (const SplitCase& c : cases) {
     EXPECT_EQ(c.lines, SplitLines(c.bytes)) << c.bytes;
+    // Counting without splitting, as the readers make room, agrees.
+    EXPECT_EQ(c.lines.size(), LineCount(c.bytes)) << c.bytes;
+  }
 }
 
 }  // namespace
