@@ -4,7 +4,7 @@ namespace tw {
 
 void EntryList::Append(std::string entry) {
   entries_.push_back(std::move(entry));
-  ++revision_;
+  ChangedAt(entries_.size() - 1);
   if (view_)
     view_->Appended(*this);
 }
@@ -13,7 +13,7 @@ void EntryList::RemoveLast() {
   if (entries_.empty())
     return;
   entries_.pop_back();
-  ++revision_;
+  ChangedAt(entries_.size());
   if (view_)
     view_->RemovedLast();
   if (selected_ && *selected_ >= entries_.size())
@@ -26,7 +26,7 @@ void EntryList::Clear() {
 
 void EntryList::Replace(std::vector<std::string> entries) {
   entries_ = std::move(entries);
-  ++revision_;
+  ChangedAt(0);
   selected_.reset();
   if (view_)
     view_->Replaced(*this);
@@ -34,7 +34,7 @@ void EntryList::Replace(std::vector<std::string> entries) {
 
 void EntryList::ReplaceAt(size_t index, std::string entry) {
   entries_[index] = std::move(entry);
-  ++revision_;
+  ChangedAt(index);
   if (view_)
     view_->ReplacedAt(*this, index);
 }

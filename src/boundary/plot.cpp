@@ -71,6 +71,10 @@ Status RedrawBoundary(Program& program) {
   const std::optional<UnreadableEntry> stop = KindOf(program.entries.At(0)) == EntryKind::Angle
                                                   ? RedrawBearings(program)
                                                   : RedrawPoints(program);
+  // The running figures read the changed entries now, while the redraw after
+  // an Open, an Import, a correction or an Undo is waited for anyway, so that
+  // the next add reads only its own entry.
+  (void)program.figures.CatchUp(program.entries, program.state);
   // What was drawn before an unreadable entry stays; the entry is selected.
   program.entries.Select(stop ? std::optional<size_t>(stop->index)
                               : std::optional<size_t>(program.entries.Count() - 1));
