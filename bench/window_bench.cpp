@@ -91,7 +91,8 @@ void BM_RedrawBoundary(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawBoundary)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-// One more bearing line on a list of n: one line drawn, the area walks the list.
+// One more bearing line on a list of n: one line drawn, one entry read for
+// the area (n grows by one an iteration).
 void BM_AddBearingLine(benchmark::State& state) {
   Window w("Surveyor");
   const int n = static_cast<int>(state.range(0));
@@ -107,7 +108,11 @@ void BM_AddBearingLine(benchmark::State& state) {
     add->click();
   }
 }
-BENCHMARK(BM_AddBearingLine)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(BM_AddBearingLine)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(50);
 
 // The closure dialog's refresh after one more line on a list of n: the
 // analysis, both tables and the findings; the 20 lines added take the list
