@@ -3,6 +3,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace tw {
 namespace {
@@ -66,14 +67,23 @@ void RunningFigures::ReadOn(const EntryList& entries) {
       stop_ = UnreadableEntry{i, UnreadableEntryMessage(i, entries.At(i), step.error())};
       return;
     }
-    // The term of ComputeFigures, from the corner before to this one.
-    const Corner c = last_.corner;
-    last_.sum += c.x * step->corner.y - c.y * step->corner.x;
-    last_.corner = step->corner;
-    read_ = i + 1;
-    if (read_ % kSpan == 0)
-      marks_.push_back(last_);
+    Add(step->corner);
   }
+}
+
+void RunningFigures::Add(Corner corner) {
+  // The term of ComputeFigures, from the corner before to this one.
+  const Corner c = last_.corner;
+  last_.sum += c.x * corner.y - c.y * corner.x;
+  last_.corner = corner;
+  ++read_;
+  if (read_ % kSpan == 0)
+    marks_.push_back(last_);
+}
+
+void RunningFigures::Finish(EntryList& entries, std::optional<UnreadableEntry> stop) {
+  stop_ = std::move(stop);
+  entries.ForgetChanges();
 }
 
 BoundaryFigures RunningFigures::Figures() const {

@@ -29,6 +29,14 @@ class RunningFigures {
   // at FirstPointX/FirstPointY: when those moved, every entry is read again.
   Result<BoundaryFigures> CatchUp(EntryList& entries, const ProgramState& state);
 
+  // The figures taken from a walk of the whole list that its caller makes
+  // anyway (the redraw), instead of a walk of their own: Restart at the start
+  // corner CatchUp would take, Add every corner in order, then Finish with
+  // where the walk stopped, if it did.
+  void Restart(EntryKind kind, Corner start);
+  void Add(Corner corner);
+  void Finish(EntryList& entries, std::optional<UnreadableEntry> stop);
+
  private:
   // A checkpoint every kSpan entries: the memory of one corner and one sum
   // per kSpan entries, and an Undo that reads at most kSpan entries again.
@@ -39,7 +47,6 @@ class RunningFigures {
     double sum = 0;
   };
 
-  void Restart(EntryKind kind, Corner start);
   void GoBackTo(size_t changed);
   void ReadOn(const EntryList& entries);
   BoundaryFigures Figures() const;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "boundary/plot.h"
 #include "boundary/traverse.h"
 
 namespace tw {
@@ -33,6 +34,7 @@ enum class Op {
   CorrectBad,  // entry n, by one that cannot be read
   Open,        // the whole list, n entries
   MoveStart,   // FirstPointX/Y
+  Redraw,      // which hands the running figures its own walk
   Check,       // the running figures against ComputeFigures
 };
 
@@ -42,7 +44,8 @@ struct Step {
 };
 
 // The running figures follow every change, caught up after each step or
-// after several, bit for bit what ComputeFigures reads from the whole list.
+// after several or taken from a redraw, bit for bit what ComputeFigures
+// reads from the whole list.
 TEST(RunningFigures, MatchTheWholeWalkThroughEveryChange) {
   using enum Op;
   struct Case {
@@ -54,30 +57,17 @@ TEST(RunningFigures, MatchTheWholeWalkThroughEveryChange) {
   const Case cases[] = {
       {"adds, undos across checkpoints, corrections, a new list",
        false,
-       {{Append, 1}, {Check},      {Append, 200}, {Check},     {Undo, 9}, {Check},
-        {Append, 1}, {Check},      {Undo, 1},     {Append, 1}, {Check},   {Correct, 70},
-        {Check},     {Correct, 0}, {Check},       {Open, 130}, {Check},   {Undo, 130},
-        {Check},     {Append, 3},  {Check}}},
+       {{Append, 1}, {Check},       {Append, 200}, {Check},     {Undo, 9}, {Check},
+        {Append, 1}, {Check},       {Undo, 1},     {Append, 1}, {Check},   {Correct, 70},
+        {Check},     {Correct, 0},  {Check},       {Open, 130}, {Redraw},  {Undo, 5},
+        {Check},     {Correct, 66}, {Redraw},      {Append, 1}, {Check},   {Undo, 127},
+        {Check},     {Append, 3},   {Check}}},
       {"an entry that cannot be read stops the figures with the same message",
        false,
-       {{Append, 100},
-        {Check},
-        {CorrectBad, 50},
-        {Check},
-        {Append, 40},
-        {Check},
-        {Undo, 70},
-        {Check},
-        {Correct, 50},
-        {Check},
-        {AppendBad},
-        {Check},
-        {Undo, 1},
-        {Check},
-        {CorrectBad, 0},
-        {Check},
-        {Correct, 0},
-        {Check}}},
+       {{Append, 100},   {Check},     {CorrectBad, 50}, {Check},      {Append, 40},
+        {Redraw},        {Check},     {Undo, 70},       {Check},      {Correct, 50},
+        {Check},         {AppendBad}, {Check},          {Undo, 1},    {Check},
+        {CorrectBad, 0}, {Redraw},    {Check},          {Correct, 0}, {Check}}},
       {"a point list starts at its first point, and follows it when it moves",
        true,
        {{Append, 150},
@@ -86,6 +76,10 @@ TEST(RunningFigures, MatchTheWholeWalkThroughEveryChange) {
         {Check},
         {Undo, 20},
         {Correct, 3},
+        {Check},
+        {MoveStart},
+        {Redraw},
+        {Append, 1},
         {Check},
         {AppendBad},
         {Check},
@@ -96,9 +90,11 @@ TEST(RunningFigures, MatchTheWholeWalkThroughEveryChange) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    EntryList list;
-    ProgramState state;
-    RunningFigures running;
+    StringLog log;
+    NullSurface surface;
+    Program program{log, surface};
+    EntryList& list = program.entries;
+    ProgramState& state = program.state;
     const auto entry = [&](size_t i) { return c.points ? Point(i) : Bearing(i); };
     size_t made = 0;  // every entry made differs from the others
     for (const Step& s : c.steps) {
@@ -135,10 +131,13 @@ TEST(RunningFigures, MatchTheWholeWalkThroughEveryChange) {
           state.FirstPointX += 12.5;
           state.FirstPointY -= 0.1;
           break;
+        case Redraw:
+          (void)RedrawBoundary(program);
+          break;
         case Check: {
           SCOPED_TRACE(list.Count());
           const Result<BoundaryFigures> whole = ComputeFigures(list, state);
-          const Result<BoundaryFigures> kept = running.CatchUp(list, state);
+          const Result<BoundaryFigures> kept = program.figures.CatchUp(list, state);
           ASSERT_EQ(whole.ok(), kept.ok()) << (whole ? kept.error() : whole.error());
           if (!whole) {
             EXPECT_EQ(whole.error(), kept.error());
