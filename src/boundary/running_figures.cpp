@@ -1,7 +1,7 @@
 #include "boundary/running_figures.h"
 
 #include <bit>
-#include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 
@@ -27,7 +27,7 @@ Result<BoundaryFigures> RunningFigures::CatchUp(EntryList& entries, const Progra
   // A bearing traverse starts at (0, 0); a point list at its first point.
   const Corner start =
       kind == EntryKind::Angle ? Corner{} : Corner{state.FirstPointX, state.FirstPointY};
-  if (changed == 0 || marks_.empty() || kind != kind_ || !SameCorner(start, start_))
+  if (changed == 0 || marks_.empty() || kind != kind_ || !SameCorner(start, last_.Start()))
     Restart(kind, start);
   else
     GoBackTo(changed);
@@ -35,14 +35,13 @@ Result<BoundaryFigures> RunningFigures::CatchUp(EntryList& entries, const Progra
     ReadOn(entries);
   if (stop_)
     return Error{stop_->message};
-  return Figures();
+  return last_.Close();
 }
 
 void RunningFigures::Restart(EntryKind kind, Corner start) {
   kind_ = kind;
-  start_ = start;
-  marks_.assign(1, Mark{start, 0});
-  last_ = marks_[0];
+  last_ = CornerSums(start);
+  marks_.assign(1, last_);
   read_ = 0;
   stop_.reset();
 }
@@ -55,14 +54,14 @@ void RunningFigures::GoBackTo(size_t changed) {
   if (changed >= read_)
     return;
   const size_t mark = changed / kSpan;
-  marks_.resize(mark + 1);
+  marks_.erase(marks_.begin() + static_cast<std::ptrdiff_t>(mark + 1), marks_.end());
   last_ = marks_[mark];
   read_ = mark * kSpan;
 }
 
 void RunningFigures::ReadOn(const EntryList& entries) {
   for (size_t i = read_; i < entries.Count(); ++i) {
-    const Result<CornerStep> step = StepFrom(kind_, entries.At(i), last_.corner);
+    const Result<CornerStep> step = StepFrom(kind_, entries.At(i), last_.Last());
     if (!step) {
       stop_ = UnreadableEntry{i, UnreadableEntryMessage(i, entries.At(i), step.error())};
       return;
@@ -72,10 +71,7 @@ void RunningFigures::ReadOn(const EntryList& entries) {
 }
 
 void RunningFigures::Add(Corner corner) {
-  // The term of ComputeFigures, from the corner before to this one.
-  const Corner c = last_.corner;
-  last_.sum += c.x * corner.y - c.y * corner.x;
-  last_.corner = corner;
+  last_.Add(corner);
   ++read_;
   if (read_ % kSpan == 0)
     marks_.push_back(last_);
@@ -84,12 +80,6 @@ void RunningFigures::Add(Corner corner) {
 void RunningFigures::Finish(EntryList& entries, std::optional<UnreadableEntry> stop) {
   stop_ = std::move(stop);
   entries.ForgetChanges();
-}
-
-BoundaryFigures RunningFigures::Figures() const {
-  const Corner c = last_.corner;
-  const double sum = last_.sum + (c.x * start_.y - c.y * start_.x);
-  return BoundaryFigures{std::fabs(sum * 0.5), ComputeClosure(c.x - start_.x, c.y - start_.y)};
 }
 
 }  // namespace tw

@@ -38,25 +38,18 @@ class RunningFigures {
   void Finish(EntryList& entries, std::optional<UnreadableEntry> stop);
 
  private:
-  // A checkpoint every kSpan entries: the memory of one corner and one sum
-  // per kSpan entries, and an Undo that reads at most kSpan entries again.
+  // A checkpoint every kSpan entries: the memory of one set of sums per kSpan
+  // entries, and an Undo that reads at most kSpan entries again.
   static constexpr size_t kSpan = 64;
-
-  struct Mark {
-    Corner corner;
-    double sum = 0;
-  };
 
   void GoBackTo(size_t changed);
   void ReadOn(const EntryList& entries);
-  BoundaryFigures Figures() const;
 
   EntryKind kind_ = EntryKind::Angle;
-  Corner start_;
-  // marks_[j] is the corner and sum after j * kSpan entries; marks_[0] the start.
-  std::vector<Mark> marks_;
-  // The corner and sum after the first read_ entries.
-  Mark last_;
+  // marks_[j] holds the sums after j * kSpan entries; marks_[0] the start.
+  std::vector<CornerSums> marks_;
+  // The sums after the first read_ entries.
+  CornerSums last_{Corner{}};
   size_t read_ = 0;
   // Entry read_ when it cannot be read: nothing after it is.
   std::optional<UnreadableEntry> stop_;
