@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <system_error>
 
 namespace tw {
@@ -172,10 +173,67 @@ struct Decimal {
   char At(int i) const { return i < count ? digits[i] : '0'; }
 };
 
+// Adds one unit in the last place of a digit run; returns the carry.
+bool IncrementDigits(char* first, char* last) {
+  while (last != first) {
+    --last;
+    if (*last != '9') {
+      ++*last;
+      return false;
+    }
+    *last = '0';
+  }
+  return true;
+}
+
+// The shortest form that reads back (to_chars without a precision, much the
+// faster) rounded to 15 digits, for a normal v; false where that could differ
+// from rounding v itself. The shortest form S lies within half a unit in the
+// last place of v, closer than half a step of the 15-digit grid, so with at
+// most 15 digits S is that rounding. With 16 or 17, no 15-digit midpoint M
+// lies strictly between v and S: M would read back as v while being shorter
+// than S or as short and closer, and S is the shortest and, of those, the
+// closest. Only S = M itself (16 digits ending in 5) is left undecided.
+bool ToDecimalFromShortest(double v, Decimal& d) {
+  char buf[32];
+  const char* const end =
+      std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific).ptr;
+  const char* p = buf;
+  d.negative = *p == '-';
+  if (d.negative)
+    ++p;
+  // "d.ddde±x", or "de±x" for one digit.
+  char digits[17];
+  int count = 0;
+  for (; *p != 'e'; ++p)
+    if (*p != '.')
+      digits[count++] = *p;
+  const bool negative_exponent = p[1] == '-';
+  int exponent = 0;
+  for (p += 2; p != end; ++p)
+    exponent = exponent * 10 + (*p - '0');
+  d.exponent = negative_exponent ? -exponent : exponent;
+  if (count == 16 && digits[15] == '5')
+    return false;
+  d.count = std::min(count, 15);
+  std::memcpy(d.digits, digits, static_cast<size_t>(d.count));
+  if (count > 15 && digits[15] >= '5' && IncrementDigits(d.digits, d.digits + 15)) {
+    d.digits[0] = '1';
+    d.count = 1;
+    ++d.exponent;
+  }
+  while (d.count > 1 && d.digits[d.count - 1] == '0')
+    --d.count;
+  return true;
+}
+
 Decimal ToDecimal(double v) {
   Decimal d;
   if (v == 0)
     return d;
+  if (std::fabs(v) >= std::numeric_limits<double>::min() && ToDecimalFromShortest(v, d))
+    return d;
+  d = Decimal{};
   char buf[32];
   const char* const end =
       std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14).ptr;
@@ -273,19 +331,6 @@ void PutBody(Out& out, const Decimal& d, bool zero_before_point) {
   out.Put('.');
   out.Zeros(static_cast<size_t>(-d.exponent - 1));
   out.Put(d.digits, static_cast<size_t>(d.count));
-}
-
-// Adds one unit in the last place of a digit run; returns the carry.
-bool IncrementDigits(char* first, char* last) {
-  while (last != first) {
-    --last;
-    if (*last != '9') {
-      ++*last;
-      return false;
-    }
-    *last = '0';
-  }
-  return true;
 }
 
 bool AllZeros(const char* first, const char* last) {
