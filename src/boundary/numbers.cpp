@@ -1,6 +1,7 @@
 #include "boundary/numbers.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -227,9 +228,57 @@ bool ToDecimalFromShortest(double v, Decimal& d) {
   return true;
 }
 
+// The 15 digits of 1E-5 <= |v| < 1E15, the magnitudes of nearly every
+// figure of a boundary, in integers: v is m * 2^-shift exactly, so
+// m * 10^(14 - e) / 2^shift holds the digits before its point and the
+// remainder decides the rounding, half to even as the C library rounds.
+bool ToDecimalInIntegers(double v, Decimal& d) {
+  using Wide = unsigned __int128;
+  const double magnitude = std::fabs(v);
+  if (!(magnitude >= 1e-5 && magnitude < 1e15))
+    return false;
+  const auto bits = std::bit_cast<uint64_t>(magnitude);
+  const int binary_exponent = static_cast<int>(bits >> 52) - 1023;
+  const uint64_t m = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
+  const int shift = 52 - binary_exponent;  // 3 to 70 in this range
+  // floor(binary_exponent * log10(2)): the decimal exponent or one less.
+  int e = (binary_exponent * 78913) >> 18;
+  constexpr uint64_t kFifteenDigits = 1'000'000'000'000'000;
+  Wide product = 0;
+  Wide q = 0;
+  for (;; ++e) {
+    Wide power = 1;
+    for (int i = 0; i < 14 - e; ++i)
+      power *= 10;  // at most 10^20, and m * 10^20 < 2^120
+    product = m * power;
+    q = product >> shift;
+    if (q < kFifteenDigits)
+      break;
+  }
+  const Wide rest = product - (q << shift);
+  const Wide half = Wide{1} << (shift - 1);
+  auto n = static_cast<uint64_t>(q);
+  if (rest > half || (rest == half && n % 2 == 1))
+    ++n;
+  if (n == kFifteenDigits) {
+    n /= 10;
+    ++e;
+  }
+  d.negative = v < 0;
+  d.exponent = e;
+  for (int i = 14; i >= 0; --i, n /= 10)
+    d.digits[i] = static_cast<char>('0' + n % 10);
+  d.count = 15;
+  while (d.count > 1 && d.digits[d.count - 1] == '0')
+    --d.count;
+  return true;
+}
+
 Decimal ToDecimal(double v) {
   Decimal d;
   if (v == 0)
+    return d;
+  if (ToDecimalInIntegers(v, d))
     return d;
   if (std::fabs(v) >= std::numeric_limits<double>::min() && ToDecimalFromShortest(v, d))
     return d;
