@@ -1,6 +1,7 @@
 #include "boundary/numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -244,13 +245,18 @@ bool ToDecimalInIntegers(double v, Decimal& d) {
   // floor(binary_exponent * log10(2)): the decimal exponent or one less.
   int e = (binary_exponent * 78913) >> 18;
   constexpr uint64_t kFifteenDigits = 1'000'000'000'000'000;
+  // 10^0 to 10^20; m * 10^20 < 2^120.
+  static constexpr auto kPowers = [] {
+    std::array<Wide, 21> powers{};
+    powers[0] = 1;
+    for (size_t i = 1; i < powers.size(); ++i)
+      powers[i] = powers[i - 1] * 10;
+    return powers;
+  }();
   Wide product = 0;
   Wide q = 0;
   for (;; ++e) {
-    Wide power = 1;
-    for (int i = 0; i < 14 - e; ++i)
-      power *= 10;  // at most 10^20, and m * 10^20 < 2^120
-    product = m * power;
+    product = m * kPowers[static_cast<size_t>(14 - e)];
     q = product >> shift;
     if (q < kFifteenDigits)
       break;
