@@ -93,7 +93,11 @@ void BM_AddBearingLine(benchmark::State& state) {
   if (w.window.program().entries.Count() != static_cast<size_t>(state.range(0) + 50))
     state.SkipWithError("not added");
 }
-BENCHMARK(BM_AddBearingLine)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(BM_AddBearingLine)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(50);
 
 // The closure dialog's refresh after one more line on a list of n: the
 // analysis, both tables and the findings; the 20 lines added take the list

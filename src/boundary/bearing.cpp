@@ -7,25 +7,6 @@
 
 namespace tw {
 
-double DirectionAngle(std::string_view quadrant, double degrees, double minutes, double seconds) {
-  const double a = (degrees + minutes / 60) + seconds / 3600;
-  if (quadrant == "NE")
-    return std::fabs(90 - a);
-  if (quadrant == "NW")
-    return std::fabs(a + 90);
-  if (quadrant == "SW")
-    return std::fabs(270 - a);
-  if (quadrant == "SE")
-    return std::fabs(a + 270);
-  return 0;
-}
-
-Offsets LatDep(std::string_view quadrant, double degrees, double minutes, double seconds,
-               double distance) {
-  const double r = DirectionAngle(quadrant, degrees, minutes, seconds) * kAngleConstant / 180;
-  return {distance * std::cos(r), distance * std::sin(r)};
-}
-
 Result<Offsets> ComputeLatDep(std::string_view quadrant, double degrees, double minutes,
                               double seconds, std::string_view distance) {
   const std::optional<double> d = ConvertStrict(distance);

@@ -40,12 +40,12 @@ struct CornerStep {
 inline Result<CornerStep> StepFrom(EntryKind kind, std::string_view entry, Corner previous) {
   CornerStep step;
   if (kind == EntryKind::Angle) {
-    const Result<BearingFieldsView> f = ReadBearingEntryView(entry);
-    if (!f)
-      return Error{f.error()};
-    step.offsets = LatDep(f->quadrant, f->degrees, f->minutes, f->seconds, f->length);
+    BearingFieldsView f;
+    if (!ReadBearingEntryTo(entry, f))
+      return Error{ReadBearingEntryView(entry).error()};
+    step.offsets = LatDep(f.quadrant, f.degrees, f.minutes, f.seconds, f.length);
     step.corner = {previous.x + step.offsets.dx, previous.y + step.offsets.dy};
-    step.distance = f->length;
+    step.distance = f.length;
     return step;
   }
   const Result<PointFields> p = ReadPointEntry(entry);
@@ -79,14 +79,15 @@ template <class Visit>
 std::optional<UnreadableEntry> WalkBearings(const EntryTexts& entries, Corner start, Visit& visit) {
   CornerStep s;
   s.corner = start;
+  BearingFieldsView f;
   for (size_t i = 0; i < entries.size(); ++i) {
-    const Result<BearingFieldsView> f = ReadBearingEntryView(entries[i]);
-    if (!f)
-      return Unreadable(entries, i, f.error());
+    // No Result per entry: the reason is read again only where the walk stops.
+    if (!ReadBearingEntryTo(entries[i], f))
+      return Unreadable(entries, i, ReadBearingEntryView(entries[i]).error());
     s.index = i;
-    s.offsets = LatDep(f->quadrant, f->degrees, f->minutes, f->seconds, f->length);
+    s.offsets = LatDep(f.quadrant, f.degrees, f.minutes, f.seconds, f.length);
     s.corner = {s.corner.x + s.offsets.dx, s.corner.y + s.offsets.dy};
-    s.distance = f->length;
+    s.distance = f.length;
     visit(static_cast<const CornerStep&>(s));
   }
   return std::nullopt;

@@ -4,7 +4,7 @@ namespace tw {
 
 void EntryList::Append(std::string_view entry) {
   entries_.push_back(entry);
-  ++revision_;
+  ChangedAt(entries_.size() - 1);
   if (view_)
     view_->Appended(*this);
 }
@@ -13,7 +13,7 @@ void EntryList::RemoveLast() {
   if (entries_.empty())
     return;
   entries_.pop_back();
-  ++revision_;
+  ChangedAt(entries_.size());
   if (view_)
     view_->RemovedLast();
   if (selected_ && *selected_ >= entries_.size())
@@ -27,7 +27,7 @@ void EntryList::Clear() {
 void EntryList::Replace(EntryTexts entries) {
   entries_ = std::move(entries);
   entries = EntryTexts();  // the old entries go now, not after the view is told
-  ++revision_;
+  ChangedAt(0);
   selected_.reset();
   if (view_)
     view_->Replaced(*this);
@@ -35,7 +35,7 @@ void EntryList::Replace(EntryTexts entries) {
 
 void EntryList::ReplaceAt(size_t index, std::string_view entry) {
   entries_.replace(index, entry);
-  ++revision_;
+  ChangedAt(index);
   if (view_)
     view_->ReplacedAt(*this, index);
 }

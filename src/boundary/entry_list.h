@@ -36,6 +36,11 @@ class EntryList {
   // Counts the changes of the entries (not of the selection), so that one can
   // tell whether the boundary changed since a moment without keeping a copy.
   unsigned long long Revision() const { return revision_; }
+  // The lowest index appended, removed or replaced since ForgetChanges(), or
+  // Count() when none: where figures kept beside the list read again. One
+  // keeper per list, the program's running figures.
+  size_t FirstChanged() const { return first_changed_ < Count() ? first_changed_ : Count(); }
+  void ForgetChanges() { first_changed_ = kNoChange; }
 
   void Append(std::string_view entry);
   // Does nothing on an empty list.
@@ -58,6 +63,13 @@ class EntryList {
   EntryTexts entries_;
   std::optional<size_t> selected_;
   unsigned long long revision_ = 0;
+  static constexpr size_t kNoChange = static_cast<size_t>(-1);
+  size_t first_changed_ = 0;
+  void ChangedAt(size_t index) {
+    ++revision_;
+    if (index < first_changed_)
+      first_changed_ = index;
+  }
   EntryListView* view_ = nullptr;
 };
 

@@ -1,11 +1,14 @@
 #include "boundary/numbers.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <system_error>
 
 namespace tw {
@@ -172,10 +175,120 @@ struct Decimal {
   char At(int i) const { return i < count ? digits[i] : '0'; }
 };
 
+// Adds one unit in the last place of a digit run; returns the carry.
+bool IncrementDigits(char* first, char* last) {
+  while (last != first) {
+    --last;
+    if (*last != '9') {
+      ++*last;
+      return false;
+    }
+    *last = '0';
+  }
+  return true;
+}
+
+// The shortest form that reads back (to_chars without a precision, much the
+// faster) rounded to 15 digits, for a normal v; false where that could differ
+// from rounding v itself. The shortest form S lies within half a unit in the
+// last place of v, closer than half a step of the 15-digit grid, so with at
+// most 15 digits S is that rounding. With 16 or 17, no 15-digit midpoint M
+// lies strictly between v and S: M would read back as v while being shorter
+// than S or as short and closer, and S is the shortest and, of those, the
+// closest. Only S = M itself (16 digits ending in 5) is left undecided.
+bool ToDecimalFromShortest(double v, Decimal& d) {
+  char buf[32];
+  const char* const end =
+      std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific).ptr;
+  const char* p = buf;
+  d.negative = *p == '-';
+  if (d.negative)
+    ++p;
+  // "d.ddde±x", or "de±x" for one digit.
+  char digits[17];
+  int count = 0;
+  for (; *p != 'e'; ++p)
+    if (*p != '.')
+      digits[count++] = *p;
+  const bool negative_exponent = p[1] == '-';
+  int exponent = 0;
+  for (p += 2; p != end; ++p)
+    exponent = exponent * 10 + (*p - '0');
+  d.exponent = negative_exponent ? -exponent : exponent;
+  if (count == 16 && digits[15] == '5')
+    return false;
+  d.count = std::min(count, 15);
+  std::memcpy(d.digits, digits, static_cast<size_t>(d.count));
+  if (count > 15 && digits[15] >= '5' && IncrementDigits(d.digits, d.digits + 15)) {
+    d.digits[0] = '1';
+    d.count = 1;
+    ++d.exponent;
+  }
+  while (d.count > 1 && d.digits[d.count - 1] == '0')
+    --d.count;
+  return true;
+}
+
+// The 15 digits of 1E-5 <= |v| < 1E15, the magnitudes of nearly every
+// figure of a boundary, in integers: v is m * 2^-shift exactly, so
+// m * 10^(14 - e) / 2^shift holds the digits before its point and the
+// remainder decides the rounding, half to even as the C library rounds.
+bool ToDecimalInIntegers(double v, Decimal& d) {
+  using Wide = unsigned __int128;
+  const double magnitude = std::fabs(v);
+  if (!(magnitude >= 1e-5 && magnitude < 1e15))
+    return false;
+  const auto bits = std::bit_cast<uint64_t>(magnitude);
+  const int binary_exponent = static_cast<int>(bits >> 52) - 1023;
+  const uint64_t m = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
+  const int shift = 52 - binary_exponent;  // 3 to 70 in this range
+  // floor(binary_exponent * log10(2)): the decimal exponent or one less.
+  int e = (binary_exponent * 78913) >> 18;
+  constexpr uint64_t kFifteenDigits = 1'000'000'000'000'000;
+  // 10^0 to 10^20; m * 10^20 < 2^120.
+  static constexpr auto kPowers = [] {
+    std::array<Wide, 21> powers{};
+    powers[0] = 1;
+    for (size_t i = 1; i < powers.size(); ++i)
+      powers[i] = powers[i - 1] * 10;
+    return powers;
+  }();
+  Wide product = 0;
+  Wide q = 0;
+  for (;; ++e) {
+    product = m * kPowers[static_cast<size_t>(14 - e)];
+    q = product >> shift;
+    if (q < kFifteenDigits)
+      break;
+  }
+  const Wide rest = product - (q << shift);
+  const Wide half = Wide{1} << (shift - 1);
+  auto n = static_cast<uint64_t>(q);
+  if (rest > half || (rest == half && n % 2 == 1))
+    ++n;
+  if (n == kFifteenDigits) {
+    n /= 10;
+    ++e;
+  }
+  d.negative = v < 0;
+  d.exponent = e;
+  for (int i = 14; i >= 0; --i, n /= 10)
+    d.digits[i] = static_cast<char>('0' + n % 10);
+  d.count = 15;
+  while (d.count > 1 && d.digits[d.count - 1] == '0')
+    --d.count;
+  return true;
+}
+
 Decimal ToDecimal(double v) {
   Decimal d;
   if (v == 0)
     return d;
+  if (ToDecimalInIntegers(v, d))
+    return d;
+  if (std::fabs(v) >= std::numeric_limits<double>::min() && ToDecimalFromShortest(v, d))
+    return d;
+  d = Decimal{};
   char buf[32];
   const char* const end =
       std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14).ptr;
@@ -273,19 +386,6 @@ void PutBody(Out& out, const Decimal& d, bool zero_before_point) {
   out.Put('.');
   out.Zeros(static_cast<size_t>(-d.exponent - 1));
   out.Put(d.digits, static_cast<size_t>(d.count));
-}
-
-// Adds one unit in the last place of a digit run; returns the carry.
-bool IncrementDigits(char* first, char* last) {
-  while (last != first) {
-    --last;
-    if (*last != '9') {
-      ++*last;
-      return false;
-    }
-    *last = '0';
-  }
-  return true;
 }
 
 bool AllZeros(const char* first, const char* last) {

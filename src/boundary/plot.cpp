@@ -20,21 +20,30 @@ void DrawTo(Program& program, Corner c) {
 }
 
 // Each entry is read once, its distance converted once, by the walk; the
-// traverse starts at (0, 0), where ResetDrawing put it.
+// traverse starts at (0, 0), where ResetDrawing put it. The running figures
+// are taken from the same walk.
 std::optional<UnreadableEntry> RedrawBearings(Program& program) {
+  program.figures.Restart(EntryKind::Angle, Corner{});
   return WalkEntries(program.entries.Entries(), EntryKind::Angle, Corner{},
-                     [&program](const CornerStep& s) { DrawTo(program, s.corner); });
+                     [&program](const CornerStep& s) {
+                       DrawTo(program, s.corner);
+                       program.figures.Add(s.corner);
+                     });
 }
 
 std::optional<UnreadableEntry> RedrawPoints(Program& program) {
   const size_t n = program.entries.Count();
+  program.figures.Restart(EntryKind::Point,
+                          Corner{program.state.FirstPointX, program.state.FirstPointY});
   return WalkEntries(program.entries.Entries(), EntryKind::Point, Corner{},
                      [&program, n](const CornerStep& s) {
                        if (s.index == 0) {
                          program.state.FirstPointX = s.corner.x;
                          program.state.FirstPointY = s.corner.y;
+                         program.figures.Restart(EntryKind::Point, s.corner);
                        }
                        PlotPoint(program, s.corner.x, s.corner.y, s.index == n - 1 && n > 2);
+                       program.figures.Add(s.corner);
                      });
 }
 
@@ -71,6 +80,8 @@ Status RedrawBoundary(Program& program) {
   const std::optional<UnreadableEntry> stop = KindOf(program.entries.At(0)) == EntryKind::Angle
                                                   ? RedrawBearings(program)
                                                   : RedrawPoints(program);
+  // Caught up with the whole list: the next add reads only its own entry.
+  program.figures.Finish(program.entries, stop);
   // What was drawn before an unreadable entry stays; the entry is selected.
   program.entries.Select(stop ? std::optional<size_t>(stop->index)
                               : std::optional<size_t>(program.entries.Count() - 1));

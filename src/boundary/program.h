@@ -6,6 +6,7 @@
 #include "boundary/log.h"
 #include "boundary/ports/drawing_surface.h"
 #include "boundary/program_state.h"
+#include "boundary/running_figures.h"
 
 namespace tw {
 
@@ -15,6 +16,8 @@ struct Program {
 
   ProgramState state;
   EntryList entries;
+  // The area and closure of `entries`, read again only where it changed.
+  RunningFigures figures;
   LogSink& log;
   DrawingSurface& surface;
 };

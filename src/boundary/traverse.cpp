@@ -2,12 +2,16 @@
 
 #include <cmath>
 
-#include "boundary/corner_walk.h"
-
 namespace tw {
 
 double ComputeClosure(double x, double y) {
   return std::sqrt(x * x + y * y);
+}
+
+BoundaryFigures CornerSums::Close() const {
+  const double sum = sum_ + (last_.x * start_.y - last_.y * start_.x);
+  return BoundaryFigures{std::fabs(sum * 0.5),
+                         ComputeClosure(last_.x - start_.x, last_.y - start_.y)};
 }
 
 Result<BoundaryFigures> ComputeFigures(const EntryList& entries, const ProgramState& state) {
@@ -17,19 +21,12 @@ Result<BoundaryFigures> ComputeFigures(const EntryList& entries, const ProgramSt
   // A bearing traverse starts at (0, 0); a point list at its first point.
   const Corner start =
       kind == EntryKind::Angle ? Corner{} : Corner{state.FirstPointX, state.FirstPointY};
-  Corner c = start;
-  // The shoelace terms are added as they come, which is the order of the
-  // terms 0 to n - 1; the closing term comes last.
-  double sum = 0;
-  const std::optional<UnreadableEntry> stop =
-      WalkEntries(entries.Entries(), kind, start, [&](const CornerStep& s) {
-        sum += c.x * s.corner.y - c.y * s.corner.x;
-        c = s.corner;
-      });
+  CornerSums sums(start);
+  const std::optional<UnreadableEntry> stop = WalkEntries(
+      entries.Entries(), kind, start, [&sums](const CornerStep& s) { sums.Add(s.corner); });
   if (stop)
     return Error{stop->message};
-  sum += c.x * start.y - c.y * start.x;
-  return BoundaryFigures{std::fabs(sum * 0.5), ComputeClosure(c.x - start.x, c.y - start.y)};
+  return sums.Close();
 }
 
 Result<double> ComputeArea(const EntryList& entries, const ProgramState& state) {

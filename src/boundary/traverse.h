@@ -1,6 +1,7 @@
 // Corners, closure and area of the entry list.
 #pragma once
 
+#include "boundary/corner_walk.h"
 #include "boundary/entry_list.h"
 #include "boundary/program_state.h"
 #include "boundary/result.h"
@@ -17,6 +18,27 @@ double ComputeClosure(double x, double y);
 struct BoundaryFigures {
   double area = 0;
   double closure = 0;
+};
+
+// The area and closure of corners as they come from a start corner: the one
+// order of shoelace terms that every reader of the list adds, so that all
+// give the same figures to the last bit.
+class CornerSums {
+ public:
+  explicit CornerSums(Corner start) : start_(start), last_(start) {}
+  void Add(Corner c) {
+    sum_ += last_.x * c.y - last_.y * c.x;
+    last_ = c;
+  }
+  Corner Start() const { return start_; }
+  Corner Last() const { return last_; }
+  // With the closing term, from the last corner back to the start.
+  BoundaryFigures Close() const;
+
+ private:
+  Corner start_;
+  Corner last_;
+  double sum_ = 0;
 };
 
 // Area and closure of the list, reading every entry once. Fails, naming the

@@ -70,6 +70,18 @@ std::optional<std::string> SurveyorFault(const SurveyorFields& f, std::string_vi
   return std::nullopt;
 }
 
+// Selects the last entry and logs the area of the whole list, or gives the
+// message naming the entry that cannot be read. The running figures read
+// only what changed since they last caught up: after an add, the new entry.
+std::string LogRunningArea(Program& program) {
+  const Result<BoundaryFigures> figures = program.figures.CatchUp(program.entries, program.state);
+  if (!figures)
+    return figures.error();
+  program.entries.SelectLast();
+  LogArea(program.log, figures->area);
+  return {};
+}
+
 // What both bearing modes do once the entry is composed: list it, log it,
 // draw it and log the area. A message comes back only when an entry already
 // in the list cannot be read for the area.
@@ -82,15 +94,8 @@ CommandOutcome AddBearingEntry(Program& program, std::string entry, std::string_
   // Both callers refuse a distance that is not a number before composing the
   // entry, and that is the drawing's only failure.
   (void)DrawBearingLine(program, quadrant, degrees, minutes, seconds, distance);
-  if (program.entries.Count() >= 2) {
-    const Result<double> area = ComputeArea(program.entries, program.state);
-    if (area) {
-      program.entries.SelectLast();
-      LogArea(program.log, *area);
-    } else {
-      outcome.message = area.error();
-    }
-  }
+  if (program.entries.Count() >= 2)
+    outcome.message = LogRunningArea(program);
   return outcome;
 }
 
@@ -184,13 +189,7 @@ CommandOutcome AddPoint(Program& program, EntryControls& controls, PointFieldTex
   if (!drawn) {
     outcome.message = drawn.error();
   } else if (count >= 3) {
-    const Result<double> area = ComputeArea(program.entries, program.state);
-    if (area) {
-      program.entries.SelectLast();
-      LogArea(program.log, *area);
-    } else {
-      outcome.message = area.error();
-    }
+    outcome.message = LogRunningArea(program);
   }
   fields.x.clear();
   fields.y.clear();

@@ -13,36 +13,31 @@
 namespace tw {
 namespace {
 
-// The last corner relative to the first, for the closure.
-struct Gap {
-  double x = 0;
-  double y = 0;
-};
-
-// "BEARING  @DISTANCE", the entries, then the corners from (0, 0).
-Result<Gap> AppendBearingLayout(std::string& out, const EntryTexts& entries) {
+// "BEARING  @DISTANCE", the entries, then the corners from (0, 0), whose
+// sums give the closure and the area.
+Result<CornerSums> AppendBearingLayout(std::string& out, const EntryTexts& entries) {
   AppendLine(out, "BEARING  @DISTANCE");
   for (std::string_view e : entries)
     AppendLine(out, e);
   AppendLine(out, "");
   AppendLine(out, "POINT LIST (PN, N, E)");
-  Corner last;
+  CornerSums sums(Corner{});
   const std::optional<UnreadableEntry> stop =
       WalkEntries(entries, EntryKind::Angle, Corner{}, [&](const CornerStep& s) {
-        AppendLine(out, CornerLine(s.index + 1, s.corner.y, s.corner.x));
-        last = s.corner;
+        AppendCornerLine(out, s.index + 1, s.corner.y, s.corner.x);
+        sums.Add(s.corner);
       });
   if (stop)
     return Error{stop->message};
-  return Gap{last.x, last.y};
+  return sums;
 }
 
-// "k,Y,X" with the entry's own texts, then the gap of the last point from
-// the first point.
-Result<Gap> AppendPointLayout(std::string& out, const EntryTexts& entries,
-                              const ProgramState& state) {
+// "k,Y,X" with the entry's own texts; the sums of the corners from the first
+// point give the closure and the area.
+Result<CornerSums> AppendPointLayout(std::string& out, const EntryTexts& entries,
+                                     const ProgramState& state) {
   AppendLine(out, "POINT LIST (PN, N, E)");
-  Corner last;
+  CornerSums sums(Corner{state.FirstPointX, state.FirstPointY});
   std::string line;
   const std::optional<UnreadableEntry> stop =
       WalkEntries(entries, EntryKind::Point, Corner{}, [&](const CornerStep& s) {
@@ -54,11 +49,11 @@ Result<Gap> AppendPointLayout(std::string& out, const EntryTexts& entries,
         line += ',';
         line += t.x;
         AppendLine(out, line);
-        last = s.corner;
+        sums.Add(s.corner);
       });
   if (stop)
     return Error{stop->message};
-  return Gap{last.x - state.FirstPointX, last.y - state.FirstPointY};
+  return sums;
 }
 
 // "LEAD" value "TAIL" CR LF, the value in the report's pattern.
@@ -99,14 +94,19 @@ Result<std::string> BoundaryReportBytes(EntryList& entries, const ProgramState& 
   out.reserve(ReportBound(entries.Entries(), point_layout, state.UnitAbbrev));
   AppendLine(out, "BOUNDARY REPORT");
   AppendLine(out, "");
-  const Result<Gap> gap = point_layout ? AppendPointLayout(out, entries.Entries(), state)
-                                       : AppendBearingLayout(out, entries.Entries());
-  if (!gap)
-    return Error{gap.error()};
+  const Result<CornerSums> sums = point_layout ? AppendPointLayout(out, entries.Entries(), state)
+                                               : AppendBearingLayout(out, entries.Entries());
+  if (!sums)
+    return Error{sums.error()};
+  const BoundaryFigures figures = sums->Close();
   AppendLine(out, "");
-  AppendFigureLine(out, "CLOSURE: ", ComputeClosure(gap->x, gap->y), 10, " " + state.UnitAbbrev);
+  AppendFigureLine(out, "CLOSURE: ", figures.closure, 10, " " + state.UnitAbbrev);
   if (const UnitRecord* unit = UnitRecordFor(state.UnitAbbrev)) {
-    const Result<double> area = ComputeArea(entries, state);
+    // The area is read by the kind of entry 0, the layout by the mode: they
+    // differ only in a file that contradicts itself, read again for the area.
+    const EntryKind layout_kind = point_layout ? EntryKind::Point : EntryKind::Angle;
+    const Result<double> area = KindOf(entries.At(0)) == layout_kind ? Result<double>(figures.area)
+                                                                     : ComputeArea(entries, state);
     if (!area)
       return Error{area.error()};
     AppendAreaLines(out, *area, *unit);

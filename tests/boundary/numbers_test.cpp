@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <random>
 #include <string>
 #include <utility>
 
@@ -40,6 +44,42 @@ TEST(NumberForms, PlainLeadingBlankAndPrint) {
     EXPECT_EQ(c.plain, PlainForm(c.value)) << c.value;
     EXPECT_EQ(c.leading_blank, LeadingBlankForm(c.value)) << c.value;
     EXPECT_EQ(std::string(c.leading_blank) + " ", PrintForm(c.value)) << c.value;
+  }
+}
+
+// Every form starts from the value rounded to 15 significant digits as the C
+// library's "%.14e" rounds it: values of every normal magnitude, values as
+// the walks compute them, and 16-digit midpoints with their neighbours, where
+// a shortcut through the shortest form would round the wrong way.
+TEST(NumberForms, FifteenDigitsAsTheCLibraryRoundsThem) {
+  std::mt19937_64 random(13);
+  const auto read = [](const char* first, const char* last) {
+    double v = 0;
+    std::from_chars(first, last, v);
+    return v;
+  };
+  // Two different 15-digit decimals never read as the same normal double.
+  const auto check = [&read](double v) {
+    char expected[40];
+    const int n = std::snprintf(expected, sizeof expected, "%.14e", v);
+    const std::string plain = PlainForm(v);
+    ASSERT_EQ(read(expected, expected + n), read(plain.data(), plain.data() + plain.size()))
+        << plain << " for " << expected;
+  };
+  for (int i = 0; i < 30000; ++i) {
+    const double any = std::bit_cast<double>(random());
+    if (std::isnormal(any) && std::fabs(any) < 1e300)
+      check(any);
+    check(static_cast<double>(random() % 1000000) / 997 * std::cos(static_cast<double>(i)));
+    char midpoint[40];
+    const int n =
+        std::snprintf(midpoint, sizeof midpoint, "%llu5e%d",
+                      static_cast<unsigned long long>(random() % 900000000000000 + 100000000000000),
+                      static_cast<int>(random() % 40) - 20);
+    const double near = read(midpoint, midpoint + n);
+    check(near);
+    check(std::nextafter(near, 0.0));
+    check(std::nextafter(near, 1e300));
   }
 }
 
