@@ -94,6 +94,12 @@ std::string ComposePointEntry(std::string_view x, std::string_view y) {
   return entry;
 }
 
+void AppendPointEntry(std::string& out, double x, double y) {
+  AppendPlainForm(out, x);
+  out += kPointSeparator;
+  AppendPlainForm(out, y);
+}
+
 std::optional<PointTexts> SplitPointEntry(std::string_view entry) {
   const size_t separator = entry.find(kPointSeparator);
   if (separator == std::string_view::npos)

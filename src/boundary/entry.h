@@ -36,6 +36,9 @@ inline constexpr std::string_view kPointSeparator = " , ";
 
 // "X , Y" from the two texts as given.
 std::string ComposePointEntry(std::string_view x, std::string_view y);
+// The entry of the point (x, y), each in the plain number form, added to
+// out: ComposePointEntry's text without a string for each number.
+void AppendPointEntry(std::string& out, double x, double y);
 
 // The kind of a whole list, from its entry 0: "Angle" when the first byte is
 // "N" or "S", else "Point" (an empty text is a point entry).

@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <limits>
 #include <system_error>
 
 namespace tw {
@@ -188,47 +187,6 @@ bool IncrementDigits(char* first, char* last) {
   return true;
 }
 
-// The shortest form that reads back (to_chars without a precision, much the
-// faster) rounded to 15 digits, for a normal v; false where that could differ
-// from rounding v itself. The shortest form S lies within half a unit in the
-// last place of v, closer than half a step of the 15-digit grid, so with at
-// most 15 digits S is that rounding. With 16 or 17, no 15-digit midpoint M
-// lies strictly between v and S: M would read back as v while being shorter
-// than S or as short and closer, and S is the shortest and, of those, the
-// closest. Only S = M itself (16 digits ending in 5) is left undecided.
-bool ToDecimalFromShortest(double v, Decimal& d) {
-  char buf[32];
-  const char* const end =
-      std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific).ptr;
-  const char* p = buf;
-  d.negative = *p == '-';
-  if (d.negative)
-    ++p;
-  // "d.ddde±x", or "de±x" for one digit.
-  char digits[17];
-  int count = 0;
-  for (; *p != 'e'; ++p)
-    if (*p != '.')
-      digits[count++] = *p;
-  const bool negative_exponent = p[1] == '-';
-  int exponent = 0;
-  for (p += 2; p != end; ++p)
-    exponent = exponent * 10 + (*p - '0');
-  d.exponent = negative_exponent ? -exponent : exponent;
-  if (count == 16 && digits[15] == '5')
-    return false;
-  d.count = std::min(count, 15);
-  std::memcpy(d.digits, digits, static_cast<size_t>(d.count));
-  if (count > 15 && digits[15] >= '5' && IncrementDigits(d.digits, d.digits + 15)) {
-    d.digits[0] = '1';
-    d.count = 1;
-    ++d.exponent;
-  }
-  while (d.count > 1 && d.digits[d.count - 1] == '0')
-    --d.count;
-  return true;
-}
-
 // The 15 digits of 1E-5 <= |v| < 1E15, the magnitudes of nearly every
 // figure of a boundary, in integers: v is m * 2^-shift exactly, so
 // m * 10^(14 - e) / 2^shift holds the digits before its point and the
@@ -286,9 +244,6 @@ Decimal ToDecimal(double v) {
     return d;
   if (ToDecimalInIntegers(v, d))
     return d;
-  if (std::fabs(v) >= std::numeric_limits<double>::min() && ToDecimalFromShortest(v, d))
-    return d;
-  d = Decimal{};
   char buf[32];
   const char* const end =
       std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14).ptr;

@@ -29,15 +29,12 @@ std::vector<std::string_view> SplitLines(std::string_view bytes) {
 }
 
 size_t LineCount(std::string_view bytes) {
-  size_t ends = 0;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    const bool crlf = bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n';
-    if ((bytes[i] == '\r' || bytes[i] == '\n') && !crlf)
-      ++ends;
-  }
-  // A last line without its end is a line all the same.
-  const bool open_end = !bytes.empty() && bytes.back() != '\r' && bytes.back() != '\n';
-  return ends + (open_end ? 1 : 0);
+  LineCursor cursor(bytes);
+  std::string_view line;
+  size_t count = 0;
+  while (cursor.Next(line))
+    ++count;
+  return count;
 }
 
 }  // namespace tw

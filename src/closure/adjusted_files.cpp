@@ -36,9 +36,7 @@ std::string AdjustedProjectBytes(const Adjustment& adjustment, std::string_view 
   out.reserve(out.size() + n * (2 * kLongestForm + kPointSeparator.size() + 2));
   for (size_t k = 0; k < n; ++k) {
     const PlanePoint c = FileCorner(adjustment, k);
-    AppendPlainForm(out, c.east);
-    out += kPointSeparator;
-    AppendPlainForm(out, c.north);
+    AppendPointEntry(out, c.east, c.north);
     out += "\r\n";
   }
   return out;

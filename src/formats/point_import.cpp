@@ -29,11 +29,8 @@ bool PointEntry(std::string_view line, const PointFormat& format, std::string& e
   const std::optional<double> y = ConvertStrict(*y_text);
   if (!x || !y)
     return false;
-  // ComposePointEntry's text, without a string for each number.
   entry.clear();
-  AppendPlainForm(entry, *x);
-  entry += kPointSeparator;
-  AppendPlainForm(entry, *y);
+  AppendPointEntry(entry, *x, *y);
   return true;
 }
 

@@ -20,7 +20,7 @@ Result<std::string> Utf8FileText(std::string_view bytes) {
   if (bad == std::string_view::npos)
     return Utf8ToCp1252(bytes);
   // The line holding the bad character is the last of the text up to it.
-  const size_t line = SplitLines(bytes.substr(0, bad + 1)).size();
+  const size_t line = LineCount(bytes.substr(0, bad + 1));
   return Error{"line " + std::to_string(line) + " cannot be read (not a Windows-1252 character)"};
 }
 
