@@ -28,9 +28,14 @@ Error ReadError(const std::string& path, const std::string& reason) {
   return Error{"The file \"" + Utf8ToCp1252(path) + "\" could not be read: " + reason + "."};
 }
 
+// Stands for "a link was found where the program's own file goes"; no
+// system call reports it, so it cannot be confused with a system errno.
+constexpr int kRefusedLink = -1;
+
 Error WriteError(const std::string& path, int error) {
-  return Error{"The file \"" + Utf8ToCp1252(path) +
-               "\" could not be written: " + SystemReason(error) + "."};
+  const std::string reason =
+      error == kRefusedLink ? "it is a symbolic link, which is not followed" : SystemReason(error);
+  return Error{"The file \"" + Utf8ToCp1252(path) + "\" could not be written: " + reason + "."};
 }
 
 // Closes the descriptor on every way out.
@@ -135,14 +140,14 @@ int NameUnnamed(int fd, const std::string& folder, std::string& temporary) {
 // the file has no name until every byte is on disk, so that even a killed
 // write leaves nothing behind; elsewhere it gets a new name now, created
 // exclusively so that nothing already there (a planted link) is followed.
-int CreateTemporary(const std::string& folder, std::string& temporary) {
+int CreateTemporary(const std::string& folder, mode_t mode, std::string& temporary) {
   const std::string where = folder.empty() ? "." : folder;
-  const int unnamed = ::open(where.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  const int unnamed = ::open(where.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
   if (unnamed >= 0)
     return unnamed;
   for (int attempt = 0;; ++attempt) {
     temporary = TemporaryName(folder, attempt);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0)
       return fd;
     const int error = errno;
@@ -163,24 +168,35 @@ int SyncFolder(const std::string& folder) {
   return ::fsync(fd.get()) == 0 || errno == EINVAL ? 0 : errno;
 }
 
+// A user's file keeps the permissions it had; the program's own are private.
+void SetPermissions(int fd, const std::string& target, FileOwner owner) {
+  struct stat previous {};
+  if (owner == FileOwner::Program)
+    ::fchmod(fd, 0600);  // the umask may have narrowed it further; never widened
+  else if (::stat(target.c_str(), &previous) == 0)
+    ::fchmod(fd, previous.st_mode & 07777);
+}
+
 // Writes the bytes under a temporary name in the target's folder and renames
 // them over the target; 0 or the errno of the failure, with the temporary
 // file removed.
-int ReplaceFile(const std::string& target, std::string_view bytes) {
+int ReplaceFile(const std::string& target, std::string_view bytes, FileOwner owner) {
   const std::string folder = FolderOf(target);
   std::string temporary;  // empty while the file has no name
-  Descriptor fd(CreateTemporary(folder, temporary));
+  Descriptor fd(CreateTemporary(folder, owner == FileOwner::Program ? 0600 : 0666, temporary));
   if (fd.get() < 0)
     return errno;
-  struct stat previous {};
-  if (::stat(target.c_str(), &previous) == 0)
-    ::fchmod(fd.get(), previous.st_mode & 07777);
+  SetPermissions(fd.get(), target, owner);
   int error = WriteAll(fd.get(), bytes);
   if (error == 0 && temporary.empty())
     error = NameUnnamed(fd.get(), folder, temporary);
   const int closed = fd.Close();
   if (error == 0)
     error = closed;
+  // Checked again right before the rename: a link planted while the bytes
+  // were written must not be replaced silently either.
+  if (error == 0 && owner == FileOwner::Program && IsSymbolicLink(target))
+    error = kRefusedLink;
   if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
     error = errno;
   if (error != 0) {
@@ -214,14 +230,23 @@ Result<std::string> ReadFileBytes(const std::string& path) {
   return bytes;
 }
 
-Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  std::string target;
-  int error = FinalTarget(path, target);
+Status WriteFileAtomically(const std::string& path, std::string_view bytes, FileOwner owner) {
+  std::string target = path;
+  int error = 0;
+  if (owner == FileOwner::User)
+    error = FinalTarget(path, target);
+  else if (IsSymbolicLink(path))
+    error = kRefusedLink;
   if (error == 0)
-    error = ReplaceFile(target, bytes);
+    error = ReplaceFile(target, bytes, owner);
   if (error != 0)
     return WriteError(path, error);
   return Ok();
+}
+
+bool IsSymbolicLink(const std::string& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
 int WriteEveryByte(int fd, std::string_view bytes) {

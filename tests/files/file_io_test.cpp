@@ -150,5 +150,31 @@ TEST(ReadFileBytes, ReadsARegularFileOfAtMost1GiBOrNamesTheFile) {
   }
 }
 
+// Mended faults: the recovery file was written through a planted link (into a
+// user's project) and took the mode of an unreadable old file.
+TEST(WriteFileAtomically, TheProgramsOwnFileIsPrivateAndNeverWrittenThroughALink) {
+  ScratchFolder folder;
+  const std::string own = folder.File("recovery.twc");
+  WriteBytes(own, "old");
+  ASSERT_EQ(0, ::chmod(own.c_str(), 0));
+  ASSERT_TRUE(WriteFileAtomically(own, "new", FileOwner::Program));
+  EXPECT_EQ(fs::perms(0600), Permissions(own));
+  EXPECT_EQ("new", ReadBytes(own));
+
+  WriteBytes(folder.File("project.twc"), "the user's");
+  for (const std::string& target : {folder.File("project.twc"), std::string("/nowhere/x")}) {
+    const std::string link = folder.File("link.twc");
+    fs::remove(link);
+    fs::create_symlink(target, link);
+    const Status written = WriteFileAtomically(link, "recovered", FileOwner::Program);
+    ASSERT_FALSE(written) << target;
+    EXPECT_EQ("The file \"" + link +
+                  "\" could not be written: it is a symbolic link, which is not followed.",
+              written.error());
+    EXPECT_TRUE(fs::is_symlink(link));
+  }
+  EXPECT_EQ("the user's", ReadBytes(folder.File("project.twc")));
+}
+
 }  // namespace
 }  // namespace tw
