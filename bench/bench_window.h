@@ -119,7 +119,7 @@ struct BenchWindow {
       : window(messages, folder.File("Quadrell.ini")),
         files(new FileCommands(window, dialog, desktop,
                                {folder.File("settings"), folder.File("data")})) {
-    new DesktopSession(window, *files, questions, {folder.File("settings")});
+    new DesktopSession(window, *files, questions, {.settings_folder = folder.File("settings")});
     new ClosureCommands(window, dialog);
     new PlatCommands(window, dialog, printer);
     new ViewCommands(window);

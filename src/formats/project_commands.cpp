@@ -55,10 +55,14 @@ Status SaveProjectPath(Program& program, const std::string& path) {
 }
 
 std::optional<std::string> SaveProjectFile(Program& program, FileDialog& dialog,
-                                           MessageBox& messages) {
+                                           MessageBox& messages, const SaveTargetCheck& refuse) {
   const std::optional<std::string> path = dialog.Show(SaveProjectRequest());
   if (!path)
     return std::nullopt;
+  if (const std::optional<std::string> refused = refuse ? refuse(*path) : std::nullopt) {
+    messages.Show(*refused, kProgramTitle, MessageIcon::None);
+    return std::nullopt;
+  }
   const Status saved = SaveProjectPath(program, *path);
   if (!saved) {
     messages.Show(saved.error(), kProgramTitle, MessageIcon::None);

@@ -3,6 +3,7 @@
 // failure shows one message naming the file.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,10 +21,16 @@ namespace tw {
 FileDialogRequest SaveProjectRequest();
 FileDialogRequest OpenProjectRequest();
 
+// The message refusing a chosen target (a file the program keeps for
+// itself), or nothing when it may be written.
+using SaveTargetCheck = std::function<std::optional<std::string>(const std::string& path)>;
+
 // Writes the project file (atomically) and leaves the last entry selected.
-// The path written; nullopt when the dialog was cancelled or the write failed.
+// The path written; nullopt when the dialog was cancelled, the target was
+// refused or the write failed.
 std::optional<std::string> SaveProjectFile(Program& program, FileDialog& dialog,
-                                           MessageBox& messages);
+                                           MessageBox& messages,
+                                           const SaveTargetCheck& refuse = {});
 Status SaveProjectPath(Program& program, const std::string& path);
 
 struct OpenOutcome {

@@ -1,27 +1,20 @@
-// The recovery file: the boundary as it was after its last change, written in
-// the background so that an add never waits for the disk, for the next start
-// to offer after a crash, a power loss or a logout.
+// The recovery writer: the boundary as it was after its last change, written
+// in the background so that an add never waits for the disk, for the next
+// start to offer after a crash, a power loss or a logout.
 #pragma once
 
 #include <chrono>
 #include <condition_variable>
-#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "boundary/entry_texts.h"
 #include "boundary/program_state.h"
+#include "session/recovery_disk.h"
 
 namespace tw {
-
-inline constexpr const char* kRecoveryOffer =
-    "A boundary from the last session was not saved. Open it?";
-
-std::string RecoveryFilePath(const std::string& settings_folder);  // .../recovery.twc
-std::string RecoveryLockPath(const std::string& settings_folder);  // .../recovery.lock
 
 // At most one write every two seconds: a burst of adds costs one write.
 class RecoveryThrottle {
@@ -45,11 +38,11 @@ struct RecoverySnapshot {
 };
 
 // The one worker thread. Only the newest wish counts: a snapshot to write
-// (atomically) or the file's removal; one that has not started yet is
-// replaced by a newer one.
+// (atomically, as the program's own file) or the file's removal; one that
+// has not started yet is replaced by a newer one.
 class RecoveryWriter {
  public:
-  explicit RecoveryWriter(std::string path);
+  RecoveryWriter(RecoveryDisk& disk, std::string path);
   ~RecoveryWriter();  // finishes the newest wish, then stops
   RecoveryWriter(const RecoveryWriter&) = delete;
   RecoveryWriter& operator=(const RecoveryWriter&) = delete;
@@ -58,29 +51,23 @@ class RecoveryWriter {
   void Remove();
   // Returns once every wish so far is on disk.
   void Wait();
+  // The message of the first write that failed, once.
+  std::optional<std::string> TakeFailure();
 
  private:
   void Run();
+  void Carry(const std::optional<RecoverySnapshot>& wish);
 
+  RecoveryDisk& disk_;
   std::string path_;
   std::mutex mutex_;
   std::condition_variable changed_;
   // Set: write it; holding nullopt: remove the file; unset: nothing to do.
   std::optional<std::optional<RecoverySnapshot>> wish_;
+  std::optional<std::string> failure_;
   bool busy_ = false;
   bool stopping_ = false;
   std::thread worker_;
 };
-
-// Whether a process with the id runs.
-using ProcessRunning = std::function<bool(long pid)>;
-bool IsProcessRunning(long pid);
-
-// Takes the lock beside the recovery file for this process: false when
-// another running copy holds it (this copy then neither writes nor offers a
-// recovery file). A lock left by a copy that ended is taken over.
-bool TakeRecoveryLock(const std::string& lock_path, long own_pid, const ProcessRunning& running);
-// Removes the lock if this process holds it.
-void ReleaseRecoveryLock(const std::string& lock_path, long own_pid);
 
 }  // namespace tw

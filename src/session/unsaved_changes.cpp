@@ -4,6 +4,10 @@
 
 namespace tw {
 
+ProjectMark MarkOf(const EntryList& list, const ProgramState& state) {
+  return {list.Revision(), state.FirstPointX, state.FirstPointY, state.UnitAbbrev};
+}
+
 bool MayThrowAwayBoundary(bool unsaved_work, QuestionBox& questions,
                           const std::function<bool()>& save_as) {
   if (!unsaved_work)

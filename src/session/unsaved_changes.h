@@ -4,28 +4,43 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "boundary/entry_list.h"
 #include "boundary/ports/question_box.h"
+#include "boundary/program_state.h"
 
 namespace tw {
 
 inline constexpr const char* kSaveChangesQuestion = "Save changes to the boundary?";
 
+// What a project file holds, told apart cheaply: the list's revision and
+// the header's values (a point list's unit is switched without an entry
+// changing, and is saved with it).
+struct ProjectMark {
+  unsigned long long revision = 0;
+  double first_x = 0;
+  double first_y = 0;
+  std::string unit;
+
+  bool operator==(const ProjectMark&) const = default;
+};
+ProjectMark MarkOf(const EntryList& list, const ProgramState& state);
+
 class ChangeTracker {
  public:
-  // The list as it is now holds nothing that could be lost.
-  void MarkClean(const EntryList& list) { clean_revision_ = list.Revision(); }
-  // The list holds work that exists nowhere else (a recovered boundary).
-  void MarkChanged() { clean_revision_.reset(); }
+  // The boundary as it is now holds nothing that could be lost.
+  void MarkClean(const EntryList& list, const ProgramState& state) { clean_ = MarkOf(list, state); }
+  // The boundary holds work that exists nowhere else (a recovered boundary).
+  void MarkChanged() { clean_.reset(); }
   // An empty list has nothing to lose, whatever happened to it.
-  bool HasUnsavedWork(const EntryList& list) const {
-    return !list.Empty() && clean_revision_ != list.Revision();
+  bool HasUnsavedWork(const EntryList& list, const ProgramState& state) const {
+    return !list.Empty() && clean_ != MarkOf(list, state);
   }
 
  private:
-  // Starts as the revision of a new, empty list.
-  std::optional<unsigned long long> clean_revision_ = 0;
+  // Unset until the first MarkClean, as for a recovered boundary.
+  std::optional<ProjectMark> clean_;
 };
 
 // Asks before a command empties or replaces a boundary with unsaved work:

@@ -1,7 +1,5 @@
 #include "shell/desktop_session.h"
 
-#include <unistd.h>
-
 #include <QApplication>
 #include <QDropEvent>
 #include <QFile>
@@ -14,6 +12,7 @@
 #include "boundary/ports/message_box.h"
 #include "session/file_arguments.h"
 #include "session/recent_files.h"
+#include "session/recovery_file.h"
 #include "shell/file_commands.h"
 #include "shell/main_window.h"
 #include "shell/recent_files_menu.h"
@@ -41,14 +40,10 @@ DesktopSession::DesktopSession(MainWindow& window, FileCommands& commands, Quest
       commands_(commands),
       questions_(questions),
       options_(std::move(options)),
-      recent_(new RecentFilesMenu(window)) {
-  if (options_.pid == 0)
-    options_.pid = getpid();
-  changes_.MarkClean(window.program().entries);
-  holds_lock_ =
-      TakeRecoveryLock(RecoveryLockPath(options_.settings_folder), options_.pid, options_.running);
-  if (holds_lock_)
-    writer_ = std::make_unique<RecoveryWriter>(RecoveryPath());
+      recent_(new RecentFilesMenu(window)),
+      keeper_(options_.settings_folder, options_.disk ? *options_.disk : own_disk_),
+      start_(keeper_.Start()) {
+  changes_.MarkClean(window.program().entries, window.program().state);
   recovery_timer_.setSingleShot(true);
   connect(&recovery_timer_, &QTimer::timeout, this, &DesktopSession::WriteRecoveryNow);
   connect(&window, &MainWindow::commandFinished, this, &DesktopSession::CommandFinished);
@@ -66,16 +61,10 @@ DesktopSession::DesktopSession(MainWindow& window, FileCommands& commands, Quest
   connect(qApp, &QCoreApplication::aboutToQuit, this, &DesktopSession::AboutToQuit);
 }
 
-// Runs while the window is being destroyed: its list is gone.
+// Runs while the window is being destroyed: its list is gone. The keeper
+// finishes what was asked of it.
 DesktopSession::~DesktopSession() {
   recovery_timer_.stop();
-  writer_.reset();  // finishes what was asked of it
-  if (holds_lock_)
-    ReleaseRecoveryLock(RecoveryLockPath(options_.settings_folder), options_.pid);
-}
-
-std::string DesktopSession::RecoveryPath() const {
-  return RecoveryFilePath(options_.settings_folder);
 }
 
 void DesktopSession::Start(const std::vector<std::string>& files) {
@@ -83,27 +72,37 @@ void DesktopSession::Start(const std::vector<std::string>& files) {
   OpenFiles(files);
 }
 
+// Newest first, one question each. Only an explicit No deletes a file; a
+// dismissed question, and every offer after the one opened, leave theirs for
+// the next start.
 void DesktopSession::OfferRecovery() {
-  const std::string path = RecoveryPath();
-  if (!writer_ || !std::filesystem::exists(path))
-    return;
-  if (!questions_.AskYesNo(kRecoveryOffer, kProgramTitle)) {
-    RemoveRecovery();
-    return;
+  RecoveryStart start = std::move(start_);
+  for (const std::string& notice : start.notices)
+    window_.messages().Show(notice, kProgramTitle, MessageIcon::None);
+  for (RecoveryOffer& offer : start.offers) {
+    const YesNoAnswer answer = questions_.AskYesNo(kRecoveryOffer, kProgramTitle);
+    if (answer == YesNoAnswer::No)
+      keeper_.Discard(std::move(offer));
+    else if (answer == YesNoAnswer::Yes && OpenRecovered(std::move(offer)))
+      break;
   }
+}
+
+bool DesktopSession::OpenRecovered(RecoveryOffer offer) {
   if (!MayDiscardBoundary())
-    return;
-  opening_recovery_ = true;
-  const bool opened = commands_.OpenPath(path);
-  opening_recovery_ = false;
+    return false;
+  opening_copy_ = true;
+  const bool opened = commands_.OpenPath(offer.path);
+  opening_copy_ = false;
   if (!opened)
-    return;
-  // Its work exists in no file the user chose.
-  changes_.MarkChanged();
-  window_.SetCurrentFile({});
-  recovery_on_disk_ = true;
-  written_revision_ = window_.program().entries.Revision();
+    return false;
+  keeper_.Adopt(std::move(offer));
+  // The file holds exactly the opened boundary: nothing to write yet.
+  recovery_timer_.stop();
+  const Program& program = window_.program();
+  written_ = MarkOf(program.entries, program.state);
   FollowBoundary();
+  return true;
 }
 
 void DesktopSession::OpenFiles(const std::vector<std::string>& files) {
@@ -133,7 +132,8 @@ void DesktopSession::OpenRecentFile(const std::string& path) {
 }
 
 bool DesktopSession::MayDiscardBoundary() {
-  return MayThrowAwayBoundary(changes_.HasUnsavedWork(window_.program().entries), questions_,
+  const Program& program = window_.program();
+  return MayThrowAwayBoundary(changes_.HasUnsavedWork(program.entries, program.state), questions_,
                               [this] { return commands_.SaveProjectFile(); });
 }
 
@@ -146,60 +146,71 @@ void DesktopSession::CommandFinished() {
 }
 
 void DesktopSession::Opened(const std::string& path) {
-  if (opening_recovery_)
+  if (!opening_copy_ && !IsInRecoveryFolder(path, options_.settings_folder)) {
+    Saved(path);  // the list and the file agree, as after a save
     return;
-  Saved(path);  // the list and the file agree, as after a save
+  }
+  // A recovery file is opened as a copy: its work exists in no file the user
+  // chose, and the file stays where it is.
+  changes_.MarkChanged();
+  window_.SetCurrentFile({});
+  FollowBoundary();
 }
 
 void DesktopSession::Saved(const std::string& path) {
-  changes_.MarkClean(window_.program().entries);
+  const Program& program = window_.program();
+  changes_.MarkClean(program.entries, program.state);
   window_.SetCurrentFile(path);
-  recent_->Remember(path);
+  recent_->Remember(AbsolutePath(path));
   FollowBoundary();
 }
 
 // The recovery file holds the boundary exactly while it has unsaved work.
 void DesktopSession::FollowBoundary() {
-  const EntryList& list = window_.program().entries;
-  unsaved_ = changes_.HasUnsavedWork(list);
-  if (!writer_ || ending_)
+  const Program& program = window_.program();
+  const bool unsaved = changes_.HasUnsavedWork(program.entries, program.state);
+  if (unsaved)
+    ShowRecoveryWarning();
+  if (keeper_.state() != RecoveryState::Keeping || ending_)
     return;
-  if (!unsaved_) {
+  if (!unsaved) {
     recovery_timer_.stop();
-    if (recovery_on_disk_)
+    if (written_)
       RemoveRecovery();
     return;
   }
-  if ((recovery_on_disk_ && written_revision_ == list.Revision()) || recovery_timer_.isActive())
+  if (written_ == MarkOf(program.entries, program.state) || recovery_timer_.isActive())
     return;
   recovery_timer_.start(throttle_.DelayAt(options_.clock()));
+}
+
+// Never in the log, whose texts are fixed; once a session.
+void DesktopSession::ShowRecoveryWarning() {
+  if (std::optional<std::string> warning = keeper_.TakeWarning())
+    window_.messages().Show(*warning, kProgramTitle, MessageIcon::None);
 }
 
 void DesktopSession::WriteRecoveryNow() {
   recovery_timer_.stop();
   const Program& program = window_.program();
-  if (!writer_ || !changes_.HasUnsavedWork(program.entries))
+  if (!changes_.HasUnsavedWork(program.entries, program.state))
     return;
-  writer_->Write({program.state, program.entries.Entries()});
+  keeper_.Write({program.state, program.entries.Entries()});
   throttle_.WroteAt(options_.clock());
-  written_revision_ = program.entries.Revision();
-  recovery_on_disk_ = true;
+  written_ = MarkOf(program.entries, program.state);
 }
 
 void DesktopSession::FlushRecovery() {
   if (recovery_timer_.isActive())
     WriteRecoveryNow();
-  if (writer_)
-    writer_->Wait();
+  keeper_.Wait();
 }
 
 void DesktopSession::RemoveRecovery() {
   recovery_timer_.stop();
-  recovery_on_disk_ = false;
-  if (!writer_)
-    return;
-  writer_->Remove();
-  writer_->Wait();
+  written_.reset();
+  keeper_.Remove();
+  keeper_.Wait();
 }
 
 // The session ends: nothing may be asked, so the work goes to the recovery

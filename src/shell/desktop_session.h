@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "boundary/ports/question_box.h"
-#include "session/recovery.h"
+#include "session/recovery_keeper.h"
 #include "session/unsaved_changes.h"
 
 class QSessionManager;
@@ -25,9 +25,8 @@ class MainWindow;
 class RecentFilesMenu;
 
 struct SessionOptions {
-  std::string settings_folder;  // holds the recovery file and its lock
-  long pid = 0;                 // this process; 0 for the real one
-  ProcessRunning running = IsProcessRunning;
+  std::string settings_folder;   // holds the recovery folder
+  RecoveryDisk* disk = nullptr;  // the file system's own when null; must outlive the session
   std::function<RecoveryThrottle::Clock::time_point()> clock = RecoveryThrottle::Clock::now;
 };
 
@@ -54,9 +53,8 @@ class DesktopSession : public QObject {
   // Writes a pending recovery snapshot now, without waiting for the throttle,
   // and returns once the disk has it.
   void FlushRecovery();
-  // False for a second running copy, which leaves the recovery file alone.
-  bool KeepsRecovery() const { return writer_ != nullptr; }
-  std::string RecoveryPath() const;
+  // The file this copy keeps its unsaved work in; empty when it cannot.
+  const std::string& RecoveryPath() const { return keeper_.path(); }
   RecentFilesMenu& recent() { return *recent_; }
 
  protected:
@@ -64,6 +62,8 @@ class DesktopSession : public QObject {
 
  private:
   void OfferRecovery();
+  bool OpenRecovered(RecoveryOffer offer);
+  void ShowRecoveryWarning();
   bool OpenFile(const std::string& path);
   void CommandFinished();
   void Opened(const std::string& path);
@@ -82,17 +82,15 @@ class DesktopSession : public QObject {
   SessionOptions options_;
   RecentFilesMenu* recent_;
   ChangeTracker changes_;
+  RecoveryDisk own_disk_;
+  RecoveryKeeper keeper_;
+  RecoveryStart start_;  // taken at construction, offered by Start
   RecoveryThrottle throttle_;
   QTimer recovery_timer_;
-  std::unique_ptr<RecoveryWriter> writer_;
-  unsigned long long written_revision_ = 0;
-  bool holds_lock_ = false;
-  bool recovery_on_disk_ = false;
-  // Unsaved work as of the last command: the window's list is gone by the
-  // time this object is destroyed with it.
-  bool unsaved_ = false;
+  // What this copy's recovery file holds; unset while there is none.
+  std::optional<ProjectMark> written_;
   bool ending_ = false;
-  bool opening_recovery_ = false;
+  bool opening_copy_ = false;
   bool logging_out_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include "formats/import_commands.h"
 #include "formats/project_commands.h"
 #include "report/report_command.h"
+#include "session/recovery_file.h"
 #include "shell/main_window.h"
 #include "shell/point_import_dialog.h"
 
@@ -55,8 +56,13 @@ bool FileCommands::OpenPath(const std::string& path) {
 }
 
 bool FileCommands::SaveProjectFile() {
+  const auto own_file = [this](const std::string& target) -> std::optional<std::string> {
+    if (IsInRecoveryFolder(target, folders_.settings))
+      return OwnFileRefusedMessage(target);
+    return std::nullopt;
+  };
   const std::optional<std::string> path =
-      tw::SaveProjectFile(window_.program(), dialog_, window_.messages());
+      tw::SaveProjectFile(window_.program(), dialog_, window_.messages(), own_file);
   window_.FinishCommand();
   if (path)
     emit projectSaved(*path);

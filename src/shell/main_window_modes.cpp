@@ -175,12 +175,16 @@ void MainWindow::SetMetricUnits() {
   ApplyControls(c);
 }
 
+// The unit is saved with a point list: switching it is a change of the
+// boundary, which the unsaved-work question and the recovery file follow.
 void MainWindow::mnuSetMetric_Click() {
   SetMetricUnits();
+  emit commandFinished();
 }
 
 void MainWindow::mnuSetImperial_Click() {
   SetImperialUnits();
+  emit commandFinished();
 }
 
 void MainWindow::LstBearings_Validate() {

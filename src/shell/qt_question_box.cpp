@@ -1,6 +1,7 @@
 #include "shell/qt_question_box.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "shell/cp1252.h"
 
@@ -21,11 +22,23 @@ SaveAnswer QtQuestionBox::AskSave(const std::string& text, const std::string& ti
   }
 }
 
-bool QtQuestionBox::AskYesNo(const std::string& text, const std::string& title) {
+YesNoAnswer QtQuestionBox::AskYesNo(const std::string& text, const std::string& title) {
   QMessageBox box(QMessageBox::Question, FromCp1252(title), FromCp1252(text),
                   QMessageBox::Yes | QMessageBox::No, parent_);
   box.setDefaultButton(QMessageBox::Yes);
-  return box.exec() == QMessageBox::Yes;
+  // Esc and the window's close would otherwise press No, which may delete
+  // work; a hidden button takes them instead.
+  QPushButton* dismiss = box.addButton(QMessageBox::Cancel);
+  dismiss->hide();
+  box.setEscapeButton(dismiss);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return YesNoAnswer::Yes;
+    case QMessageBox::No:
+      return YesNoAnswer::No;
+    default:
+      return YesNoAnswer::Dismissed;
+  }
 }
 
 }  // namespace tw

@@ -12,7 +12,7 @@ class QtQuestionBox : public QuestionBox {
   explicit QtQuestionBox(QWidget* parent = nullptr) : parent_(parent) {}
   void SetParent(QWidget* parent) { parent_ = parent; }
   SaveAnswer AskSave(const std::string& text, const std::string& title) override;
-  bool AskYesNo(const std::string& text, const std::string& title) override;
+  YesNoAnswer AskYesNo(const std::string& text, const std::string& title) override;
 
  private:
   QWidget* parent_;

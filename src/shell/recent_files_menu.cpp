@@ -12,9 +12,7 @@ namespace tw {
 RecentFilesMenu::RecentFilesMenu(MainWindow& window)
     : QObject(&window),
       settings_file_(window.settingsFile()),
-      paths_(LoadRecentFiles(settings_file_)) {
-  if (paths_.size() > kMostRecentFiles)
-    paths_.resize(kMostRecentFiles);
+      paths_(UsableRecentFiles(LoadRecentFiles(settings_file_))) {
   auto* file = window.menuBar()->findChild<QMenu*>("MnuPopList");
   menu_ = new QMenu("Recent Files", file);
   menu_->setObjectName("mnuFileRecent");

@@ -52,7 +52,8 @@ std::unique_ptr<QWidget> SubMain::CreateMainWindow(const ProgramState& start) {
   questions_.SetParent(window.get());
   print_dialog_.SetParent(window.get());
   auto* commands = new FileCommands(*window, file_dialog_, desktop_, folders);  // a child
-  auto* session = new DesktopSession(*window, *commands, questions_, {folders.settings});
+  auto* session =
+      new DesktopSession(*window, *commands, questions_, {.settings_folder = folders.settings});
   // Once the caller has shown the window.
   QTimer::singleShot(0, session, [this, session] { session->Start(files_); });
   new ClosureCommands(*window, file_dialog_);  // a child of the window

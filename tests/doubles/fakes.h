@@ -51,12 +51,16 @@ class ScriptedQuestionBox : public QuestionBox {
     asked.push_back(text);
     return save_answer;
   }
-  bool AskYesNo(const std::string& text, const std::string&) override {
+  YesNoAnswer AskYesNo(const std::string& text, const std::string&) override {
     asked.push_back(text);
-    return yes;
+    if (yes_no_answers.empty())
+      return YesNoAnswer::Dismissed;
+    const YesNoAnswer answer = yes_no_answers.front();
+    yes_no_answers.pop_front();
+    return answer;
   }
   SaveAnswer save_answer = SaveAnswer::Cancel;
-  bool yes = true;
+  std::deque<YesNoAnswer> yes_no_answers;
   std::vector<std::string> asked;
 };
 

@@ -1,8 +1,9 @@
 // The Qt-free rules behind recent files, the [RECENT] section, the recovery
-// throttle and its lock.
+// throttle.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include "doubles/golden.h"
 #include "session/recent_files.h"
 #include "session/recovery.h"
@@ -66,22 +67,28 @@ TEST(RecoveryThrottle, AtMostOneWriteEveryTwoSeconds) {
     EXPECT_EQ(milliseconds(c.delay_ms), throttle.DelayAt(t0 + milliseconds(c.at_ms))) << c.at_ms;
 }
 
-TEST(RecoveryLock, ASecondRunningCopyIsKeptOut) {
-  test::ScratchFolder folder;
-  const std::string lock = RecoveryLockPath(folder.path().string());
-  const long other = 4242;
-  const auto running = [other](long pid) { return pid == other; };
-  test::WriteBytes(lock, "4242\n");
-  EXPECT_FALSE(TakeRecoveryLock(lock, 100, running));
-  EXPECT_EQ("4242\n", test::ReadBytes(lock));
-  ReleaseRecoveryLock(lock, 100);  // not ours: stays
-  EXPECT_EQ("4242\n", test::ReadBytes(lock));
-  // A copy that ended left its lock: taken over, and given back at the end.
-  EXPECT_TRUE(TakeRecoveryLock(lock, 100, [](long) { return false; }));
-  EXPECT_EQ("100\n", test::ReadBytes(lock));
-  ReleaseRecoveryLock(lock, 100);
-  EXPECT_TRUE(test::ReadBytes(lock).empty());
-  EXPECT_TRUE(IsProcessRunning(getpid()));
+TEST(RecentFiles, OnlyAbsolutePathsAreKeptAndNamesFitTheMenu) {
+  const std::string long_name = std::string(100000, 'a') + "\xc3\xa9nd.twc";
+  const std::vector<std::string> read = {"",         "plot.twc", "/a/1.twc", "/a/2.twc",
+                                         "/a/3.twc", "/a/4.twc", "/a/5.twc", "/a/6.twc",
+                                         "/a/7.twc", "/a/8.twc", "/a/9.twc"};
+  EXPECT_EQ(std::vector<std::string>(read.begin() + 2, read.end() - 1), UsableRecentFiles(read));
+
+  const struct {
+    std::string path;
+    std::string shown;
+  } names[] = {
+      {"/x/tab\there.twc", "tab here.twc"},
+      {"/x/" + long_name, std::string(28, 'a') + "..." + "aaaaaaaaaaaaaaaaaaaaa\xc3\xa9nd.twc"},
+      {"/x/" + std::string(60, 'b'), std::string(60, 'b')},
+  };
+  for (const auto& n : names)
+    EXPECT_EQ(n.shown, RecentMenuText(n.path)) << n.path.size();
+
+  const std::string here = std::filesystem::current_path().string();
+  EXPECT_EQ(here + "/a.twc", AbsolutePath("a.twc"));
+  EXPECT_EQ(here + "/b.twc", AbsolutePath("./x/../b.twc"));
+  EXPECT_EQ("/p/q.twc", AbsolutePath("/p//r/../q.twc"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <filesystem>
 
+#include "session/recovery_file.h"
 #include "shell/desktop_session.h"
 #include "shell/file_commands.h"
 #include "shell/point_import_dialog.h"
@@ -12,6 +13,7 @@
 #include "window_harness.h"
 
 using tw::SaveAnswer;
+using tw::YesNoAnswer;
 using tw::test::GoldenPath;
 using tw::test::ReadBytes;
 using tw::test::WindowHarness;
@@ -25,18 +27,18 @@ bool Exists(const std::string& path) {
 // A window with its file commands and its session over scripted ports; the
 // recovery file and its lock go to `settings`.
 struct SessionWindow {
-  explicit SessionWindow(const std::string& settings,
-                         tw::ProcessRunning running = tw::IsProcessRunning)
+  explicit SessionWindow(const std::string& settings, tw::RecoveryDisk* disk = nullptr)
       : commands(new tw::FileCommands(harness.window(), dialog, desktop,
-                                      {folder.File("settings"), folder.File("data")})),
+                                      {settings, folder.File("data")})),
         session(new tw::DesktopSession(harness.window(), *commands, questions,
-                                       {settings, 0, std::move(running)})) {}
+                                       {.settings_folder = settings, .disk = disk})) {}
 
   void AddLine() {
     harness.Type("TxtDegrees", "10");
     harness.Type("txtLength", "100");
     harness.Click("cmdAddLine");
   }
+  std::vector<std::string> recent_paths() { return session->recent().Paths(); }
   QAction* RecentItem(int i) { return harness.Get<QMenu>("mnuFileRecent")->actions().value(i); }
 
   WindowHarness harness;
@@ -75,7 +77,10 @@ class DesktopSessionTest : public QObject {
   void dropsOpenTheFirstFile();
   void recentFilesAreRememberedAndForgotten();
   void recoveryFileFollowsTheBoundaryAndIsOfferedOnce();
-  void secondCopyLeavesTheRecoveryFileAlone();
+  void theRecoveryFilesAreNeverTheUsersFiles();
+  void aUnitSwitchIsAChange();
+  void unsavedWorkThatCannotBeKeptIsSaidOnce();
+  void recentFilesAreAbsolute();
 };
 
 void DesktopSessionTest::eachAnswerOnEachCommand() {
@@ -205,9 +210,11 @@ void DesktopSessionTest::recentFilesAreRememberedAndForgotten() {
 
 void DesktopSessionTest::recoveryFileFollowsTheBoundaryAndIsOfferedOnce() {
   tw::test::ScratchFolder settings;
-  const std::string recovery = settings.File("recovery.twc");
+  const std::string recovery =
+      tw::RecoverySlotFile(tw::RecoveryFolder(settings.path().string()), 0);
   {
     SessionWindow w(settings.path().string());
+    QCOMPARE(w.session->RecoveryPath(), recovery);
     w.AddLine();
     w.session->FlushRecovery();
     QVERIFY(ReadBytes(recovery).find("NE 10") != std::string::npos);
@@ -220,21 +227,22 @@ void DesktopSessionTest::recoveryFileFollowsTheBoundaryAndIsOfferedOnce() {
     QVERIFY(Exists(recovery));
     // The program dies here: no close, no question.
   }
-  for (const bool yes : {false, true}) {
-    if (!yes)
-      std::filesystem::copy_file(recovery, settings.File("copy.twc"));
-    else
+  // Only an explicit No deletes; Esc or the window's close leave the file.
+  for (const YesNoAnswer answer : {YesNoAnswer::Dismissed, YesNoAnswer::No, YesNoAnswer::Yes}) {
+    if (answer == YesNoAnswer::Yes)
       std::filesystem::rename(settings.File("copy.twc"), recovery);
+    if (answer == YesNoAnswer::No)
+      std::filesystem::copy_file(recovery, settings.File("copy.twc"));
     SessionWindow w(settings.path().string());
-    w.questions.yes = yes;
+    w.questions.yes_no_answers = {answer};
     w.session->Start({});
-    QCOMPARE(w.questions.asked,
-             std::vector<std::string>{"A boundary from the last session was not saved. Open it?"});
-    QCOMPARE(w.harness.Lines().size(), yes ? 2 : 0);
-    QCOMPARE(Exists(recovery), yes);
-    if (!yes)
+    QCOMPARE(w.questions.asked, std::vector<std::string>{tw::kRecoveryOffer});
+    QCOMPARE(w.harness.Lines().size(), answer == YesNoAnswer::Yes ? 2 : 0);
+    QCOMPARE(Exists(recovery), answer != YesNoAnswer::No);
+    if (answer != YesNoAnswer::Yes)
       continue;
-    // Opened as a changed boundary.
+    // Opened as a changed boundary, kept on in the same file.
+    QCOMPARE(w.session->RecoveryPath(), recovery);
     w.questions.save_answer = SaveAnswer::Cancel;
     w.harness.Click("cmdClear");
     QCOMPARE(w.harness.Lines().size(), 2);
@@ -242,18 +250,86 @@ void DesktopSessionTest::recoveryFileFollowsTheBoundaryAndIsOfferedOnce() {
   }
 }
 
-void DesktopSessionTest::secondCopyLeavesTheRecoveryFileAlone() {
+// Mended faults: saving onto the recovery file, or opening it, deleted it
+// (and the work saved in it) when the program closed.
+void DesktopSessionTest::theRecoveryFilesAreNeverTheUsersFiles() {
   tw::test::ScratchFolder settings;
-  tw::test::WriteBytes(settings.File("recovery.twc"), ReadBytes(GoldenPath("points3.twc")));
-  tw::test::WriteBytes(settings.File("recovery.lock"), "4242\n");
-  SessionWindow w(settings.path().string(), [](long pid) { return pid == 4242; });
-  QVERIFY(!w.session->KeepsRecovery());
-  w.session->Start({});
-  QVERIFY(w.questions.asked.empty());
+  SessionWindow w(settings.path().string());
   w.AddLine();
   w.session->FlushRecovery();
-  QCOMPARE(ReadBytes(settings.File("recovery.twc")), ReadBytes(GoldenPath("points3.twc")));
-  QCOMPARE(ReadBytes(settings.File("recovery.lock")), std::string("4242\n"));
+  const std::string own = w.session->RecoveryPath();
+  const std::string before = ReadBytes(own);
+  for (const std::string& target :
+       {own, tw::RecoveryFolder(settings.path().string()) + "/../recovery/mine.twc"}) {
+    w.dialog.answers.push_back(target);
+    w.harness.Click("cmdSave");
+    QCOMPARE(w.harness.Messages().back().text, tw::OwnFileRefusedMessage(target));
+  }
+  QCOMPARE(ReadBytes(own), before);
+  QVERIFY(!Exists(tw::RecoveryFolder(settings.path().string()) + "/mine.twc"));
+  QVERIFY(w.recent_paths().empty());
+
+  // File > Open of one opens a copy: no file named, unsaved, not remembered.
+  const std::string left = tw::RecoveryFolder(settings.path().string()) + "/recovery-7.twc";
+  std::filesystem::copy_file(GoldenPath("points3.twc"), left);
+  w.questions.save_answer = SaveAnswer::Discard;
+  w.dialog.answers.push_back(left);
+  w.harness.Click("cmdOpen");
+  QCOMPARE(w.harness.Lines().size(), 3);
+  QCOMPARE(w.harness.window().currentFile(), std::string());
+  QVERIFY(w.recent_paths().empty());
+  w.harness.window().close();  // asks, and Discard throws the copy away
+  QCOMPARE(w.questions.asked.size(), size_t(2));
+  QVERIFY(Exists(left));
+}
+
+// Mended fault: a point list's unit switch was no change, so closing asked
+// nothing and the recovery file kept the old unit.
+void DesktopSessionTest::aUnitSwitchIsAChange() {
+  tw::test::ScratchFolder settings;
+  SessionWindow w(settings.path().string());
+  w.dialog.answers.push_back(GoldenPath("points3.twc"));
+  w.harness.Click("cmdOpen");
+  w.harness.Item("mnuSetMetric")->trigger();
+  w.session->FlushRecovery();
+  QVERIFY(ReadBytes(w.session->RecoveryPath()).find(",m.,") != std::string::npos);
+  w.harness.window().close();
+  QCOMPARE(w.questions.asked, std::vector<std::string>{"Save changes to the boundary?"});
+}
+
+// The keeper's notices and warnings reach the user in message boxes, once,
+// and never in the log.
+void DesktopSessionTest::unsavedWorkThatCannotBeKeptIsSaidOnce() {
+  struct ReadOnlyDisk : tw::RecoveryDisk {
+    tw::LockAttempt Lock(const std::string&) override { return {tw::FileLock(), false, EROFS}; }
+  } disk;
+  tw::test::ScratchFolder settings;
+  const std::string folder = tw::RecoveryFolder(settings.path().string());
+  std::filesystem::create_directories(folder);
+  tw::test::WriteBytes(folder + "/recovery-2.twc", std::string(4096, '\0'));
+  SessionWindow w(settings.path().string(), &disk);
+  w.session->Start({});
+  QCOMPARE(w.harness.Messages().size(), size_t(1));
+  QVERIFY(w.harness.Messages()[0].text.find(folder + "/recovery-2.twc.unreadable") !=
+          std::string::npos);
+  w.AddLine();
+  w.AddLine();
+  QCOMPARE(w.harness.Messages().size(), size_t(2));
+  QCOMPARE(w.harness.Messages()[1].text,
+           "Unsaved work cannot be kept safe: the folder \"" + folder + "\" is read-only.");
+  QVERIFY(!w.harness.Log().contains("kept safe"));
+}
+
+// Mended fault: "cd X; quadrell a.twc" was remembered as "a.twc".
+void DesktopSessionTest::recentFilesAreAbsolute() {
+  tw::test::ScratchFolder settings;
+  SessionWindow w(settings.path().string());
+  std::filesystem::copy_file(GoldenPath("points3.twc"), w.folder.File("a.twc"));
+  const std::filesystem::path was = std::filesystem::current_path();
+  std::filesystem::current_path(w.folder.path());
+  w.session->Start({"./a.twc"});
+  std::filesystem::current_path(was);
+  QCOMPARE(w.recent_paths(), std::vector<std::string>{w.folder.File("a.twc")});
 }
 
 QTEST_MAIN(DesktopSessionTest)
