@@ -80,6 +80,13 @@ TEST(RecoveryStart, WhatALeftoverBecomes) {
        "recovery-2.twc",
        {"recovery.twc"},
        ""},
+      // Mended fault: a PID in the lock, reused by any live process, hid the file.
+      {"an old lock naming a live process",
+       [](const Folder& f) {
+         test::WriteBytes(f.File("recovery.lock"), "1\n");
+         test::WriteBytes(f.File("recovery.twc"), kBoundary);
+       },
+       {"recovery.twc"}, "recovery-2.twc", {"recovery.twc"}, ""},
       {"NUL bytes",
        [&](const Folder& f) { test::WriteBytes(f.File("recovery.twc"), nul); },
        {},
