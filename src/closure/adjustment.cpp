@@ -1,7 +1,11 @@
 #include "closure/adjustment.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
+
+#include "closure/closure_forms.h"
 
 namespace tw {
 namespace {
@@ -79,6 +83,22 @@ Adjustment Complete(AdjustedLines lines) {
   return a;
 }
 
+// The files write a corner rounded to four decimals as a point entry, which
+// holds boundary numbers only.
+bool IsWritableCorner(const PlanePoint& c) {
+  return RoundToFourDecimals(c.east) && RoundToFourDecimals(c.north);
+}
+
+Result<Adjustment> Written(Adjustment a, AdjustMethod method) {
+  const auto far = std::find_if_not(a.corners.begin(), a.corners.end(), IsWritableCorner);
+  if (far == a.corners.end())
+    return a;
+  std::string name(MethodName(method));
+  name[0] = static_cast<char>(name[0] - 'a' + 'A');
+  return Error{name + ": cannot adjust: corner " + std::to_string(far - a.corners.begin() + 1) +
+               " would lie beyond the largest coordinate a point entry holds (under 1E+100)"};
+}
+
 }  // namespace
 
 std::string_view MethodName(AdjustMethod method) {
@@ -97,14 +117,14 @@ Result<Adjustment> Adjust(const std::vector<TraverseLine>& lines, const Traverse
                           AdjustMethod method) {
   switch (method) {
     case AdjustMethod::Compass:
-      return Complete(Compass(lines, sums));
+      return Written(Complete(Compass(lines, sums)), method);
     case AdjustMethod::Transit:
-      return Complete(Transit(lines, sums));
+      return Written(Complete(Transit(lines, sums)), method);
     case AdjustMethod::Crandall: {
       Result<AdjustedLines> crandall = Crandall(lines, sums);
       if (!crandall)
         return Error{crandall.error()};
-      return Complete(std::move(crandall).take());
+      return Written(Complete(std::move(crandall).take()), method);
     }
   }
   return Error{"unknown adjustment"};

@@ -1,6 +1,7 @@
 // The number and bearing forms of the closure analysis.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,11 +12,12 @@ namespace tw {
 std::string FixedForm(double v);
 
 // The 15-significant-digit value rounded half away from zero to `decimals`
-// decimals, as a number (never -0): the value a printed form shows.
-double RoundHalfAway(double v, int decimals);
+// decimals, as a number (never -0): the value a printed form shows. nullopt
+// when that value is not a boundary number, which no entry could hold.
+std::optional<double> RoundHalfAway(double v, int decimals);
 
 // RoundHalfAway(v, 4): what FixedForm shows.
-double RoundToFourDecimals(double v);
+std::optional<double> RoundToFourDecimals(double v);
 
 // The last two digits of v >= 0, as the fields of a bearing hold them.
 void AppendTwoDigits(std::string& s, long long v);

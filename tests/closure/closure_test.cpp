@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "boundary/bearing.h"
+#include "boundary/numbers.h"
 #include "boundary/traverse.h"
 #include "closure/adjusted_files.h"
 #include "closure/closure_analysis.h"
@@ -163,7 +164,9 @@ TEST(Closure, NumberFormRoundsHalfAwayAndNeverShowsMinusZero) {
   EXPECT_EQ("0.0000", FixedForm(-0.00004));
   EXPECT_EQ("-1.2346", FixedForm(-1.23455));
   EXPECT_EQ(0.0, RoundToFourDecimals(-0.00004));
-  EXPECT_FALSE(std::signbit(RoundToFourDecimals(-0.00004)));
+  EXPECT_FALSE(std::signbit(*RoundToFourDecimals(-0.00004)));
+  // Past the limit of an entry's numbers there is nothing to round to.
+  EXPECT_EQ(std::nullopt, RoundToFourDecimals(-kBoundaryNumberLimit));
 }
 
 }  // namespace

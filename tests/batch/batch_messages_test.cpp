@@ -1,0 +1,65 @@
+// What quadrell-batch says of hostile projects: each case a file, a command
+// on it, and what stdout (on success) or stderr holds.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "batch/batch.h"
+#include "doubles/cp1252.h"
+#include "doubles/golden.h"
+
+namespace tw {
+namespace {
+
+// A Surveyor project in feet of the entries, written readably.
+std::string Project(const std::vector<std::string>& entries) {
+  std::string bytes = ":1.1.2\r\n:0,0,LF,Surveyor\r\n";
+  for (const std::string& e : entries)
+    bytes += test::Cp1252(e) + "\r\n";
+  return bytes;
+}
+
+// Sides of 5e99 to 9e99 ft, each readable, whose second corner lies 1.7e100 east.
+const std::string kFarCorner = Project({"NE 80°00'00'' @9e99LF", "SE 80°00'00'' @9e99LF",
+                                        "NW 80°00'00'' @9e99LF", "SW 80°00'00'' @8e99LF"});
+
+TEST(BatchMessages, HostileProjects) {
+  struct Case {
+    std::string file;
+    std::vector<std::string> command;  // the path follows
+    int exit_code;
+    std::string said;
+  };
+  const Case cases[] = {
+      // A corner past the limit of an entry's numbers is never written as 0.
+      {kFarCorner,
+       {"adjust", "compass"},
+       1,
+       "Compass: cannot adjust: corner 2 would lie beyond the largest coordinate"},
+      {kFarCorner,
+       {"closure", "--adjust", "transit"},
+       1,
+       "Transit: cannot adjust: corner 2 would lie beyond"},
+      // Ten times 9e99 is no distance: that trial is not offered as "@0LF".
+      {Project({"NE 45°00'00'' @9e99LF", "NE 00°00'00'' @1LF", "SE 00°00'00'' @1LF"}),
+       {"closure"},
+       0,
+       "Blunders: no single-entry fix found"},
+  };
+  test::ScratchFolder folder;
+  for (const Case& c : cases) {
+    const std::string path = folder.File("t.twc");
+    test::WriteBytes(path, c.file);
+    std::vector<std::string> args = c.command;
+    args.push_back(path);
+    const BatchResult result = RunBatch(args);
+    SCOPED_TRACE(c.said);
+    EXPECT_EQ(c.exit_code, result.exit_code);
+    const std::string& said = c.exit_code == 0 ? result.out : result.err;
+    EXPECT_NE(std::string::npos, said.find(c.said)) << said;
+  }
+}
+
+}  // namespace
+}  // namespace tw
