@@ -42,31 +42,104 @@ AdjustedLines Transit(const std::vector<TraverseLine>& lines, const TraverseSums
   return out;
 }
 
+// The triangular factor R of a normal matrix, the sum of a a^T over rows
+// a = (east, north), taken in by plane rotations: nothing is squared, so its
+// determinant (r11 r22)^2 comes without the cancellation in ee nn - en^2,
+// which loses all of it when one oblique line is 10^10 times another.
+class NormalFactor {
+ public:
+  void Add(double east, double north) {
+    const double h = std::hypot(r11_, east);
+    double rest = north;  // what the row keeps once its east is rotated away
+    if (h != 0) {
+      const double c = r11_ / h;
+      const double s = east / h;
+      rest = c * north - s * r12_;
+      r12_ = c * r12_ + s * north;
+      r11_ = h;
+    }
+    r22_ = std::hypot(r22_, rest);
+  }
+
+  // det <= 1e-12 trace^2: too near singular for a solution to hold.
+  bool NearSingular() const {
+    const double f = std::hypot(r11_, r12_, r22_);  // sqrt(trace)
+    return f == 0 || (r11_ / f) * (r22_ / f) <= 1e-6;
+  }
+
+  // x with (R^T R) x = b.
+  PlanePoint Solve(double b_east, double b_north) const {
+    const double y_east = b_east / r11_;
+    const double y_north = (b_north - r12_ * y_east) / r22_;
+    const double x_north = y_north / r22_;
+    return {(y_east - r12_ * x_north) / r11_, x_north};
+  }
+
+ private:
+  double r11_ = 0;
+  double r12_ = 0;
+  double r22_ = 0;
+};
+
+// Steps of iterative refinement before a system that still misses the start
+// is given up as too ill-conditioned.
+constexpr int kRefinements = 3;
+
+struct Scaled {
+  PlanePoint end;                     // the last corner, as Complete walks it
+  size_t turned = std::string::npos;  // the first line whose length changes sign
+};
+
+// The lines scaled by (1 + mu . u); a zero-length line stays zero.
+Scaled ScaleLines(const std::vector<TraverseLine>& lines, PlanePoint mu, AdjustedLines& out) {
+  Scaled s;
+  out.clear();
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const TraverseLine& l = lines[i];
+    const double scale = l.length == 0 ? 1 : 1 + (mu.east * l.dx + mu.north * l.dy) / l.length;
+    if (scale < 0 && s.turned == std::string::npos)
+      s.turned = i;
+    const AdjustedLine a{l.dy * scale, l.dx * scale, 0};
+    out.push_back(a);
+    s.end = {s.end.east + a.dep, s.end.north + a.lat};
+  }
+  return s;
+}
+
 // Lengths corrected by L(mu . u) with (sum L u u^T) mu = -(dE, dN): the least
-// squares correction with weights 1/L that keeps every direction.
+// squares correction with weights 1/L that keeps every direction. The
+// corners must close to 1e-12 of the perimeter: each refinement solves for
+// what the last solution still misses.
 Result<AdjustedLines> Crandall(const std::vector<TraverseLine>& lines, const TraverseSums& s) {
-  double ee = 0, en = 0, nn = 0;
+  NormalFactor weighted;
+  NormalFactor directions;
   for (const TraverseLine& l : lines) {
     if (l.length == 0)
       continue;
-    ee += l.dx * l.dx / l.length;
-    en += l.dx * l.dy / l.length;
-    nn += l.dy * l.dy / l.length;
+    const double root = std::sqrt(l.length);
+    weighted.Add(l.dx / root, l.dy / root);
+    directions.Add(l.dx / l.length, l.dy / l.length);
   }
-  const double det = ee * nn - en * en;
-  const double trace = ee + nn;
-  if (det <= 1e-12 * trace * trace)
+  if (directions.NearSingular())
     return Error{kCrandallSingular};
-  const double mu_e = (-s.east * nn + s.north * en) / det;
-  const double mu_n = (-s.north * ee + s.east * en) / det;
+  if (weighted.NearSingular())
+    return Error{kCrandallIllConditioned};
+  PlanePoint mu = weighted.Solve(-s.east, -s.north);
   AdjustedLines out;
   out.reserve(lines.size());
-  for (const TraverseLine& l : lines) {
-    // (1 + mu . u) scales the offsets; a zero-length line stays zero.
-    const double scale = l.length == 0 ? 1 : 1 + (mu_e * l.dx + mu_n * l.dy) / l.length;
-    out.push_back({l.dy * scale, l.dx * scale, 0});
+  for (int refined = 0;; ++refined) {
+    const Scaled scaled = ScaleLines(lines, mu, out);
+    if (std::hypot(scaled.end.east, scaled.end.north) <= 1e-12 * s.perimeter) {
+      if (scaled.turned != std::string::npos)
+        return Error{"Crandall: cannot adjust: the correction would reverse line " +
+                     std::to_string(scaled.turned + 1) + " (its length would change sign)"};
+      return out;
+    }
+    if (refined == kRefinements)
+      return Error{kCrandallIllConditioned};
+    const PlanePoint step = weighted.Solve(-scaled.end.east, -scaled.end.north);
+    mu = {mu.east + step.east, mu.north + step.north};
   }
-  return out;
 }
 
 Adjustment Complete(AdjustedLines lines) {

@@ -109,6 +109,32 @@ TEST(Closure, CrandallRefusesParallelLines) {
   EXPECT_EQ(kCrandallSingular, a.adjustment->error());
 }
 
+// One oblique line far longer than the rest at a gross misclosure: the
+// corners close to 1e-12 of the perimeter, or Crandall says it cannot.
+TEST(Closure, CrandallClosesAsPromisedOrRefuses) {
+  struct Case {
+    const char* long_line;
+    bool solvable;
+  };
+  const Case cases[] = {{"@1e6LF", true},  {"@1e10LF", true},  {"@1e11LF", true},
+                        {"@1e12LF", true}, {"@1e13LF", false}, {"@1e16LF", false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.long_line);
+    const ClosureAnalysis a =
+        Analyse(test::ListOf({std::string("NE 37°00'00'' ") + c.long_line, "SE 20°00'00'' @1LF",
+                              "SW 50°00'00'' @3LF", "NW 10°00'00'' @2LF"}),
+                WithMethod(AdjustMethod::Crandall));
+    ASSERT_TRUE(a.adjustment);
+    if (!c.solvable) {
+      EXPECT_EQ(kCrandallIllConditioned, a.adjustment->error());
+      continue;
+    }
+    ASSERT_TRUE(a.adjustment->ok()) << a.adjustment->error();
+    const PlanePoint end = a.adjustment->value().corners.back();
+    EXPECT_LE(std::hypot(end.east, end.north), 1e-12 * a.figures.perimeter);
+  }
+}
+
 // A closed square leaves a residue of 1e-13 from the angle constant; a single
 // zero-length line has no perimeter. Both are exact and meet any standard.
 TEST(Closure, ExactClosure) {
