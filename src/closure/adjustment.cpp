@@ -106,6 +106,19 @@ Scaled ScaleLines(const std::vector<TraverseLine>& lines, PlanePoint mu, Adjuste
   return s;
 }
 
+// A line of no length takes no correction, so it cannot help the others
+// out of their parallel directions: it is named when there is one.
+std::string ParallelMessage(const std::vector<TraverseLine>& lines, size_t no_length) {
+  if (no_length == std::string::npos)
+    return kCrandallSingular;
+  const bool all =
+      std::all_of(lines.begin(), lines.end(), [](const TraverseLine& l) { return l.length == 0; });
+  if (all)
+    return "Crandall: cannot adjust: no line has a length";
+  return "Crandall: cannot adjust: line " + std::to_string(no_length + 1) +
+         " has no length, and the lines that have one are all parallel";
+}
+
 // Lengths corrected by L(mu . u) with (sum L u u^T) mu = -(dE, dN): the least
 // squares correction with weights 1/L that keeps every direction. The
 // corners must close to 1e-12 of the perimeter: each refinement solves for
@@ -113,15 +126,19 @@ Scaled ScaleLines(const std::vector<TraverseLine>& lines, PlanePoint mu, Adjuste
 Result<AdjustedLines> Crandall(const std::vector<TraverseLine>& lines, const TraverseSums& s) {
   NormalFactor weighted;
   NormalFactor directions;
-  for (const TraverseLine& l : lines) {
-    if (l.length == 0)
+  size_t no_length = std::string::npos;  // the first line of no length
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const TraverseLine& l = lines[i];
+    if (l.length == 0) {
+      no_length = std::min(no_length, i);
       continue;
+    }
     const double root = std::sqrt(l.length);
     weighted.Add(l.dx / root, l.dy / root);
     directions.Add(l.dx / l.length, l.dy / l.length);
   }
   if (directions.NearSingular())
-    return Error{kCrandallSingular};
+    return Error{ParallelMessage(lines, no_length)};
   if (weighted.NearSingular())
     return Error{kCrandallIllConditioned};
   PlanePoint mu = weighted.Solve(-s.east, -s.north);

@@ -48,8 +48,7 @@ QuadrantAngle QuadrantOfDirection(double direction_degrees) {
   return {'N', 'W', 360 - azimuth};
 }
 
-std::string BearingForm(double east, double north) {
-  QuadrantAngle q = QuadrantOf(east, north);
+std::string QuadrantForm(QuadrantAngle q) {
   // Rounding the whole angle in tenths of a second carries upward by itself.
   // An angle in seconds is far inside the limit of a boundary number.
   const auto tenths = std::llround(*RoundHalfAway(q.degrees * 3600, 1) * 10);
@@ -69,6 +68,10 @@ std::string BearingForm(double east, double north) {
   s += "\" ";
   s += q.to;
   return s;
+}
+
+std::string BearingForm(double east, double north) {
+  return QuadrantForm(QuadrantOf(east, north));
 }
 
 }  // namespace tw

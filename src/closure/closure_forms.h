@@ -36,10 +36,13 @@ QuadrantAngle QuadrantOf(double east, double north);
 // east, the program's own convention for a line.
 QuadrantAngle QuadrantOfDirection(double direction_degrees);
 
-// The bearing of a vector as the analysis prints it, in Windows-1252:
+// A quadrant bearing as the analysis prints it, in Windows-1252:
 // "S 46°54'36.6\" W". Seconds are rounded to a tenth with the carry going
 // upward; due north or south prints "N 00°00'00.0\" E" or "S ...", due east
 // or west "N 90°00'00.0\" E" or "N 90°00'00.0\" W".
+std::string QuadrantForm(QuadrantAngle q);
+
+// QuadrantForm of the bearing of a vector.
 std::string BearingForm(double east, double north);
 
 }  // namespace tw

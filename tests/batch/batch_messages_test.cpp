@@ -31,8 +31,27 @@ TEST(BatchMessages, HostileProjects) {
     const char* command;  // words apart, the path follows
     int exit_code;
     const char* said;
+    const char* name = "t.twc";  // the file's
   };
   const Case cases[] = {
+      // Marked as UTF-8 but not UTF-8: said so, not blamed on the code page.
+      {"\xEF\xBB\xBF:1.1.2\r\n:0,0,LF,Surveyor\r\nNE 10\xFF", "report", 1,
+       "line 3 cannot be read (not UTF-8)"},
+      // A line of no length keeps the bearing entered, and is named when it
+      // leaves Crandall nothing but parallel lines.
+      {Project({"NE 90°00'00'' @10LF", "NW 00°00'00'' @10LF", "SE 30°00'00'' @0LF",
+                "SW 90°00'00'' @10LF", "SE 00°00'00'' @9.9LF"}),
+       "closure --adjust compass", 0,
+       "Line 3: S 30°00'00.0\" E 0.0000 -> S 30°00'00.0\" E 0.0000 (lat 0.0000, dep 0.0000)"},
+      {Project({"NE 45°00'00'' @100LF", "SW 45°00'00'' @99LF", "NE 10°00'00'' @0LF"}),
+       "adjust crandall", 1,
+       "Crandall: cannot adjust: line 3 has no length, and the lines that have one are all "
+       "parallel"},
+      {Project({"NE 12°00'00'' @0LF", "SE 30°00'00'' @0LF"}), "adjust crandall", 1,
+       "Crandall: cannot adjust: no line has a length"},
+      // A file name that is not UTF-8 shows as the messages show it.
+      {Project({"NE 12°00'00'' @10LF"}), "closure", 0, "Closure of \xC3\xBF\xC3\xA9.twc\n",
+       "\xFF\xE9.twc"},
       // A corner past the limit of an entry's numbers is never written as 0.
       {kFarCorner, "adjust compass", 1,
        "Compass: cannot adjust: corner 2 would lie beyond the largest coordinate"},
@@ -51,7 +70,7 @@ TEST(BatchMessages, HostileProjects) {
   };
   test::ScratchFolder folder;
   for (const Case& c : cases) {
-    const std::string path = folder.File("t.twc");
+    const std::string path = folder.File(c.name);
     test::WriteBytes(path, c.file);
     std::vector<std::string> args;
     std::istringstream words(c.command);
