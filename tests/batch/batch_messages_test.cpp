@@ -34,11 +34,11 @@ TEST(BatchMessages, HostileProjects) {
     const char* name = "t.twc";  // the file's
   };
   const Case cases[] = {
-      // Marked as UTF-8 but not UTF-8: said so, not blamed on the code page.
+      // Fault: bytes that are not UTF-8 were called "not a Windows-1252 character".
       {"\xEF\xBB\xBF:1.1.2\r\n:0,0,LF,Surveyor\r\nNE 10\xFF", "report", 1,
        "line 3 cannot be read (not UTF-8)"},
-      // A line of no length keeps the bearing entered, and is named when it
-      // leaves Crandall nothing but parallel lines.
+      // Fault: a line of no length showed due north, not the bearing entered,
+      // and Crandall called the lines "all parallel" without naming it.
       {Project({"NE 90°00'00'' @10LF", "NW 00°00'00'' @10LF", "SE 30°00'00'' @0LF",
                 "SW 90°00'00'' @10LF", "SE 00°00'00'' @9.9LF"}),
        "closure --adjust compass", 0,
@@ -49,22 +49,22 @@ TEST(BatchMessages, HostileProjects) {
        "parallel"},
       {Project({"NE 12°00'00'' @0LF", "SE 30°00'00'' @0LF"}), "adjust crandall", 1,
        "Crandall: cannot adjust: no line has a length"},
-      // A file name that is not UTF-8 shows as the messages show it.
+      // Fault: a file name that is not UTF-8 was echoed as raw bytes.
       {Project({"NE 12°00'00'' @10LF"}), "closure", 0, "Closure of \xC3\xBF\xC3\xA9.twc\n",
        "\xFF\xE9.twc"},
-      // A corner past the limit of an entry's numbers is never written as 0.
+      // Fault: a corner at 1.8e100 was written into the adjusted project as 0.
       {kFarCorner, "adjust compass", 1,
        "Compass: cannot adjust: corner 2 would lie beyond the largest coordinate"},
       {kFarCorner, "closure --adjust transit", 1, "Transit: cannot adjust: corner 2 would lie"},
-      // Ten times 9e99 is no distance: that trial is not offered as "@0LF".
+      // Fault: the trial "distance x 10" of 9e99 was offered as "@0LF".
       {Project({"NE 45°00'00'' @9e99LF", "NE 00°00'00'' @1LF", "SE 00°00'00'' @1LF"}), "closure", 0,
        "Blunders: no single-entry fix found"},
-      // Crandall meets the standard here only by turning the short leg round.
+      // Fault: Crandall met the standard here by turning the short leg round.
       {Project({"SE 90°00'00'' @1000LF", "NW 90°00'10'' @1000LF", "SW 00°00'00'' @0.01LF"}),
        "adjust crandall", 1,
        "Crandall: cannot adjust: the correction would reverse line 3 (its length would change "
        "sign)"},
-      // 30 degrees apart, but one line 9e99 times the other.
+      // Fault: lines 30 degrees apart, one 9e99 times the other, were "all parallel".
       {Project({"NE 30°00'00'' @9e99LF", "NE 60°00'00'' @1LF"}), "adjust crandall", 1,
        "Crandall: cannot adjust: the system is too ill-conditioned to solve"},
   };
