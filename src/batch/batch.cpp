@@ -1,8 +1,10 @@
 #include "batch/batch.h"
 
+#include <span>
 #include <string_view>
 #include <utility>
 
+#include "batch/arguments.h"
 #include "batch/closure_batch.h"
 #include "boundary/log.h"
 #include "boundary/ports/drawing_surface.h"
@@ -155,7 +157,8 @@ std::string BatchUsage() {
          "       quadrell-batch --help | --version\n" +
          FormatUsageLine() +
          "METHOD is one of compass, transit, crandall; S is a whole number from 100 to "
-         "1000000.\n";
+         "1000000.\n"
+         "\"--\" ends the options, for a file whose name starts with \"-\".\n";
 }
 
 BatchResult RunBatch(const std::vector<std::string>& args) {
@@ -165,19 +168,24 @@ BatchResult RunBatch(const std::vector<std::string>& args) {
     return {0, std::string("quadrell-batch ") + kVersionText + "\n", ""};
   if (IsClosureCommand(args))
     return Closure(args);
-  if (args.size() == 2) {
-    const std::string& command = args[0];
+  const std::optional<CommandArguments> split =
+      args.empty() ? std::nullopt : SplitArguments(std::span(args).subspan(1), {});
+  if (!split)
+    return UsageError();
+  const std::string& command = args[0];
+  const std::vector<std::string>& operands = split->operands;
+  if (operands.size() == 1) {
     if (command == "report")
-      return Report(args[1]);
+      return Report(operands[0]);
     if (command == "points")
-      return Export(args[1], PointFileBytes);
+      return Export(operands[0], PointFileBytes);
     if (command == "dxf")
-      return Export(args[1], DxfFileBytes);
+      return Export(operands[0], DxfFileBytes);
     if (command == "log")
-      return Log(args[1]);
+      return Log(operands[0]);
   }
-  if (args.size() == 3 && args[0] == "import")
-    return Import(args[1], args[2]);
+  if (operands.size() == 2 && command == "import")
+    return Import(operands[0], operands[1]);
   return UsageError();
 }
 

@@ -1,10 +1,11 @@
 #include "batch/closure_batch.h"
 
-#include <charconv>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "batch/arguments.h"
 #include "closure/adjusted_files.h"
 #include "closure/closure_analysis.h"
 #include "closure/closure_text.h"
@@ -19,14 +20,6 @@ BatchResult Failed(std::string_view message) {
   return {kBatchFailed, "", Cp1252ToUtf8(message) + "\n"};
 }
 
-std::optional<int> ReadStandard(std::string_view text) {
-  long long s = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), s);
-  if (ec != std::errc() || end != text.data() + text.size() || !IsStandard(s))
-    return std::nullopt;
-  return static_cast<int>(s);
-}
-
 // The file name without its folders, so the text does not depend on where
 // the project lies.
 std::string FileName(const std::string& path) {
@@ -34,27 +27,34 @@ std::string FileName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::optional<ClosureCommand> ParseClosure(const std::vector<std::string>& args) {
-  ClosureCommand c;
-  // Options come in pairs before the project.
-  size_t i = 1;
-  for (; i + 1 < args.size(); i += 2) {
-    if (args[i] == "--adjust") {
-      c.method = MethodFromName(args[i + 1]);
-      if (!c.method)
-        return std::nullopt;
-    } else if (args[i] == "--standard") {
-      const std::optional<int> s = ReadStandard(args[i + 1]);
-      if (!s)
-        return std::nullopt;
-      c.standard = *s;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (i + 1 != args.size())
+std::optional<ClosureCommand> ParseClosure(std::span<const std::string> rest) {
+  const std::optional<CommandArguments> split = SplitArguments(rest, {"--adjust", "--standard"});
+  if (!split || split->operands.size() != 1)
     return std::nullopt;
-  c.path = args[i];
+  ClosureCommand c;
+  if (const std::optional<std::string_view> name = split->Option("--adjust")) {
+    c.method = MethodFromName(*name);
+    if (!c.method)
+      return std::nullopt;
+  }
+  const std::optional<int> standard = StandardOption(*split);
+  if (!standard)
+    return std::nullopt;
+  c.standard = *standard;
+  c.path = split->operands[0];
+  return c;
+}
+
+std::optional<ClosureCommand> ParseAdjust(std::span<const std::string> rest) {
+  const std::optional<CommandArguments> split = SplitArguments(rest, {});
+  if (!split || split->operands.size() != 2)
+    return std::nullopt;
+  ClosureCommand c;
+  c.adjust_only = true;
+  c.method = MethodFromName(split->operands[0]);
+  if (!c.method)
+    return std::nullopt;
+  c.path = split->operands[1];
   return c;
 }
 
@@ -87,17 +87,8 @@ bool IsClosureCommand(const std::vector<std::string>& args) {
 std::optional<ClosureCommand> ParseClosureCommand(const std::vector<std::string>& args) {
   if (!IsClosureCommand(args))
     return std::nullopt;
-  if (args[0] == "closure")
-    return ParseClosure(args);
-  if (args.size() != 3)
-    return std::nullopt;
-  ClosureCommand c;
-  c.adjust_only = true;
-  c.method = MethodFromName(args[1]);
-  if (!c.method)
-    return std::nullopt;
-  c.path = args[2];
-  return c;
+  const std::span<const std::string> rest(args.begin() + 1, args.end());
+  return args[0] == "closure" ? ParseClosure(rest) : ParseAdjust(rest);
 }
 
 BatchResult RunClosureCommand(const ClosureCommand& command, EntryList& entries,

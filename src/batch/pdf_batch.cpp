@@ -2,13 +2,12 @@
 
 #include <unistd.h>
 
-#include <charconv>
 #include <climits>
 #include <cstdio>
 #include <cstring>
 
+#include "batch/arguments.h"
 #include "batch/batch.h"
-#include "closure/closure_figures.h"
 
 namespace tw {
 namespace {
@@ -31,18 +30,16 @@ bool IsPdfCommand(const std::vector<std::string>& args) {
 std::optional<PdfCommand> ParsePdfCommand(const std::vector<std::string>& args) {
   if (!IsPdfCommand(args))
     return std::nullopt;
-  PdfCommand c;
-  if (args.size() == 4 && args[1] == "--standard") {
-    long long s = 0;
-    const std::string& text = args[2];
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), s);
-    if (ec != std::errc() || end != text.data() + text.size() || !IsStandard(s))
-      return std::nullopt;
-    c.standard = static_cast<int>(s);
-  } else if (args.size() != 2) {
+  const std::optional<CommandArguments> split =
+      SplitArguments(std::span(args).subspan(1), {"--standard"});
+  if (!split || split->operands.size() != 1)
     return std::nullopt;
-  }
-  c.path = args.back();
+  PdfCommand c;
+  const std::optional<int> standard = StandardOption(*split);
+  if (!standard)
+    return std::nullopt;
+  c.standard = *standard;
+  c.path = split->operands[0];
   return c;
 }
 

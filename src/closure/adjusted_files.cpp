@@ -17,8 +17,9 @@ namespace {
 PlanePoint FileCorner(const Adjustment& adjustment, size_t k) {
   if (k == 0)
     return {};
+  // Adjust gives no corner that rounds past the limit of a point entry.
   const PlanePoint& c = adjustment.corners[k - 1];
-  return {RoundToFourDecimals(c.east), RoundToFourDecimals(c.north)};
+  return {RoundToFourDecimals(c.east).value(), RoundToFourDecimals(c.north).value()};
 }
 
 }  // namespace

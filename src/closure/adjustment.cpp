@@ -1,7 +1,11 @@
 #include "closure/adjustment.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
+
+#include "closure/closure_forms.h"
 
 namespace tw {
 namespace {
@@ -38,31 +42,121 @@ AdjustedLines Transit(const std::vector<TraverseLine>& lines, const TraverseSums
   return out;
 }
 
-// Lengths corrected by L(mu . u) with (sum L u u^T) mu = -(dE, dN): the least
-// squares correction with weights 1/L that keeps every direction.
-Result<AdjustedLines> Crandall(const std::vector<TraverseLine>& lines, const TraverseSums& s) {
-  double ee = 0, en = 0, nn = 0;
-  for (const TraverseLine& l : lines) {
-    if (l.length == 0)
-      continue;
-    ee += l.dx * l.dx / l.length;
-    en += l.dx * l.dy / l.length;
-    nn += l.dy * l.dy / l.length;
+// The triangular factor R of a normal matrix, the sum of a a^T over rows
+// a = (east, north), taken in by plane rotations: nothing is squared, so its
+// determinant (r11 r22)^2 comes without the cancellation in ee nn - en^2,
+// which loses all of it when one oblique line is 10^10 times another.
+class NormalFactor {
+ public:
+  void Add(double east, double north) {
+    const double h = std::hypot(r11_, east);
+    double rest = north;  // what the row keeps once its east is rotated away
+    if (h != 0) {
+      const double c = r11_ / h;
+      const double s = east / h;
+      rest = c * north - s * r12_;
+      r12_ = c * r12_ + s * north;
+      r11_ = h;
+    }
+    r22_ = std::hypot(r22_, rest);
   }
-  const double det = ee * nn - en * en;
-  const double trace = ee + nn;
-  if (det <= 1e-12 * trace * trace)
-    return Error{kCrandallSingular};
-  const double mu_e = (-s.east * nn + s.north * en) / det;
-  const double mu_n = (-s.north * ee + s.east * en) / det;
+
+  // det <= 1e-12 trace^2: too near singular for a solution to hold.
+  bool NearSingular() const {
+    const double f = std::hypot(r11_, r12_, r22_);  // sqrt(trace)
+    return f == 0 || (r11_ / f) * (r22_ / f) <= 1e-6;
+  }
+
+  // x with (R^T R) x = b.
+  PlanePoint Solve(double b_east, double b_north) const {
+    const double y_east = b_east / r11_;
+    const double y_north = (b_north - r12_ * y_east) / r22_;
+    const double x_north = y_north / r22_;
+    return {(y_east - r12_ * x_north) / r11_, x_north};
+  }
+
+ private:
+  double r11_ = 0;
+  double r12_ = 0;
+  double r22_ = 0;
+};
+
+// Steps of iterative refinement before a system that still misses the start
+// is given up as too ill-conditioned.
+constexpr int kRefinements = 3;
+
+struct Scaled {
+  PlanePoint end;                     // the last corner, as Complete walks it
+  size_t turned = std::string::npos;  // the first line whose length changes sign
+};
+
+// The lines scaled by (1 + mu . u); a zero-length line stays zero.
+Scaled ScaleLines(const std::vector<TraverseLine>& lines, PlanePoint mu, AdjustedLines& out) {
+  Scaled s;
+  out.clear();
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const TraverseLine& l = lines[i];
+    const double scale = l.length == 0 ? 1 : 1 + (mu.east * l.dx + mu.north * l.dy) / l.length;
+    if (scale < 0 && s.turned == std::string::npos)
+      s.turned = i;
+    const AdjustedLine a{l.dy * scale, l.dx * scale, 0};
+    out.push_back(a);
+    s.end = {s.end.east + a.dep, s.end.north + a.lat};
+  }
+  return s;
+}
+
+// A line of no length takes no correction, so it cannot help the others
+// out of their parallel directions: it is named when there is one.
+std::string ParallelMessage(const std::vector<TraverseLine>& lines, size_t no_length) {
+  if (no_length == std::string::npos)
+    return kCrandallSingular;
+  const bool all =
+      std::all_of(lines.begin(), lines.end(), [](const TraverseLine& l) { return l.length == 0; });
+  if (all)
+    return "Crandall: cannot adjust: no line has a length";
+  return "Crandall: cannot adjust: line " + std::to_string(no_length + 1) +
+         " has no length, and the lines that have one are all parallel";
+}
+
+// Lengths corrected by L(mu . u) with (sum L u u^T) mu = -(dE, dN): the least
+// squares correction with weights 1/L that keeps every direction. The
+// corners must close to 1e-12 of the perimeter: each refinement solves for
+// what the last solution still misses.
+Result<AdjustedLines> Crandall(const std::vector<TraverseLine>& lines, const TraverseSums& s) {
+  NormalFactor weighted;
+  NormalFactor directions;
+  size_t no_length = std::string::npos;  // the first line of no length
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const TraverseLine& l = lines[i];
+    if (l.length == 0) {
+      no_length = std::min(no_length, i);
+      continue;
+    }
+    const double root = std::sqrt(l.length);
+    weighted.Add(l.dx / root, l.dy / root);
+    directions.Add(l.dx / l.length, l.dy / l.length);
+  }
+  if (directions.NearSingular())
+    return Error{ParallelMessage(lines, no_length)};
+  if (weighted.NearSingular())
+    return Error{kCrandallIllConditioned};
+  PlanePoint mu = weighted.Solve(-s.east, -s.north);
   AdjustedLines out;
   out.reserve(lines.size());
-  for (const TraverseLine& l : lines) {
-    // (1 + mu . u) scales the offsets; a zero-length line stays zero.
-    const double scale = l.length == 0 ? 1 : 1 + (mu_e * l.dx + mu_n * l.dy) / l.length;
-    out.push_back({l.dy * scale, l.dx * scale, 0});
+  for (int refined = 0;; ++refined) {
+    const Scaled scaled = ScaleLines(lines, mu, out);
+    if (std::hypot(scaled.end.east, scaled.end.north) <= 1e-12 * s.perimeter) {
+      if (scaled.turned != std::string::npos)
+        return Error{"Crandall: cannot adjust: the correction would reverse line " +
+                     std::to_string(scaled.turned + 1) + " (its length would change sign)"};
+      return out;
+    }
+    if (refined == kRefinements)
+      return Error{kCrandallIllConditioned};
+    const PlanePoint step = weighted.Solve(-scaled.end.east, -scaled.end.north);
+    mu = {mu.east + step.east, mu.north + step.north};
   }
-  return out;
 }
 
 Adjustment Complete(AdjustedLines lines) {
@@ -77,6 +171,22 @@ Adjustment Complete(AdjustedLines lines) {
   a.lines = std::move(lines);
   a.area = ShoelaceArea(a.corners);
   return a;
+}
+
+// The files write a corner rounded to four decimals as a point entry, which
+// holds boundary numbers only.
+bool IsWritableCorner(const PlanePoint& c) {
+  return RoundToFourDecimals(c.east) && RoundToFourDecimals(c.north);
+}
+
+Result<Adjustment> Written(Adjustment a, AdjustMethod method) {
+  const auto far = std::find_if_not(a.corners.begin(), a.corners.end(), IsWritableCorner);
+  if (far == a.corners.end())
+    return a;
+  std::string name(MethodName(method));
+  name[0] = static_cast<char>(name[0] - 'a' + 'A');
+  return Error{name + ": cannot adjust: corner " + std::to_string(far - a.corners.begin() + 1) +
+               " would lie beyond the largest coordinate a point entry holds (under 1E+100)"};
 }
 
 }  // namespace
@@ -97,14 +207,14 @@ Result<Adjustment> Adjust(const std::vector<TraverseLine>& lines, const Traverse
                           AdjustMethod method) {
   switch (method) {
     case AdjustMethod::Compass:
-      return Complete(Compass(lines, sums));
+      return Written(Complete(Compass(lines, sums)), method);
     case AdjustMethod::Transit:
-      return Complete(Transit(lines, sums));
+      return Written(Complete(Transit(lines, sums)), method);
     case AdjustMethod::Crandall: {
       Result<AdjustedLines> crandall = Crandall(lines, sums);
       if (!crandall)
         return Error{crandall.error()};
-      return Complete(std::move(crandall).take());
+      return Written(Complete(std::move(crandall).take()), method);
     }
   }
   return Error{"unknown adjustment"};

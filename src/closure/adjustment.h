@@ -15,6 +15,10 @@ enum class AdjustMethod { Compass, Transit, Crandall };
 
 inline constexpr const char* kCrandallSingular =
     "Crandall: cannot adjust a boundary whose lines are all parallel";
+// Directions apart, but lengths so unequal that no solution closes.
+inline constexpr const char* kCrandallIllConditioned =
+    "Crandall: cannot adjust: the system is too ill-conditioned to solve (the lengths differ "
+    "too much)";
 
 // "compass", "transit", "crandall".
 std::string_view MethodName(AdjustMethod method);
@@ -38,7 +42,10 @@ struct Adjustment {
 // Transit: each component takes the share of that component's absolute sum
 // (none when the sum is 0). Crandall: directions held, lengths corrected by
 // least squares with weights 1/L; zero-length lines stay zero. Crandall fails
-// with kCrandallSingular when the lines are all parallel.
+// with kCrandallSingular when the lines are all parallel, with
+// kCrandallIllConditioned when it cannot close them, and when the correction
+// would turn a line round. Any method fails when a corner would lie past
+// what a point entry holds.
 Result<Adjustment> Adjust(const std::vector<TraverseLine>& lines, const TraverseSums& sums,
                           AdjustMethod method);
 

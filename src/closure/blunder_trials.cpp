@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "boundary/numbers.h"
 #include "boundary/text.h"
@@ -30,11 +31,14 @@ bool IsValid(const BearingFieldsView& f) {
 }
 
 // A Carpenter distance carries a leading blank or "-"; Surveyor distances are
-// as typed, so a new one takes the plain form.
-std::string DistanceText(double distance, std::string_view original) {
-  const double d = RoundToFourDecimals(distance);
+// as typed, so a new one takes the plain form. nullopt for a distance no
+// entry can hold.
+std::optional<std::string> DistanceText(double distance, std::string_view original) {
+  const std::optional<double> d = RoundToFourDecimals(distance);
+  if (!d)
+    return std::nullopt;
   const bool carpenter = !original.empty() && (original[0] == ' ' || original[0] == '-');
-  return carpenter ? LeadingBlankForm(d) : PlainForm(d);
+  return carpenter ? LeadingBlankForm(*d) : PlainForm(*d);
 }
 
 class Trials {
@@ -74,8 +78,11 @@ void Trials::Try(BlunderKind kind, bool keeps_direction) {
 void Trials::TryDistance(BlunderKind kind, double distance) {
   const std::string_view original(entry_.data() + kDistanceAt,
                                   entry_.size() - kDistanceAt - kUnitWidth);
+  const std::optional<std::string> text = DistanceText(distance, original);
+  if (!text)
+    return;
   trial_.assign(entry_, 0, kDistanceAt);
-  trial_ += DistanceText(distance, original);
+  trial_ += *text;
   trial_.append(entry_, entry_.size() - kUnitWidth, kUnitWidth);
   Try(kind, true);
 }
@@ -125,7 +132,7 @@ void Trials::TryGeometry(const TraverseSums& sums) {
     const double phi = std::asin(-across / f.length) * 180 / kAngleConstant;
     const double direction = DirectionAngle(f.quadrant, f.degrees, f.minutes, f.seconds) + phi;
     const QuadrantAngle q = QuadrantOfDirection(direction);
-    const long long seconds = std::llround(RoundHalfAway(q.degrees * 3600, 0));
+    const long long seconds = std::llround(*RoundHalfAway(q.degrees * 3600, 0));
     trial_.assign({q.from, q.to});
     trial_.append(entry_, 2, 1);
     AppendTwoDigits(trial_, seconds / 3600);

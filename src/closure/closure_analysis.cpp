@@ -1,6 +1,10 @@
 #include "closure/closure_analysis.h"
 
+#include <algorithm>
+
+#include "boundary/bearing.h"
 #include "boundary/traverse.h"
+#include "closure/closure_forms.h"
 #include "formats/corners.h"
 #include "settings/unit_system.h"
 
@@ -22,12 +26,26 @@ Result<double> PointListPerimeter(const EntryTexts& entries) {
   return perimeter;
 }
 
+// The offsets of a line of no length have lost its direction: only those
+// entries are read again, for the bearing entered.
+std::vector<std::pair<size_t, double>> NoLengthDirections(const EntryTexts& entries,
+                                                          const std::vector<TraverseLine>& lines) {
+  std::vector<std::pair<size_t, double>> directions;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    BearingFieldsView f;
+    if (lines[i].length == 0 && ReadBearingEntryTo(entries[i], f))
+      directions.emplace_back(i, DirectionAngle(f.quadrant, f.degrees, f.minutes, f.seconds));
+  }
+  return directions;
+}
+
 Status AnalyseBearings(const EntryTexts& entries, const ClosureOptions& options,
                        BlunderCache* cache, ClosureAnalysis& a) {
   Result<std::vector<TraverseLine>> lines = ReadTraverseLines(entries);
   if (!lines)
     return Error{lines.error()};
   a.lines = std::move(lines).take();
+  a.no_length_directions = NoLengthDirections(entries, a.lines);
   const TraverseSums sums = SumLines(a.lines);
   a.figures = FiguresOf(sums);
   a.perimeter = a.figures.perimeter;
@@ -70,6 +88,20 @@ Result<ClosureAnalysis> Analyse(const EntryList& entries, const ProgramState& st
 }
 
 }  // namespace
+
+std::string LineBearingForm(const ClosureAnalysis& a, size_t i, double east, double north) {
+  if (east != 0 || north != 0)
+    return BearingForm(east, north);
+  const TraverseLine& l = a.lines[i];
+  if (l.dx != 0 || l.dy != 0)
+    return BearingForm(l.dx, l.dy);
+  const auto& entered = a.no_length_directions;
+  const auto at = std::lower_bound(entered.begin(), entered.end(), std::pair<size_t, double>(i, 0),
+                                   [](const auto& x, const auto& y) { return x.first < y.first; });
+  if (at == entered.end() || at->first != i)
+    return BearingForm(0, 0);
+  return QuadrantForm(QuadrantOfDirection(at->second));
+}
 
 Result<ClosureAnalysis> AnalyseClosure(const EntryList& entries, const ProgramState& state,
                                        const ClosureOptions& options) {

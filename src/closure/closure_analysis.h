@@ -4,6 +4,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "boundary/entry.h"
@@ -36,6 +38,9 @@ struct ClosureAnalysis {
 
   // A bearing list only; a point list closes by definition.
   std::vector<TraverseLine> lines;
+  // The direction entered for each line of no length, which its offsets
+  // cannot show: the line's index and the direction angle, in line order.
+  std::vector<std::pair<size_t, double>> no_length_directions;
   ClosureFigures figures;
   bool standard_met = true;
   std::optional<AdjustMethod> method;
@@ -43,6 +48,11 @@ struct ClosureAnalysis {
   bool blunders_searched = false;
   std::vector<BlunderFinding> blunders;
 };
+
+// The bearing shown for line i, or for its adjustment, of offsets (east,
+// north): theirs, or where they are nothing, the line's own, or where the
+// line has no length, the bearing entered.
+std::string LineBearingForm(const ClosureAnalysis& analysis, size_t i, double east, double north);
 
 // Fails with the program's unreadable-entry message. An empty list analyses
 // as a closed boundary of no lines.

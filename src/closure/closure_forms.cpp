@@ -8,9 +8,10 @@
 #include "boundary/numbers.h"
 
 namespace tw {
-double RoundHalfAway(double v, int decimals) {
+std::optional<double> RoundHalfAway(double v, int decimals) {
   double rounded = 0;
-  ConvertStrictTo(ApplyPattern(v, 1, 0, decimals), rounded);
+  if (!ConvertStrictTo(ApplyPattern(v, 1, 0, decimals), rounded))
+    return std::nullopt;
   return rounded + 0.0;  // -0 becomes 0
 }
 
@@ -23,7 +24,7 @@ std::string FixedForm(double v) {
   return ApplyPattern(v, 1, 4, 4);
 }
 
-double RoundToFourDecimals(double v) {
+std::optional<double> RoundToFourDecimals(double v) {
   return RoundHalfAway(v, 4);
 }
 
@@ -47,10 +48,10 @@ QuadrantAngle QuadrantOfDirection(double direction_degrees) {
   return {'N', 'W', 360 - azimuth};
 }
 
-std::string BearingForm(double east, double north) {
-  QuadrantAngle q = QuadrantOf(east, north);
+std::string QuadrantForm(QuadrantAngle q) {
   // Rounding the whole angle in tenths of a second carries upward by itself.
-  const auto tenths = std::llround(RoundHalfAway(q.degrees * 3600, 1) * 10);
+  // An angle in seconds is far inside the limit of a boundary number.
+  const auto tenths = std::llround(*RoundHalfAway(q.degrees * 3600, 1) * 10);
   if (tenths == 0)
     q.to = 'E';
   if (tenths == 90 * 36000)
@@ -67,6 +68,10 @@ std::string BearingForm(double east, double north) {
   s += "\" ";
   s += q.to;
   return s;
+}
+
+std::string BearingForm(double east, double north) {
+  return QuadrantForm(QuadrantOf(east, north));
 }
 
 }  // namespace tw

@@ -1,6 +1,7 @@
 // The number and bearing forms of the closure analysis.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,11 +12,12 @@ namespace tw {
 std::string FixedForm(double v);
 
 // The 15-significant-digit value rounded half away from zero to `decimals`
-// decimals, as a number (never -0): the value a printed form shows.
-double RoundHalfAway(double v, int decimals);
+// decimals, as a number (never -0): the value a printed form shows. nullopt
+// when that value is not a boundary number, which no entry could hold.
+std::optional<double> RoundHalfAway(double v, int decimals);
 
 // RoundHalfAway(v, 4): what FixedForm shows.
-double RoundToFourDecimals(double v);
+std::optional<double> RoundToFourDecimals(double v);
 
 // The last two digits of v >= 0, as the fields of a bearing hold them.
 void AppendTwoDigits(std::string& s, long long v);
@@ -34,10 +36,13 @@ QuadrantAngle QuadrantOf(double east, double north);
 // east, the program's own convention for a line.
 QuadrantAngle QuadrantOfDirection(double direction_degrees);
 
-// The bearing of a vector as the analysis prints it, in Windows-1252:
+// A quadrant bearing as the analysis prints it, in Windows-1252:
 // "S 46°54'36.6\" W". Seconds are rounded to a tenth with the carry going
 // upward; due north or south prints "N 00°00'00.0\" E" or "S ...", due east
 // or west "N 90°00'00.0\" E" or "N 90°00'00.0\" W".
+std::string QuadrantForm(QuadrantAngle q);
+
+// QuadrantForm of the bearing of a vector.
 std::string BearingForm(double east, double north);
 
 }  // namespace tw

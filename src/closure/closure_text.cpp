@@ -15,6 +15,10 @@ std::string Bearing(double east, double north) {
   return Cp1252ToUtf8(BearingForm(east, north));
 }
 
+std::string LineBearing(const ClosureAnalysis& a, size_t i, double east, double north) {
+  return Cp1252ToUtf8(LineBearingForm(a, i, east, north));
+}
+
 // "4158.3347 sq ft (0.0955 acres)", or the unit as held.
 std::string AreaText(double area, std::string_view unit) {
   const std::optional<AreaWords> words = AreaWordsOf(unit);
@@ -48,8 +52,8 @@ void AppendAdjustment(std::string& out, const ClosureAnalysis& a, std::string_vi
   for (size_t i = 0; i < a.lines.size(); ++i) {
     const TraverseLine& l = a.lines[i];
     const AdjustedLine& adj = adjustment->lines[i];
-    Line(out, "Line " + std::to_string(i + 1) + ": " + Bearing(l.dx, l.dy) + ' ' +
-                  FixedForm(l.length) + " -> " + Bearing(adj.dep, adj.lat) + ' ' +
+    Line(out, "Line " + std::to_string(i + 1) + ": " + LineBearing(a, i, l.dx, l.dy) + ' ' +
+                  FixedForm(l.length) + " -> " + LineBearing(a, i, adj.dep, adj.lat) + ' ' +
                   FixedForm(adj.length) + " (lat " + FixedForm(adj.lat) + ", dep " +
                   FixedForm(adj.dep) + ')');
   }
@@ -81,7 +85,7 @@ void AppendBlunders(std::string& out, const ClosureAnalysis& a) {
 
 std::string ClosureText(const ClosureAnalysis& a, std::string_view title, std::string_view unit) {
   std::string out;
-  Line(out, "Closure of " + std::string(title));
+  Line(out, "Closure of " + Utf8FileName(title));
   out += ClosureFiguresText(a, unit);
   if (a.kind == EntryKind::Point)
     return out;

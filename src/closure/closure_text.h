@@ -11,7 +11,8 @@ namespace tw {
 
 inline constexpr const char* kPointListCloses = "Misclosure: none (point list)";
 
-// UTF-8 with LF line ends. `title` is the project's file name (UTF-8) and
+// UTF-8 with LF line ends. `title` is the project's file name (as the file
+// system has it: a name that is not UTF-8 shows as the messages show it) and
 // `unit` the UnitAbbrev as held (Windows-1252); entries are converted to
 // UTF-8. An adjustment that failed prints its message in place of the lines.
 std::string ClosureText(const ClosureAnalysis& analysis, std::string_view title,

@@ -97,12 +97,25 @@ size_t FirstNonCp1252(std::string_view utf8) {
   return std::string_view::npos;
 }
 
+size_t FirstNonUtf8(std::string_view text) {
+  for (size_t i = 0; i < text.size();) {
+    const size_t start = i;
+    if (!NextCodePoint(text, i))
+      return start;
+  }
+  return std::string_view::npos;
+}
+
 std::string Cp1252ToUtf8(std::string_view cp1252) {
   std::string out;
   out.reserve(cp1252.size());
   for (const char byte : cp1252)
     AppendUtf8(out, Cp1252CodePoint(static_cast<unsigned char>(byte)));
   return out;
+}
+
+std::string Utf8FileName(std::string_view name) {
+  return FirstNonUtf8(name) == std::string_view::npos ? std::string(name) : Cp1252ToUtf8(name);
 }
 
 }  // namespace tw

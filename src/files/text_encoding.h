@@ -23,7 +23,14 @@ std::string Utf8ToCp1252(std::string_view utf8);
 // not UTF-8, starts in a UTF-8 text; npos when the whole text converts.
 size_t FirstNonCp1252(std::string_view utf8);
 
+// Where the first sequence that is not UTF-8 starts; npos when there is none.
+size_t FirstNonUtf8(std::string_view text);
+
 // A Windows-1252 text in UTF-8, for a terminal.
 std::string Cp1252ToUtf8(std::string_view cp1252);
+
+// A file name for a UTF-8 text: as it is when it is UTF-8, else with each
+// byte read as Windows-1252, as the messages show such a name.
+std::string Utf8FileName(std::string_view name);
 
 }  // namespace tw

@@ -21,7 +21,11 @@ Result<std::string> Utf8FileText(std::string_view bytes) {
     return Utf8ToCp1252(bytes);
   // The line holding the bad character is the last of the text up to it.
   const size_t line = LineCount(bytes.substr(0, bad + 1));
-  return Error{"line " + std::to_string(line) + " cannot be read (not a Windows-1252 character)"};
+  // No sequence is longer than four bytes: only one that is not UTF-8 makes
+  // these fail at their start.
+  const bool utf8 = FirstNonUtf8(bytes.substr(bad, 4)) != 0;
+  return Error{"line " + std::to_string(line) + " cannot be read (" +
+               (utf8 ? "not a Windows-1252 character" : "not UTF-8") + ")"};
 }
 
 void AppendLine(std::string& out, std::string_view line) {

@@ -19,8 +19,9 @@ bool StartsWithUtf8Mark(std::string_view bytes);
 
 // A text file that starts with the mark in the program's Windows-1252: the
 // mark dropped and the UTF-8 converted. Fails with "line N cannot be read
-// (not a Windows-1252 character)" at the first character the code page lacks
-// (or that is not UTF-8), N counted as SplitLines counts lines.
+// (not a Windows-1252 character)" at the first character the code page lacks,
+// or "(not UTF-8)" where the bytes are not UTF-8, N counted as SplitLines
+// counts lines.
 Result<std::string> Utf8FileText(std::string_view bytes);
 
 // Appends the line and CR LF.

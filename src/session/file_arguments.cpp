@@ -19,7 +19,7 @@ std::string OnlyFirstOpenedMessage(std::string_view path, size_t others) {
   const size_t slash = path.rfind('/');
   const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
   return "Only \"" + Utf8ToCp1252(name) + "\" was opened; " + std::to_string(others) +
-         " other files were left.";
+         (others == 1 ? " other file was left." : " other files were left.");
 }
 
 }  // namespace tw

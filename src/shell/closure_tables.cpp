@@ -18,8 +18,8 @@ QString Number(double v) {
   return QString::fromStdString(FixedForm(v));
 }
 
-QString Bearing(double east, double north) {
-  return FromCp1252(BearingForm(east, north));
+QString LineBearing(const ClosureAnalysis& a, int row, double east, double north) {
+  return FromCp1252(LineBearingForm(a, static_cast<size_t>(row), east, north));
 }
 
 }  // namespace
@@ -71,12 +71,14 @@ QString ClosureTableModel::LineCell(int row, int column) const {
   const TraverseLine& l = analysis_->lines[static_cast<size_t>(row)];
   if (column < kPlainLineColumns) {
     const std::array<double, 3> values = {l.length, l.dy, l.dx};
-    return column == 0 ? Bearing(l.dx, l.dy) : Number(values[static_cast<size_t>(column - 1)]);
+    return column == 0 ? LineBearing(*analysis_, row, l.dx, l.dy)
+                       : Number(values[static_cast<size_t>(column - 1)]);
   }
   const AdjustedLine& a = ShownAdjustment()->lines[static_cast<size_t>(row)];
   const std::array<double, 3> values = {a.length, a.lat, a.dep};
   const int c = column - kPlainLineColumns;
-  return c == 0 ? Bearing(a.dep, a.lat) : Number(values[static_cast<size_t>(c - 1)]);
+  return c == 0 ? LineBearing(*analysis_, row, a.dep, a.lat)
+                : Number(values[static_cast<size_t>(c - 1)]);
 }
 
 // Corner 0 is the start (0, 0) and is not listed, as in the batch text.

@@ -1,15 +1,15 @@
 #include "shell/qt_question_box.h"
 
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "shell/cp1252.h"
+#include "shell/qt_message_box.h"
 
 namespace tw {
 
 SaveAnswer QtQuestionBox::AskSave(const std::string& text, const std::string& title) {
-  QMessageBox box(QMessageBox::Question, FromCp1252(title), FromCp1252(text),
-                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+  PlacedMessageBox box(QMessageBox::Question, FromCp1252(title), FromCp1252(text),
+                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
   box.setDefaultButton(QMessageBox::Save);
   box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec()) {
@@ -23,8 +23,8 @@ SaveAnswer QtQuestionBox::AskSave(const std::string& text, const std::string& ti
 }
 
 YesNoAnswer QtQuestionBox::AskYesNo(const std::string& text, const std::string& title) {
-  QMessageBox box(QMessageBox::Question, FromCp1252(title), FromCp1252(text),
-                  QMessageBox::Yes | QMessageBox::No, parent_);
+  PlacedMessageBox box(QMessageBox::Question, FromCp1252(title), FromCp1252(text),
+                       QMessageBox::Yes | QMessageBox::No, parent_);
   box.setDefaultButton(QMessageBox::Yes);
   // Esc and the window's close would otherwise press No, which may delete
   // work; a hidden button takes them instead.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "boundary/bearing.h"
+#include "boundary/numbers.h"
 #include "boundary/traverse.h"
 #include "closure/adjusted_files.h"
 #include "closure/closure_analysis.h"
@@ -108,6 +109,32 @@ TEST(Closure, CrandallRefusesParallelLines) {
   EXPECT_EQ(kCrandallSingular, a.adjustment->error());
 }
 
+// One oblique line far longer than the rest at a gross misclosure: the
+// corners close to 1e-12 of the perimeter, or Crandall says it cannot.
+TEST(Closure, CrandallClosesAsPromisedOrRefuses) {
+  struct Case {
+    const char* long_line;
+    bool solvable;
+  };
+  const Case cases[] = {{"@1e6LF", true},  {"@1e10LF", true},  {"@1e11LF", true},
+                        {"@1e12LF", true}, {"@1e13LF", false}, {"@1e16LF", false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.long_line);
+    const ClosureAnalysis a =
+        Analyse(test::ListOf({std::string("NE 37°00'00'' ") + c.long_line, "SE 20°00'00'' @1LF",
+                              "SW 50°00'00'' @3LF", "NW 10°00'00'' @2LF"}),
+                WithMethod(AdjustMethod::Crandall));
+    ASSERT_TRUE(a.adjustment);
+    if (!c.solvable) {
+      EXPECT_EQ(kCrandallIllConditioned, a.adjustment->error());
+      continue;
+    }
+    ASSERT_TRUE(a.adjustment->ok()) << a.adjustment->error();
+    const PlanePoint end = a.adjustment->value().corners.back();
+    EXPECT_LE(std::hypot(end.east, end.north), 1e-12 * a.figures.perimeter);
+  }
+}
+
 // A closed square leaves a residue of 1e-13 from the angle constant; a single
 // zero-length line has no perimeter. Both are exact and meet any standard.
 TEST(Closure, ExactClosure) {
@@ -163,7 +190,9 @@ TEST(Closure, NumberFormRoundsHalfAwayAndNeverShowsMinusZero) {
   EXPECT_EQ("0.0000", FixedForm(-0.00004));
   EXPECT_EQ("-1.2346", FixedForm(-1.23455));
   EXPECT_EQ(0.0, RoundToFourDecimals(-0.00004));
-  EXPECT_FALSE(std::signbit(RoundToFourDecimals(-0.00004)));
+  EXPECT_FALSE(std::signbit(*RoundToFourDecimals(-0.00004)));
+  // Past the limit of an entry's numbers there is nothing to round to.
+  EXPECT_EQ(std::nullopt, RoundToFourDecimals(-kBoundaryNumberLimit));
 }
 
 }  // namespace

@@ -155,7 +155,7 @@ void DesktopSessionTest::dropsOpenTheFirstFile() {
   QCOMPARE(w.harness.Lines().size(), 3);
   QCOMPARE(w.harness.Messages().size(), size_t(1));
   QCOMPARE(w.harness.Messages()[0].text,
-           std::string("Only \"bearing3.twc\" was opened; 1 other files were left."));
+           std::string("Only \"bearing3.twc\" was opened; 1 other file was left."));
 
   const std::string upper = w.folder.File("P.TWC");  // any case
   std::filesystem::copy_file(GoldenPath("points3.twc"), upper);

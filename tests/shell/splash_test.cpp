@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "shell/qt_message_box.h"
 #include "shell/splash.h"
 #include "shell/sub_main.h"
 
@@ -115,6 +116,25 @@ class SplashTest : public QObject {
     QWidget* window = sub_main.main_window();
     QCOMPARE(window->objectName(), QString("frmMain"));
     QVERIFY(window->isVisible());
+  }
+
+  // A box of the start, over a main window the window system has not placed
+  // yet, stands at the screen's centre; over a placed one, at its centre.
+  void messagesCentreOnTheScreenUntilTheirWindowIsPlaced() {
+    QWidget window;
+    window.setGeometry(60, 50, 400, 300);
+    tw::PlacedMessageBox early(QMessageBox::NoIcon, "Quadrell", "Only one file was opened.",
+                               QMessageBox::Ok, &window);
+    early.show();
+    const QPoint screen = window.screen()->availableGeometry().center();
+    // Within a frame's width: a window's frame is not known before it is shown.
+    QVERIFY((early.geometry().center() - screen).manhattanLength() <= 8);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    tw::PlacedMessageBox later(QMessageBox::NoIcon, "Quadrell", "Only one file was opened.",
+                               QMessageBox::Ok, &window);
+    later.show();
+    QVERIFY((later.geometry().center() - window.geometry().center()).manhattanLength() <= 8);
   }
 
   void showsTheVersionRecordOnABorderlessCentredWindow() {

@@ -1,0 +1,55 @@
+#include "batch/arguments.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "closure/closure_figures.h"
+
+namespace tw {
+
+std::optional<std::string_view> CommandArguments::Option(std::string_view name) const {
+  for (const auto& [option, value] : options) {
+    if (option == name)
+      return value;
+  }
+  return std::nullopt;
+}
+
+std::optional<CommandArguments> SplitArguments(std::span<const std::string> args,
+                                               std::initializer_list<std::string_view> valued) {
+  CommandArguments split;
+  size_t i = 0;
+  for (; i < args.size() && args[i].starts_with('-') && args[i] != "--"; i += 2) {
+    const std::string& name = args[i];
+    // A value is the next argument whatever it looks like; a wrong one is
+    // refused by the command that reads it.
+    if (std::find(valued.begin(), valued.end(), name) == valued.end() || i + 1 == args.size() ||
+        split.Option(name))
+      return std::nullopt;
+    split.options.emplace_back(name, args[i + 1]);
+  }
+  for (; i < args.size(); ++i) {
+    if (args[i] == "--") {
+      split.operands.insert(split.operands.end(), args.begin() + i + 1, args.end());
+      return split;
+    }
+    if (args[i].starts_with('-'))
+      return std::nullopt;
+    split.operands.push_back(args[i]);
+  }
+  return split;
+}
+
+std::optional<int> StandardOption(const CommandArguments& split) {
+  const std::optional<std::string_view> given = split.Option("--standard");
+  if (!given)
+    return kDefaultStandard;
+  const std::string_view text = *given;
+  long long s = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), s);
+  if (ec != std::errc() || end != text.data() + text.size() || !IsStandard(s))
+    return std::nullopt;
+  return static_cast<int>(s);
+}
+
+}  // namespace tw
