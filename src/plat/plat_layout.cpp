@@ -1,7 +1,6 @@
 #include "plat/plat_layout.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -20,7 +19,9 @@ namespace {
 
 constexpr double kMargin = 15;         // mm around everything
 constexpr double kTitleHeight = 28;    // the title block
-constexpr double kFiguresHeight = 52;  // scale bar and figures under the drawing
+constexpr double kFiguresHeight = 52;  // scale bar and four figure lines under the drawing
+constexpr double kFigureSize = 10;     // points
+constexpr double kFigureRow = 6;       // mm from one figure line to the next
 constexpr double kLabelRoom = 14;      // kept free for labels inside the frame
 constexpr double kThin = 0.2;          // mm
 constexpr double kBoundaryWidth = 0.5;
@@ -178,35 +179,16 @@ void NorthArrow(Page& page, const Rect& area) {
   page.Text({x, tip - 1.5}, 10, 0, TextAlign::Centre, "N");
 }
 
-std::string ShortNumber(double v) {
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
-  return std::string(buffer, end);
-}
-
-// A bar of a round length between 30 and 75 mm, marked at 0, half and whole.
+// A bar of a round length of at least 30 mm, marked at 0, half and whole.
 void ScaleBar(Page& page, const PlatScale& scale, PagePoint at) {
-  double length = 1;
-  for (double decade = 1e-3; decade < 1e12; decade *= 10) {
-    bool found = false;
-    for (double step : {1.0, 2.0, 5.0}) {
-      if (step * decade * scale.MmPerUnit() >= 30) {
-        length = step * decade;
-        found = true;
-        break;
-      }
-    }
-    if (found)
-      break;
-  }
-  const double mm = length * scale.MmPerUnit();
+  const ScaleBarLength bar = BarLengthOf(scale, 30);
   const std::string unit = scale.feet_per_inch ? " ft" : " m";
-  page.Line(at, {at.x + mm, at.y}, kThin * 3);
+  page.Line(at, {at.x + bar.mm, at.y}, kThin * 3);
   for (double part : {0.0, 0.5, 1.0}) {
-    const double x = at.x + mm * part;
+    const double x = at.x + bar.mm * part;
     page.Line({x, at.y - 1.5}, {x, at.y + 1.5}, kThin);
     page.Text({x, at.y - 2.5}, 7, 0, TextAlign::Centre,
-              part == 0 ? std::string("0") : ShortNumber(length * part) + (part == 1 ? unit : ""));
+              BarNumberText(bar.units * part) + (part == 1 ? unit : ""));
   }
 }
 
@@ -222,26 +204,53 @@ void DrawBoundary(Page& page, const PlatMapping& map, const BoundaryDrawing& d, 
   CornerNumbers(page, map, d, box);
 }
 
+// A figure line broken wherever it would run past `width` mm: the digits of
+// a vast area do not fit one line.
+std::vector<std::string> Wrapped(Page& page, const std::string& text, double width) {
+  std::vector<std::string> lines(1);
+  double used = 0;
+  for (char c : text) {
+    const double w = page.TextWidth(kFigureSize, std::string_view(&c, 1));
+    if (used + w > width && !lines.back().empty()) {
+      lines.emplace_back();
+      used = 0;
+    }
+    lines.back() += c;
+    used += w;
+  }
+  return lines;
+}
+
 void FirstPage(Page& page, PageSize size, const PlatHeading& heading, std::string_view unit,
                const BoundaryDrawing& d, const ClosureAnalysis& a, size_t pages) {
   TitleBlock(page, size, heading, unit);
+  std::vector<std::string> figures;
+  for (const std::string& line : FigureLines(a, unit))
+    for (std::string& part : Wrapped(page, line, size.width - 2 * kMargin))
+      figures.push_back(std::move(part));
+  const double below = kFiguresHeight + kFigureRow * std::max(0.0, figures.size() - 4.0);
   const Rect area{kMargin, kMargin + kTitleHeight + 4, size.width - kMargin,
-                  size.height - kMargin - kFiguresHeight};
+                  size.height - kMargin - below};
   Frame(page, area, kThin);
   const Box box = BoxOf(d.corners);
-  const PlatScale scale =
+  const std::optional<PlatScale> scale =
       ChooseScale(unit, box.east - box.west, box.north - box.south, area.Width() - 2 * kLabelRoom,
                   area.Height() - 2 * kLabelRoom);
-  const PlatMapping map{scale.MmPerUnit(), (box.west + box.east) / 2, (box.south + box.north) / 2,
-                        (area.left + area.right) / 2, (area.top + area.bottom) / 2};
-  DrawBoundary(page, map, d, box);
-  NorthArrow(page, area);
   double y = area.bottom + 7;
-  page.Text({kMargin, y}, 10, 0, TextAlign::Left, ScaleText(scale));
-  ScaleBar(page, scale, {size.width / 2, y - 1});
-  for (const std::string& line : FigureLines(a, unit)) {
-    y += 6;
-    page.Text({kMargin, y}, 10, 0, TextAlign::Left, line);
+  if (scale) {
+    const PlatMapping map{scale->MmPerUnit(), (box.west + box.east) / 2,
+                          (box.south + box.north) / 2, (area.left + area.right) / 2,
+                          (area.top + area.bottom) / 2};
+    DrawBoundary(page, map, d, box);
+    page.Text({kMargin, y}, kFigureSize, 0, TextAlign::Left, ScaleText(*scale));
+    ScaleBar(page, *scale, {size.width / 2, y - 1});
+  } else {
+    page.Text({kMargin, y}, kFigureSize, 0, TextAlign::Left, NoScaleText(unit));
+  }
+  NorthArrow(page, area);
+  for (const std::string& line : figures) {
+    y += kFigureRow;
+    page.Text({kMargin, y}, kFigureSize, 0, TextAlign::Left, line);
   }
   Footer(page, size, 1, pages);
 }

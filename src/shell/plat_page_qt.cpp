@@ -36,16 +36,20 @@ void QtPage::DashedLine(PagePoint a, PagePoint b, double width_mm) {
   Stroke(a, b, width_mm, Qt::DashLine);
 }
 
+// Tables are thousands of texts of a few sizes: the font changes rarely.
+void QtPage::UseFont(double size_pt) {
+  if (size_pt == font_size_)
+    return;
+  QFont font(kPlatFont);
+  font.setPointSizeF(size_pt);
+  painter_.setFont(font);
+  font_size_ = size_pt;
+  advances_.fill(-1);
+}
+
 void QtPage::Text(PagePoint at, double size_pt, double angle_degrees, TextAlign align,
                   std::string_view text) {
-  // Tables are thousands of texts of a few sizes: the font changes rarely.
-  if (size_pt != font_size_) {
-    QFont font(kPlatFont);
-    font.setPointSizeF(size_pt);
-    painter_.setFont(font);
-    font_size_ = size_pt;
-    advances_.fill(-1);
-  }
+  UseFont(size_pt);
   painter_.setPen(Qt::black);
   const QString s = QString::fromStdString(Cp1252ToUtf8(text));
   const double shift = align == TextAlign::Left     ? 0
@@ -76,6 +80,11 @@ double QtPage::Width(std::string_view text) {
     width += advance;
   }
   return width;
+}
+
+double QtPage::TextWidth(double size_pt, std::string_view text) {
+  UseFont(size_pt);
+  return Width(text) / dots_per_mm_;
 }
 
 void QtPage::NewPage() {

@@ -26,6 +26,7 @@ class QtPage : public Page {
   void DashedLine(PagePoint a, PagePoint b, double width_mm) override;
   void Text(PagePoint at, double size_pt, double angle_degrees, TextAlign align,
             std::string_view text) override;
+  double TextWidth(double size_pt, std::string_view text) override;
   void NewPage() override;
 
  private:
@@ -35,7 +36,8 @@ class QtPage : public Page {
   QPainter& painter_;
   QPagedPaintDevice& device_;
   double dots_per_mm_;
-  double Width(std::string_view text);
+  void UseFont(double size_pt);
+  double Width(std::string_view text);  // device units, in the current font
 
   double font_size_ = 0;                // of the painter's font; 0 before the first text
   std::array<double, 256> advances_{};  // of each byte in that font; -1 unknown

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <regex>
 
 #include "boundary/entry_list.h"
 #include "doubles/entry_lists.h"
+#include "plat/boundary_drawing.h"
 #include "plat/plat_layout.h"
 #include "plat/plat_scale.h"
 
@@ -18,6 +20,7 @@ struct Call {
   PagePoint a, b;
   double width = 0;
   std::string text;
+  TextAlign align = TextAlign::Left;
 };
 
 class PageRecorder : public Page {
@@ -28,8 +31,11 @@ class PageRecorder : public Page {
   void DashedLine(PagePoint a, PagePoint b, double w) override {
     calls.push_back({Call::Dashed, a, b, w, ""});
   }
-  void Text(PagePoint at, double, double, TextAlign, std::string_view text) override {
-    calls.push_back({Call::Text, at, at, 0, std::string(text)});
+  void Text(PagePoint at, double, double, TextAlign align, std::string_view text) override {
+    calls.push_back({Call::Text, at, at, 0, std::string(text), align});
+  }
+  double TextWidth(double size_pt, std::string_view text) override {
+    return text.size() * size_pt * 0.6 * 25.4 / 72;  // about DejaVu Sans's digits
   }
   void NewPage() override { calls.push_back({Call::NewPage, {}, {}, 0, ""}); }
 
@@ -56,6 +62,7 @@ PageRecorder LaidOut(const EntryList& list, const ProgramState& state, PageSize 
 }
 
 TEST(PlatScale, IsTheSmallestRoundScaleThatFits) {
+  constexpr double kNone = 0;
   struct Case {
     const char* unit;
     double width, height, area_width, area_height, scale;
@@ -66,15 +73,106 @@ TEST(PlatScale, IsTheSmallestRoundScaleThatFits) {
       {"LF", 0.1, 0.1, 100, 100, 1},     // never finer than 1
       {"m.", 50, 50, 100, 200, 500},     // exactly 1:500
       {"m.", 50.1, 50, 100, 200, 1000},  // a hair more
-      {"m.", 120, 1, 100, 100, 2000},   {"ft", 120, 1, 100, 100, 2000},  // any other unit: a ratio
+      {"m.", 120, 1, 100, 100, 2000},
+      {"ft", 120, 1, 100, 100, 2000},   // any other unit: a ratio
+      {"m.", 5e14, 1, 100, 100, 5e15},  // the largest of the series, exactly
+      {"m.", 5.0001e14, 1, 100, 100, kNone},
+      // Fault: above about 9e18 the scale overflowed a 64-bit integer.
+      {"LF", 1e19, 1e19, 150, 200, kNone},
+      {"LF", 3e100, 1, 150, 200, kNone},
+      {"m.", INFINITY, 1, 100, 100, kNone},
+      {"m.", NAN, 1, 100, 100, kNone},
   };
   for (const Case& c : cases) {
-    const PlatScale s = ChooseScale(c.unit, c.width, c.height, c.area_width, c.area_height);
-    EXPECT_EQ(s.value, c.scale) << c.unit << ' ' << c.width << 'x' << c.height;
-    EXPECT_EQ(s.feet_per_inch, std::string(c.unit) == "LF");
+    const std::optional<PlatScale> s =
+        ChooseScale(c.unit, c.width, c.height, c.area_width, c.area_height);
+    EXPECT_EQ(s ? s->value : kNone, c.scale) << c.unit << ' ' << c.width << 'x' << c.height;
+    if (s) {
+      EXPECT_EQ(s->feet_per_inch, std::string(c.unit) == "LF");
+    }
   }
-  EXPECT_EQ(ScaleText({true, 50}), "Scale 1\" = 50'");
-  EXPECT_EQ(ScaleText({false, 500}), "Scale 1:500");
+}
+
+TEST(PlatScale, IsWrittenAsPlainWholeNumbers) {
+  struct Case {
+    PlatScale scale;
+    const char* text;
+    double bar_units;
+    const char* bar_half;
+  } cases[] = {
+      {{true, 50}, "Scale 1\" = 50'", 100, "50"},  // 100 ft = 2 in
+      {{false, 500}, "Scale 1:500", 20, "10"},     // 20 m = 40 mm
+      {{false, 1}, "Scale 1:1", 0.05, "0.025"},
+      {{false, 2e5}, "Scale 1:200000", 1e4, "5000"},
+      {{true, 5e15}, "Scale 1\" = 5000000000000000'", 1e16, "5000000000000000"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ScaleText(c.scale), c.text);
+    const ScaleBarLength bar = BarLengthOf(c.scale, 30);
+    EXPECT_EQ(bar.units, c.bar_units) << c.text;
+    EXPECT_GE(bar.mm, 30) << c.text;
+    EXPECT_LT(bar.mm, 75) << c.text;
+    EXPECT_EQ(BarNumberText(bar.units / 2), c.bar_half);
+  }
+  EXPECT_EQ(BarNumberText(1e5), "100000");
+  EXPECT_EQ(NoScaleText("LF"),
+            "Not drawn: the boundary is too large for any scale up to 1\" = 5000000000000000'");
+}
+
+// Boundaries far past any survey stay on the page: the closing side is dashed
+// exactly when the figures print a misclosure other than 0.0000, a boundary
+// too large for every scale says so, and long figures wrap within the margins.
+TEST(PlatLayout, KeepsHugeBoundariesHonestAndOnThePage) {
+  struct Case {
+    std::vector<std::string> entries;
+    int dashed;
+    bool drawn;
+  } cases[] = {
+      {test::ClosureExampleEntries(), 1, true},
+      // Misses its start by 0.0005 in a perimeter of 1,000,000: exact.
+      {{"NE 00°00'00'' @500000.0005LF", "SW 00°00'00'' @500000LF"}, 0, true},
+      // Misses by 0.00003 in a perimeter of 2: 1:66666, yet prints 0.0000.
+      {{"NE 00°00'00'' @1.00003LF", "SW 00°00'00'' @1LF"}, 0, true},
+      {{"NE 45°00'00'' @1e15LF", "SE 45°00'00'' @1e15LF", "SW 45°00'00'' @1e15LF",
+        "NW 45°00'00'' @1e15LF"},
+       0,
+       true},
+      // Fault: 1e20 printed the scale as -9223372036854775808 and ran off.
+      {{"NE 45°00'00'' @1e20LF", "SE 45°00'00'' @1e20LF", "SW 45°00'00'' @1e20LF",
+        "NW 45°00'00'' @1e20LF"},
+       0,
+       false},
+      {{"NE 45°00'00'' @9e99LF", "SE 45°00'00'' @9e99LF", "SW 44°00'00'' @9e99LF"}, 0, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.entries[0]);
+    const EntryList list = test::ListOf(c.entries);
+    PageRecorder page = LaidOut(list, InUnit("LF"));
+    int dashed = 0;
+    bool zero_misclosure = false, drawn = false, not_drawn = false;
+    for (const Call& call : page.calls) {
+      if (call.kind == Call::NewPage)
+        break;  // the tables' columns are not wrapped
+      dashed += call.kind == Call::Dashed;
+      if (call.kind != Call::Text)
+        continue;
+      zero_misclosure |= call.text.rfind("Misclosure: 0.0000", 0) == 0;
+      drawn |= call.text.rfind("Scale 1\" = ", 0) == 0;
+      not_drawn |= call.text.rfind("Not drawn: ", 0) == 0;
+      EXPECT_EQ(call.text.find("e+"), std::string::npos) << call.text;
+      const double width = page.TextWidth(10, call.text);
+      const double left = call.a.x - (call.align == TextAlign::Left     ? 0
+                                      : call.align == TextAlign::Centre ? width / 2
+                                                                        : width);
+      EXPECT_GE(left, 0) << call.text;
+      EXPECT_LE(left + width, kLetter.width) << call.text;
+    }
+    EXPECT_EQ(dashed, c.dashed);
+    const BoundaryDrawing drawing = *DrawingOf(list);
+    EXPECT_EQ(drawing.lines.back().closing, !zero_misclosure);
+    EXPECT_EQ(drawn, c.drawn);
+    EXPECT_NE(drawn, not_drawn);
+  }
 }
 
 // Every boundary line is drawn at the scale the plat states, and the
