@@ -15,6 +15,7 @@
 #include "boundary/ports/drawing_surface.h"
 #include "boundary/program.h"
 #include "entry/entry_commands.h"
+#include "files/standard_descriptors.h"
 #include "files/text_encoding.h"
 #include "formats/mode_option.h"
 #include "formats/project_commands.h"
@@ -41,6 +42,7 @@ std::string FileName(const std::string& path) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  tw::ReserveStandardDescriptors();
   std::signal(SIGPIPE, SIG_IGN);
   const std::vector<std::string> args(argv + 1, argv + argc);
   const std::optional<tw::PdfCommand> command = tw::ParsePdfCommand(args);

@@ -1,12 +1,14 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "files/standard_descriptors.h"
 #include "shell/command_line.h"
 #include "shell/form_fonts.h"
 #include "shell/pictures.h"
 #include "shell/sub_main.h"
 
 int main(int argc, char* argv[]) {
+  tw::ReserveStandardDescriptors();
   // Before QApplication, which needs a display.
   const tw::CommandLine line = tw::ReadCommandLine({argv + 1, argv + argc});
   if (line.exit) {
