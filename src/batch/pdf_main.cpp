@@ -1,7 +1,6 @@
 // quadrell-batch-pdf: the pdf command of quadrell-batch, which starts it.
 #include <unistd.h>
 
-#include <QGuiApplication>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -19,7 +18,7 @@
 #include "files/text_encoding.h"
 #include "formats/mode_option.h"
 #include "formats/project_commands.h"
-#include "shell/plat_page_qt.h"
+#include "plat/pdf_page.h"
 
 namespace {
 
@@ -32,11 +31,6 @@ int Fail(const std::string& message) {
   const std::string text = tw::Cp1252ToUtf8(message) + "\n";
   std::fwrite(text.data(), 1, text.size(), stderr);
   return tw::kBatchFailed;
-}
-
-std::string FileName(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace
@@ -61,12 +55,8 @@ int main(int argc, char* argv[]) {
     return Fail(opened.error());
   if (opened->message)
     Fail(*opened->message);
-  // No display is needed: the fonts are all the application is for.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
   tw::PlatHeading heading;
-  heading.title = tw::Utf8ToCp1252(FileName(command->path));
+  heading.title = tw::PlatTitleOf(command->path);
   heading.date = tw::TodayText();
   heading.standard = command->standard;
   const tw::Result<std::string> pdf = tw::PlatPdfBytes(program.entries, program.state, heading);

@@ -20,6 +20,13 @@ struct PlatHeading {
   int standard = kDefaultStandard;
 };
 
+// The title of a plat of the file at `path`: its name without folders, in
+// Windows-1252 as the plat's text is; "Untitled" for no file.
+std::string PlatTitleOf(std::string_view path);
+
+// Today as YYYY-MM-DD, local time.
+std::string TodayText();
+
 // A4 for "m.", US Letter for any other unit.
 PageSize PlatPaperOf(std::string_view unit);
 

@@ -1,9 +1,6 @@
 #include "shell/plat_page_qt.h"
 
-#include <QBuffer>
-#include <QDate>
-#include <QPageLayout>
-#include <QPdfWriter>
+#include <QPagedPaintDevice>
 
 #include "files/text_encoding.h"
 
@@ -89,33 +86,6 @@ double QtPage::TextWidth(double size_pt, std::string_view text) {
 
 void QtPage::NewPage() {
   device_.newPage();
-}
-
-Result<std::string> PlatPdfBytes(const EntryList& entries, const ProgramState& state,
-                                 const PlatHeading& heading) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  const PageSize size = PlatPaperOf(state.UnitAbbrev);
-  {
-    QPdfWriter writer(&buffer);
-    writer.setCreator(QString("Quadrell"));
-    writer.setTitle(QString::fromStdString(Cp1252ToUtf8(heading.title)));
-    const QPageSize paper(size.width == kA4.width ? QPageSize::A4 : QPageSize::Letter);
-    writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    writer.setResolution(1200);
-    QPainter painter(&writer);
-    QtPage page(painter, writer);
-    const Status laid = LayOutPlat(entries, state, heading, size, page);
-    painter.end();
-    if (!laid)
-      return Error{laid.error()};
-  }
-  return bytes.toStdString();
-}
-
-std::string TodayText() {
-  return QDate::currentDate().toString(Qt::ISODate).toStdString();
 }
 
 }  // namespace tw

@@ -1,5 +1,5 @@
-// The plat's page calls drawn by a QPainter onto a PDF writer or a printer:
-// vector lines and text in DejaVu Sans, never an image.
+// The plat's page calls drawn by a QPainter onto a printer: vector lines and
+// text in DejaVu Sans, never an image.
 #pragma once
 
 #include <QPainter>
@@ -42,13 +42,5 @@ class QtPage : public Page {
   double font_size_ = 0;                // of the painter's font; 0 before the first text
   std::array<double, 256> advances_{};  // of each byte in that font; -1 unknown
 };
-
-// The plat as PDF bytes, on A4 for "m." and US Letter otherwise. Needs a Qt
-// GUI application object for its fonts.
-Result<std::string> PlatPdfBytes(const EntryList& entries, const ProgramState& state,
-                                 const PlatHeading& heading);
-
-// Today as YYYY-MM-DD.
-std::string TodayText();
 
 }  // namespace tw
