@@ -26,4 +26,8 @@ size_t FirstNonCp1252(std::string_view utf8);
 // A Windows-1252 text in UTF-8, for a terminal.
 std::string Cp1252ToUtf8(std::string_view cp1252);
 
+// A UTF-8 text, such as a file name, in UTF-16; each byte that does not
+// start a UTF-8 character becomes U+FFFD, as a file name's decoding does.
+std::u16string Utf8ToUtf16(std::string_view utf8);
+
 }  // namespace tw

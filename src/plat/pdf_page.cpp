@@ -9,6 +9,7 @@
 
 #include "boundary/ports/message_box.h"
 #include "boundary/version.h"
+#include "files/text_encoding.h"
 
 namespace tw {
 namespace {
@@ -74,6 +75,16 @@ void AppendEscaped(std::string& out, std::string_view text) {
     out += c;
   }
   out += ')';
+}
+
+// A title in any script: UTF-16BE with its byte-order mark, in hex.
+std::string TextString(std::string_view utf8) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out = "<FEFF";
+  for (char16_t unit : Utf8ToUtf16(utf8))
+    for (int shift : {12, 8, 4, 0})
+      out += kHex[(unit >> shift) & 0xF];
+  return out + '>';
 }
 
 }  // namespace
@@ -191,7 +202,7 @@ void PdfPage::NewPage() {
   EndPage();
 }
 
-std::string PdfPage::Finish(std::string_view title) {
+std::string PdfPage::Finish(std::string_view title_utf8) {
   EndPage();
   auto object = [this](size_t id, const std::string& body) {
     offsets_[id - 1] = file_.size();
@@ -203,10 +214,8 @@ std::string PdfPage::Finish(std::string_view title) {
     kids += std::to_string(id) + " 0 R ";
   object(kPages,
          "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(page_ids_.size()) + " >>");
-  std::string title_text;
-  AppendEscaped(title_text, title);
-  object(kInfo, "<< /Title " + title_text + " /Creator (" + kProgramTitle + ") /Producer (" +
-                    kProgramTitle + ' ' + kVersionText + ") >>");
+  object(kInfo, "<< /Title " + TextString(title_utf8) + " /Creator (" + kProgramTitle +
+                    ") /Producer (" + kProgramTitle + ' ' + kVersionText + ") >>");
   const size_t xref = file_.size();
   file_ += "xref\n0 " + std::to_string(offsets_.size() + 1) + "\n0000000000 65535 f \n";
   for (size_t offset : offsets_) {

@@ -28,8 +28,9 @@ class PdfPage : public Page {
   double TextWidth(double size_pt, std::string_view text) override;
   void NewPage() override;
 
-  // The whole file, the last page ended, with the document's title.
-  std::string Finish(std::string_view title);
+  // The whole file, the last page ended; `title_utf8` is the document's
+  // title, in any script.
+  std::string Finish(std::string_view title_utf8);
 
  private:
   void Stroke(PagePoint a, PagePoint b, double width_mm, bool dashed);

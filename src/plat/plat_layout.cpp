@@ -101,7 +101,9 @@ void Footer(Page& page, PageSize size, size_t i, size_t n) {
 void TitleBlock(Page& page, PageSize size, const PlatHeading& heading, std::string_view unit) {
   const Rect box{kMargin, kMargin, size.width - kMargin, kMargin + kTitleHeight};
   Frame(page, box, kThin * 2);
-  page.Text({box.left + 3, box.top + 9}, 14, 0, TextAlign::Left, heading.title);
+  // The page's font has the code page's characters only; the PDF's own title
+  // keeps the name in any script.
+  page.Text({box.left + 3, box.top + 9}, 14, 0, TextAlign::Left, Utf8ToCp1252(heading.title));
   page.Text({box.left + 3, box.top + 17}, 10, 0, TextAlign::Left, "Date: " + heading.date);
   page.Text({box.left + 3, box.top + 24}, 10, 0, TextAlign::Left, UnitsText(unit));
   page.Text({box.right - 3, box.top + 9}, 10, 0, TextAlign::Right,
@@ -424,7 +426,7 @@ void DrawRow(Page& page, const Row& row, double y) {
 std::string PlatTitleOf(std::string_view path) {
   if (path.empty())
     return "Untitled";
-  return Utf8ToCp1252(path.substr(path.find_last_of('/') + 1));
+  return std::string(path.substr(path.find_last_of('/') + 1));
 }
 
 std::string TodayText() {

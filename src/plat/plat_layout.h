@@ -15,13 +15,13 @@
 namespace tw {
 
 struct PlatHeading {
-  std::string title = "Untitled";  // Windows-1252: the last file opened or saved
+  std::string title = "Untitled";  // UTF-8: the name of the last file opened or saved
   std::string date;                // YYYY-MM-DD
   int standard = kDefaultStandard;
 };
 
-// The title of a plat of the file at `path`: its name without folders, in
-// Windows-1252 as the plat's text is; "Untitled" for no file.
+// The title of a plat of the file at `path`: its name without folders, in the
+// UTF-8 that file names are held in; "Untitled" for no file.
 std::string PlatTitleOf(std::string_view path);
 
 // Today as YYYY-MM-DD, local time.

@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 """quadrell-batch pdf checked with poppler's own tools: the text a reader
-finds (area, every bearing, the scale), the paper, the page count, nothing
-on stderr, and no raster image anywhere.
+finds (area, every bearing, the scale), the paper, the page count, the
+document's title (the file's name in any script), nothing on stderr, and no
+raster image anywhere.
 
 usage: pdf_check.py QUADRELL_BATCH PROJECT.twc PAPER MIN_PAGES
 PAPER is "letter" or "A4". Some PROJECTs are written here first:
   circle200     200 corners in metres, a point list;
   lines200000   a closed figure of 200,000 bearing lines of 20 ft, whose page 1
-                must leave out the labels and numbers it cannot show.
+                must leave out the labels and numbers it cannot show;
+  cjk:FILE      FILE copied under a name in Chinese and Latin-1.
 """
 import math
 import os
@@ -46,6 +48,10 @@ if huge:
                                                       sec // 3600, sec // 60 % 60, sec % 60))
     with open(project, "wb") as f:
         f.write(("\r\n".join(rows) + "\r\n").encode("cp1252"))
+if project.startswith("cjk:"):
+    named = os.path.join(work, "地図 plot é.twc")
+    shutil.copyfile(project[4:], named)
+    project = named
 
 pdf = os.path.join(work, "plat.pdf")
 made = subprocess.run([batch, "pdf", project], check=True, capture_output=True)
@@ -84,6 +90,9 @@ if huge:
     page1 = run("pdftotext", "-l", "1", pdf, "-").decode()
     if "left out: see the tables" not in page1 or len(page1.split()) > 2000:
         failures.append("page 1 is crowded: %d words" % len(page1.split()))
+title = re.search(r"^Title:\s+(.*)$", info, re.M)
+if not title or title.group(1) != os.path.basename(project):
+    failures.append("title is not " + os.path.basename(project) + ": " + info)
 if pages < min_pages or "Page %d of %d" % (pages, pages) not in text:
     failures.append("%d pages, fewer than %d or not numbered" % (pages, min_pages))
 if len(images) > 2:  # the two heading lines
