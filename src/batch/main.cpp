@@ -9,8 +9,10 @@
 #include "batch/batch.h"
 #include "batch/output.h"
 #include "batch/pdf_batch.h"
+#include "files/standard_descriptors.h"
 
 int main(int argc, char* argv[]) {
+  tw::ReserveStandardDescriptors();
   // A reader that went away must show as a failed write, not end the
   // program silently.
   std::signal(SIGPIPE, SIG_IGN);

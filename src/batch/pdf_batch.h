@@ -1,8 +1,7 @@
 // quadrell-batch pdf [--standard S] PROJECT.twc: the plat as PDF on stdout.
 //
 // The command lives in its own program, quadrell-batch-pdf, which the batch
-// tool hands the command line to: only it links Qt and starts a Qt GUI
-// application, so the other commands start as fast as ever.
+// tool hands the command line to; it writes the PDF itself and needs no Qt.
 #pragma once
 
 #include <optional>

@@ -1,7 +1,6 @@
 // quadrell-batch-pdf: the pdf command of quadrell-batch, which starts it.
 #include <unistd.h>
 
-#include <QGuiApplication>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -15,10 +14,11 @@
 #include "boundary/ports/drawing_surface.h"
 #include "boundary/program.h"
 #include "entry/entry_commands.h"
+#include "files/standard_descriptors.h"
 #include "files/text_encoding.h"
 #include "formats/mode_option.h"
 #include "formats/project_commands.h"
-#include "shell/plat_page_qt.h"
+#include "plat/pdf_page.h"
 
 namespace {
 
@@ -33,14 +33,10 @@ int Fail(const std::string& message) {
   return tw::kBatchFailed;
 }
 
-std::string FileName(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  tw::ReserveStandardDescriptors();
   std::signal(SIGPIPE, SIG_IGN);
   const std::vector<std::string> args(argv + 1, argv + argc);
   const std::optional<tw::PdfCommand> command = tw::ParsePdfCommand(args);
@@ -59,12 +55,8 @@ int main(int argc, char* argv[]) {
     return Fail(opened.error());
   if (opened->message)
     Fail(*opened->message);
-  // No display is needed: the fonts are all the application is for.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
   tw::PlatHeading heading;
-  heading.title = tw::Utf8ToCp1252(FileName(command->path));
+  heading.title = tw::PlatTitleOf(command->path);
   heading.date = tw::TodayText();
   heading.standard = command->standard;
   const tw::Result<std::string> pdf = tw::PlatPdfBytes(program.entries, program.state, heading);

@@ -118,4 +118,24 @@ std::string Utf8FileName(std::string_view name) {
   return FirstNonUtf8(name) == std::string_view::npos ? std::string(name) : Cp1252ToUtf8(name);
 }
 
+std::u16string Utf8ToUtf16(std::string_view utf8) {
+  std::u16string out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) {
+    const size_t start = i;
+    std::optional<char32_t> c = NextCodePoint(utf8, i);
+    if (!c) {
+      c = U'\uFFFD';
+      i = start + 1;
+    }
+    if (*c < 0x10000) {
+      out += static_cast<char16_t>(*c);
+    } else {
+      out += static_cast<char16_t>(0xD800 + ((*c - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xDC00 + ((*c - 0x10000) & 0x3FF));
+    }
+  }
+  return out;
+}
+
 }  // namespace tw

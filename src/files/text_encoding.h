@@ -33,4 +33,8 @@ std::string Cp1252ToUtf8(std::string_view cp1252);
 // byte read as Windows-1252, as the messages show such a name.
 std::string Utf8FileName(std::string_view name);
 
+// A UTF-8 text, such as a file name, in UTF-16; each byte that does not
+// start a UTF-8 character becomes U+FFFD, as a file name's decoding does.
+std::u16string Utf8ToUtf16(std::string_view utf8);
+
 }  // namespace tw

@@ -16,6 +16,7 @@ std::string NumberText(size_t n) {
 
 Status AddBearingLines(const EntryList& entries, BoundaryDrawing& d) {
   PlanePoint at;
+  double perimeter = 0;
   d.corners.push_back(at);
   for (size_t i = 0; i < entries.Count(); ++i) {
     const Result<BearingFieldsView> f = ReadBearingEntryView(entries.At(i));
@@ -26,10 +27,13 @@ Status AddBearingLines(const EntryList& entries, BoundaryDrawing& d) {
     d.lines.push_back({at, next, std::string(entries.At(i)), false});
     d.corners.push_back(next);
     at = next;
+    perimeter += std::fabs(f->length);
   }
-  const double closing = std::hypot(at.east, at.north);
-  if (closing >= kSmallestClosingSide)
-    d.lines.push_back({at, PlanePoint{}, FixedForm(closing), true});
+  // Summed as the closure analysis sums the lines, so that the drawing and
+  // the printed figures agree to the last bit.
+  const ClosureFigures figures = FiguresOf({perimeter, at.north, at.east});
+  if (HasClosingSide(figures))
+    d.lines.push_back({at, PlanePoint{}, FixedForm(figures.misclosure), true});
   return Ok();
 }
 
@@ -69,6 +73,10 @@ double SignedArea(const std::vector<PlanePoint>& corners) {
 }
 
 }  // namespace
+
+bool HasClosingSide(const ClosureFigures& figures) {
+  return !figures.precision.exact && figures.misclosure >= kSmallestClosingSide;
+}
 
 Result<BoundaryDrawing> DrawingOf(const EntryList& entries) {
   BoundaryDrawing d;

@@ -12,8 +12,12 @@
 
 namespace tw {
 
-// A closing side shorter than this is not drawn.
+// A closing side shorter than this is not drawn: its length prints as 0.0000.
 inline constexpr double kSmallestClosingSide = 0.00005;
+
+// True when a bearing list's misclosure is drawn as a closing side: exactly
+// when the closure figures print a misclosure other than 0.0000.
+bool HasClosingSide(const ClosureFigures& figures);
 
 struct BoundaryLine {
   PlanePoint from;

@@ -32,6 +32,8 @@ class Page {
   // counter-clockwise about `at`.
   virtual void Text(PagePoint at, double size_pt, double angle_degrees, TextAlign align,
                     std::string_view text) = 0;
+  // The width in mm that Text gives the same Windows-1252 text.
+  virtual double TextWidth(double size_pt, std::string_view text) = 0;
   // Ends the page; what follows goes on the next one.
   virtual void NewPage() = 0;
 };

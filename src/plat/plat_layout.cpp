@@ -1,9 +1,12 @@
 #include "plat/plat_layout.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <ctime>
+#include <functional>
 #include <optional>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "boundary/ports/message_box.h"
@@ -11,6 +14,7 @@
 #include "closure/closure_analysis.h"
 #include "closure/closure_forms.h"
 #include "closure/closure_text.h"
+#include "files/text_encoding.h"
 #include "formats/export_commands.h"
 #include "plat/boundary_drawing.h"
 #include "plat/plat_scale.h"
@@ -20,16 +24,22 @@ namespace {
 
 constexpr double kMargin = 15;         // mm around everything
 constexpr double kTitleHeight = 28;    // the title block
-constexpr double kFiguresHeight = 52;  // scale bar and figures under the drawing
+constexpr double kFiguresHeight = 52;  // scale bar and four figure lines under the drawing
+constexpr double kFigureSize = 10;     // points
+constexpr double kFigureRow = 6;       // mm from one figure line to the next
 constexpr double kLabelRoom = 14;      // kept free for labels inside the frame
 constexpr double kThin = 0.2;          // mm
 constexpr double kBoundaryWidth = 0.5;
 constexpr double kLabelSize = 7;      // points
 constexpr double kLabelGap = 1.2;     // mm between a line and its label
 constexpr double kLabelHeight = 2.5;  // mm a 7-point label stands above its baseline
+constexpr double kNumberGap = 0.3;    // mm kept clear around a corner number
 constexpr double kRowHeight = 4.8;    // mm per table row
 constexpr double kTableTop = kMargin + 8;
 constexpr double kFooterGap = 8;  // mm from the bottom edge to "Page i of n"
+
+constexpr const char* kLeftOutNote =
+    "Labels of short lines and crowded corner numbers are left out: see the tables.";
 
 struct Rect {
   double left, top, right, bottom;
@@ -91,7 +101,9 @@ void Footer(Page& page, PageSize size, size_t i, size_t n) {
 void TitleBlock(Page& page, PageSize size, const PlatHeading& heading, std::string_view unit) {
   const Rect box{kMargin, kMargin, size.width - kMargin, kMargin + kTitleHeight};
   Frame(page, box, kThin * 2);
-  page.Text({box.left + 3, box.top + 9}, 14, 0, TextAlign::Left, heading.title);
+  // The page's font has the code page's characters only; the PDF's own title
+  // keeps the name in any script.
+  page.Text({box.left + 3, box.top + 9}, 14, 0, TextAlign::Left, Utf8ToCp1252(heading.title));
   page.Text({box.left + 3, box.top + 17}, 10, 0, TextAlign::Left, "Date: " + heading.date);
   page.Text({box.left + 3, box.top + 24}, 10, 0, TextAlign::Left, UnitsText(unit));
   page.Text({box.right - 3, box.top + 9}, 10, 0, TextAlign::Right,
@@ -134,8 +146,14 @@ double ReadableAngle(double dx, double dy) {
   return angle;
 }
 
-void LineLabel(Page& page, const PlatMapping& map, const BoundaryDrawing& d,
+// False, drawing nothing, where the line on paper is shorter than its label,
+// as the screen leaves such a label out: the tables have it.
+bool LineLabel(Page& page, const PlatMapping& map, const BoundaryDrawing& d,
                const BoundaryLine& line) {
+  const PagePoint from = map(line.from);
+  const PagePoint to = map(line.to);
+  if (std::hypot(to.x - from.x, to.y - from.y) < page.TextWidth(kLabelSize, line.text))
+    return false;
   const PlanePoint normal = OuterNormal(d, line);
   const double angle =
       ReadableAngle(line.to.east - line.from.east, line.to.north - line.from.north);
@@ -144,18 +162,50 @@ void LineLabel(Page& page, const PlatMapping& map, const BoundaryDrawing& d,
   // faces inward is moved out by its own height.
   const bool up_is_out = -std::sin(rad) * normal.east + std::cos(rad) * normal.north >= 0;
   const double offset = kLabelGap + (up_is_out ? 0 : kLabelHeight);
-  const PagePoint mid =
-      map({(line.from.east + line.to.east) / 2, (line.from.north + line.to.north) / 2});
+  const PagePoint mid{(from.x + to.x) / 2, (from.y + to.y) / 2};
   page.Text({mid.x + normal.east * offset, mid.y - normal.north * offset}, kLabelSize, angle,
             TextAlign::Centre, line.text);
+  return true;
 }
 
-void CornerNumbers(Page& page, const PlatMapping& map, const BoundaryDrawing& d, const Box& box) {
+// The corner numbers already on the page, by cell, so that a new one is
+// compared only with those near it: hundreds of thousands of corners can
+// fall within a few millimetres.
+class TakenBoxes {
+ public:
+  // True, and `r` taken, when it overlaps no box taken before.
+  bool Take(const Rect& r) {
+    const auto [x0, x1] = Cells(r.left, r.right);
+    const auto [y0, y1] = Cells(r.top, r.bottom);
+    for (long x = x0; x <= x1; ++x)
+      for (long y = y0; y <= y1; ++y)
+        for (const Rect& t : cells_[Key(x, y)])
+          if (r.left < t.right && t.left < r.right && r.top < t.bottom && t.top < r.bottom)
+            return false;
+    for (long x = x0; x <= x1; ++x)
+      for (long y = y0; y <= y1; ++y)
+        cells_[Key(x, y)].push_back(r);
+    return true;
+  }
+
+ private:
+  static constexpr double kCell = 5;  // mm
+  static std::pair<long, long> Cells(double from, double to) {
+    return {std::lround(std::floor(from / kCell)), std::lround(std::floor(to / kCell))};
+  }
+  static long Key(long x, long y) { return x * 4096 + y; }
+  std::unordered_map<long, std::vector<Rect>> cells_;
+};
+
+// False when a number was left out for touching one already drawn.
+bool CornerNumbers(Page& page, const PlatMapping& map, const BoundaryDrawing& d, const Box& box) {
   size_t count = d.corners.size();
   const bool misses_start = !d.lines.empty() && d.lines.back().closing;
   if (d.kind == EntryKind::Angle && !misses_start && count > 1)
     --count;  // the last corner is the start again
   const PlanePoint centre{(box.west + box.east) / 2, (box.south + box.north) / 2};
+  TakenBoxes taken;
+  bool all = true;
   for (size_t i = 0; i < count; ++i) {
     const PlanePoint c = d.corners[i];
     const double dx = c.east - centre.east;
@@ -164,8 +214,17 @@ void CornerNumbers(Page& page, const PlatMapping& map, const BoundaryDrawing& d,
     const PagePoint at = map(c);
     const double ox = length > 0 ? dx / length * 3 : 0;
     const double oy = length > 0 ? dy / length * 3 : 0;
-    page.Text({at.x + ox, at.y - oy + 1}, kLabelSize, 0, TextAlign::Centre, std::to_string(i + 1));
+    const PagePoint base{at.x + ox, at.y - oy + 1};
+    const std::string number = std::to_string(i + 1);
+    const double half = page.TextWidth(kLabelSize, number) / 2 + kNumberGap;
+    if (!taken.Take({base.x - half, base.y - kLabelHeight - kNumberGap, base.x + half,
+                     base.y + kNumberGap})) {
+      all = false;
+      continue;
+    }
+    page.Text(base, kLabelSize, 0, TextAlign::Centre, number);
   }
+  return all;
 }
 
 void NorthArrow(Page& page, const Rect& area) {
@@ -178,70 +237,82 @@ void NorthArrow(Page& page, const Rect& area) {
   page.Text({x, tip - 1.5}, 10, 0, TextAlign::Centre, "N");
 }
 
-std::string ShortNumber(double v) {
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
-  return std::string(buffer, end);
-}
-
-// A bar of a round length between 30 and 75 mm, marked at 0, half and whole.
+// A bar of a round length of at least 30 mm, marked at 0, half and whole.
 void ScaleBar(Page& page, const PlatScale& scale, PagePoint at) {
-  double length = 1;
-  for (double decade = 1e-3; decade < 1e12; decade *= 10) {
-    bool found = false;
-    for (double step : {1.0, 2.0, 5.0}) {
-      if (step * decade * scale.MmPerUnit() >= 30) {
-        length = step * decade;
-        found = true;
-        break;
-      }
-    }
-    if (found)
-      break;
-  }
-  const double mm = length * scale.MmPerUnit();
+  const ScaleBarLength bar = BarLengthOf(scale, 30);
   const std::string unit = scale.feet_per_inch ? " ft" : " m";
-  page.Line(at, {at.x + mm, at.y}, kThin * 3);
+  page.Line(at, {at.x + bar.mm, at.y}, kThin * 3);
   for (double part : {0.0, 0.5, 1.0}) {
-    const double x = at.x + mm * part;
+    const double x = at.x + bar.mm * part;
     page.Line({x, at.y - 1.5}, {x, at.y + 1.5}, kThin);
     page.Text({x, at.y - 2.5}, 7, 0, TextAlign::Centre,
-              part == 0 ? std::string("0") : ShortNumber(length * part) + (part == 1 ? unit : ""));
+              BarNumberText(bar.units * part) + (part == 1 ? unit : ""));
   }
 }
 
-void DrawBoundary(Page& page, const PlatMapping& map, const BoundaryDrawing& d, const Box& box) {
+void DrawBoundary(Page& page, const PlatMapping& map, const BoundaryDrawing& d, const Box& box,
+                  const Rect& area) {
   for (const BoundaryLine& line : d.lines) {
     if (line.closing && d.kind == EntryKind::Angle)
       page.DashedLine(map(line.from), map(line.to), kBoundaryWidth / 2);
     else
       page.Line(map(line.from), map(line.to), kBoundaryWidth);
   }
+  bool all = true;
   for (const BoundaryLine& line : d.lines)
-    LineLabel(page, map, d, line);
-  CornerNumbers(page, map, d, box);
+    all &= LineLabel(page, map, d, line);
+  all &= CornerNumbers(page, map, d, box);
+  if (!all)
+    page.Text({area.left + 3, area.bottom - 3}, kLabelSize, 0, TextAlign::Left, kLeftOutNote);
+}
+
+// A figure line broken wherever it would run past `width` mm: the digits of
+// a vast area do not fit one line.
+std::vector<std::string> Wrapped(Page& page, const std::string& text, double width) {
+  std::vector<std::string> lines(1);
+  double used = 0;
+  for (char c : text) {
+    const double w = page.TextWidth(kFigureSize, std::string_view(&c, 1));
+    if (used + w > width && !lines.back().empty()) {
+      lines.emplace_back();
+      used = 0;
+    }
+    lines.back() += c;
+    used += w;
+  }
+  return lines;
 }
 
 void FirstPage(Page& page, PageSize size, const PlatHeading& heading, std::string_view unit,
                const BoundaryDrawing& d, const ClosureAnalysis& a, size_t pages) {
   TitleBlock(page, size, heading, unit);
+  std::vector<std::string> figures;
+  for (const std::string& line : FigureLines(a, unit))
+    for (std::string& part : Wrapped(page, line, size.width - 2 * kMargin))
+      figures.push_back(std::move(part));
+  const double below = kFiguresHeight + kFigureRow * std::max(0.0, figures.size() - 4.0);
   const Rect area{kMargin, kMargin + kTitleHeight + 4, size.width - kMargin,
-                  size.height - kMargin - kFiguresHeight};
+                  size.height - kMargin - below};
   Frame(page, area, kThin);
   const Box box = BoxOf(d.corners);
-  const PlatScale scale =
+  const std::optional<PlatScale> scale =
       ChooseScale(unit, box.east - box.west, box.north - box.south, area.Width() - 2 * kLabelRoom,
                   area.Height() - 2 * kLabelRoom);
-  const PlatMapping map{scale.MmPerUnit(), (box.west + box.east) / 2, (box.south + box.north) / 2,
-                        (area.left + area.right) / 2, (area.top + area.bottom) / 2};
-  DrawBoundary(page, map, d, box);
-  NorthArrow(page, area);
   double y = area.bottom + 7;
-  page.Text({kMargin, y}, 10, 0, TextAlign::Left, ScaleText(scale));
-  ScaleBar(page, scale, {size.width / 2, y - 1});
-  for (const std::string& line : FigureLines(a, unit)) {
-    y += 6;
-    page.Text({kMargin, y}, 10, 0, TextAlign::Left, line);
+  if (scale) {
+    const PlatMapping map{scale->MmPerUnit(), (box.west + box.east) / 2,
+                          (box.south + box.north) / 2, (area.left + area.right) / 2,
+                          (area.top + area.bottom) / 2};
+    DrawBoundary(page, map, d, box, area);
+    page.Text({kMargin, y}, kFigureSize, 0, TextAlign::Left, ScaleText(*scale));
+    ScaleBar(page, *scale, {size.width / 2, y - 1});
+  } else {
+    page.Text({kMargin, y}, kFigureSize, 0, TextAlign::Left, NoScaleText(unit));
+  }
+  NorthArrow(page, area);
+  for (const std::string& line : figures) {
+    y += kFigureRow;
+    page.Text({kMargin, y}, kFigureSize, 0, TextAlign::Left, line);
   }
   Footer(page, size, 1, pages);
 }
@@ -253,50 +324,52 @@ struct Column {
   TextAlign align;
 };
 
+// A table's rows are written as they are drawn: a plat of 200,000 lines
+// would otherwise hold a million cell texts at once.
 struct Table {
   const char* title;
   std::vector<Column> columns;
-  std::vector<std::vector<std::string>> rows;
+  size_t count;
+  std::function<std::vector<std::string>(size_t)> row;
 };
 
 Table LinesTable(const BoundaryDrawing& d, const ClosureAnalysis& a) {
-  Table t{"Lines",
+  const bool bearings = d.kind == EntryKind::Angle;
+  // A bearing list's misclosure is not a line of the list.
+  const size_t count = d.lines.size() - (bearings && !d.lines.empty() && d.lines.back().closing);
+  return {"Lines",
           {{"No.", 10, TextAlign::Right},
            {"Bearing", 15, TextAlign::Left},
            {"Distance", 85, TextAlign::Right},
            {"Latitude", 125, TextAlign::Right},
            {"Departure", 165, TextAlign::Right}},
-          {}};
-  for (size_t i = 0; i < d.lines.size(); ++i) {
-    const BoundaryLine& l = d.lines[i];
-    if (l.closing && d.kind == EntryKind::Angle)
-      break;  // the misclosure is not a line of the list
-    double dx = l.to.east - l.from.east;
-    double dy = l.to.north - l.from.north;
-    double length = std::hypot(dx, dy);
-    if (d.kind == EntryKind::Angle) {
-      dx = a.lines[i].dx;
-      dy = a.lines[i].dy;
-      length = a.lines[i].length;
-    }
-    t.rows.push_back({std::to_string(i + 1), BearingForm(dx, dy), FixedForm(length), FixedForm(dy),
-                      FixedForm(dx)});
-  }
-  return t;
+          count,
+          [&d, &a, bearings](size_t i) -> std::vector<std::string> {
+            const BoundaryLine& l = d.lines[i];
+            double dx = l.to.east - l.from.east;
+            double dy = l.to.north - l.from.north;
+            double length = std::hypot(dx, dy);
+            if (bearings) {
+              dx = a.lines[i].dx;
+              dy = a.lines[i].dy;
+              length = a.lines[i].length;
+            }
+            return {std::to_string(i + 1), BearingForm(dx, dy), FixedForm(length), FixedForm(dy),
+                    FixedForm(dx)};
+          }};
 }
 
 Table CornersTable(const BoundaryDrawing& d) {
-  Table t{"Corners",
+  return {"Corners",
           {{"No.", 10, TextAlign::Right},
            {"North", 55, TextAlign::Right},
            {"East", 95, TextAlign::Right}},
-          {}};
-  for (size_t i = 0; i < d.corners.size(); ++i) {
-    const PlanePoint c = d.corners[i];
-    t.rows.push_back({std::to_string(i + 1), FixedForm(c.north + d.origin.north),
-                      FixedForm(c.east + d.origin.east)});
-  }
-  return t;
+          d.corners.size(),
+          [&d](size_t i) -> std::vector<std::string> {
+            const PlanePoint c = d.corners[i];
+            return {std::to_string(i + 1), FixedForm(c.north + d.origin.north),
+                    FixedForm(c.east + d.origin.east)};
+          }};
 }
 
 // One printed row: a table's heading, its column titles, or its data.
@@ -310,14 +383,14 @@ std::vector<std::vector<Row>> Paginate(const std::vector<Table>& tables, size_t 
   std::vector<std::vector<Row>> pages(1);
   for (const Table& t : tables) {
     size_t next = 0;
-    while (next < t.rows.size()) {
+    while (next < t.count) {
       if (pages.back().size() + 3 > per_page)
         pages.emplace_back();
       pages.back().push_back({&t, Row::Heading, next == 0 ? 0u : 1u});
       pages.back().push_back({&t, Row::Titles, 0});
-      while (next < t.rows.size() && pages.back().size() < per_page)
+      while (next < t.count && pages.back().size() < per_page)
         pages.back().push_back({&t, Row::Data, next++});
-      if (next < t.rows.size())
+      if (next < t.count)
         pages.emplace_back();
     }
     if (!pages.back().empty() && pages.back().size() < per_page)
@@ -337,16 +410,32 @@ void DrawRow(Page& page, const Row& row, double y) {
               std::string(t.title) + (row.index == 1 ? " (continued)" : ""));
     return;
   }
+  const std::vector<std::string> cells =
+      row.kind == Row::Data ? t.row(row.index) : std::vector<std::string>{};
   for (size_t c = 0; c < t.columns.size(); ++c) {
     const Column& col = t.columns[c];
-    const std::string& text = row.kind == Row::Titles ? col.title : t.rows[row.index][c];
-    page.Text({kMargin + col.x, y}, 9, 0, col.align, text);
+    page.Text({kMargin + col.x, y}, 9, 0, col.align,
+              row.kind == Row::Titles ? col.title : cells[c]);
   }
   if (row.kind == Row::Titles)
     page.Line({kMargin, y + 1.2}, {kMargin + t.columns.back().x, y + 1.2}, kThin);
 }
 
 }  // namespace
+
+std::string PlatTitleOf(std::string_view path) {
+  if (path.empty())
+    return "Untitled";
+  return std::string(path.substr(path.find_last_of('/') + 1));
+}
+
+std::string TodayText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[16];
+  return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d", &local));
+}
 
 PageSize PlatPaperOf(std::string_view unit) {
   return unit == "m." ? kA4 : kLetter;

@@ -15,10 +15,17 @@
 namespace tw {
 
 struct PlatHeading {
-  std::string title = "Untitled";  // Windows-1252: the last file opened or saved
+  std::string title = "Untitled";  // UTF-8: the name of the last file opened or saved
   std::string date;                // YYYY-MM-DD
   int standard = kDefaultStandard;
 };
+
+// The title of a plat of the file at `path`: its name without folders, in the
+// UTF-8 that file names are held in; "Untitled" for no file.
+std::string PlatTitleOf(std::string_view path);
+
+// Today as YYYY-MM-DD, local time.
+std::string TodayText();
 
 // A4 for "m.", US Letter for any other unit.
 PageSize PlatPaperOf(std::string_view unit);

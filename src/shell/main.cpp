@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "files/standard_descriptors.h"
 #include "shell/command_line.h"
 #include "shell/form_fonts.h"
 #include "shell/pictures.h"
@@ -31,6 +32,7 @@ void EndOnFatal(QtMsgType type, const QMessageLogContext& context, const QString
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  tw::ReserveStandardDescriptors();
   // Before QApplication, which needs a display.
   const tw::CommandLine line = tw::ReadCommandLine({argv + 1, argv + argc});
   if (line.exit) {

@@ -9,9 +9,9 @@
 
 #include "boundary/ports/message_box.h"
 #include "files/file_io.h"
-#include "files/text_encoding.h"
 #include "formats/export_commands.h"
 #include "formats/project_file.h"
+#include "plat/pdf_page.h"
 #include "settings/ini_file.h"
 #include "shell/main_window.h"
 #include "shell/plat_page_qt.h"
@@ -30,13 +30,6 @@ int StoredStandard(const std::string& settings_path) {
   if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !IsStandard(s))
     return kDefaultStandard;
   return static_cast<int>(s);
-}
-
-// The file's name without folders, in Windows-1252 as the plat's text is.
-std::string PlatTitle(const std::string& path) {
-  if (path.empty())
-    return "Untitled";
-  return Utf8ToCp1252(path.substr(path.find_last_of('/') + 1));
 }
 
 }  // namespace
@@ -78,7 +71,7 @@ PlatCommands::PlatCommands(MainWindow& window, FileDialog& dialog, PrintDialog& 
 
 PlatHeading PlatCommands::Heading() const {
   PlatHeading h;
-  h.title = PlatTitle(window_.currentFile());
+  h.title = PlatTitleOf(window_.currentFile());
   h.date = TodayText();
   h.standard = StoredStandard(window_.settingsFile());
   return h;

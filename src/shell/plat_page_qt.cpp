@@ -1,9 +1,6 @@
 #include "shell/plat_page_qt.h"
 
-#include <QBuffer>
-#include <QDate>
-#include <QPageLayout>
-#include <QPdfWriter>
+#include <QPagedPaintDevice>
 
 #include "files/text_encoding.h"
 
@@ -36,16 +33,20 @@ void QtPage::DashedLine(PagePoint a, PagePoint b, double width_mm) {
   Stroke(a, b, width_mm, Qt::DashLine);
 }
 
+// Tables are thousands of texts of a few sizes: the font changes rarely.
+void QtPage::UseFont(double size_pt) {
+  if (size_pt == font_size_)
+    return;
+  QFont font(kPlatFont);
+  font.setPointSizeF(size_pt);
+  painter_.setFont(font);
+  font_size_ = size_pt;
+  advances_.fill(-1);
+}
+
 void QtPage::Text(PagePoint at, double size_pt, double angle_degrees, TextAlign align,
                   std::string_view text) {
-  // Tables are thousands of texts of a few sizes: the font changes rarely.
-  if (size_pt != font_size_) {
-    QFont font(kPlatFont);
-    font.setPointSizeF(size_pt);
-    painter_.setFont(font);
-    font_size_ = size_pt;
-    advances_.fill(-1);
-  }
+  UseFont(size_pt);
   painter_.setPen(Qt::black);
   const QString s = QString::fromStdString(Cp1252ToUtf8(text));
   const double shift = align == TextAlign::Left     ? 0
@@ -78,35 +79,13 @@ double QtPage::Width(std::string_view text) {
   return width;
 }
 
+double QtPage::TextWidth(double size_pt, std::string_view text) {
+  UseFont(size_pt);
+  return Width(text) / dots_per_mm_;
+}
+
 void QtPage::NewPage() {
   device_.newPage();
-}
-
-Result<std::string> PlatPdfBytes(const EntryList& entries, const ProgramState& state,
-                                 const PlatHeading& heading) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  const PageSize size = PlatPaperOf(state.UnitAbbrev);
-  {
-    QPdfWriter writer(&buffer);
-    writer.setCreator(QString("Quadrell"));
-    writer.setTitle(QString::fromStdString(Cp1252ToUtf8(heading.title)));
-    const QPageSize paper(size.width == kA4.width ? QPageSize::A4 : QPageSize::Letter);
-    writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    writer.setResolution(1200);
-    QPainter painter(&writer);
-    QtPage page(painter, writer);
-    const Status laid = LayOutPlat(entries, state, heading, size, page);
-    painter.end();
-    if (!laid)
-      return Error{laid.error()};
-  }
-  return bytes.toStdString();
-}
-
-std::string TodayText() {
-  return QDate::currentDate().toString(Qt::ISODate).toStdString();
 }
 
 }  // namespace tw

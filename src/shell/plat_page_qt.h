@@ -1,5 +1,5 @@
-// The plat's page calls drawn by a QPainter onto a PDF writer or a printer:
-// vector lines and text in DejaVu Sans, never an image.
+// The plat's page calls drawn by a QPainter onto a printer: vector lines and
+// text in DejaVu Sans, never an image.
 #pragma once
 
 #include <QPainter>
@@ -26,6 +26,7 @@ class QtPage : public Page {
   void DashedLine(PagePoint a, PagePoint b, double width_mm) override;
   void Text(PagePoint at, double size_pt, double angle_degrees, TextAlign align,
             std::string_view text) override;
+  double TextWidth(double size_pt, std::string_view text) override;
   void NewPage() override;
 
  private:
@@ -35,18 +36,11 @@ class QtPage : public Page {
   QPainter& painter_;
   QPagedPaintDevice& device_;
   double dots_per_mm_;
-  double Width(std::string_view text);
+  void UseFont(double size_pt);
+  double Width(std::string_view text);  // device units, in the current font
 
   double font_size_ = 0;                // of the painter's font; 0 before the first text
   std::array<double, 256> advances_{};  // of each byte in that font; -1 unknown
 };
-
-// The plat as PDF bytes, on A4 for "m." and US Letter otherwise. Needs a Qt
-// GUI application object for its fonts.
-Result<std::string> PlatPdfBytes(const EntryList& entries, const ProgramState& state,
-                                 const PlatHeading& heading);
-
-// Today as YYYY-MM-DD.
-std::string TodayText();
 
 }  // namespace tw

@@ -1,11 +1,15 @@
 #!/usr/bin/env python3
 """quadrell-batch pdf checked with poppler's own tools: the text a reader
-finds (area, every bearing, the scale), the paper and the page count, and no
+finds (area, every bearing, the scale), the paper, the page count, the
+document's title (the file's name in any script), nothing on stderr, and no
 raster image anywhere.
 
 usage: pdf_check.py QUADRELL_BATCH PROJECT.twc PAPER MIN_PAGES
-PAPER is "letter" or "A4"; a PROJECT of "circle200" is written here first:
-200 corners in metres, a point list.
+PAPER is "letter" or "A4". Some PROJECTs are written here first:
+  circle200     200 corners in metres, a point list;
+  lines200000   a closed figure of 200,000 bearing lines of 20 ft, whose page 1
+                must leave out the labels and numbers it cannot show;
+  cjk:FILE      FILE copied under a name in Chinese and Latin-1.
 """
 import math
 import os
@@ -31,13 +35,35 @@ if project == "circle200":
     with open(project, "wb") as f:
         f.write(("\r\n".join(rows) + "\r\n").encode("cp1252"))
 
+huge = project == "lines200000"
+if huge:
+    project = os.path.join(work, "lines200000.twc")
+    rows = [":1.1.2", ":0,0,LF,Surveyor"]
+    for i in range(200000):
+        azimuth = 360.0 * i / 200000
+        north, east = azimuth < 90 or azimuth >= 270, azimuth < 180
+        angle = (azimuth if east else 360 - azimuth) if north else (180 - azimuth if east else azimuth - 180)
+        sec = round(angle * 3600)
+        rows.append("%s%s %02d°%02d'%02d'' @20.00LF" % ("N" if north else "S", "E" if east else "W",
+                                                      sec // 3600, sec // 60 % 60, sec % 60))
+    with open(project, "wb") as f:
+        f.write(("\r\n".join(rows) + "\r\n").encode("cp1252"))
+if project.startswith("cjk:"):
+    named = os.path.join(work, "地図 plot é.twc")
+    shutil.copyfile(project[4:], named)
+    project = named
+
 pdf = os.path.join(work, "plat.pdf")
+made = subprocess.run([batch, "pdf", project], check=True, capture_output=True)
 with open(pdf, "wb") as f:
-    f.write(run(batch, "pdf", project))
-text = run("pdftotext", pdf, "-").decode()
-info = run("pdfinfo", pdf).decode()
-images = run("pdfimages", "-list", pdf).decode().splitlines()
+    f.write(made.stdout)
 failures = []
+if made.stderr:
+    failures.append("stderr: " + made.stderr.decode(errors="replace"))
+# Page 1 and the last page: every page of a huge plat takes long to read.
+text = run("pdftotext", *(["-l", "1"] if huge else []), pdf, "-").decode()
+info = run("pdfinfo", "-enc", "UTF-8", pdf).decode()
+images = run("pdfimages", "-list", "-l", "1", pdf).decode().splitlines()
 
 # The area exactly as the closure analysis prints it.
 closure = run(batch, "closure", project).decode()
@@ -46,7 +72,7 @@ if "Area: " + area not in text:
     failures.append("no area " + area)
 
 # Every bearing entry, in the tables' form: NE 76°00'00'' -> N 76°00'00.0" E.
-entries = open(project, "rb").read().decode("cp1252").split("\r\n")[2:]
+entries = [] if huge else open(project, "rb").read().decode("cp1252").split("\r\n")[2:]
 for e in entries:
     m = re.match(r"([NS])([EW]) (\d\d)°(\d\d)'(\d\d)''", e)
     if m:
@@ -59,6 +85,14 @@ if not re.search(r"Scale 1(\" = \d+'|:\d+)", text):
 if not re.search(r"^Page size:.*\(%s\)" % paper, info, re.M):
     failures.append("paper is not " + paper + ": " + info)
 pages = int(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1))
+if huge:
+    text += run("pdftotext", "-f", str(pages), "-l", str(pages), pdf, "-").decode()
+    page1 = run("pdftotext", "-l", "1", pdf, "-").decode()
+    if "left out: see the tables" not in page1 or len(page1.split()) > 2000:
+        failures.append("page 1 is crowded: %d words" % len(page1.split()))
+title = re.search(r"^Title:\s+(.*)$", info, re.M)
+if not title or title.group(1) != os.path.basename(project):
+    failures.append("title is not " + os.path.basename(project) + ": " + info)
 if pages < min_pages or "Page %d of %d" % (pages, pages) not in text:
     failures.append("%d pages, fewer than %d or not numbered" % (pages, min_pages))
 if len(images) > 2:  # the two heading lines

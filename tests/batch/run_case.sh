@@ -3,7 +3,8 @@
 #   run_case.sh EXIT STDOUT STDERR PROGRAM ARGS...
 #   EXIT    the exit code expected
 #   STDOUT  a file whose bytes stdout must equal, "-" for no output,
-#           "/dev/full" to send stdout there, or "contains:TEXT"
+#           "/dev/full" to send stdout there, "closed" to start the program
+#           with stdin and stdout closed, or "contains:TEXT"
 #   STDERR  text that stderr must contain, or "-" for no output
 set -u
 expected_exit=$1 expected_out=$2 expected_err=$3
@@ -13,8 +14,13 @@ trap 'rm -rf "$work"' EXIT
 mkdir "$work/run" "$work/home"
 out="$work/out"
 [ "$expected_out" = /dev/full ] && out=/dev/full
-(cd "$work/run" && HOME="$work/home" XDG_CONFIG_HOME="$work/home" XDG_DATA_HOME="$work/home" \
-  "$@" >"$out" 2>"$work/err")
+if [ "$expected_out" = closed ]; then
+  (cd "$work/run" && HOME="$work/home" XDG_CONFIG_HOME="$work/home" XDG_DATA_HOME="$work/home" \
+    "$@" <&- >&- 2>"$work/err")
+else
+  (cd "$work/run" && HOME="$work/home" XDG_CONFIG_HOME="$work/home" XDG_DATA_HOME="$work/home" \
+    "$@" >"$out" 2>"$work/err")
+fi
 code=$?
 status=0
 if [ "$code" != "$expected_exit" ]; then
@@ -24,7 +30,7 @@ fi
 case $expected_out in
   -)
     [ -s "$work/out" ] && { echo "unexpected stdout:"; cat "$work/out"; status=1; } ;;
-  /dev/full) ;;
+  /dev/full | closed) ;;
   contains:*)
     grep -qF -- "${expected_out#contains:}" "$work/out" ||
       { echo "stdout lacks \"${expected_out#contains:}\":"; cat "$work/out"; status=1; } ;;

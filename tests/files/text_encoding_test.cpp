@@ -51,6 +51,23 @@ TEST(TextEncoding, FindsTheFirstCharacterTheCodePageLacks) {
   EXPECT_EQ("\xE0\x80\xAF", Utf8ToCp1252("\xE0\x80\xAF")) << "not UTF-8: left as it is";
 }
 
+// A file name decoded for a PDF's title: any script, a pair of surrogates past
+// U+FFFF, and U+FFFD for each byte that starts no character, as a file
+// name's decoding gives.
+TEST(TextEncoding, DecodesFileNamesToUtf16) {
+  const std::pair<std::string, std::u16string> cases[] = {
+      {"\xE5\x9C\xB0\xE5\x9B\xB3 plot \xC3\xA9.twc", u"\u5730\u56F3 plot \u00E9.twc"},
+      {"\xF0\x9F\x97\xBA", u"\U0001F5FA"},
+      {"a\xE9"
+       "b",
+       u"a\uFFFDb"},                            // Latin-1, not UTF-8
+      {"\xE2\x82x", u"\uFFFD\uFFFDx"},          // cut short
+      {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // a surrogate
+  };
+  for (const auto& [utf8, utf16] : cases)
+    EXPECT_EQ(Utf8ToUtf16(utf8), utf16) << utf8;
+}
+
 // A file name in UTF-8 reaches the message in the message's Windows-1252.
 TEST(TextEncoding, FileMessagesNameTheFileInWindows1252) {
   test::ScratchFolder folder;

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <regex>
 
 #include "boundary/entry_list.h"
 #include "doubles/entry_lists.h"
+#include "plat/boundary_drawing.h"
 #include "plat/plat_layout.h"
 #include "plat/plat_scale.h"
 
@@ -18,6 +20,8 @@ struct Call {
   PagePoint a, b;
   double width = 0;
   std::string text;
+  TextAlign align = TextAlign::Left;
+  double size = 0;
 };
 
 class PageRecorder : public Page {
@@ -28,8 +32,11 @@ class PageRecorder : public Page {
   void DashedLine(PagePoint a, PagePoint b, double w) override {
     calls.push_back({Call::Dashed, a, b, w, ""});
   }
-  void Text(PagePoint at, double, double, TextAlign, std::string_view text) override {
-    calls.push_back({Call::Text, at, at, 0, std::string(text)});
+  void Text(PagePoint at, double size, double, TextAlign align, std::string_view text) override {
+    calls.push_back({Call::Text, at, at, 0, std::string(text), align, size});
+  }
+  double TextWidth(double size_pt, std::string_view text) override {
+    return text.size() * size_pt * 0.6 * 25.4 / 72;  // about DejaVu Sans's digits
   }
   void NewPage() override { calls.push_back({Call::NewPage, {}, {}, 0, ""}); }
 
@@ -56,6 +63,7 @@ PageRecorder LaidOut(const EntryList& list, const ProgramState& state, PageSize 
 }
 
 TEST(PlatScale, IsTheSmallestRoundScaleThatFits) {
+  constexpr double kNone = 0;
   struct Case {
     const char* unit;
     double width, height, area_width, area_height, scale;
@@ -66,15 +74,106 @@ TEST(PlatScale, IsTheSmallestRoundScaleThatFits) {
       {"LF", 0.1, 0.1, 100, 100, 1},     // never finer than 1
       {"m.", 50, 50, 100, 200, 500},     // exactly 1:500
       {"m.", 50.1, 50, 100, 200, 1000},  // a hair more
-      {"m.", 120, 1, 100, 100, 2000},   {"ft", 120, 1, 100, 100, 2000},  // any other unit: a ratio
+      {"m.", 120, 1, 100, 100, 2000},
+      {"ft", 120, 1, 100, 100, 2000},   // any other unit: a ratio
+      {"m.", 5e14, 1, 100, 100, 5e15},  // the largest of the series, exactly
+      {"m.", 5.0001e14, 1, 100, 100, kNone},
+      // Fault: above about 9e18 the scale overflowed a 64-bit integer.
+      {"LF", 1e19, 1e19, 150, 200, kNone},
+      {"LF", 3e100, 1, 150, 200, kNone},
+      {"m.", INFINITY, 1, 100, 100, kNone},
+      {"m.", NAN, 1, 100, 100, kNone},
   };
   for (const Case& c : cases) {
-    const PlatScale s = ChooseScale(c.unit, c.width, c.height, c.area_width, c.area_height);
-    EXPECT_EQ(s.value, c.scale) << c.unit << ' ' << c.width << 'x' << c.height;
-    EXPECT_EQ(s.feet_per_inch, std::string(c.unit) == "LF");
+    const std::optional<PlatScale> s =
+        ChooseScale(c.unit, c.width, c.height, c.area_width, c.area_height);
+    EXPECT_EQ(s ? s->value : kNone, c.scale) << c.unit << ' ' << c.width << 'x' << c.height;
+    if (s) {
+      EXPECT_EQ(s->feet_per_inch, std::string(c.unit) == "LF");
+    }
   }
-  EXPECT_EQ(ScaleText({true, 50}), "Scale 1\" = 50'");
-  EXPECT_EQ(ScaleText({false, 500}), "Scale 1:500");
+}
+
+TEST(PlatScale, IsWrittenAsPlainWholeNumbers) {
+  struct Case {
+    PlatScale scale;
+    const char* text;
+    double bar_units;
+    const char* bar_half;
+  } cases[] = {
+      {{true, 50}, "Scale 1\" = 50'", 100, "50"},  // 100 ft = 2 in
+      {{false, 500}, "Scale 1:500", 20, "10"},     // 20 m = 40 mm
+      {{false, 1}, "Scale 1:1", 0.05, "0.025"},
+      {{false, 2e5}, "Scale 1:200000", 1e4, "5000"},
+      {{true, 5e15}, "Scale 1\" = 5000000000000000'", 1e16, "5000000000000000"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ScaleText(c.scale), c.text);
+    const ScaleBarLength bar = BarLengthOf(c.scale, 30);
+    EXPECT_EQ(bar.units, c.bar_units) << c.text;
+    EXPECT_GE(bar.mm, 30) << c.text;
+    EXPECT_LT(bar.mm, 75) << c.text;
+    EXPECT_EQ(BarNumberText(bar.units / 2), c.bar_half);
+  }
+  EXPECT_EQ(BarNumberText(1e5), "100000");
+  EXPECT_EQ(NoScaleText("LF"),
+            "Not drawn: the boundary is too large for any scale up to 1\" = 5000000000000000'");
+}
+
+// Boundaries far past any survey stay on the page: the closing side is dashed
+// exactly when the figures print a misclosure other than 0.0000, a boundary
+// too large for every scale says so, and long figures wrap within the margins.
+TEST(PlatLayout, KeepsHugeBoundariesHonestAndOnThePage) {
+  struct Case {
+    std::vector<std::string> entries;
+    int dashed;
+    bool drawn;
+  } cases[] = {
+      {test::ClosureExampleEntries(), 1, true},
+      // Misses its start by 0.0005 in a perimeter of 1,000,000: exact.
+      {{"NE 00°00'00'' @500000.0005LF", "SW 00°00'00'' @500000LF"}, 0, true},
+      // Misses by 0.00003 in a perimeter of 2: 1:66666, yet prints 0.0000.
+      {{"NE 00°00'00'' @1.00003LF", "SW 00°00'00'' @1LF"}, 0, true},
+      {{"NE 45°00'00'' @1e15LF", "SE 45°00'00'' @1e15LF", "SW 45°00'00'' @1e15LF",
+        "NW 45°00'00'' @1e15LF"},
+       0,
+       true},
+      // Fault: 1e20 printed the scale as -9223372036854775808 and ran off.
+      {{"NE 45°00'00'' @1e20LF", "SE 45°00'00'' @1e20LF", "SW 45°00'00'' @1e20LF",
+        "NW 45°00'00'' @1e20LF"},
+       0,
+       false},
+      {{"NE 45°00'00'' @9e99LF", "SE 45°00'00'' @9e99LF", "SW 44°00'00'' @9e99LF"}, 0, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.entries[0]);
+    const EntryList list = test::ListOf(c.entries);
+    PageRecorder page = LaidOut(list, InUnit("LF"));
+    int dashed = 0;
+    bool zero_misclosure = false, drawn = false, not_drawn = false;
+    for (const Call& call : page.calls) {
+      if (call.kind == Call::NewPage)
+        break;  // the tables' columns are not wrapped
+      dashed += call.kind == Call::Dashed;
+      if (call.kind != Call::Text)
+        continue;
+      zero_misclosure |= call.text.rfind("Misclosure: 0.0000", 0) == 0;
+      drawn |= call.text.rfind("Scale 1\" = ", 0) == 0;
+      not_drawn |= call.text.rfind("Not drawn: ", 0) == 0;
+      EXPECT_EQ(call.text.find("e+"), std::string::npos) << call.text;
+      const double width = page.TextWidth(10, call.text);
+      const double left = call.a.x - (call.align == TextAlign::Left     ? 0
+                                      : call.align == TextAlign::Centre ? width / 2
+                                                                        : width);
+      EXPECT_GE(left, 0) << call.text;
+      EXPECT_LE(left + width, kLetter.width) << call.text;
+    }
+    EXPECT_EQ(dashed, c.dashed);
+    const BoundaryDrawing drawing = *DrawingOf(list);
+    EXPECT_EQ(drawing.lines.back().closing, !zero_misclosure);
+    EXPECT_EQ(drawn, c.drawn);
+    EXPECT_NE(drawn, not_drawn);
+  }
 }
 
 // Every boundary line is drawn at the scale the plat states, and the
@@ -107,7 +206,6 @@ TEST(PlatLayout, DrawsTheBoundaryToItsStatedScale) {
   }
   EXPECT_EQ(line, 4u);
   EXPECT_EQ(dashed, 1);
-  EXPECT_TRUE(page.HasText("0.4210"));
   EXPECT_TRUE(page.HasText("Area: 4158.3347 sq ft (0.0955 acres)"));
   EXPECT_TRUE(page.HasText("Precision: 1:635"));
   EXPECT_TRUE(page.HasText("Standard: 1:10000 not met"));
@@ -136,14 +234,68 @@ TEST(PlatLayout, ContinuesTheTablesOverNumberedPages) {
     }
   }
   EXPECT_EQ(numbered, pages);
-  bool closing_labelled = false;  // 200–1, its length
-  for (const Call& c : page.calls)
-    closing_labelled |= c.kind == Call::Text && c.text.rfind(
-                                                    "200\x96"
-                                                    "1 3.14",
-                                                    0) == 0;
-  EXPECT_TRUE(closing_labelled);
   EXPECT_TRUE(page.HasText("Corners (continued)") || page.HasText("Lines (continued)"));
+}
+
+std::vector<std::string> Circle(int corners, double radius) {
+  std::vector<std::string> points;
+  for (int i = 0; i < corners; ++i) {
+    const double a = i * 2 * M_PI / corners;
+    points.push_back(std::to_string(radius * std::cos(a)) + " , " +
+                     std::to_string(radius * std::sin(a)));
+  }
+  return points;
+}
+
+// Page 1 keeps a label only where its line is as long as it on paper, and a
+// corner number only where it touches no other; it says when any is left
+// out. Boxes are estimated as the recorder measures text.
+TEST(PlatLayout, LeavesOutLabelsTooCrowdedToRead) {
+  const std::string note =
+      "Labels of short lines and crowded corner numbers are left out: see the tables.";
+  struct Case {
+    std::vector<std::string> entries;
+    const char* unit;
+    size_t line_labels, least_numbers, most_numbers;
+    bool note;
+  } cases[] = {
+      // The 0.4210 closing side is half a millimetre on paper: no label, and
+      // corner 5 would cover corner 1.
+      {test::ClosureExampleEntries(), "LF", 4, 4, 4, true},
+      {{"0 , 0", "100 , 0", "100 , 100", "0 , 100"}, "m.", 4, 4, 4, false},
+      // Sides of 2.4 mm: no line label, and not every number.
+      {Circle(200, 100), "m.", 0, 40, 199, true},
+      {Circle(5000, 100), "m.", 0, 40, 600, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.entries.size());
+    PageRecorder page = LaidOut(test::ListOf(c.entries), InUnit(c.unit));
+    size_t labels = 0;
+    std::vector<Call> numbers;
+    // The drawing's texts come before the scale's, in 7 points.
+    for (const Call& call : page.calls) {
+      if (call.kind == Call::Text && call.text.rfind("Scale ", 0) == 0)
+        break;
+      if (call.kind != Call::Text || call.size != 7 || call.text == note)
+        continue;
+      if (call.text.find_first_not_of("0123456789") == std::string::npos)
+        numbers.push_back(call);
+      else
+        ++labels;
+    }
+    EXPECT_EQ(labels, c.line_labels);
+    EXPECT_GE(numbers.size(), c.least_numbers);
+    EXPECT_LE(numbers.size(), c.most_numbers);
+    EXPECT_EQ(page.HasText(note), c.note);
+    for (size_t i = 0; i < numbers.size(); ++i)
+      for (size_t j = i + 1; j < numbers.size(); ++j) {
+        const double apart =
+            page.TextWidth(7, numbers[i].text) / 2 + page.TextWidth(7, numbers[j].text) / 2;
+        EXPECT_FALSE(std::abs(numbers[i].a.x - numbers[j].a.x) < apart &&
+                     std::abs(numbers[i].a.y - numbers[j].a.y) < 2.5)
+            << numbers[i].text << " and " << numbers[j].text << " overlap";
+      }
+  }
 }
 
 TEST(PlatLayout, RefusesAnEmptyOrUnreadableList) {
