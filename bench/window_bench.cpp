@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <string>
 
@@ -71,6 +72,44 @@ void BM_RedrawBoundary(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RedrawBoundary)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The plot held and dragged over a star of n bearing lines zoomed to fit:
+// each iteration is one pass of the event loop in which the pointer moved
+// `moves` times (a fast hand outruns the redraw), then the redraw and the
+// painting. However many moves a pass brings, it costs one frame.
+void BM_DragPlot(benchmark::State& state) {
+  BenchWindow w;
+  Load(w, tw::bench::StarBearings(static_cast<int>(state.range(0))));
+  const int moves = static_cast<int>(state.range(1));
+  auto* plot = w.Get<tw::PlotSurface>("pbDrawing");
+  auto send = [plot](QEvent::Type type, QPointF at, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, plot->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(plot, &event);
+  };
+  QPointF at(plot->width() / 2.0, plot->height() / 2.0);
+  send(QEvent::MouseButtonPress, at, Qt::LeftButton);
+  double step = 3;
+  bool moved = false;
+  for (auto _ : state) {
+    for (int i = 0; i < moves; ++i) {
+      at += QPointF(step, step / 3);
+      send(QEvent::MouseMove, at, Qt::LeftButton);
+    }
+    step = -step;  // back and forth, so the star stays in view
+    SettleWindow();
+    moved |= w.window.program().state.PlotCentreX != 0;
+  }
+  send(QEvent::MouseButtonRelease, at, Qt::NoButton);
+  if (!moved)
+    state.SkipWithError("not dragged");
+}
+BENCHMARK(BM_DragPlot)
+    ->Args({100000, 1})
+    ->Args({100000, 20})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 
 // One more bearing line on a star of n, across the plot and back again,
 // painted.

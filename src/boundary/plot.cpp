@@ -9,42 +9,83 @@ namespace {
 constexpr double kZoomFactor = 1.5;
 constexpr double kStartExtent = 300;
 
+// What a redraw does beside drawing: one for a changed list logs each
+// closure and catches the running figures up; one for a moved view only draws.
+enum class Redraw { List, View };
+
 // The line to a corner of the traverse, its closure, and the traverse moved
 // on. Shared by the redraw, which walks the list, and by DrawBearingLine.
-void DrawTo(Program& program, Corner c) {
+void DrawTo(Program& program, Corner c, Redraw redraw) {
   program.surface.SetPenWidth(2);
   program.surface.LineTo(c.x, c.y, std::nullopt);
-  LogClosure(program.log, ComputeClosure(c.x, c.y));
+  if (redraw == Redraw::List)
+    LogClosure(program.log, ComputeClosure(c.x, c.y));
   program.state.LastCornerX = c.x;
   program.state.LastCornerY = c.y;
+}
+
+void TraceSegment(DrawingSurface& surface, double x, double y, int colour) {
+  surface.SetPenWidth(2);
+  surface.LineTo(x, y, colour);
+}
+
+void PlotPointAs(Program& program, double x, double y, bool last, Redraw redraw) {
+  const double px = x - program.state.FirstPointX;
+  const double py = y - program.state.FirstPointY;
+  if (redraw == Redraw::List)
+    DrawPointSegment(program, px, py, kBlack);
+  else
+    TraceSegment(program.surface, px, py, kBlack);
+  if (last) {
+    program.surface.SetPenWidth(1);
+    program.surface.Line(0, 0, px, py, kDarkRed);
+  }
+  program.surface.SetPenWidth(6);
+  program.surface.Point(px, py, kDarkGreen);
 }
 
 // Each entry is read once, its distance converted once, by the walk; the
 // traverse starts at (0, 0), where ResetDrawing put it. The running figures
 // are taken from the same walk.
-std::optional<UnreadableEntry> RedrawBearings(Program& program) {
-  program.figures.Restart(EntryKind::Angle, Corner{});
+std::optional<UnreadableEntry> RedrawBearings(Program& program, Redraw redraw) {
+  const bool list = redraw == Redraw::List;
+  if (list)
+    program.figures.Restart(EntryKind::Angle, Corner{});
   return WalkEntries(program.entries.Entries(), EntryKind::Angle, Corner{},
-                     [&program](const CornerStep& s) {
-                       DrawTo(program, s.corner);
-                       program.figures.Add(s.corner);
+                     [&program, redraw, list](const CornerStep& s) {
+                       DrawTo(program, s.corner, redraw);
+                       if (list)
+                         program.figures.Add(s.corner);
                      });
 }
 
-std::optional<UnreadableEntry> RedrawPoints(Program& program) {
+std::optional<UnreadableEntry> RedrawPoints(Program& program, Redraw redraw) {
   const size_t n = program.entries.Count();
-  program.figures.Restart(EntryKind::Point,
-                          Corner{program.state.FirstPointX, program.state.FirstPointY});
+  const bool list = redraw == Redraw::List;
+  if (list)
+    program.figures.Restart(EntryKind::Point,
+                            Corner{program.state.FirstPointX, program.state.FirstPointY});
   return WalkEntries(program.entries.Entries(), EntryKind::Point, Corner{},
-                     [&program, n](const CornerStep& s) {
+                     [&program, n, redraw, list](const CornerStep& s) {
                        if (s.index == 0) {
                          program.state.FirstPointX = s.corner.x;
                          program.state.FirstPointY = s.corner.y;
-                         program.figures.Restart(EntryKind::Point, s.corner);
+                         if (list)
+                           program.figures.Restart(EntryKind::Point, s.corner);
                        }
-                       PlotPoint(program, s.corner.x, s.corner.y, s.index == n - 1 && n > 2);
-                       program.figures.Add(s.corner);
+                       PlotPointAs(program, s.corner.x, s.corner.y, s.index == n - 1 && n > 2,
+                                   redraw);
+                       if (list)
+                         program.figures.Add(s.corner);
                      });
+}
+
+std::optional<UnreadableEntry> RedrawEntries(Program& program, Redraw redraw) {
+  ResetDrawing(program);
+  if (program.entries.Empty())
+    return std::nullopt;
+  return KindOf(program.entries.At(0)) == EntryKind::Angle ? RedrawBearings(program, redraw)
+                                                           : RedrawPoints(program, redraw);
 }
 
 // The extents have changed: the message is logged even when the redraw
@@ -60,26 +101,31 @@ Status RedrawAndLog(Program& program, std::string_view message) {
 void ResetDrawing(Program& program) {
   DrawingSurface& surface = program.surface;
   ProgramState& s = program.state;
-  const double ex = s.PlotExtentX;
-  const double ey = s.PlotExtentY;
+  const double left = s.PlotCentreX - s.PlotExtentX;
+  const double right = s.PlotCentreX + s.PlotExtentX;
+  const double top = s.PlotCentreY + s.PlotExtentY;
+  const double bottom = s.PlotCentreY - s.PlotExtentY;
   surface.Clear();
-  surface.SetScale(-ex, ey, ex, -ey);
+  surface.SetScale(left, top, right, bottom);
   surface.SetPenWidth(1);
-  surface.Line(-ex, 0, ex, 0, kDarkGrey);
-  surface.Line(0, ey, 0, -ey, kDarkGrey);
+  surface.Line(left, 0, right, 0, kDarkGrey);
+  surface.Line(0, top, 0, bottom, kDarkGrey);
   surface.Point(0, 0, kDarkBlue);
   surface.SetPenWidth(2);
   s.LastCornerX = 0;
   s.LastCornerY = 0;
 }
 
-Status RedrawBoundary(Program& program) {
+void RecentreDrawing(Program& program) {
+  program.state.PlotCentreX = 0;
+  program.state.PlotCentreY = 0;
   ResetDrawing(program);
+}
+
+Status RedrawBoundary(Program& program) {
+  const std::optional<UnreadableEntry> stop = RedrawEntries(program, Redraw::List);
   if (program.entries.Empty())
     return Ok();
-  const std::optional<UnreadableEntry> stop = KindOf(program.entries.At(0)) == EntryKind::Angle
-                                                  ? RedrawBearings(program)
-                                                  : RedrawPoints(program);
   // Caught up with the whole list: the next add reads only its own entry.
   program.figures.Finish(program.entries, stop);
   // What was drawn before an unreadable entry stays; the entry is selected.
@@ -88,30 +134,26 @@ Status RedrawBoundary(Program& program) {
   return AsStatus(stop);
 }
 
+Status RedrawView(Program& program) {
+  return AsStatus(RedrawEntries(program, Redraw::View));
+}
+
 Status DrawBearingLine(Program& program, std::string_view quadrant, double degrees, double minutes,
                        double seconds, std::string_view distance) {
   const Result<Offsets> o = ComputeLatDep(quadrant, degrees, minutes, seconds, distance);
   if (!o)
     return Error{o.error()};
-  DrawTo(program, Corner{program.state.LastCornerX + o->dx, program.state.LastCornerY + o->dy});
+  DrawTo(program, Corner{program.state.LastCornerX + o->dx, program.state.LastCornerY + o->dy},
+         Redraw::List);
   return Ok();
 }
 
 void PlotPoint(Program& program, double x, double y, bool last) {
-  const double px = x - program.state.FirstPointX;
-  const double py = y - program.state.FirstPointY;
-  DrawPointSegment(program, px, py, kBlack);
-  if (last) {
-    program.surface.SetPenWidth(1);
-    program.surface.Line(0, 0, px, py, kDarkRed);
-  }
-  program.surface.SetPenWidth(6);
-  program.surface.Point(px, py, kDarkGreen);
+  PlotPointAs(program, x, y, last, Redraw::List);
 }
 
 void DrawPointSegment(Program& program, double x, double y, int colour) {
-  program.surface.SetPenWidth(2);
-  program.surface.LineTo(x, y, colour);
+  TraceSegment(program.surface, x, y, colour);
   LogClosure(program.log, ComputeClosure(x, y));
 }
 
@@ -131,7 +173,23 @@ Status ZoomOut(Program& program) {
 Status ResetZoom(Program& program) {
   program.state.PlotExtentX = kStartExtent;
   program.state.PlotExtentY = kStartExtent;
+  program.state.PlotCentreX = 0;
+  program.state.PlotCentreY = 0;
   return RedrawAndLog(program, "Re-Draw");
+}
+
+void DragView(ProgramState& state, Corner grabbed, Corner under) {
+  state.PlotCentreX += grabbed.x - under.x;
+  state.PlotCentreY += grabbed.y - under.y;
+}
+
+// The centre keeps its offset from `at` in screen terms: the offset scales
+// with the extents.
+void ZoomViewAbout(ProgramState& state, Corner at, double factor) {
+  state.PlotExtentX *= factor;
+  state.PlotExtentY *= factor;
+  state.PlotCentreX = at.x + (state.PlotCentreX - at.x) * factor;
+  state.PlotCentreY = at.y + (state.PlotCentreY - at.y) * factor;
 }
 
 }  // namespace tw

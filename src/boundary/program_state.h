@@ -23,6 +23,10 @@ struct ProgramState {
   // Half the width and height of the visible plot, in drawing units.
   double PlotExtentX = 300;
   double PlotExtentY = 300;
+  // The drawing point at the middle of the visible plot: the start corner
+  // until the view is moved.
+  double PlotCentreX = 0;
+  double PlotCentreY = 0;
 };
 
 }  // namespace tw

@@ -229,7 +229,7 @@ void ClearBoundary(Program& program, EntryControls& controls) {
   program.state.FirstPointX = 0;
   program.state.FirstPointY = 0;
   controls.modes = UnlockModeControls(controls.modes, 0);
-  ResetDrawing(program);
+  RecentreDrawing(program);
   controls.modes =
       UpdateUnitMenus(controls.modes, 0, program.state.UnitAbbrev, program.state.EntryMode);
   AppendLog(program.log, "Cleared", true);

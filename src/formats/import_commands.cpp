@@ -61,7 +61,7 @@ ImportOutcome ImportPoints(Program& program, EntryControls& controls, const Poin
   if (points.entries.empty())
     return {false, NoPointMessage(preview, format)};
   program.entries.Replace(std::move(points.entries));
-  ResetDrawing(program);
+  RecentreDrawing(program);
   controls.modes = PressModeOption(controls.modes, ModeOption::Point);
   program.state.EntryMode = ModeText(ModeOption::Point);
   const size_t count = program.entries.Count();

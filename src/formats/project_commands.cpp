@@ -106,7 +106,7 @@ Result<OpenOutcome> OpenProjectPath(Program& program, EntryControls& controls,
     program.state.EntryMode = ModeText(*mode);
   }
   program.entries.Replace(std::move(file.entries));
-  ResetDrawing(program);
+  RecentreDrawing(program);
   outcome.pressed_mode = ModeFromText(program.state.EntryMode);
   if (outcome.pressed_mode)
     controls.modes = PressModeOption(controls.modes, *outcome.pressed_mode);

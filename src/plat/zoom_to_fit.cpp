@@ -1,7 +1,6 @@
 #include "plat/zoom_to_fit.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "boundary/log.h"
 #include "boundary/plot.h"
@@ -10,8 +9,13 @@
 namespace tw {
 namespace {
 
-constexpr double kFitMargin = 1.1;
+// Of the plot's width and height: a small margin stays for the corner marks.
+constexpr double kFill = 0.92;
 constexpr double kLeastExtent = 1;
+// A flat direction's share of the other's extent: small enough that a
+// straight boundary fills the plot's width with equal scales however wide the
+// plot, large enough that rounding noise across it stays invisible without.
+constexpr double kSliver = 1e-6;
 
 }  // namespace
 
@@ -21,12 +25,20 @@ Status ZoomToFit(Program& program) {
   const Result<BoundaryDrawing> drawing = DrawingOf(program.entries);
   if (!drawing)
     return Error{drawing.error()};
-  double reach = 0;
-  for (const PlanePoint& c : drawing->corners)
-    reach = std::max({reach, std::abs(c.east), std::abs(c.north)});
-  const double extent = std::max(kFitMargin * reach, kLeastExtent);
-  program.state.PlotExtentX = extent;
-  program.state.PlotExtentY = extent;
+  PlanePoint low = drawing->corners.front();
+  PlanePoint high = low;
+  for (const PlanePoint& c : drawing->corners) {
+    low = {std::min(low.east, c.east), std::min(low.north, c.north)};
+    high = {std::max(high.east, c.east), std::max(high.north, c.north)};
+  }
+  const double half_x = (high.east - low.east) / 2;
+  const double half_y = (high.north - low.north) / 2;
+  const double reach = std::max(half_x, half_y);
+  ProgramState& s = program.state;
+  s.PlotCentreX = low.east + half_x;
+  s.PlotCentreY = low.north + half_y;
+  s.PlotExtentX = reach > 0 ? std::max(half_x, kSliver * reach) / kFill : kLeastExtent;
+  s.PlotExtentY = reach > 0 ? std::max(half_y, kSliver * reach) / kFill : kLeastExtent;
   const Status drawn = RedrawBoundary(program);
   AppendLog(program.log, "Zoom to Fit", true);
   return drawn;

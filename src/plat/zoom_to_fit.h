@@ -1,4 +1,4 @@
-// View > Zoom to Fit: the extents that show the whole boundary.
+// View > Zoom to Fit: the view that shows the whole boundary.
 #pragma once
 
 #include "boundary/program.h"
@@ -6,10 +6,14 @@
 
 namespace tw {
 
-// Both extents become 1.1 x the largest |x| or |y| of any corner from the
-// origin, at least 1; replots and logs "Zoom to Fit" as Zoom In logs its
-// line. Nothing happens on an empty list. Fails with the unreadable-entry
-// message, changing nothing.
+// Centres the view on the box around every corner and sets each extent to
+// that box's half-size over 0.92: each direction fills 92% of the plot, and
+// with equal scales the tighter of the two does. A direction in which the
+// boundary is flat takes a sliver of the other's extent, so that it never
+// decides the scale; a boundary that is a single spot gets extents of 1.
+// Replots and logs "Zoom to Fit" as Zoom In logs its line. Nothing happens
+// on an empty list. Fails with the unreadable-entry message, changing
+// nothing.
 Status ZoomToFit(Program& program);
 
 }  // namespace tw

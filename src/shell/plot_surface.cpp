@@ -1,6 +1,8 @@
 #include "shell/plot_surface.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
+#include <QWheelEvent>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -27,6 +29,7 @@ QColor PaletteColour(int index) {
 
 PlotSurface::PlotSurface(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setCursor(Qt::OpenHandCursor);
 }
 
 PlotSurface::~PlotSurface() {
@@ -98,6 +101,13 @@ std::optional<PlotSurface::Mapping> PlotSurface::CurrentMapping() const {
     m.bottom = m.oy + height() / m.sy;
   }
   return m;
+}
+
+std::optional<QPointF> PlotSurface::UserPoint(QPointF pixel) const {
+  const std::optional<Mapping> m = CurrentMapping();
+  if (!m)
+    return std::nullopt;
+  return QPointF(m->ox + pixel.x() / m->sx, m->oy + pixel.y() / m->sy);
 }
 
 void PlotSurface::Clear() {
@@ -227,6 +237,38 @@ void PlotSurface::paintEvent(QPaintEvent* event) {
 void PlotSurface::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   EnsureBuffer();
+}
+
+void PlotSurface::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton)
+    return QWidget::mousePressEvent(event);
+  held_at_ = event->position();
+  setCursor(Qt::ClosedHandCursor);
+}
+
+void PlotSurface::mouseMoveEvent(QMouseEvent* event) {
+  if (!held_at_)
+    return QWidget::mouseMoveEvent(event);
+  const QPointF from = *held_at_;
+  held_at_ = event->position();
+  emit dragged(from, *held_at_);
+}
+
+void PlotSurface::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !held_at_)
+    return QWidget::mouseReleaseEvent(event);
+  held_at_.reset();
+  setCursor(Qt::OpenHandCursor);
+}
+
+// A notch of an ordinary wheel is 120 eighths of a degree; a touchpad or a
+// free-spinning wheel sends parts of one.
+void PlotSurface::wheelEvent(QWheelEvent* event) {
+  constexpr double kNotch = 120;
+  const double notches = event->angleDelta().y() / kNotch;
+  if (notches == 0)
+    return QWidget::wheelEvent(event);
+  emit wheelTurned(event->position(), notches);
 }
 
 }  // namespace tw

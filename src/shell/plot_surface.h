@@ -43,6 +43,9 @@ QColor PaletteColour(int index);
 // visible area in user coordinates before they are drawn, so any zoom draws
 // correctly and fast; lines up to two pixels wide and the dots are written
 // into the buffer's pixels, in the order they come.
+//
+// The left button drags the picture and the wheel turns; the surface only
+// reports both, in its own pixels, and the owner moves the view.
 class PlotSurface : public QWidget, public DrawingSurface {
   Q_OBJECT
 
@@ -67,9 +70,23 @@ class PlotSurface : public QWidget, public DrawingSurface {
   // The picture as drawn so far, with the labels, at the device pixel ratio.
   QImage Picture();
 
+  // The user point shown at a position in the widget (device-independent
+  // pixels) by the scale last set; none while the scale cannot be used.
+  std::optional<QPointF> UserPoint(QPointF pixel) const;
+
+ signals:
+  // The pointer moved from one position to another with the picture held.
+  void dragged(QPointF from, QPointF to);
+  // Turned by a number of notches at a position, positive away from the user.
+  void wheelTurned(QPointF at, double notches);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   struct Mapping {
@@ -97,6 +114,7 @@ class PlotSurface : public QWidget, public DrawingSurface {
   bool update_pending_ = false;
   std::map<int, std::vector<MarkRun>> dots_;  // by pen width
   bool equal_scales_ = false;
+  std::optional<QPointF> held_at_;  // where the picture is held, while it is
   PlotLabels labels_;
   mutable std::unordered_map<QString, QImage> label_images_;
 };

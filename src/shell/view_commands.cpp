@@ -10,6 +10,7 @@
 #include "settings/view_settings.h"
 #include "shell/cp1252.h"
 #include "shell/main_window.h"
+#include "shell/plot_moves.h"
 
 namespace tw {
 namespace {
@@ -74,6 +75,7 @@ ViewCommands::ViewCommands(MainWindow& window)
   connect(mnuLabels, &QAction::triggered, this, &ViewCommands::Labels_Click);
   connect(&window, &MainWindow::commandFinished, this, &ViewCommands::RefreshLabels);
   surface_.SetEqualScales(stored.equal_scales);
+  new PlotMoves(window.program(), surface_, this);
   Replot();
 }
 

@@ -1,5 +1,5 @@
 // The View menu's Equal Scales, Zoom to Fit and Line Labels, attached to
-// the main window's menu and plot.
+// the main window's menu and plot, and the plot's drag and wheel.
 #pragma once
 
 #include <QObject>

@@ -45,14 +45,18 @@ class PlotTest : public ::testing::Test {
   Program program{log, surface};
 };
 
+// The axes and the origin stay on the start corner when the view is
+// centred elsewhere.
 TEST_F(PlotTest, ResetDrawingDrawsAxesAndOriginAtTheExtentsAndRewindsTheTraverse) {
   program.state.PlotExtentX = 450;
   program.state.PlotExtentY = 200;
+  program.state.PlotCentreX = 50;
+  program.state.PlotCentreY = -20;
   program.state.LastCornerX = 7;
   program.state.LastCornerY = -3;
   ResetDrawing(program);
-  EXPECT_EQ((Calls{"Clear", "Scale -450 200 450 -200", "Width 1", "Line -450 0 450 0 c8",
-                   "Line 0 200 0 -200 c8", "Point 0 0 c1", "Width 2"}),
+  EXPECT_EQ((Calls{"Clear", "Scale -400 180 500 -220", "Width 1", "Line -400 0 500 0 c8",
+                   "Line 0 180 0 -220 c8", "Point 0 0 c1", "Width 2"}),
             surface.calls);
   EXPECT_EQ(0, program.state.LastCornerX);
   EXPECT_EQ(0, program.state.LastCornerY);
@@ -60,7 +64,8 @@ TEST_F(PlotTest, ResetDrawingDrawsAxesAndOriginAtTheExtentsAndRewindsTheTraverse
 }
 
 // Bearing lines chain from the origin; points are drawn from the first point
-// with a mark each and, from the third on, a closing line.
+// with a mark each and, from the third on, a closing line. A redraw for a
+// moved view draws the same and logs and selects nothing.
 TEST_F(PlotTest, RedrawDrawsAndLogsEveryEntry) {
   struct Case {
     Calls drawn;  // after the reset
@@ -95,6 +100,12 @@ TEST_F(PlotTest, RedrawDrawsAndLogsEveryEntry) {
     if (!c.entries.empty()) {
       EXPECT_EQ(c.entries.size() - 1, l.program.entries.Selected());
     }
+    Listed view(c.entries);
+    ASSERT_TRUE(RedrawView(view.program));
+    EXPECT_EQ(l.surface.calls, view.surface.calls);
+    EXPECT_EQ("", view.log.Text());
+    EXPECT_EQ(std::nullopt, view.program.entries.Selected());
+    EXPECT_EQ(c.first_x, view.program.state.FirstPointX);
   }
 }
 
@@ -140,21 +151,26 @@ TEST_F(PlotTest, RedrawStopsAtAnUnreadableEntryKeepingWhatWasDrawn) {
   }
 }
 
+// Zooming keeps the view's centre; Re-Draw puts it back on the start corner.
 TEST_F(PlotTest, ZoomInTwiceOutOnceThenReDrawRestoresExactly300) {
   program.entries.Append(Cp1252("NE 90°00'00'' @10LF"));
+  program.state.PlotCentreX = 40;
+  program.state.PlotCentreY = 10;
   ASSERT_TRUE(ZoomIn(program));
   EXPECT_EQ(200, program.state.PlotExtentX);
   ASSERT_TRUE(ZoomIn(program));
   EXPECT_EQ(300 / 1.5 / 1.5, program.state.PlotExtentX);
   EXPECT_EQ(300 / 1.5 / 1.5, program.state.PlotExtentY);
   // The second redraw's scale call follows the first redraw's reset and line.
-  EXPECT_EQ("Scale -133.333333 133.333333 133.333333 -133.333333",
+  EXPECT_EQ("Scale -93.3333333 143.333333 173.333333 -123.333333",
             surface.calls[kResetAt300.size() + 2 + 1]);
   ASSERT_TRUE(ZoomOut(program));
   EXPECT_DOUBLE_EQ(200, program.state.PlotExtentX);
   ASSERT_TRUE(ResetZoom(program));
   EXPECT_EQ(300, program.state.PlotExtentX);
   EXPECT_EQ(300, program.state.PlotExtentY);
+  EXPECT_EQ(kResetAt300,
+            Calls(surface.calls.end() - 2 - kResetAt300.size(), surface.calls.end() - 2));
   // Each step redraws the list.
   EXPECT_EQ(
       "\r\nClosure: 10.00\r\nZoom In x.5\r\nClosure: 10.00\r\nZoom In x.5"

@@ -317,12 +317,15 @@ TEST_F(EntryTest, UndoOfTheOnlyLineFreesModesAndUnitsThenDoesNothing) {
   EXPECT_TRUE(surface.calls.empty());
 }
 
+// The extents stay; the view goes back to the start corner.
 TEST_F(EntryTest, ClearEmptiesTheListKeepsLogAndZoomAndLogsCleared) {
   ClearBoundary(program, controls);
   EXPECT_EQ("\r\nCleared", log.Text());  // even with nothing to clear
   AddPoints({{"100", "200"}, {"130", "200"}});
   program.state.PlotExtentX = 200;
   program.state.PlotExtentY = 200;
+  program.state.PlotCentreX = 5;
+  program.state.PlotCentreY = -7;
   const std::string before = log.Text();
   surface.calls.clear();
   ClearBoundary(program, controls);

@@ -81,6 +81,7 @@ TEST_F(ImportCommandsTest, AFileStartingWithTheUtf8MarkIsReadAsUtf8) {
 TEST_F(ImportCommandsTest, ImportReplacesTheBoundaryInPointMode) {
   program.entries.Replace({Cp1252("NE 45°30'15'' @100.5LF")});
   controls.modes = LockModeControls(controls.modes, 1);
+  program.state.PlotCentreY = -8;
   const PointPreview preview = Preview("100,200,100\r\n101,200,130\r\n102,240,130\r\n");
   const ImportOutcome outcome = ImportPoints(program, controls, preview, "PN, N, E", messages);
   EXPECT_TRUE(outcome.imported);
@@ -90,6 +91,7 @@ TEST_F(ImportCommandsTest, ImportReplacesTheBoundaryInPointMode) {
   EXPECT_EQ("Point", program.state.EntryMode);
   EXPECT_EQ(100, program.state.FirstPointX);
   EXPECT_EQ(200, program.state.FirstPointY);
+  EXPECT_EQ(0, program.state.PlotCentreY);  // the view back on the first point
   // One closure line per point and no area.
   EXPECT_EQ("\r\nClosure: 00.00\r\nClosure: 30.00\r\nClosure: 50.00", log.Text());
   EXPECT_TRUE(controls.cmdUndo_enabled);

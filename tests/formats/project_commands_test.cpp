@@ -71,6 +71,7 @@ TEST_F(ProjectCommandsTest, OpenReplacesTheBoundaryAndReplots) {
   program.state.EntryMode = "Point";
   controls.modes = PressModeOption(controls.modes, ModeOption::Point);
   controls.modes = LockModeControls(controls.modes, 1);
+  program.state.PlotCentreX = 12;
   const std::optional<OpenOutcome> opened = Open(ReadGolden("bearing3.twc"));
   ASSERT_TRUE(opened);
   ASSERT_TRUE(messages.shown.empty()) << messages.shown[0].text;
@@ -83,6 +84,7 @@ TEST_F(ProjectCommandsTest, OpenReplacesTheBoundaryAndReplots) {
   EXPECT_EQ(3u, program.entries.Count());
   EXPECT_EQ("Surveyor", program.state.EntryMode);
   EXPECT_EQ(ReadGolden("bearing3_log.txt"), log.Text());
+  EXPECT_EQ(0, program.state.PlotCentreX);  // the view back on the new start
   EXPECT_TRUE(controls.cmdUndo_enabled);
   EXPECT_TRUE(controls.modes.optSurveyor.checked);
   EXPECT_FALSE(controls.modes.optPoint.checked);

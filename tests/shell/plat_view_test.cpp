@@ -1,6 +1,7 @@
 // The plat and the View menu through the real plot surface, printer and
-// window: equal scales, zoom to fit, device-independent pens, printing to a
-// PDF printer, and the menu items with their settings and messages.
+// window: equal scales, zoom to fit, dragging and the wheel, device-
+// independent pens, printing to a PDF printer, and the menu items with their
+// settings and messages.
 #include <QMenu>
 #include <QPrinter>
 #include <QtTest>
@@ -11,6 +12,7 @@
 #include "doubles/entry_lists.h"
 #include "plat/zoom_to_fit.h"
 #include "shell/plat_commands.h"
+#include "shell/plot_moves.h"
 #include "shell/plot_surface.h"
 #include "shell/print_dialog.h"
 #include "shell/view_commands.h"
@@ -62,6 +64,33 @@ std::vector<QPointF> GreenDots(const QImage& image) {
   return merged;
 }
 
+// A dot within a pixel and a half of each place, whatever the order.
+bool DotsAt(const std::vector<QPointF>& dots, const std::vector<QPointF>& places) {
+  if (dots.size() != places.size())
+    return false;
+  return std::all_of(places.begin(), places.end(), [&dots](QPointF p) {
+    return std::any_of(dots.begin(), dots.end(),
+                       [p](QPointF d) { return QLineF(d, p).length() <= 1.5; });
+  });
+}
+
+void Mouse(QWidget& widget, QEvent::Type type, QPointF at) {
+  const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+  QMouseEvent event(type, at, widget.mapToGlobal(at), button,
+                    type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                    Qt::NoModifier);
+  QCoreApplication::sendEvent(&widget, &event);
+}
+
+void Wheel(QWidget& widget, QPointF at, double notches) {
+  QWheelEvent event(at, widget.mapToGlobal(at), QPoint(), QPoint(0, int(notches * 120)),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(&widget, &event);
+}
+
+// A lot beside its first corner, small at the starting extents.
+const std::vector<std::string> kLot = {"0 , 0", "100 , 0", "100 , 80", "30 , 60"};
+
 struct Plot {
   explicit Plot(bool equal) {
     surface.resize(600, 300);
@@ -74,6 +103,7 @@ struct Plot {
   tw::StringLog log;
   tw::PlotSurface surface;
   tw::Program program{log, surface};
+  tw::PlotMoves moves{program, surface};
 };
 
 class RecordingPrintDialog : public tw::PrintDialog {
@@ -105,24 +135,123 @@ class PlatViewTest : public QObject {
     }
   }
 
-  // Every corner inside, one within 10% of the edge the fit is tight along:
-  // the shorter side with equal scales, the x extent without.
-  void zoomToFitShowsEveryCorner() {
+  // Boundaries to every side of their start: every corner inside, the box
+  // centred and filling 90% of the tighter direction with equal scales, of
+  // both without (a flat direction excepted).
+  void zoomToFitCentresAndFillsThePlot() {
+    struct Case {
+      std::vector<std::string> points;
+      bool flat;
+    };
+    const Case cases[] = {
+        {{"0 , 0", "2600 , 100", "1900 , 900"}, false},              // east
+        {{"0 , 0", "-400 , 30", "-350 , 500", "-20 , 420"}, false},  // west, north
+        {{"0 , 0", "90 , -2000", "-300 , -2600"}, false},            // south
+        {{"0 , 0", "-5.5 , -3", "-9 , -1.25", "-2 , -0.5"}, false},  // south-west
+        {{"1000 , 1000", "1800 , 1000", "1500 , 1000"}, true},       // along the x axis
+        {{"-70 , 20", "-70 , 900", "-70 , -300"}, true},             // along the y axis
+    };
+    for (bool equal : {true, false}) {
+      for (const Case& c : cases) {
+        Plot plot(equal);
+        plot.Points(c.points);
+        QVERIFY(tw::ZoomToFit(plot.program));
+        QVERIFY(QString::fromStdString(plot.log.Text()).endsWith("Zoom to Fit"));
+        const std::vector<QPointF> dots = GreenDots(plot.surface.Picture());
+        QCOMPARE(dots.size(), c.points.size());
+        const QRectF box = QPolygonF(QVector<QPointF>(dots.begin(), dots.end())).boundingRect();
+        const QString shown = QString("%1 %2 %3 x %4")
+                                  .arg(box.left())
+                                  .arg(box.top())
+                                  .arg(box.width())
+                                  .arg(box.height());
+        QVERIFY2(QRectF(3, 3, 594, 294).contains(box), qPrintable(shown));
+        QVERIFY2(QLineF(box.center(), QPointF(300, 150)).length() <= 1.5, qPrintable(shown));
+        const bool wide = box.width() >= 0.9 * 600;
+        const bool high = box.height() >= 0.9 * 300;
+        QVERIFY2(equal ? wide || high : (wide && high) || (c.flat && (wide || high)),
+                 qPrintable(shown));
+      }
+    }
+  }
+
+  // The corners move with the pointer pixel for pixel, once the event loop
+  // turns; nothing is logged, and the cursor shows the plot can be held.
+  void dragMovesTheCornersWithThePointer() {
+    struct Case {
+      bool equal;
+      QPointF by;
+    };
+    const Case cases[] = {{true, {90, -40}}, {false, {-130, 25}}, {true, {0, 70}}};
+    for (const Case& c : cases) {
+      Plot plot(c.equal);
+      plot.Points(kLot);
+      QCOMPARE(plot.surface.cursor().shape(), Qt::OpenHandCursor);
+      const std::string logged = plot.log.Text();
+      const QImage before = plot.surface.Picture();
+      const QPointF start(280, 160);
+      Mouse(plot.surface, QEvent::MouseButtonPress, start);
+      QCOMPARE(plot.surface.cursor().shape(), Qt::ClosedHandCursor);
+      for (int step = 1; step <= 4; ++step)
+        Mouse(plot.surface, QEvent::MouseMove, start + c.by * step / 4);
+      QCOMPARE(plot.surface.Picture(), before);
+      Mouse(plot.surface, QEvent::MouseButtonRelease, start + c.by);
+      QCoreApplication::processEvents();
+      std::vector<QPointF> moved = GreenDots(before);
+      for (QPointF& d : moved)
+        d += c.by;
+      QVERIFY(DotsAt(GreenDots(plot.surface.Picture()), moved));
+      QCOMPARE(plot.surface.cursor().shape(), Qt::OpenHandCursor);
+      QCOMPARE(plot.log.Text(), logged);
+    }
+  }
+
+  // A notch at a corner leaves it in place while the others go 1.25 times
+  // as far from it, or back; Re-Draw then shows the starting view exactly.
+  void wheelZoomsAboutThePointUnderTheCursor() {
+    struct Case {
+      bool equal;
+      size_t corner;  // in the order GreenDots finds them
+      double notches;
+    };
+    const Case cases[] = {{true, 0, 1}, {false, 2, -1}, {true, 3, 2}, {false, 1, 0.5}};
+    for (const Case& c : cases) {
+      Plot plot(c.equal);
+      plot.Points(kLot);
+      const std::string logged = plot.log.Text();
+      const QImage start = plot.surface.Picture();
+      const std::vector<QPointF> before = GreenDots(start);
+      const QPointF at = before.at(c.corner);
+      Wheel(plot.surface, at, c.notches);
+      QCoreApplication::processEvents();
+      std::vector<QPointF> zoomed;
+      for (QPointF d : before)
+        zoomed.push_back(at + (d - at) * std::pow(1.25, c.notches));
+      QVERIFY(DotsAt(GreenDots(plot.surface.Picture()), zoomed));
+      QCOMPARE(plot.log.Text(), logged);
+      QVERIFY(tw::ResetZoom(plot.program));
+      QCOMPARE(plot.surface.Picture(), start);
+    }
+  }
+
+  // Re-Draw after a fit, a drag and a wheel: the starting view to the pixel.
+  void reDrawRestoresTheStartingView() {
     for (bool equal : {true, false}) {
       Plot plot(equal);
-      plot.Points(equal ? std::vector<std::string>{"0 , 0", "900 , 2000", "-300 , 2600"}
-                        : std::vector<std::string>{"0 , 0", "-2600 , 100", "-1900 , 300"});
-      QVERIFY(GreenDots(plot.surface.Picture()).size() < 3);  // off the default 300
+      plot.Points(kLot);
+      const QImage start = plot.surface.Picture();
       QVERIFY(tw::ZoomToFit(plot.program));
-      QVERIFY(QString::fromStdString(plot.log.Text()).trimmed().endsWith("Zoom to Fit"));
-      const std::vector<QPointF> dots = GreenDots(plot.surface.Picture());
-      QCOMPARE(dots.size(), size_t(3));
-      bool near_edge = false;
-      for (QPointF d : dots) {
-        QVERIFY(d.x() > 3 && d.x() < 597 && d.y() > 3 && d.y() < 297);
-        near_edge |= d.x() < 60 || d.x() > 540 || d.y() < 30 || d.y() > 270;
-      }
-      QVERIFY(near_edge);
+      Mouse(plot.surface, QEvent::MouseButtonPress, {100, 100});
+      Mouse(plot.surface, QEvent::MouseMove, {170, 60});
+      Mouse(plot.surface, QEvent::MouseButtonRelease, {170, 60});
+      Wheel(plot.surface, {400, 200}, -3);
+      QCoreApplication::processEvents();
+      QVERIFY(plot.surface.Picture() != start);
+      QVERIFY(tw::ResetZoom(plot.program));
+      QCOMPARE(plot.surface.Picture(), start);
+      QCOMPARE(plot.program.state.PlotExtentX, 300.0);
+      QCOMPARE(plot.program.state.PlotCentreX, 0.0);
+      QCOMPARE(plot.program.state.PlotCentreY, 0.0);
     }
   }
 
@@ -191,6 +320,11 @@ class PlatViewTest : public QObject {
     QVERIFY(!h.Log().contains("Zoom to Fit"));
     h.window().program().entries.Replace(tw::test::ClosureExampleEntries());
     h.Item("mnuZoomToFit")->trigger();
+    QVERIFY(h.Log().endsWith("Zoom to Fit"));
+    const double fitted = h.window().program().state.PlotExtentX;
+    Wheel(*h.Get("pbDrawing"), {50, 50}, 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(h.window().program().state.PlotExtentX, fitted / 1.25);
     QVERIFY(h.Log().endsWith("Zoom to Fit"));
 
     tw::test::ScratchFolder folder;
