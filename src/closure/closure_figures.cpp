@@ -7,10 +7,6 @@
 
 namespace tw {
 
-bool IsStandard(long long s) {
-  return s >= kLowestStandard && s <= kHighestStandard;
-}
-
 Precision PrecisionOf(double perimeter, double misclosure) {
   if (perimeter == 0 || misclosure < 1e-9 * perimeter)
     return {true, 0};

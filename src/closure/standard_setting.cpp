@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "closure/closure_figures.h"
 #include "settings/ini_file.h"
 
 namespace tw {
@@ -12,6 +11,10 @@ constexpr const char* kSection = "SETTINGS";
 constexpr const char* kKey = "STANDARD";
 
 }  // namespace
+
+bool IsStandard(long long s) {
+  return s >= kLowestStandard && s <= kHighestStandard;
+}
 
 int ReadStoredStandard(const std::string& settings_path) {
   const std::string text = ReadIniString(kSection, kKey, settings_path);

@@ -1,9 +1,17 @@
-// The closure standard the window remembers: STANDARD in [SETTINGS].
+// The closure standards allowed, and the one the window remembers: STANDARD
+// in [SETTINGS].
 #pragma once
 
 #include <string>
 
 namespace tw {
+
+// The standards offered by name; any whole S from 100 to 1,000,000 is allowed.
+inline constexpr int kDefaultStandard = 10000;
+inline constexpr int kLowestStandard = 100;
+inline constexpr int kHighestStandard = 1000000;
+
+bool IsStandard(long long s);
 
 // A whole number from 100 to 1000000 as written; anything else, or no key,
 // reads as 10000.

@@ -10,6 +10,7 @@
 #include "boundary/program_state.h"
 #include "boundary/result.h"
 #include "closure/closure_figures.h"
+#include "closure/standard_setting.h"
 #include "plat/page.h"
 
 namespace tw {

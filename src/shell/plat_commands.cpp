@@ -8,6 +8,7 @@
 #include <charconv>
 
 #include "boundary/ports/message_box.h"
+#include "closure/standard_setting.h"
 #include "files/file_io.h"
 #include "formats/export_commands.h"
 #include "formats/project_file.h"
