@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <string>
 
-#include "boundary/log.h"
-#include "boundary/plot.h"
 #include "doubles/fakes.h"
 #include "doubles/golden.h"
+#include "program/log.h"
+#include "program/plot.h"
 #include "shell/log_box.h"
 #include "shell/main_window.h"
 

@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "base/result.h"
 #include "boundary/entry.h"
 #include "boundary/entry_list.h"
 #include "boundary/program_state.h"
-#include "boundary/result.h"
 #include "closure/adjustment.h"
 #include "closure/blunder_cache.h"
 #include "closure/blunders.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "boundary/units.h"
+#include "base/units.h"
 
 namespace tw {
 

@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "base/result.h"
 #include "boundary/entry_list.h"
 #include "boundary/program_state.h"
-#include "boundary/result.h"
 #include "closure/closure_figures.h"
 #include "closure/standard_setting.h"
-#include "plat/page.h"
+#include "ports/page.h"
 
 namespace tw {
 

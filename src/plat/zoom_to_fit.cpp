@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "boundary/log.h"
-#include "boundary/plot.h"
 #include "plat/boundary_drawing.h"
+#include "program/log.h"
+#include "program/plot.h"
 
 namespace tw {
 namespace {

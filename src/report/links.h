@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "boundary/ports/desktop.h"
-#include "boundary/ports/message_box.h"
-#include "boundary/ports/program_folder.h"
+#include "ports/desktop.h"
+#include "ports/message_box.h"
+#include "ports/program_folder.h"
 
 namespace tw {
 

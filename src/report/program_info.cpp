@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "boundary/version.h"
+#include "base/version.h"
 
 namespace tw {
 

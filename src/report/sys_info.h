@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "boundary/ports/desktop.h"
-#include "boundary/ports/message_box.h"
+#include "ports/desktop.h"
+#include "ports/message_box.h"
 
 namespace tw {
 

@@ -17,8 +17,6 @@
 #include <charconv>
 #include <optional>
 
-#include "boundary/ports/file_dialog.h"
-#include "boundary/ports/message_box.h"
 #include "closure/adjusted_files.h"
 #include "closure/closure_text.h"
 #include "closure/standard_setting.h"
@@ -26,6 +24,8 @@
 #include "files/file_io.h"
 #include "formats/point_file.h"
 #include "formats/project_file.h"
+#include "ports/file_dialog.h"
+#include "ports/message_box.h"
 #include "shell/closure_tables.h"
 #include "shell/cp1252.h"
 #include "shell/main_window.h"

@@ -1,6 +1,6 @@
 #include "shell/command_line.h"
 
-#include "boundary/version.h"
+#include "base/version.h"
 
 namespace tw {
 namespace {

@@ -9,7 +9,7 @@
 #include <QUrl>
 #include <filesystem>
 
-#include "boundary/ports/message_box.h"
+#include "ports/message_box.h"
 #include "session/file_arguments.h"
 #include "session/recent_files.h"
 #include "session/recovery_file.h"

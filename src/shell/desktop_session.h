@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "boundary/ports/question_box.h"
+#include "ports/question_box.h"
 #include "session/recovery_keeper.h"
 #include "session/unsaved_changes.h"
 

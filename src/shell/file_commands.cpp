@@ -1,9 +1,9 @@
 #include "shell/file_commands.h"
 
-#include "boundary/ports/message_box.h"
 #include "formats/export_commands.h"
 #include "formats/import_commands.h"
 #include "formats/project_commands.h"
+#include "ports/message_box.h"
 #include "report/report_command.h"
 #include "session/recovery_file.h"
 #include "shell/main_window.h"

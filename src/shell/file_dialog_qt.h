@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "boundary/ports/file_dialog.h"
+#include "ports/file_dialog.h"
 
 class QFileDialog;
 class QWidget;

@@ -6,8 +6,8 @@
 #include <QString>
 #include <string_view>
 
-#include "boundary/log.h"
-#include "shell/log_store.h"
+#include "program/log.h"
+#include "program/log_store.h"
 
 class QTextLayout;
 

@@ -12,7 +12,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "boundary/plot.h"
+#include "program/plot.h"
 #include "shell/bearing_list.h"
 #include "shell/form_fonts.h"
 #include "shell/log_box.h"

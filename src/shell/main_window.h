@@ -9,10 +9,10 @@
 #include <memory>
 #include <string>
 
+#include "base/result.h"
 #include "boundary/mode_controls.h"
-#include "boundary/program.h"
-#include "boundary/result.h"
 #include "entry/entry_commands.h"
+#include "program/program.h"
 #include "settings/unit_system.h"
 #include "shell/window_layout.h"
 

@@ -4,9 +4,9 @@
 #include <QComboBox>
 #include <QPushButton>
 
-#include "boundary/plot.h"
-#include "boundary/ports/message_box.h"
 #include "entry/input_fields.h"
+#include "ports/message_box.h"
+#include "program/plot.h"
 #include "shell/bearing_list.h"
 #include "shell/cp1252.h"
 #include "shell/log_box.h"

@@ -7,12 +7,12 @@
 #include <QPrinter>
 #include <charconv>
 
-#include "boundary/ports/message_box.h"
 #include "closure/standard_setting.h"
 #include "files/file_io.h"
 #include "formats/export_commands.h"
 #include "formats/project_file.h"
 #include "plat/pdf_page.h"
+#include "ports/message_box.h"
 #include "settings/ini_file.h"
 #include "shell/main_window.h"
 #include "shell/plat_page_qt.h"

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "boundary/ports/file_dialog.h"
 #include "plat/plat_layout.h"
+#include "ports/file_dialog.h"
 
 class QPrinter;
 

@@ -6,11 +6,11 @@
 #include <array>
 #include <string>
 
+#include "base/result.h"
 #include "boundary/entry_list.h"
 #include "boundary/program_state.h"
-#include "boundary/result.h"
-#include "plat/page.h"
 #include "plat/plat_layout.h"
+#include "ports/page.h"
 
 class QPagedPaintDevice;
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 
-#include "shell/line_clip.h"
+#include "geometry/line_clip.h"
 #include "shell/pixel_lines.h"
 
 namespace tw {

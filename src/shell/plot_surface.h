@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "boundary/ports/drawing_surface.h"
+#include "ports/drawing_surface.h"
 #include "shell/pixel_lines.h"
 
 namespace tw {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "boundary/ports/desktop.h"
-#include "boundary/ports/program_folder.h"
+#include "ports/desktop.h"
+#include "ports/program_folder.h"
 
 namespace tw {
 

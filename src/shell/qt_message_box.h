@@ -3,7 +3,7 @@
 
 #include <QMessageBox>
 
-#include "boundary/ports/message_box.h"
+#include "ports/message_box.h"
 
 namespace tw {
 

@@ -1,7 +1,7 @@
 // The question port shown as a modal Qt message box.
 #pragma once
 
-#include "boundary/ports/question_box.h"
+#include "ports/question_box.h"
 
 class QWidget;
 

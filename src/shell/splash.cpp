@@ -11,8 +11,8 @@
 #include <QString>
 #include <utility>
 
-#include "boundary/ports/message_box.h"
-#include "boundary/version.h"
+#include "base/version.h"
+#include "ports/message_box.h"
 #include "report/program_info.h"
 #include "shell/form_fonts.h"
 #include "shell/pictures.h"

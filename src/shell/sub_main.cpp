@@ -3,8 +3,8 @@
 #include <QTimer>
 #include <utility>
 
-#include "boundary/entry_mode.h"
-#include "boundary/units.h"
+#include "base/entry_mode.h"
+#include "base/units.h"
 #include "settings/folders.h"
 #include "shell/closure_dialog.h"
 #include "shell/desktop_session.h"

@@ -5,8 +5,8 @@
 #include <QMenuBar>
 #include <cmath>
 
-#include "boundary/plot.h"
 #include "plat/zoom_to_fit.h"
+#include "program/plot.h"
 #include "settings/view_settings.h"
 #include "shell/cp1252.h"
 #include "shell/main_window.h"

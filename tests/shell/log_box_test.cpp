@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "boundary/log.h"
+#include "program/log.h"
 #include "shell/log_box.h"
 
 class LogBoxTest : public QObject {

@@ -6,10 +6,10 @@
 #include <QtTest>
 #include <functional>
 
-#include "boundary/plot.h"
-#include "boundary/program.h"
 #include "doubles/entry_lists.h"
 #include "plat/zoom_to_fit.h"
+#include "program/plot.h"
+#include "program/program.h"
 #include "shell/plat_commands.h"
 #include "shell/plot_surface.h"
 #include "shell/print_dialog.h"

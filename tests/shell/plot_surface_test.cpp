@@ -2,8 +2,8 @@
 // palette colours, a picture that survives a repaint, and lines at any zoom.
 #include <QtTest>
 
-#include "boundary/plot.h"
-#include "boundary/program.h"
+#include "program/plot.h"
+#include "program/program.h"
 #include "shell/plot_surface.h"
 
 namespace {
