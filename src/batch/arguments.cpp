@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "closure/standard_setting.h"
+#include "settings/standard_setting.h"
 
 namespace tw {
 

@@ -16,8 +16,8 @@
 #include "closure/blunder_cache.h"
 #include "closure/blunders.h"
 #include "closure/closure_figures.h"
-#include "closure/standard_setting.h"
 #include "closure/traverse_lines.h"
+#include "settings/standard_setting.h"
 
 namespace tw {
 

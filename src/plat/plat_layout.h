@@ -10,8 +10,8 @@
 #include "boundary/entry_list.h"
 #include "boundary/program_state.h"
 #include "closure/closure_figures.h"
-#include "closure/standard_setting.h"
 #include "ports/page.h"
+#include "settings/standard_setting.h"
 
 namespace tw {
 

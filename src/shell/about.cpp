@@ -11,10 +11,10 @@
 #include <functional>
 #include <utility>
 
-#include "report/contact.h"
-#include "report/links.h"
-#include "report/program_info.h"
-#include "report/sys_info.h"
+#include "about/contact.h"
+#include "about/links.h"
+#include "about/program_info.h"
+#include "about/sys_info.h"
 #include "shell/form_fonts.h"
 #include "shell/pictures.h"
 #include "shell/window_layout.h"

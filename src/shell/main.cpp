@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "files/standard_descriptors.h"
-#include "shell/command_line.h"
+#include "session/command_line.h"
 #include "shell/form_fonts.h"
 #include "shell/pictures.h"
 #include "shell/sub_main.h"

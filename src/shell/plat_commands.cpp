@@ -7,15 +7,15 @@
 #include <QPrinter>
 #include <charconv>
 
-#include "closure/standard_setting.h"
 #include "files/file_io.h"
 #include "formats/export_commands.h"
 #include "formats/project_file.h"
 #include "plat/pdf_page.h"
+#include "plat_qt/plat_page_qt.h"
 #include "ports/message_box.h"
 #include "settings/ini_file.h"
+#include "settings/standard_setting.h"
 #include "shell/main_window.h"
-#include "shell/plat_page_qt.h"
 #include "shell/print_dialog.h"
 
 namespace tw {

@@ -11,9 +11,9 @@
 #include <QString>
 #include <utility>
 
+#include "about/program_info.h"
 #include "base/version.h"
 #include "ports/message_box.h"
-#include "report/program_info.h"
 #include "shell/form_fonts.h"
 #include "shell/pictures.h"
 #include "shell/window_layout.h"

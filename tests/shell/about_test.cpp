@@ -5,9 +5,9 @@
 #include <QtTest>
 #include <functional>
 
+#include "about/contact.h"
+#include "about/links.h"
 #include "doubles/fakes.h"
-#include "report/contact.h"
-#include "report/links.h"
 #include "shell/about.h"
 
 class AboutTest : public QObject {

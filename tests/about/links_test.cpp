@@ -1,13 +1,13 @@
-#include "report/links.h"
+#include "about/links.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
+#include "about/contact.h"
 #include "doubles/fakes.h"
 #include "doubles/golden.h"
-#include "report/contact.h"
 
 namespace tw {
 namespace {

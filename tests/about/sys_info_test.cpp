@@ -1,4 +1,4 @@
-#include "report/sys_info.h"
+#include "about/sys_info.h"
 
 #include <gtest/gtest.h>
 

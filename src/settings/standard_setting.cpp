@@ -1,4 +1,4 @@
-#include "closure/standard_setting.h"
+#include "settings/standard_setting.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "report/program_info.h"
+#include "about/program_info.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "shell/plat_page_qt.h"
+#include "plat_qt/plat_page_qt.h"
 
 #include <QPagedPaintDevice>
 

@@ -1,11 +1,11 @@
-#include "report/links.h"
+#include "about/links.h"
 
 #include <filesystem>
 #include <string>
 #include <system_error>
 
+#include "about/contact.h"
 #include "files/text_encoding.h"
-#include "report/contact.h"
 
 namespace tw {
 
