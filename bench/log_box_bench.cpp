@@ -10,8 +10,8 @@
 #include "doubles/golden.h"
 #include "program/log.h"
 #include "program/plot.h"
-#include "shell/log_box.h"
-#include "shell/main_window.h"
+#include "shell/window/log_box.h"
+#include "shell/window/main_window.h"
 
 namespace {
 

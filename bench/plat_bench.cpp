@@ -11,8 +11,8 @@
 #include "program/log.h"
 #include "program/plot.h"
 #include "program/program.h"
-#include "shell/plot_surface.h"
-#include "shell/view_commands.h"
+#include "shell/plot/plot_surface.h"
+#include "shell/plot/view_commands.h"
 
 namespace {
 
