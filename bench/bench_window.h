@@ -23,13 +23,13 @@
 
 #include "doubles/fakes.h"
 #include "doubles/golden.h"
-#include "shell/closure_dialog.h"
-#include "shell/desktop_session.h"
-#include "shell/file_commands.h"
-#include "shell/main_window.h"
-#include "shell/plat_commands.h"
-#include "shell/print_dialog.h"
-#include "shell/view_commands.h"
+#include "shell/closure/closure_dialog.h"
+#include "shell/desktop/desktop_session.h"
+#include "shell/desktop/file_commands.h"
+#include "shell/plat/plat_commands.h"
+#include "shell/plat/print_dialog.h"
+#include "shell/plot/view_commands.h"
+#include "shell/window/main_window.h"
 
 namespace tw::bench {
 

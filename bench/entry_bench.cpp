@@ -5,8 +5,8 @@
 #include <string>
 
 #include "bench_entries.h"
-#include "boundary/plot.h"
 #include "entry/entry_commands.h"
+#include "program/plot.h"
 
 namespace tw {
 namespace {

@@ -6,14 +6,14 @@
 #include <string>
 
 #include "bench_entries.h"
-#include "boundary/log.h"
-#include "boundary/ports/drawing_surface.h"
 #include "files/file_io.h"
 #include "formats/dxf_file.h"
 #include "formats/import_commands.h"
 #include "formats/point_file.h"
 #include "formats/project_commands.h"
 #include "formats/project_file.h"
+#include "ports/drawing_surface.h"
+#include "program/log.h"
 #include "report/boundary_report.h"
 
 namespace tw {

@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <string>
 
-#include "boundary/log.h"
-#include "boundary/plot.h"
 #include "doubles/fakes.h"
 #include "doubles/golden.h"
-#include "shell/log_box.h"
-#include "shell/main_window.h"
+#include "program/log.h"
+#include "program/plot.h"
+#include "shell/window/log_box.h"
+#include "shell/window/main_window.h"
 
 namespace {
 

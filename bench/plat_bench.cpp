@@ -6,13 +6,13 @@
 #include <cmath>
 #include <string>
 
-#include "boundary/log.h"
-#include "boundary/plot.h"
-#include "boundary/program.h"
 #include "plat/boundary_drawing.h"
 #include "plat/zoom_to_fit.h"
-#include "shell/plot_surface.h"
-#include "shell/view_commands.h"
+#include "program/log.h"
+#include "program/plot.h"
+#include "program/program.h"
+#include "shell/plot/plot_surface.h"
+#include "shell/plot/view_commands.h"
 
 namespace {
 

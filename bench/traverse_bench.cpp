@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "bench_entries.h"
-#include "boundary/bearing.h"
-#include "boundary/traverse.h"
+#include "geometry/bearing.h"
+#include "geometry/traverse.h"
 
 namespace tw {
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "bench_window.h"
-#include "shell/plot_surface.h"
+#include "shell/plot/plot_surface.h"
 
 namespace {
 

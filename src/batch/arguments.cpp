@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "closure/closure_figures.h"
+#include "settings/standard_setting.h"
 
 namespace tw {
 

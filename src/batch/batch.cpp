@@ -4,21 +4,21 @@
 #include <string_view>
 #include <utility>
 
+#include "base/version.h"
 #include "batch/arguments.h"
 #include "batch/closure_batch.h"
-#include "boundary/log.h"
-#include "boundary/ports/drawing_surface.h"
-#include "boundary/program.h"
-#include "boundary/version.h"
+#include "boundary/mode_option.h"
 #include "entry/entry_commands.h"
 #include "files/text_encoding.h"
 #include "formats/dxf_file.h"
 #include "formats/export_commands.h"
 #include "formats/import_commands.h"
-#include "formats/mode_option.h"
 #include "formats/point_file.h"
 #include "formats/project_commands.h"
 #include "formats/project_file.h"
+#include "ports/drawing_surface.h"
+#include "program/log.h"
+#include "program/program.h"
 #include "report/boundary_report.h"
 #include "report/report_command.h"
 

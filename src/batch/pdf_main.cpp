@@ -10,15 +10,15 @@
 #include "batch/batch.h"
 #include "batch/output.h"
 #include "batch/pdf_batch.h"
-#include "boundary/log.h"
-#include "boundary/ports/drawing_surface.h"
-#include "boundary/program.h"
+#include "boundary/mode_option.h"
 #include "entry/entry_commands.h"
 #include "files/standard_descriptors.h"
 #include "files/text_encoding.h"
-#include "formats/mode_option.h"
 #include "formats/project_commands.h"
 #include "plat/pdf_page.h"
+#include "ports/drawing_surface.h"
+#include "program/log.h"
+#include "program/program.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "boundary/numbers.h"
-#include "boundary/quote.h"
-#include "boundary/text.h"
+#include "base/numbers.h"
+#include "base/quote.h"
+#include "base/text.h"
 
 namespace tw {
 namespace {

@@ -1,7 +1,7 @@
 #include "boundary/mode_controls.h"
 
-#include "boundary/entry_mode.h"
-#include "boundary/units.h"
+#include "base/entry_mode.h"
+#include "base/units.h"
 
 namespace tw {
 

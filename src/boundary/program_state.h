@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "boundary/entry_mode.h"
-#include "boundary/units.h"
+#include "base/entry_mode.h"
+#include "base/units.h"
 
 namespace tw {
 

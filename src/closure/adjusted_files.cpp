@@ -1,7 +1,7 @@
 #include "closure/adjusted_files.h"
 
+#include "base/numbers.h"
 #include "boundary/entry.h"
-#include "boundary/numbers.h"
 #include "closure/closure_forms.h"
 #include "formats/point_file.h"
 #include "formats/project_file.h"

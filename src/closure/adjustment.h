@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "boundary/result.h"
+#include "base/result.h"
 #include "closure/closure_figures.h"
 #include "closure/traverse_lines.h"
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "boundary/bearing.h"
 #include "boundary/entry_texts.h"
 #include "closure/blunders.h"
 #include "closure/traverse_lines.h"
+#include "geometry/bearing.h"
 
 namespace tw {
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <optional>
 
-#include "boundary/numbers.h"
-#include "boundary/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "closure/closure_forms.h"
 
 namespace tw {

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "boundary/bearing.h"
 #include "boundary/entry.h"
 #include "closure/blunders.h"
 #include "closure/traverse_lines.h"
+#include "geometry/bearing.h"
 
 namespace tw {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "boundary/bearing.h"
-#include "boundary/traverse.h"
 #include "closure/closure_forms.h"
 #include "formats/corners.h"
+#include "geometry/bearing.h"
+#include "geometry/traverse.h"
 #include "settings/unit_system.h"
 
 namespace tw {

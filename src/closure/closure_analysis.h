@@ -8,15 +8,16 @@
 #include <utility>
 #include <vector>
 
+#include "base/result.h"
 #include "boundary/entry.h"
 #include "boundary/entry_list.h"
 #include "boundary/program_state.h"
-#include "boundary/result.h"
 #include "closure/adjustment.h"
 #include "closure/blunder_cache.h"
 #include "closure/blunders.h"
 #include "closure/closure_figures.h"
 #include "closure/traverse_lines.h"
+#include "settings/standard_setting.h"
 
 namespace tw {
 

@@ -3,13 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "boundary/units.h"
+#include "base/units.h"
 
 namespace tw {
-
-bool IsStandard(long long s) {
-  return s >= kLowestStandard && s <= kHighestStandard;
-}
 
 Precision PrecisionOf(double perimeter, double misclosure) {
   if (perimeter == 0 || misclosure < 1e-9 * perimeter)

@@ -12,13 +12,6 @@
 
 namespace tw {
 
-// The standards offered by name; any whole S from 100 to 1,000,000 is allowed.
-inline constexpr int kDefaultStandard = 10000;
-inline constexpr int kLowestStandard = 100;
-inline constexpr int kHighestStandard = 1000000;
-
-bool IsStandard(long long s);
-
 // 1:N with N = floor(perimeter / misclosure), or exact: a misclosure below
 // 1e-9 of the perimeter, or a perimeter of 0.
 struct Precision {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "boundary/bearing.h"
+#include "base/numbers.h"
 #include "boundary/entry.h"
-#include "boundary/numbers.h"
+#include "geometry/bearing.h"
 
 namespace tw {
 std::optional<double> RoundHalfAway(double v, int decimals) {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "boundary/corner_walk.h"
+#include "geometry/corner_walk.h"
 
 namespace tw {
 

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/result.h"
 #include "boundary/entry.h"
 #include "boundary/entry_texts.h"
-#include "boundary/result.h"
 
 namespace tw {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <cmath>
 
-#include "boundary/numbers.h"
-#include "boundary/units.h"
+#include "base/numbers.h"
+#include "base/units.h"
 
 namespace tw {
 namespace {

@@ -3,13 +3,13 @@
 #include <optional>
 #include <utility>
 
+#include "base/numbers.h"
+#include "base/quote.h"
+#include "base/units.h"
 #include "boundary/entry.h"
-#include "boundary/numbers.h"
-#include "boundary/plot.h"
-#include "boundary/quote.h"
-#include "boundary/traverse.h"
-#include "boundary/units.h"
 #include "entry/carpenter.h"
+#include "geometry/traverse.h"
+#include "program/plot.h"
 
 namespace tw {
 namespace {

@@ -7,9 +7,9 @@
 
 #include <string>
 
+#include "base/result.h"
 #include "boundary/mode_controls.h"
-#include "boundary/program.h"
-#include "boundary/result.h"
+#include "program/program.h"
 
 namespace tw {
 

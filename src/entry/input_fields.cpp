@@ -1,6 +1,6 @@
 #include "entry/input_fields.h"
 
-#include "boundary/numbers.h"
+#include "base/numbers.h"
 
 namespace tw {
 namespace {

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "boundary/corner_walk.h"
+#include "base/result.h"
 #include "boundary/program_state.h"
-#include "boundary/result.h"
+#include "geometry/corner_walk.h"
 
 namespace tw {
 

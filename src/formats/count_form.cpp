@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "boundary/numbers.h"
+#include "base/numbers.h"
 
 namespace tw {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "boundary/numbers.h"
+#include "base/numbers.h"
 #include "formats/corners.h"
 #include "formats/text_lines.h"
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/result.h"
 #include "boundary/entry_texts.h"
 #include "boundary/program_state.h"
-#include "boundary/result.h"
 
 namespace tw {
 

@@ -8,9 +8,9 @@
 
 #include <string>
 
-#include "boundary/ports/file_dialog.h"
-#include "boundary/ports/message_box.h"
-#include "boundary/program.h"
+#include "ports/file_dialog.h"
+#include "ports/message_box.h"
+#include "program/program.h"
 
 namespace tw {
 

@@ -1,12 +1,12 @@
 #include "formats/import_commands.h"
 
+#include "base/quote.h"
 #include "boundary/mode_controls.h"
-#include "boundary/plot.h"
-#include "boundary/quote.h"
+#include "boundary/mode_option.h"
 #include "files/file_io.h"
 #include "files/text_encoding.h"
-#include "formats/mode_option.h"
 #include "formats/text_lines.h"
+#include "program/plot.h"
 
 namespace tw {
 namespace {

@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#include "boundary/ports/file_dialog.h"
-#include "boundary/ports/message_box.h"
-#include "boundary/program.h"
-#include "boundary/result.h"
+#include "base/result.h"
 #include "entry/entry_commands.h"
 #include "formats/point_import.h"
+#include "ports/file_dialog.h"
+#include "ports/message_box.h"
+#include "program/program.h"
 
 namespace tw {
 

@@ -1,6 +1,6 @@
 #include "formats/point_file.h"
 
-#include "boundary/numbers.h"
+#include "base/numbers.h"
 #include "formats/corners.h"
 #include "formats/count_form.h"
 #include "formats/text_lines.h"

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "base/result.h"
 #include "boundary/entry_texts.h"
 #include "boundary/program_state.h"
-#include "boundary/result.h"
 
 namespace tw {
 

@@ -1,7 +1,7 @@
 #include "formats/point_import.h"
 
+#include "base/numbers.h"
 #include "boundary/entry.h"
-#include "boundary/numbers.h"
 #include "formats/text_lines.h"
 
 namespace tw {

@@ -1,11 +1,11 @@
 #include "formats/project_commands.h"
 
 #include "boundary/entry.h"
-#include "boundary/plot.h"
+#include "boundary/mode_option.h"
 #include "files/file_io.h"
 #include "files/text_encoding.h"
-#include "formats/mode_option.h"
 #include "formats/project_file.h"
+#include "program/plot.h"
 
 namespace tw {
 namespace {

@@ -9,11 +9,11 @@
 #include <string_view>
 #include <vector>
 
-#include "boundary/ports/file_dialog.h"
-#include "boundary/ports/message_box.h"
-#include "boundary/program.h"
-#include "boundary/result.h"
+#include "base/result.h"
 #include "entry/entry_commands.h"
+#include "ports/file_dialog.h"
+#include "ports/message_box.h"
+#include "program/program.h"
 #include "settings/unit_system.h"
 
 namespace tw {

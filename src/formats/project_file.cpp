@@ -1,9 +1,9 @@
 #include "formats/project_file.h"
 
+#include "base/numbers.h"
+#include "base/quote.h"
+#include "base/version.h"
 #include "boundary/entry.h"
-#include "boundary/numbers.h"
-#include "boundary/quote.h"
-#include "boundary/version.h"
 #include "formats/text_lines.h"
 
 namespace tw {

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/result.h"
 #include "boundary/entry_texts.h"
 #include "boundary/program_state.h"
-#include "boundary/result.h"
 
 namespace tw {
 

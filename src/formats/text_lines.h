@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "boundary/result.h"
-#include "boundary/text.h"
+#include "base/result.h"
+#include "base/text.h"
 
 namespace tw {
 

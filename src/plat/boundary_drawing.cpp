@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "boundary/bearing.h"
 #include "closure/closure_forms.h"
+#include "geometry/bearing.h"
 
 namespace tw {
 namespace {

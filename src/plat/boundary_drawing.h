@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/result.h"
 #include "boundary/entry.h"
 #include "boundary/entry_list.h"
-#include "boundary/result.h"
 #include "closure/closure_figures.h"
 
 namespace tw {

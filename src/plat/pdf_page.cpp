@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <optional>
 
-#include "boundary/ports/message_box.h"
-#include "boundary/version.h"
+#include "base/version.h"
 #include "files/text_encoding.h"
+#include "ports/message_box.h"
 
 namespace tw {
 namespace {

@@ -9,11 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "base/result.h"
 #include "boundary/entry_list.h"
 #include "boundary/program_state.h"
-#include "boundary/result.h"
-#include "plat/page.h"
 #include "plat/plat_layout.h"
+#include "ports/page.h"
 
 namespace tw {
 

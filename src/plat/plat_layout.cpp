@@ -9,8 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "boundary/ports/message_box.h"
-#include "boundary/version.h"
+#include "base/version.h"
 #include "closure/closure_analysis.h"
 #include "closure/closure_forms.h"
 #include "closure/closure_text.h"
@@ -18,6 +17,7 @@
 #include "formats/export_commands.h"
 #include "plat/boundary_drawing.h"
 #include "plat/plat_scale.h"
+#include "ports/message_box.h"
 
 namespace tw {
 namespace {

@@ -6,11 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "base/result.h"
 #include "boundary/entry_list.h"
 #include "boundary/program_state.h"
-#include "boundary/result.h"
 #include "closure/closure_figures.h"
-#include "plat/page.h"
+#include "ports/page.h"
+#include "settings/standard_setting.h"
 
 namespace tw {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "boundary/log.h"
-#include "boundary/plot.h"
 #include "plat/boundary_drawing.h"
+#include "program/log.h"
+#include "program/plot.h"
 
 namespace tw {
 namespace {

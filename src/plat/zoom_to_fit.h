@@ -1,8 +1,8 @@
 // View > Zoom to Fit: the view that shows the whole boundary.
 #pragma once
 
-#include "boundary/program.h"
-#include "boundary/result.h"
+#include "base/result.h"
+#include "program/program.h"
 
 namespace tw {
 

@@ -1,14 +1,14 @@
 #include "report/boundary_report.h"
 
-#include "boundary/corner_walk.h"
+#include "base/entry_mode.h"
+#include "base/numbers.h"
+#include "base/units.h"
 #include "boundary/entry.h"
-#include "boundary/entry_mode.h"
-#include "boundary/numbers.h"
-#include "boundary/traverse.h"
-#include "boundary/units.h"
 #include "formats/count_form.h"
 #include "formats/point_file.h"
 #include "formats/text_lines.h"
+#include "geometry/corner_walk.h"
+#include "geometry/traverse.h"
 
 namespace tw {
 namespace {

@@ -8,9 +8,9 @@
 
 #include <string>
 
+#include "base/result.h"
 #include "boundary/entry_list.h"
 #include "boundary/program_state.h"
-#include "boundary/result.h"
 
 namespace tw {
 

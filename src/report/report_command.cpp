@@ -1,8 +1,8 @@
 #include "report/report_command.h"
 
+#include "about/links.h"
 #include "files/file_io.h"
 #include "report/boundary_report.h"
-#include "report/links.h"
 
 namespace tw {
 

@@ -1,9 +1,9 @@
 // Report: writes report.txt and hands it to the desktop's viewer.
 #pragma once
 
-#include "boundary/ports/desktop.h"
-#include "boundary/ports/message_box.h"
-#include "boundary/program.h"
+#include "ports/desktop.h"
+#include "ports/message_box.h"
+#include "program/program.h"
 #include "settings/folders.h"
 
 namespace tw {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <utility>
 
-#include "boundary/result.h"
+#include "base/result.h"
 
 namespace tw {
 

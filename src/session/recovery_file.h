@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "boundary/result.h"
+#include "base/result.h"
 #include "formats/project_file.h"
 
 namespace tw {

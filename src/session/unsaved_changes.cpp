@@ -1,6 +1,6 @@
 #include "session/unsaved_changes.h"
 
-#include "boundary/ports/message_box.h"
+#include "ports/message_box.h"
 
 namespace tw {
 

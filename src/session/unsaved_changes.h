@@ -7,8 +7,8 @@
 #include <string>
 
 #include "boundary/entry_list.h"
-#include "boundary/ports/question_box.h"
 #include "boundary/program_state.h"
+#include "ports/question_box.h"
 
 namespace tw {
 

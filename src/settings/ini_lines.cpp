@@ -1,6 +1,6 @@
 #include "settings/ini_lines.h"
 
-#include "boundary/text.h"
+#include "base/text.h"
 
 namespace tw {
 namespace {

@@ -5,7 +5,7 @@
 #include <map>
 #include <optional>
 
-#include "boundary/text.h"
+#include "base/text.h"
 #include "files/file_io.h"
 #include "settings/ini_lines.h"
 

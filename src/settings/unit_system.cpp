@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "boundary/ports/message_box.h"
-#include "boundary/version.h"
+#include "base/version.h"
+#include "ports/message_box.h"
 #include "settings/folders.h"
 #include "settings/ini_file.h"
 

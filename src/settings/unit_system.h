@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "boundary/entry_mode.h"
+#include "base/entry_mode.h"
+#include "base/units.h"
 #include "boundary/mode_controls.h"
 #include "boundary/program_state.h"
-#include "boundary/units.h"
 
 namespace tw {
 

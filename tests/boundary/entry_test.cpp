@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "boundary/numbers.h"
+#include "base/numbers.h"
 
 #include "doubles/cp1252.h"
 

@@ -4,9 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "boundary/bearing.h"
-#include "boundary/numbers.h"
-#include "boundary/traverse.h"
+#include "base/numbers.h"
 #include "closure/adjusted_files.h"
 #include "closure/closure_analysis.h"
 #include "closure/closure_forms.h"
@@ -15,6 +13,8 @@
 #include "doubles/entry_lists.h"
 #include "formats/point_file.h"
 #include "formats/project_file.h"
+#include "geometry/bearing.h"
+#include "geometry/traverse.h"
 
 namespace tw {
 namespace {

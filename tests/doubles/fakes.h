@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "boundary/ports/desktop.h"
-#include "boundary/ports/file_dialog.h"
-#include "boundary/ports/message_box.h"
-#include "boundary/ports/program_folder.h"
-#include "boundary/ports/question_box.h"
+#include "ports/desktop.h"
+#include "ports/file_dialog.h"
+#include "ports/message_box.h"
+#include "ports/program_folder.h"
+#include "ports/question_box.h"
 
 namespace tw::test {
 

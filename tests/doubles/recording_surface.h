@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "boundary/ports/drawing_surface.h"
+#include "ports/drawing_surface.h"
 
 namespace tw::test {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "boundary/numbers.h"
+#include "base/numbers.h"
 
 namespace tw {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "boundary/mode_option.h"
 #include "doubles/cp1252.h"
 #include "doubles/fakes.h"
 #include "doubles/golden.h"
 #include "doubles/recording_surface.h"
-#include "formats/mode_option.h"
 
 namespace tw {
 namespace {

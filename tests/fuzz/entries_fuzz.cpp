@@ -1,10 +1,10 @@
 // The bearing and point entry readers: both bearing readings agree, a read
 // bearing computes finite offsets, and a read point written back reads the same.
-#include "boundary/bearing.h"
-#include "boundary/corner_walk.h"
+#include "base/numbers.h"
 #include "boundary/entry.h"
-#include "boundary/numbers.h"
 #include "fuzz/fuzz_check.h"
+#include "geometry/bearing.h"
+#include "geometry/corner_walk.h"
 
 #include <cmath>
 

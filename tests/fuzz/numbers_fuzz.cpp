@@ -1,6 +1,6 @@
 // The strict and the leading readings agree, and every number the strict
 // reading takes is written in forms that read back as the same 15 digits.
-#include "boundary/numbers.h"
+#include "base/numbers.h"
 #include "fuzz/fuzz_check.h"
 
 #include <algorithm>

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "about/links.h"
 #include "doubles/golden.h"
-#include "report/links.h"
 
 namespace tw {
 namespace {

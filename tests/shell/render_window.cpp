@@ -9,8 +9,8 @@
 #include <QScrollBar>
 #include <QTextStream>
 
-#include "shell/log_box.h"
-#include "window_harness.h"
+#include "shell/window/log_box.h"
+#include "shell/window_harness.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "window_harness.h"
+#include "shell/window_harness.h"
 
 #include <QAbstractItemView>
 #include <QPushButton>
 
-#include "shell/form_fonts.h"
-#include "shell/log_box.h"
+#include "shell/window/form_fonts.h"
+#include "shell/window/log_box.h"
 
 namespace tw::test {
 

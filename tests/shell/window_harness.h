@@ -12,7 +12,7 @@
 
 #include "doubles/fakes.h"
 #include "doubles/golden.h"
-#include "shell/main_window.h"
+#include "shell/window/main_window.h"
 
 namespace tw::test {
 

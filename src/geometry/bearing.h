@@ -1,0 +1,50 @@
+// Quadrant bearings to coordinate offsets.
+#pragma once
+
+#include <cmath>
+#include <string_view>
+
+#include "base/result.h"
+
+namespace tw {
+
+// dx towards the east, dy towards the north, in the unit of the distance.
+struct Offsets {
+  double dx = 0;
+  double dy = 0;
+};
+
+// The angle constant: deliberately not full-precision pi, so a due-north
+// line of length 100 has dx of about 1.6E-13.
+inline constexpr double kAngleConstant = 3.14159265358979;
+
+// Direction angle in degrees counter-clockwise from east for a quadrant code
+// ("NE", "NW", "SW", "SE"; anything else runs due east) and a decimal angle.
+// Inline, as LatDep: the walks call them for every entry.
+inline double DirectionAngle(std::string_view quadrant, double degrees, double minutes,
+                             double seconds) {
+  const double a = (degrees + minutes / 60) + seconds / 3600;
+  if (quadrant == "NE")
+    return std::fabs(90 - a);
+  if (quadrant == "NW")
+    return std::fabs(a + 90);
+  if (quadrant == "SW")
+    return std::fabs(270 - a);
+  if (quadrant == "SE")
+    return std::fabs(a + 270);
+  return 0;
+}
+
+// The offsets of a line of the given distance (a number).
+inline Offsets LatDep(std::string_view quadrant, double degrees, double minutes, double seconds,
+                      double distance) {
+  const double r = DirectionAngle(quadrant, degrees, minutes, seconds) * kAngleConstant / 180;
+  return {distance * std::cos(r), distance * std::sin(r)};
+}
+
+// The offsets of a line whose distance is a text, converted strictly.
+// Fails when the distance is not a number.
+Result<Offsets> ComputeLatDep(std::string_view quadrant, double degrees, double minutes,
+                              double seconds, std::string_view distance);
+
+}  // namespace tw

@@ -1,0 +1,57 @@
+// Corners, closure and area of the entry list.
+#pragma once
+
+#include "base/result.h"
+#include "boundary/entry_list.h"
+#include "boundary/program_state.h"
+#include "geometry/corner_walk.h"
+
+namespace tw {
+
+// The distance of a corner (relative to the first corner) from the first
+// corner.
+double ComputeClosure(double x, double y);
+
+// What one walk of the list gives: the area, and the closure of the last
+// corner (for a point list measured from FirstPointX/FirstPointY), the same
+// closure the plot logs for the last line or point.
+struct BoundaryFigures {
+  double area = 0;
+  double closure = 0;
+};
+
+// The area and closure of corners as they come from a start corner: the one
+// order of shoelace terms that every reader of the list adds, so that all
+// give the same figures to the last bit.
+class CornerSums {
+ public:
+  explicit CornerSums(Corner start) : start_(start), last_(start) {}
+  void Add(Corner c) {
+    sum_ += last_.x * c.y - last_.y * c.x;
+    last_ = c;
+  }
+  Corner Start() const { return start_; }
+  Corner Last() const { return last_; }
+  // With the closing term, from the last corner back to the start.
+  BoundaryFigures Close() const;
+
+ private:
+  Corner start_;
+  Corner last_;
+  double sum_ = 0;
+};
+
+// Area and closure of the list, reading every entry once. Fails, naming the
+// entry, when an entry cannot be read by the kind of entry 0. An empty list
+// has area 0 and closure 0.
+Result<BoundaryFigures> ComputeFigures(const EntryList& entries, const ProgramState& state);
+
+// The area enclosed by all corners, never negative, in the square of the
+// entries' unit. A bearing list's polygon includes the start corner (0, 0);
+// a point list starts at (FirstPointX, FirstPointY). Re-reads every entry.
+// Fails, naming the entry, when an entry cannot
+// be read by the kind of entry 0. An empty list has area 0. The list is only
+// read: selecting the last entry, as a walk shows it, is the command's part.
+Result<double> ComputeArea(const EntryList& entries, const ProgramState& state);
+
+}  // namespace tw

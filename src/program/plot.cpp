@@ -1,0 +1,195 @@
+#include "program/plot.h"
+
+#include "geometry/corner_walk.h"
+#include "geometry/traverse.h"
+
+namespace tw {
+namespace {
+
+constexpr double kZoomFactor = 1.5;
+constexpr double kStartExtent = 300;
+
+// What a redraw does beside drawing: one for a changed list logs each
+// closure and catches the running figures up; one for a moved view only draws.
+enum class Redraw { List, View };
+
+// The line to a corner of the traverse, its closure, and the traverse moved
+// on. Shared by the redraw, which walks the list, and by DrawBearingLine.
+void DrawTo(Program& program, Corner c, Redraw redraw) {
+  program.surface.SetPenWidth(2);
+  program.surface.LineTo(c.x, c.y, std::nullopt);
+  if (redraw == Redraw::List)
+    LogClosure(program.log, ComputeClosure(c.x, c.y));
+  program.state.LastCornerX = c.x;
+  program.state.LastCornerY = c.y;
+}
+
+void TraceSegment(DrawingSurface& surface, double x, double y, int colour) {
+  surface.SetPenWidth(2);
+  surface.LineTo(x, y, colour);
+}
+
+void PlotPointAs(Program& program, double x, double y, bool last, Redraw redraw) {
+  const double px = x - program.state.FirstPointX;
+  const double py = y - program.state.FirstPointY;
+  if (redraw == Redraw::List)
+    DrawPointSegment(program, px, py, kBlack);
+  else
+    TraceSegment(program.surface, px, py, kBlack);
+  if (last) {
+    program.surface.SetPenWidth(1);
+    program.surface.Line(0, 0, px, py, kDarkRed);
+  }
+  program.surface.SetPenWidth(6);
+  program.surface.Point(px, py, kDarkGreen);
+}
+
+// Each entry is read once, its distance converted once, by the walk; the
+// traverse starts at (0, 0), where ResetDrawing put it. The running figures
+// are taken from the same walk.
+std::optional<UnreadableEntry> RedrawBearings(Program& program, Redraw redraw) {
+  const bool list = redraw == Redraw::List;
+  if (list)
+    program.figures.Restart(EntryKind::Angle, Corner{});
+  return WalkEntries(program.entries.Entries(), EntryKind::Angle, Corner{},
+                     [&program, redraw, list](const CornerStep& s) {
+                       DrawTo(program, s.corner, redraw);
+                       if (list)
+                         program.figures.Add(s.corner);
+                     });
+}
+
+std::optional<UnreadableEntry> RedrawPoints(Program& program, Redraw redraw) {
+  const size_t n = program.entries.Count();
+  const bool list = redraw == Redraw::List;
+  if (list)
+    program.figures.Restart(EntryKind::Point,
+                            Corner{program.state.FirstPointX, program.state.FirstPointY});
+  return WalkEntries(program.entries.Entries(), EntryKind::Point, Corner{},
+                     [&program, n, redraw, list](const CornerStep& s) {
+                       if (s.index == 0) {
+                         program.state.FirstPointX = s.corner.x;
+                         program.state.FirstPointY = s.corner.y;
+                         if (list)
+                           program.figures.Restart(EntryKind::Point, s.corner);
+                       }
+                       PlotPointAs(program, s.corner.x, s.corner.y, s.index == n - 1 && n > 2,
+                                   redraw);
+                       if (list)
+                         program.figures.Add(s.corner);
+                     });
+}
+
+std::optional<UnreadableEntry> RedrawEntries(Program& program, Redraw redraw) {
+  ResetDrawing(program);
+  if (program.entries.Empty())
+    return std::nullopt;
+  return KindOf(program.entries.At(0)) == EntryKind::Angle ? RedrawBearings(program, redraw)
+                                                           : RedrawPoints(program, redraw);
+}
+
+// The extents have changed: the message is logged even when the redraw
+// stops at an unreadable entry, since the zoom itself took place.
+Status RedrawAndLog(Program& program, std::string_view message) {
+  const Status drawn = RedrawBoundary(program);
+  AppendLog(program.log, message, true);
+  return drawn;
+}
+
+}  // namespace
+
+void ResetDrawing(Program& program) {
+  DrawingSurface& surface = program.surface;
+  ProgramState& s = program.state;
+  const double left = s.PlotCentreX - s.PlotExtentX;
+  const double right = s.PlotCentreX + s.PlotExtentX;
+  const double top = s.PlotCentreY + s.PlotExtentY;
+  const double bottom = s.PlotCentreY - s.PlotExtentY;
+  surface.Clear();
+  surface.SetScale(left, top, right, bottom);
+  surface.SetPenWidth(1);
+  surface.Line(left, 0, right, 0, kDarkGrey);
+  surface.Line(0, top, 0, bottom, kDarkGrey);
+  surface.Point(0, 0, kDarkBlue);
+  surface.SetPenWidth(2);
+  s.LastCornerX = 0;
+  s.LastCornerY = 0;
+}
+
+void RecentreDrawing(Program& program) {
+  program.state.PlotCentreX = 0;
+  program.state.PlotCentreY = 0;
+  ResetDrawing(program);
+}
+
+Status RedrawBoundary(Program& program) {
+  const std::optional<UnreadableEntry> stop = RedrawEntries(program, Redraw::List);
+  if (program.entries.Empty())
+    return Ok();
+  // Caught up with the whole list: the next add reads only its own entry.
+  program.figures.Finish(program.entries, stop);
+  // What was drawn before an unreadable entry stays; the entry is selected.
+  program.entries.Select(stop ? std::optional<size_t>(stop->index)
+                              : std::optional<size_t>(program.entries.Count() - 1));
+  return AsStatus(stop);
+}
+
+Status RedrawView(Program& program) {
+  return AsStatus(RedrawEntries(program, Redraw::View));
+}
+
+Status DrawBearingLine(Program& program, std::string_view quadrant, double degrees, double minutes,
+                       double seconds, std::string_view distance) {
+  const Result<Offsets> o = ComputeLatDep(quadrant, degrees, minutes, seconds, distance);
+  if (!o)
+    return Error{o.error()};
+  DrawTo(program, Corner{program.state.LastCornerX + o->dx, program.state.LastCornerY + o->dy},
+         Redraw::List);
+  return Ok();
+}
+
+void PlotPoint(Program& program, double x, double y, bool last) {
+  PlotPointAs(program, x, y, last, Redraw::List);
+}
+
+void DrawPointSegment(Program& program, double x, double y, int colour) {
+  TraceSegment(program.surface, x, y, colour);
+  LogClosure(program.log, ComputeClosure(x, y));
+}
+
+// Divided, not multiplied by 1 / 1.5: 300 / 1.5 is exactly 200.
+Status ZoomIn(Program& program) {
+  program.state.PlotExtentX /= kZoomFactor;
+  program.state.PlotExtentY /= kZoomFactor;
+  return RedrawAndLog(program, "Zoom In x.5");
+}
+
+Status ZoomOut(Program& program) {
+  program.state.PlotExtentX *= kZoomFactor;
+  program.state.PlotExtentY *= kZoomFactor;
+  return RedrawAndLog(program, "Zoom Out x.5");
+}
+
+Status ResetZoom(Program& program) {
+  program.state.PlotExtentX = kStartExtent;
+  program.state.PlotExtentY = kStartExtent;
+  program.state.PlotCentreX = 0;
+  program.state.PlotCentreY = 0;
+  return RedrawAndLog(program, "Re-Draw");
+}
+
+void DragView(ProgramState& state, Corner grabbed, Corner under) {
+  state.PlotCentreX += grabbed.x - under.x;
+  state.PlotCentreY += grabbed.y - under.y;
+}
+
+// The centre keeps its offset from `at` in screen terms: the offset scales
+// with the extents.
+void ZoomViewAbout(ProgramState& state, Corner at, double factor) {
+  state.PlotExtentX *= factor;
+  state.PlotExtentY *= factor;
+  state.PlotCentreX = at.x + (state.PlotCentreX - at.x) * factor;
+  state.PlotCentreY = at.y + (state.PlotCentreY - at.y) * factor;
+}
+
+}  // namespace tw

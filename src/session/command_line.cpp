@@ -1,0 +1,49 @@
+#include "session/command_line.h"
+
+#include "base/version.h"
+
+namespace tw {
+namespace {
+
+CommandLineExit AnswerOption(const std::string& option) {
+  if (option == "--help")
+    return {0, WindowUsage(), ""};
+  if (option == "--version")
+    return {0, std::string("quadrell ") + kVersionText + "\n", ""};
+  return {kUsageError, "", WindowUsage()};
+}
+
+}  // namespace
+
+std::string WindowUsage() {
+  return "usage: quadrell [FILE]\n"
+         "       quadrell --help | --version\n"
+         "FILE is a project file (.twc) to open, or a point file to import.\n"
+         "\"--\" ends the options, for a file whose name starts with \"-\".\n";
+}
+
+CommandLine ReadCommandLine(const std::vector<std::string>& args) {
+  CommandLine line;
+  for (auto arg = args.begin(); arg != args.end(); ++arg) {
+    if (*arg == "--") {
+      line.files.insert(line.files.end(), arg + 1, args.end());
+      break;
+    }
+    if (arg->starts_with('-')) {
+      line.exit = AnswerOption(*arg);
+      return line;
+    }
+    line.files.push_back(*arg);
+  }
+  return line;
+}
+
+std::optional<std::string> NoDisplayMessage(std::string_view platform, std::string_view display,
+                                            std::string_view wayland_display) {
+  if (!platform.empty() || !display.empty() || !wayland_display.empty())
+    return std::nullopt;
+  return "quadrell needs a display, but neither DISPLAY nor WAYLAND_DISPLAY is set "
+         "(QT_QPA_PLATFORM=offscreen starts it without one).\n";
+}
+
+}  // namespace tw

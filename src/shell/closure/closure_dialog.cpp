@@ -1,0 +1,402 @@
+#include "shell/closure/closure_dialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <array>
+#include <charconv>
+#include <optional>
+
+#include "closure/adjusted_files.h"
+#include "closure/closure_text.h"
+#include "entry/entry_commands.h"
+#include "files/file_io.h"
+#include "formats/point_file.h"
+#include "formats/project_file.h"
+#include "ports/file_dialog.h"
+#include "ports/message_box.h"
+#include "settings/standard_setting.h"
+#include "shell/closure/closure_tables.h"
+#include "shell/window/cp1252.h"
+#include "shell/window/main_window.h"
+
+namespace tw {
+namespace {
+
+constexpr std::array<int, 5> kNamedStandards = {5000, 7500, 10000, 15000, 20000};
+constexpr std::array<const char*, 4> kMethods = {"None", "Compass", "Transit", "Crandall"};
+
+// "1:12,500".
+QString StandardLabel(int standard) {
+  std::string digits = std::to_string(standard);
+  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+    digits.insert(static_cast<size_t>(at), ",");
+  return QString::fromStdString("1:" + digits);
+}
+
+// "1:12,500", "12500" or "1:12500"; nullopt for anything that is not a
+// standard.
+std::optional<int> StandardFromLabel(QString text) {
+  text = text.trimmed();
+  if (text.startsWith("1:"))
+    text.remove(0, 2);
+  const std::string digits = text.remove(',').trimmed().toStdString();
+  long long s = 0;
+  const char* end = digits.data() + digits.size();
+  const auto [stop, ec] = std::from_chars(digits.data(), end, s);
+  if (digits.empty() || ec != std::errc() || stop != end || !IsStandard(s))
+    return std::nullopt;
+  return static_cast<int>(s);
+}
+
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QTableView* Table(QWidget* parent, const char* name, ClosureTableModel* model) {
+  auto* view = new QTableView(parent);
+  view->setObjectName(name);
+  view->setModel(model);
+  // Fixed rows: a 100,000-line boundary is not measured row by row.
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
+  view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  view->horizontalHeader()->setDefaultSectionSize(130);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  return view;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+ClosureDialog::ClosureDialog(MainWindow& window, FileDialog& files)
+    : QDialog(&window),
+      window_(window),
+      files_(files),
+      standard_(ReadStoredStandard(window.settingsFile())) {
+  setObjectName("frmClosure");
+  setWindowTitle("Closure Analysis");
+  setModal(false);
+  setSizeGripEnabled(true);
+  auto* layout = new QVBoxLayout(this);
+  figures_ = new QLabel(this);
+  figures_->setObjectName("lblFigures");
+  figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(figures_);
+  message_ = new QLabel(this);
+  message_->setObjectName("lblMessage");
+  message_->setWordWrap(true);
+  layout->addWidget(message_);
+  CreateChoosers(layout);
+  CreateTables(layout);
+  findings_box_ = new QGroupBox("Blunders", this);
+  findings_box_->setObjectName("grpBlunders");
+  findings_layout_ = new QVBoxLayout(findings_box_);
+  layout->addWidget(findings_box_);
+  CreateButtons(layout);
+  resize(900, 640);
+}
+
+ClosureDialog::~ClosureDialog() {
+  // The standard's editor reports the end of its editing when the focus leaves
+  // it as the children go, which is after this part of the dialog is gone.
+  standard_box_->lineEdit()->disconnect(this);
+}
+
+void ClosureDialog::CreateChoosers(QVBoxLayout* layout) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(new QLabel("Standard:", this));
+  standard_box_ = new QComboBox(this);
+  standard_box_->setObjectName("cmbStandard");
+  standard_box_->setEditable(true);
+  standard_box_->setInsertPolicy(QComboBox::NoInsert);
+  for (int s : kNamedStandards)
+    standard_box_->addItem(StandardLabel(s));
+  ShowStandard();
+  row->addWidget(standard_box_);
+  row->addSpacing(16);
+  row->addWidget(new QLabel("Adjustment:", this));
+  method_box_ = new QComboBox(this);
+  method_box_->setObjectName("cmbMethod");
+  for (const char* m : kMethods)
+    method_box_->addItem(m);
+  row->addWidget(method_box_);
+  row->addStretch();
+  layout->addLayout(row);
+  connect(standard_box_, &QComboBox::activated, this, &ClosureDialog::ChooseStandard);
+  connect(standard_box_->lineEdit(), &QLineEdit::editingFinished, this,
+          &ClosureDialog::ChooseStandard);
+  connect(method_box_, &QComboBox::currentIndexChanged, this, &ClosureDialog::Refresh);
+}
+
+void ClosureDialog::CreateTables(QVBoxLayout* layout) {
+  auto* split = new QSplitter(Qt::Horizontal, this);
+  lines_model_ = new ClosureTableModel(ClosureTableModel::Table::Lines, this);
+  corners_model_ = new ClosureTableModel(ClosureTableModel::Table::Corners, this);
+  split->addWidget(Table(split, "tblLines", lines_model_));
+  QTableView* corners = Table(split, "tblCorners", corners_model_);
+  corners->verticalHeader()->hide();
+  split->addWidget(corners);
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 1);
+  layout->addWidget(split, 1);
+}
+
+void ClosureDialog::CreateButtons(QVBoxLayout* layout) {
+  auto* row = new QHBoxLayout;
+  find_blunders_ = Button(this, "cmdFindBlunders", "Find Blunders");
+  copy_ = Button(this, "cmdCopy", "Copy");
+  save_adjusted_ = Button(this, "cmdSaveAdjusted", "Save Adjusted As...");
+  export_adjusted_ = Button(this, "cmdExportAdjusted", "Export Adjusted Points...");
+  QPushButton* close = Button(this, "cmdClose", "Close");
+  row->addWidget(find_blunders_);
+  row->addStretch();
+  for (QPushButton* b : {copy_, save_adjusted_, export_adjusted_, close})
+    row->addWidget(b);
+  layout->addLayout(row);
+  connect(find_blunders_, &QPushButton::clicked, this, &ClosureDialog::FindBlundersNow);
+  connect(copy_, &QPushButton::clicked, this, &ClosureDialog::Copy);
+  connect(save_adjusted_, &QPushButton::clicked, this, &ClosureDialog::SaveAdjusted);
+  connect(export_adjusted_, &QPushButton::clicked, this, &ClosureDialog::ExportAdjusted);
+  connect(close, &QPushButton::clicked, this, &QDialog::close);
+}
+
+ClosureOptions ClosureDialog::Options(bool find_blunders) const {
+  ClosureOptions o;
+  o.standard = standard_;
+  const int method = method_box_->currentIndex();
+  if (method > 0)
+    o.method = static_cast<AdjustMethod>(method - 1);
+  o.find_blunders = find_blunders;
+  return o;
+}
+
+void ClosureDialog::Follow() {
+  const Program& p = window_.program();
+  if (analysed_ && p.entries.Revision() == shown_revision_ && p.state.UnitAbbrev == shown_unit_)
+    return;
+  Refresh();
+}
+
+void ClosureDialog::Refresh() {
+  const Program& p = window_.program();
+  if (!analysed_ || p.entries.Revision() != shown_revision_)
+    blunders_asked_ = false;
+  analysed_ = true;
+  shown_revision_ = p.entries.Revision();
+  shown_unit_ = p.state.UnitAbbrev;
+  const bool live = p.entries.Count() <= kLiveBlunderLines;
+  Result<ClosureAnalysis> a = Analyse(live || blunders_asked_);
+  if (a) {
+    analysis_ = std::make_shared<const ClosureAnalysis>(std::move(a).take());
+    failure_.clear();
+  } else {
+    analysis_.reset();
+    failure_ = a.error();
+  }
+  ShowAnalysis();
+}
+
+Result<ClosureAnalysis> ClosureDialog::Analyse(bool find_blunders) {
+  const Program& p = window_.program();
+  if (p.entries.Count() <= kLiveBlunderLines)
+    return AnalyseClosure(p.entries, p.state, Options(find_blunders), blunder_cache_);
+  // Beyond the live search the trials are not kept: a million lines' would
+  // hold half a gigabyte for a search run once.
+  blunder_cache_ = BlunderCache();
+  return AnalyseClosure(p.entries, p.state, Options(find_blunders));
+}
+
+const Adjustment* ClosureDialog::ShownAdjustment() const {
+  if (!analysis_ || analysis_->kind != EntryKind::Angle || !analysis_->adjustment ||
+      !*analysis_->adjustment)
+    return nullptr;
+  return &analysis_->adjustment->value();
+}
+
+void ClosureDialog::ShowAnalysis() {
+  const ClosureAnalysis* a = analysis_.get();
+  figures_->setText(a ? FromUtf8(ClosureFiguresText(*a, shown_unit_)) : QString());
+  QString message = FromCp1252(failure_);
+  if (a && a->kind == EntryKind::Point && a->count > 0)
+    message = kPointListNotAdjusted;
+  else if (a && a->adjustment && !*a->adjustment)
+    message = FromCp1252(a->adjustment->error());
+  message_->setText(message);
+  message_->setVisible(!message.isEmpty());
+  lines_model_->Show(analysis_);
+  corners_model_->Show(analysis_);
+  ShowFindings();
+  // The batch tool prints nothing for an empty list or a failed adjustment.
+  const bool adjusted = !a || !a->adjustment || *a->adjustment;
+  copy_->setEnabled(a && a->count > 0 && adjusted);
+  save_adjusted_->setEnabled(ShownAdjustment() != nullptr);
+  export_adjusted_->setEnabled(ShownAdjustment() != nullptr);
+}
+
+void ClosureDialog::ShowFindings() {
+  // A correction button refreshes the dialog from its own click: the old
+  // rows go once the click is over.
+  for (QWidget* w : findings_box_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    w->hide();
+    w->deleteLater();
+  }
+  // A row is a layout, itself the item; the widgets go above.
+  while (QLayoutItem* item = findings_layout_->takeAt(0))
+    delete item;
+  const ClosureAnalysis* a = analysis_.get();
+  const bool bearings = a && a->kind == EntryKind::Angle && a->count > 0;
+  findings_box_->setVisible(bearings);
+  find_blunders_->setVisible(bearings && !a->standard_met && !a->blunders_searched);
+  if (!bearings)
+    return;
+  QString status;
+  if (a->standard_met)
+    status = "None needed: the standard is met.";
+  else if (!a->blunders_searched)
+    status = "Not searched: the boundary has more than 100,000 lines.";
+  else if (a->blunders.empty())
+    status = "No single-entry fix found.";
+  if (!status.isEmpty())
+    findings_layout_->addWidget(new QLabel(status, findings_box_));
+  for (size_t i = 0; i < a->blunders.size(); ++i) {
+    const BlunderFinding& b = a->blunders[i];
+    auto* row = new QHBoxLayout;
+    const std::string text = "Line " + std::to_string(b.index + 1) + ": " + b.entry + " -> " +
+                             b.corrected + " (" + std::string(BlunderKindText(b.kind)) +
+                             "), precision after " + PrecisionText(b.after);
+    row->addWidget(new QLabel(FromCp1252(text), findings_box_), 1);
+    QPushButton* correct = Button(findings_box_, "", "Correct");
+    correct->setObjectName(QString("cmdCorrect%1").arg(i + 1));
+    connect(correct, &QPushButton::clicked, this, [this, i] { Correct(i); });
+    row->addWidget(correct);
+    findings_layout_->addLayout(row);
+  }
+}
+
+void ClosureDialog::ShowStandard() {
+  standard_box_->setEditText(StandardLabel(standard_));
+}
+
+void ClosureDialog::ChooseStandard() {
+  const std::optional<int> s = StandardFromLabel(standard_box_->currentText());
+  if (!s || *s == standard_) {
+    ShowStandard();
+    return;
+  }
+  standard_ = *s;
+  StoreStandard(standard_, window_.settingsFile());
+  ShowStandard();
+  Refresh();
+}
+
+void ClosureDialog::FindBlundersNow() {
+  blunders_asked_ = true;
+  const Program& p = window_.program();
+  // The list as shown: the search belongs to it, not to a later one.
+  if (p.entries.Revision() == shown_revision_) {
+    Result<ClosureAnalysis> a = Analyse(true);
+    if (a)
+      analysis_ = std::make_shared<const ClosureAnalysis>(std::move(a).take());
+  }
+  ShowAnalysis();
+}
+
+void ClosureDialog::Correct(size_t finding) {
+  if (!analysis_ || finding >= analysis_->blunders.size())
+    return;
+  const BlunderFinding b = analysis_->blunders[finding];
+  Program& p = window_.program();
+  if (b.index >= p.entries.Count() || p.entries.At(b.index) != b.entry)
+    return;
+  const Status corrected = CorrectEntry(p, b.index, b.corrected);
+  window_.FinishCommand();
+  window_.Report(corrected);
+}
+
+void ClosureDialog::Copy() {
+  if (!analysis_)
+    return;
+  std::shared_ptr<const ClosureAnalysis> a = analysis_;
+  // The batch tool always searches.
+  if (a->kind == EntryKind::Angle && !a->standard_met && !a->blunders_searched) {
+    Result<ClosureAnalysis> searched = Analyse(true);
+    if (!searched)
+      return;
+    a = std::make_shared<const ClosureAnalysis>(std::move(searched).take());
+  }
+  // Named as the batch tool names its file: without the folders.
+  const std::string& path = window_.currentFile();
+  const std::string title = path.empty() ? kUntitledTitle : path.substr(path.find_last_of('/') + 1);
+  QApplication::clipboard()->setText(FromUtf8(ClosureText(*a, title, shown_unit_)));
+}
+
+void ClosureDialog::SaveAdjusted() {
+  const Adjustment* a = ShownAdjustment();
+  if (!a)
+    return;
+  const std::optional<std::string> path =
+      files_.Show(SaveFileRequest("Save adjusted boundary as", "Adjusted.twc", kProjectFilter));
+  if (!path)
+    return;
+  const Status written = WriteFileAtomically(*path, AdjustedProjectBytes(*a, shown_unit_));
+  if (!written)
+    window_.messages().Show(written.error(), kProgramTitle, MessageIcon::None);
+}
+
+void ClosureDialog::ExportAdjusted() {
+  const Adjustment* a = ShownAdjustment();
+  if (!a)
+    return;
+  const std::optional<std::string> path =
+      files_.Show(SaveFileRequest("Export adjusted points as", "Adjusted.asc", kPointFileFilter));
+  if (!path)
+    return;
+  const Status written = WriteFileAtomically(*path, AdjustedPointBytes(*a));
+  if (!written)
+    window_.messages().Show(written.error(), kProgramTitle, MessageIcon::None);
+}
+
+ClosureCommands::ClosureCommands(MainWindow& window, FileDialog& files)
+    : QObject(&window), window_(window), files_(files) {
+  connect(&window, &MainWindow::closureAnalysisRequested, this, &ClosureCommands::ShowDialog);
+  connect(&window, &MainWindow::commandFinished, this, [this] {
+    if (dialog_ && dialog_->isVisible())
+      dialog_->Follow();
+  });
+  window.installEventFilter(this);
+}
+
+void ClosureCommands::ShowDialog() {
+  if (!dialog_)
+    dialog_ = new ClosureDialog(window_, files_);
+  dialog_->Follow();
+  dialog_->show();
+  dialog_->raise();
+  dialog_->activateWindow();
+}
+
+bool ClosureCommands::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &window_ && event->type() == QEvent::Close && dialog_)
+    dialog_->close();
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace tw

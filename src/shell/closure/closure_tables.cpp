@@ -1,0 +1,102 @@
+#include "shell/closure/closure_tables.h"
+
+#include <array>
+
+#include "closure/closure_forms.h"
+#include "shell/window/cp1252.h"
+
+namespace tw {
+namespace {
+
+constexpr std::array<const char*, 8> kLineHeaders = {
+    "Bearing",          "Distance",          "Latitude",          "Departure",
+    "Adjusted Bearing", "Adjusted Distance", "Adjusted Latitude", "Adjusted Departure"};
+constexpr int kPlainLineColumns = 4;
+constexpr std::array<const char*, 3> kCornerHeaders = {"Corner", "North", "East"};
+
+QString Number(double v) {
+  return QString::fromStdString(FixedForm(v));
+}
+
+QString LineBearing(const ClosureAnalysis& a, int row, double east, double north) {
+  return FromCp1252(LineBearingForm(a, static_cast<size_t>(row), east, north));
+}
+
+}  // namespace
+
+ClosureTableModel::ClosureTableModel(Table table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table) {}
+
+void ClosureTableModel::Show(std::shared_ptr<const ClosureAnalysis> analysis) {
+  beginResetModel();
+  analysis_ = std::move(analysis);
+  endResetModel();
+}
+
+const Adjustment* ClosureTableModel::ShownAdjustment() const {
+  if (!analysis_ || !analysis_->adjustment || !*analysis_->adjustment)
+    return nullptr;
+  return &analysis_->adjustment->value();
+}
+
+int ClosureTableModel::rowCount(const QModelIndex& parent) const {
+  if (parent.isValid() || !analysis_)
+    return 0;
+  if (table_ == Table::Lines)
+    return static_cast<int>(analysis_->lines.size());
+  const Adjustment* a = ShownAdjustment();
+  return a ? static_cast<int>(a->corners.size()) : 0;
+}
+
+int ClosureTableModel::columnCount(const QModelIndex& parent) const {
+  if (parent.isValid())
+    return 0;
+  if (table_ == Table::Corners)
+    return static_cast<int>(kCornerHeaders.size());
+  return ShownAdjustment() ? static_cast<int>(kLineHeaders.size()) : kPlainLineColumns;
+}
+
+QVariant ClosureTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || !analysis_)
+    return {};
+  if (role == Qt::TextAlignmentRole)
+    return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+  if (role != Qt::DisplayRole)
+    return {};
+  return table_ == Table::Lines ? LineCell(index.row(), index.column())
+                                : CornerCell(index.row(), index.column());
+}
+
+QString ClosureTableModel::LineCell(int row, int column) const {
+  const TraverseLine& l = analysis_->lines[static_cast<size_t>(row)];
+  if (column < kPlainLineColumns) {
+    const std::array<double, 3> values = {l.length, l.dy, l.dx};
+    return column == 0 ? LineBearing(*analysis_, row, l.dx, l.dy)
+                       : Number(values[static_cast<size_t>(column - 1)]);
+  }
+  const AdjustedLine& a = ShownAdjustment()->lines[static_cast<size_t>(row)];
+  const std::array<double, 3> values = {a.length, a.lat, a.dep};
+  const int c = column - kPlainLineColumns;
+  return c == 0 ? LineBearing(*analysis_, row, a.dep, a.lat)
+                : Number(values[static_cast<size_t>(c - 1)]);
+}
+
+// Corner 0 is the start (0, 0) and is not listed, as in the batch text.
+QString ClosureTableModel::CornerCell(int row, int column) const {
+  const PlanePoint& c = ShownAdjustment()->corners[static_cast<size_t>(row)];
+  if (column == 0)
+    return QString::number(row + 1);
+  return Number(column == 1 ? c.north : c.east);
+}
+
+QVariant ClosureTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole)
+    return {};
+  if (orientation == Qt::Vertical)
+    return section + 1;
+  if (table_ == Table::Corners)
+    return kCornerHeaders[static_cast<size_t>(section)];
+  return kLineHeaders[static_cast<size_t>(section)];
+}
+
+}  // namespace tw

@@ -1,0 +1,72 @@
+#include "shell/desktop/sub_main.h"
+
+#include <QTimer>
+#include <utility>
+
+#include "base/entry_mode.h"
+#include "base/units.h"
+#include "settings/folders.h"
+#include "shell/closure/closure_dialog.h"
+#include "shell/desktop/desktop_session.h"
+#include "shell/desktop/file_commands.h"
+#include "shell/desktop/program_location.h"
+#include "shell/plot/view_commands.h"
+#include "shell/window/main_window.h"
+
+namespace tw {
+
+void SetStartValues(ProgramState& state) {
+  state.PlotExtentY = 300;
+  state.PlotExtentX = 300;
+  state.FirstPointX = 0;
+  state.FirstPointY = 0;
+  state.UnitAbbrev = UnitRecordOf(UnitSystem::Imperial).abbrev;
+  state.EntryMode = ModeText(ModeOption::Surveyor);
+}
+
+SubMain::SubMain()
+    : SubMain([this](const ProgramState& start) { return CreateMainWindow(start); },
+              own_splash_timer_) {}
+
+SubMain::SubMain(MainWindowFactory create_main, SplashTimer& splash_timer)
+    : create_main_(std::move(create_main)),
+      splash_timer_(splash_timer),
+      help_(desktop_, launcher_, messages_, program_folder_) {}
+
+SubMain::~SubMain() {
+  delete splash_.data();
+}
+
+void SubMain::Start(std::vector<std::string> files) {
+  files_ = std::move(files);
+  SetStartValues(start_);
+  splash_ = new Splash([this] { ShowMainWindow(); }, splash_timer_);
+  splash_->show();
+}
+
+std::unique_ptr<QWidget> SubMain::CreateMainWindow(const ProgramState& start) {
+  const ProgramFolders folders = LocateProgramFolders();
+  auto window = std::make_unique<MainWindow>(messages_, SettingsFilePath(folders), start);
+  messages_.SetParent(window.get());
+  file_dialog_.SetParent(window.get());
+  questions_.SetParent(window.get());
+  print_dialog_.SetParent(window.get());
+  auto* commands = new FileCommands(*window, file_dialog_, desktop_, folders);  // a child
+  auto* session =
+      new DesktopSession(*window, *commands, questions_, {.settings_folder = folders.settings});
+  // Once the caller has shown the window.
+  QTimer::singleShot(0, session, [this, session] { session->Start(files_); });
+  new ClosureCommands(*window, file_dialog_);  // a child of the window
+  new PlatCommands(*window, file_dialog_, print_dialog_);
+  new ViewCommands(*window);
+  QObject::connect(window.get(), &MainWindow::helpRequested, [this] { help_.ShowHelp(); });
+  QObject::connect(window.get(), &MainWindow::aboutRequested, [this] { help_.ShowAbout(); });
+  return window;
+}
+
+void SubMain::ShowMainWindow() {
+  main_ = create_main_(start_);
+  main_->show();
+}
+
+}  // namespace tw

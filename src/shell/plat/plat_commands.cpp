@@ -1,0 +1,112 @@
+#include "shell/plat/plat_commands.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <charconv>
+
+#include "files/file_io.h"
+#include "formats/export_commands.h"
+#include "formats/project_file.h"
+#include "plat/pdf_page.h"
+#include "plat_qt/plat_page_qt.h"
+#include "ports/message_box.h"
+#include "settings/ini_file.h"
+#include "settings/standard_setting.h"
+#include "shell/plat/print_dialog.h"
+#include "shell/window/main_window.h"
+
+namespace tw {
+namespace {
+
+constexpr double kMmPerPoint = 25.4 / 72;
+
+// The standard the closure analysis remembers; 10000 when none is stored.
+int StoredStandard(const std::string& settings_path) {
+  const std::string text = ReadIniString("SETTINGS", "STANDARD", settings_path);
+  long long s = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), s);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !IsStandard(s))
+    return kDefaultStandard;
+  return static_cast<int>(s);
+}
+
+}  // namespace
+
+bool QtPrintDialog::Choose(QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+FileDialogRequest PlatExportRequest() {
+  return SaveFileRequest("Save plat as", "plat.pdf", "PDF file (*.pdf)|*.pdf|");
+}
+
+bool PrintPlat(const EntryList& entries, const ProgramState& state, const PlatHeading& heading,
+               QPrinter& printer) {
+  printer.setFullPage(true);
+  const QRectF paper = printer.pageLayout().fullRectPoints();
+  QPainter painter;
+  if (!painter.begin(&printer))
+    return false;
+  QtPage page(painter, printer);
+  const Status laid = LayOutPlat(entries, state, heading,
+                                 {paper.width() * kMmPerPoint, paper.height() * kMmPerPoint}, page);
+  return painter.end() && laid;
+}
+
+PlatCommands::PlatCommands(MainWindow& window, FileDialog& dialog, PrintDialog& printer)
+    : QObject(&window), window_(window), dialog_(dialog), printer_(printer) {
+  QMenu* file = window.menuBar()->findChild<QMenu*>("MnuPopList");
+  QAction* before = window.findChild<QAction*>("mnuFileSeparator3");
+  auto* export_pdf = new QAction("Export PDF Plat...", file);
+  export_pdf->setObjectName("mnuFilePdfPlat");
+  auto* print = new QAction("Print...", file);
+  print->setObjectName("mnuFilePrint");
+  file->insertActions(before, {export_pdf, print});
+  connect(export_pdf, &QAction::triggered, this, &PlatCommands::ExportPdfPlat);
+  connect(print, &QAction::triggered, this, &PlatCommands::PrintPlat);
+}
+
+PlatHeading PlatCommands::Heading() const {
+  PlatHeading h;
+  h.title = PlatTitleOf(window_.currentFile());
+  h.date = TodayText();
+  h.standard = StoredStandard(window_.settingsFile());
+  return h;
+}
+
+bool PlatCommands::CheckNotEmpty() {
+  if (!window_.program().entries.Empty())
+    return true;
+  window_.messages().Show(kNothingToExport, kProgramTitle, MessageIcon::Information);
+  return false;
+}
+
+void PlatCommands::ExportPdfPlat() {
+  if (!CheckNotEmpty())
+    return;
+  const std::optional<std::string> path = dialog_.Show(PlatExportRequest());
+  if (!path)
+    return;
+  const Program& program = window_.program();
+  const Result<std::string> pdf = PlatPdfBytes(program.entries, program.state, Heading());
+  const Status written = pdf ? WriteFileAtomically(*path, *pdf) : Status(Error{pdf.error()});
+  if (!written)
+    window_.messages().Show(written.error(), kProgramTitle, MessageIcon::None);
+}
+
+void PlatCommands::PrintPlat() {
+  if (!CheckNotEmpty())
+    return;
+  QPrinter printer(QPrinter::HighResolution);
+  if (!printer_.Choose(printer))
+    return;
+  const Program& program = window_.program();
+  if (!tw::PrintPlat(program.entries, program.state, Heading(), printer))
+    window_.messages().Show(kPlatNotPrinted, kProgramTitle, MessageIcon::None);
+}
+
+}  // namespace tw

@@ -1,0 +1,41 @@
+// The View menu's Equal Scales, Zoom to Fit and Line Labels, attached to
+// the main window's menu and plot, and the plot's drag and wheel.
+#pragma once
+
+#include <QObject>
+
+#include "plat/boundary_drawing.h"
+#include "shell/plot/plot_surface.h"
+
+class QAction;
+
+namespace tw {
+
+class MainWindow;
+
+// The screen labels of a boundary drawing: every entered line and corner.
+PlotLabels ScreenLabels(const BoundaryDrawing& drawing);
+
+class ViewCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  // A child of the window; applies the stored choices and replots.
+  explicit ViewCommands(MainWindow& window);
+
+ public slots:
+  void EqualScales_Click(bool on);
+  void ZoomToFit_Click();
+  void Labels_Click(bool on);
+  // After every command: the labels follow the list.
+  void RefreshLabels();
+
+ private:
+  void Replot();
+
+  MainWindow& window_;
+  PlotSurface& surface_;
+  QAction *mnuEqualScales, *mnuZoomToFit, *mnuLabels;
+};
+
+}  // namespace tw

@@ -1,0 +1,147 @@
+// The closure dialog over the real main window, offscreen: it follows the
+// list, a correction goes through the list and the log, and the standard is
+// remembered. The figures themselves are the analysis' tests' business.
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QtTest>
+
+#include "closure/closure_text.h"
+#include "shell/closure/closure_dialog.h"
+#include "shell/window_harness.h"
+
+using tw::test::WindowHarness;
+
+namespace {
+
+void AddLine(WindowHarness& h, const char* quadrant, const char* degrees, const char* length) {
+  h.Get<QComboBox>("cmbDirections")->setCurrentText(quadrant);
+  h.Type("TxtDegrees", degrees);
+  h.Type("txtLength", length);
+  h.Click("cmdAddLine");
+}
+
+tw::ClosureDialog* Open(WindowHarness& h, tw::ClosureCommands& commands) {
+  h.Item("mnuToolsClosure")->trigger();
+  QCoreApplication::processEvents();
+  return commands.Dialog();
+}
+
+int Rows(tw::ClosureDialog* d, const char* table) {
+  return d->findChild<QTableView*>(table)->model()->rowCount();
+}
+
+}  // namespace
+
+class ClosureDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void followsAddsAndUndoAndClosesWithTheWindow() {
+    WindowHarness h;
+    tw::test::ScriptedFileDialog files;
+    tw::ClosureCommands commands(h.window(), files);
+    tw::ClosureDialog* d = Open(h, commands);
+    QVERIFY(d && d->isVisible() && !d->isModal());
+    QCOMPARE(d->Shown()->count, 0u);
+    AddLine(h, "NE", "90", "100");
+    AddLine(h, "SE", "00", "100");
+    QCOMPARE(d->Shown()->count, 2u);
+    QCOMPARE(Rows(d, "tblLines"), 2);
+    QVERIFY(d->findChild<QLabel*>("lblFigures")->text().startsWith("Lines: 2\n"));
+    d->findChild<QComboBox*>("cmbMethod")->setCurrentText("Compass");
+    QCOMPARE(Rows(d, "tblCorners"), 2);
+    h.Click("cmdUndo");
+    QCOMPARE(d->Shown()->count, 1u);
+    QCOMPARE(Rows(d, "tblLines"), 1);
+    QCOMPARE(Rows(d, "tblCorners"), 1);
+    h.window().close();
+    QVERIFY(!d->isVisible());
+  }
+
+  // Line 1 keyed in the wrong quadrant: the first finding puts it right.
+  void correctionReplacesTheEntryAndLogsIt() {
+    WindowHarness h;
+    tw::test::ScriptedFileDialog files;
+    tw::ClosureCommands commands(h.window(), files);
+    tw::ClosureDialog* d = Open(h, commands);
+    AddLine(h, "NW", "90", "100");
+    AddLine(h, "SE", "00", "100");
+    AddLine(h, "SW", "90", "100");
+    AddLine(h, "NW", "00", "100");
+    QVERIFY(!d->Shown()->blunders.empty());
+    const tw::BlunderFinding first = d->Shown()->blunders.front();
+    QCOMPARE(first.index, 0u);
+
+    // Copy: what the batch tool prints for the dialog's settings, only the
+    // title naming no file.
+    d->findChild<QComboBox*>("cmbMethod")->setCurrentText("Transit");
+    QTest::mouseClick(d->findChild<QPushButton*>("cmdCopy"), Qt::LeftButton);
+    tw::ClosureOptions options;
+    options.method = tw::AdjustMethod::Transit;
+    const tw::Program& p = h.window().program();
+    const std::string text = tw::ClosureText(*tw::AnalyseClosure(p.entries, p.state, options),
+                                             "PROJECT.twc", p.state.UnitAbbrev);
+    QStringList copied = QApplication::clipboard()->text().split('\n');
+    QVERIFY(copied.takeFirst().startsWith("Closure of "));
+    QCOMPARE(copied.join('\n'), QString::fromStdString(text.substr(text.find('\n') + 1)));
+    const QStringList before = h.Log().split('\n');
+    QTest::mouseClick(d->findChild<QPushButton*>("cmdCorrect1"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+
+    const QString corrected = QString::fromLatin1(first.corrected.c_str());
+    QCOMPARE(h.Lines().value(0), corrected);
+    const QStringList added = h.Log().split('\n').mid(before.size());
+    QCOMPARE(added.size(), 5);
+    for (int i = 0; i < 4; ++i)
+      QVERIFY2(added[i].startsWith("Closure: ") && !added[i].contains("Area"),
+               qPrintable(added[i]));
+    QCOMPARE(added[4],
+             "Line 1 corrected: " + QString::fromLatin1(first.entry.c_str()) + " -> " + corrected);
+    QVERIFY(d->Shown()->standard_met);
+
+    h.Click("cmdUndo");
+    QCOMPARE(h.Lines().size(), 3);
+    QCOMPARE(h.Lines().value(0), corrected);
+  }
+
+  // STANDARD in [SETTINGS]: read, written in place, every other line kept.
+  void standardIsRemembered() {
+    struct Case {
+      const char* stored;  // "" for no key
+      const char* shown;
+      const char* typed;
+      const char* written;  // the key's line afterwards, "" for none
+    };
+    const Case cases[] = {
+        {"STANDARD=abc\r\n", "1:10,000", "1:5,000", "STANDARD=5000\r\n"},
+        {"STANDARD=99\r\n", "1:10,000", "12500", "STANDARD=12500\r\n"},
+        {"STANDARD=1000000\r\n", "1:1,000,000", "1:1,000,001", "STANDARD=1000000\r\n"},
+        {"", "1:10,000", "1:100", "STANDARD=100\r\n"},
+    };
+    for (const Case& c : cases) {
+      const std::string head = "[SETTINGS]\r\nMODE=Surveyor\r\n";
+      const std::string tail = "SYSTEM=US Imperial\r\n[OTHER]\r\nSTANDARD=7\r\n";
+      WindowHarness h(head + c.stored + tail);
+      tw::test::ScriptedFileDialog files;
+      tw::ClosureCommands commands(h.window(), files);
+      tw::ClosureDialog* d = Open(h, commands);
+      auto* box = d->findChild<QComboBox*>("cmbStandard");
+      QCOMPARE(box->currentText(), QString(c.shown));
+      box->lineEdit()->setText(c.typed);
+      emit box->lineEdit()->editingFinished();
+      const std::string expected =
+          *c.stored == 0 ? head + "SYSTEM=US Imperial\r\n" + c.written + "[OTHER]\r\nSTANDARD=7\r\n"
+                         : head + c.written + tail;
+      QCOMPARE(QString::fromStdString(h.SettingsText()), QString::fromStdString(expected));
+      tw::ClosureDialog again(h.window(), files);
+      QCOMPARE(again.findChild<QComboBox*>("cmbStandard")->currentText(), box->currentText());
+    }
+  }
+};
+
+QTEST_MAIN(ClosureDialogTest)
+#include "closure_dialog_test.moc"

@@ -1,0 +1,126 @@
+// The plot surface pbDrawing, pixel by pixel: axes, origin, lines in their
+// palette colours, a picture that survives a repaint, and lines at any zoom.
+#include <QtTest>
+
+#include "program/plot.h"
+#include "program/program.h"
+#include "shell/plot/plot_surface.h"
+
+namespace {
+
+// A surface of an odd size has a whole pixel at its centre.
+constexpr int kSize = 201;
+
+int CountColour(const QImage& image, QColor colour) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x)
+      n += image.pixelColor(x, y) == colour;
+  }
+  return n;
+}
+
+// Near (x, y), within a pixel either way: aliased lines round half-pixels.
+bool ColourNear(const QImage& image, int x, int y, QColor colour) {
+  for (int dy = -1; dy <= 1; ++dy) {
+    for (int dx = -1; dx <= 1; ++dx) {
+      if (image.pixelColor(x + dx, y + dy) == colour)
+        return true;
+    }
+  }
+  return false;
+}
+
+const QColor kGrey(128, 128, 128);
+const QColor kBlue(0, 0, 128);
+const QColor kBlackLine(0, 0, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kRed(128, 0, 0);
+
+}  // namespace
+
+class PlotSurfaceTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    surface_ = std::make_unique<tw::PlotSurface>();
+    surface_->resize(kSize, kSize);
+    program_ = std::make_unique<tw::Program>(log_, *surface_);
+  }
+
+  void resetDrawsGreyAxesAndBlueOrigin() {
+    tw::ResetDrawing(*program_);
+    const QImage p = surface_->Picture();
+    QCOMPARE(p.size(), QSize(kSize, kSize));
+    QVERIFY(ColourNear(p, 10, kSize / 2, kGrey));
+    QVERIFY(ColourNear(p, kSize - 10, kSize / 2, kGrey));
+    QVERIFY(ColourNear(p, kSize / 2, 10, kGrey));
+    QVERIFY(ColourNear(p, kSize / 2, kSize - 10, kGrey));
+    QVERIFY(ColourNear(p, kSize / 2, kSize / 2, kBlue));
+    QCOMPARE(CountColour(p, kBlue), 1);
+    QCOMPARE(p.pixelColor(20, 20), QColor(Qt::white));
+    // A resize starts a new, white buffer of the new size.
+    surface_->resize(120, 80);
+    QCOMPARE(surface_->Picture().size(), QSize(120, 80));
+    QCOMPARE(CountColour(surface_->Picture(), QColor(Qt::white)), 120 * 80);
+  }
+
+  // East 150 of 300 is three quarters across; north is up.
+  void bearingLineIsBlackAndSurvivesARepaint() {
+    tw::ResetDrawing(*program_);
+    QVERIFY(tw::DrawBearingLine(*program_, "NE", 90, 0, 0, "150").ok());
+    QVERIFY(tw::DrawBearingLine(*program_, "NW", 0, 0, 0, "150").ok());
+    const QImage p = surface_->Picture();
+    QVERIFY(ColourNear(p, 125, kSize / 2, kBlackLine));
+    QVERIFY(ColourNear(p, 150, 75, kBlackLine));
+    QVERIFY(!ColourNear(p, 50, 50, kBlackLine));
+    surface_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(surface_.get()));
+    surface_->repaint();
+    const QImage shown = surface_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown, p.convertToFormat(QImage::Format_RGB32));
+  }
+
+  void pointListShowsSegmentsClosingLineAndMarks() {
+    for (const char* e : {"100 , 200", "130 , 200", "130 , 240"})
+      program_->entries.Append(e);
+    QVERIFY(tw::RedrawBoundary(*program_).ok());
+    const QImage p = surface_->Picture();
+    // (30, 40) of 300 is at pixel (110, 87) of 201.
+    QVERIFY(ColourNear(p, 110, 87, kGreen));
+    QVERIFY(ColourNear(p, 110, 94, kBlackLine));
+    QVERIFY(ColourNear(p, 105, 93, kRed));
+  }
+
+  // After many zooms a line's pixel ends are astronomically far off; it must
+  // still cross the picture where it should (how fast is the benchmarks' business).
+  void linesAtAnyZoomDrawWhereTheyCross() {
+    // Zoomed in 1000 and 1700 times, and far out.
+    for (double extent : {300 / std::pow(1.5, 1000), 300 / std::pow(1.5, 1700), 1e250}) {
+      init();
+      program_->state.PlotExtentX = extent;
+      program_->state.PlotExtentY = extent;
+      tw::ResetDrawing(*program_);
+      // Diagonals from the origin, as a boundary's first line runs, far beyond
+      // two corners.
+      surface_->SetPenWidth(2);
+      surface_->Line(0, 0, 1e99, 1e99, std::nullopt);
+      surface_->Line(-1e99, -1e99, 0, 0, std::nullopt);
+      const QImage p = surface_->Picture();
+      if (extent < 1e99) {
+        QVERIFY(ColourNear(p, 20, kSize - 21, kBlackLine));
+        QVERIFY(ColourNear(p, kSize - 21, 20, kBlackLine));
+      }
+      QVERIFY(!ColourNear(p, 20, 20, kBlackLine));
+    }
+  }
+
+ private:
+  tw::StringLog log_;
+  std::unique_ptr<tw::PlotSurface> surface_;
+  std::unique_ptr<tw::Program> program_;
+};
+
+QTEST_MAIN(PlotSurfaceTest)
+#include "plot_surface_test.moc"
