@@ -459,6 +459,8 @@ void AppendLeadingBlankForm(std::string& out, double v) {
   PutLeadingBlankForm(o, v);
 }
 
+namespace {
+
 void AppendPrintForm(std::string& out, double v) {
   AppendLeadingBlankForm(out, v);
   out.push_back(' ');
@@ -468,6 +470,8 @@ void AppendPattern(std::string& out, double v, int min_int, int min_dec, int max
   StringOut o(out);
   PutPattern(o, v, min_int, min_dec, max_dec);
 }
+
+}  // namespace
 
 void AppendReportPattern(std::string& out, double v, int extra_hashes) {
   AppendPattern(out, v, 1, 2, 2 + extra_hashes);

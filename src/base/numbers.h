@@ -74,8 +74,6 @@ inline constexpr size_t kLongestForm = 22;
 // allocate nothing once the buffer has room.
 void AppendPlainForm(std::string& out, double v);
 void AppendLeadingBlankForm(std::string& out, double v);
-void AppendPrintForm(std::string& out, double v);
-void AppendPattern(std::string& out, double v, int min_int, int min_dec, int max_dec);
 void AppendReportPattern(std::string& out, double v, int extra_hashes);
 
 // Room for the log pattern of any finite value: a sign, 309 integer digits

@@ -1,5 +1,6 @@
 // The two kinds of entry text: how each is composed and how it is read back.
-// The entry format lives here and nowhere else.
+// The reader and the composer are here; the closure's blunder trials still
+// rebuild entries byte by byte on their own.
 //
 // A bearing entry reads "NE 45°30'15'' @100.5LF" and is read by fixed byte
 // positions; a point entry reads "1520.25 , 880.5" and is split at " , ".

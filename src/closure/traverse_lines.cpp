@@ -14,13 +14,6 @@ TraverseLine LineOf(const CornerStep& s) {
 
 }  // namespace
 
-Result<TraverseLine> ReadTraverseLine(std::string_view entry) {
-  const Result<CornerStep> step = StepFrom(EntryKind::Angle, entry, Corner{});
-  if (!step)
-    return Error{step.error()};
-  return LineOf(*step);
-}
-
 TraverseLine LineOf(const BearingFieldsView& f) {
   // ComputeLatDep without converting the distance text a second time.
   const Offsets o = LatDep(f.quadrant, f.degrees, f.minutes, f.seconds, f.length);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "base/result.h"
@@ -18,9 +17,6 @@ struct TraverseLine {
   double dy = 0;
   double length = 0;
 };
-
-// The line of one bearing entry. Fails with the reader's reason.
-Result<TraverseLine> ReadTraverseLine(std::string_view entry);
 
 // The line of an entry already read: the offsets ComputeLatDep gives for the
 // entry's fields, from its distance converted once.

@@ -16,13 +16,6 @@ void AppendCornerLine(std::string& out, size_t k, double north, double east) {
   out += "\r\n";
 }
 
-std::string CornerLine(size_t k, double north, double east) {
-  std::string line;
-  AppendCornerLine(line, k, north, east);
-  line.resize(line.size() - 2);
-  return line;
-}
-
 size_t CornerLinesBound(size_t count) {
   // The count's own digits, two commas, two forms and CR LF.
   return count * (kLongestCount + 2 + 2 * kLongestForm + 2);

@@ -16,10 +16,7 @@ namespace tw {
 inline constexpr const char* kPointFileFilter =
     "Comma separated ASCII file (*.asc)|*.asc|All files (*.*)|*.*|";
 
-// " k, N, E": one corner line, also the report's.
-std::string CornerLine(size_t k, double north, double east);
-
-// The corner line and CR LF appended to out.
+// " k, N, E", one corner line (also the report's), and CR LF appended to out.
 void AppendCornerLine(std::string& out, size_t k, double north, double east);
 
 // The most bytes `count` corner lines with their CR LF can take.

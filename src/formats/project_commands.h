@@ -34,9 +34,9 @@ std::optional<std::string> SaveProjectFile(Program& program, FileDialog& dialog,
 Status SaveProjectPath(Program& program, const std::string& path);
 
 struct OpenOutcome {
-  // The mode whose option Open put down: the window runs the rest of that
+  // The mode whose option Open checked: the window runs the rest of that
   // option's mode switch (strip, default button, settings file). None when
-  // the file names no known mode and no option went down.
+  // the file names no known mode and no option was checked.
   std::optional<ModeOption> pressed_mode;
   // Set when the file's mode contradicted its entries and was corrected: the
   // caller shows it once, over the opened boundary.

@@ -1,6 +1,6 @@
-// The one walk of the entry list to its corners, for every reader of the
+// The walk of the entry list to its corners used by most readers of the
 // list as a boundary: the area and closure, the redraw, the exports, the
-// report and the closure analysis.
+// report and the closure analysis. The plat still walks the list its own way.
 //
 // The caller chooses how the entries are read, once for the whole list, by
 // its own rule: some by entry 0 (KindOf), some by EntryMode. The walk is a

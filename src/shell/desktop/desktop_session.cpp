@@ -54,7 +54,8 @@ DesktopSession::DesktopSession(MainWindow& window, FileCommands& commands, Quest
   window.SetDiscardCheck([this] { return MayDiscardBoundary(); });
   window.setAcceptDrops(true);
   window.installEventFilter(this);
-  // A window shortcut: the menu items carry no shortcut keys, so none is shown.
+  // A window shortcut rather than a key on File > Close: the File menu shows
+  // no shortcut keys.
   auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &window);
   connect(quit, &QShortcut::activated, &window, &MainWindow::mnuFileClose_Click);
   connect(qApp, &QGuiApplication::commitDataRequest, this, &DesktopSession::CommitData);

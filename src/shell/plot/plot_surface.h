@@ -64,7 +64,6 @@ class PlotSurface : public QWidget, public DrawingSurface {
   // side spans the scale's extent, the longer side proportionally more,
   // about the same centre. The owner replots.
   void SetEqualScales(bool on) { equal_scales_ = on; }
-  bool EqualScales() const { return equal_scales_; }
   void SetLabels(PlotLabels labels);
 
   // The picture as drawn so far, with the labels, at the device pixel ratio.

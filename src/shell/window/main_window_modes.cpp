@@ -23,7 +23,7 @@ ControlState StateOf(const QAction* item) {
 
 void Apply(QPushButton* option, ControlState state) {
   option->setEnabled(state.enabled);
-  // An option is only ever put down: that lets the others of its group up.
+  // Only ever check an option: Qt's auto-exclusive group unchecks the others.
   if (state.checked && !option->isChecked())
     option->setChecked(true);
 }
