@@ -27,7 +27,7 @@ Status ZoomToFit(Program& program) {
   const double extent = std::max(kFitMargin * reach, kLeastExtent);
   program.state.PlotExtentX = extent;
   program.state.PlotExtentY = extent;
-  const Status drawn = RedrawBoundary(program);
+  Status drawn = RedrawBoundary(program);
   AppendLog(program.log, "Zoom to Fit", true);
   return drawn;
 }

@@ -50,7 +50,7 @@ std::optional<UnreadableEntry> RedrawPoints(Program& program) {
 // The extents have changed: the message is logged even when the redraw
 // stops at an unreadable entry, since the zoom itself took place.
 Status RedrawAndLog(Program& program, std::string_view message) {
-  const Status drawn = RedrawBoundary(program);
+  Status drawn = RedrawBoundary(program);
   AppendLog(program.log, message, true);
   return drawn;
 }
