@@ -13,4 +13,6 @@ cmake -S . -B build-coverage -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRACTWISE_BUILD
 cmake --build build-coverage
 find build-coverage -name '*.gcda' -delete
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-coverage -j2 --output-on-failure
-gcovr --root . --filter 'src/(base|ports|boundary|geometry|program|entry|settings|formats|report|about)/' build-coverage
+# The core's folders as CMake lists them (semicolon-separated).
+core=$(tr ';' '|' <build-coverage/core_dirs.txt)
+gcovr --root . --filter "src/($core)/" build-coverage

@@ -15,8 +15,9 @@ struct Error {
 template <class T>
 class [[nodiscard]] Result {
  public:
-  Result(T value) : data_(std::move(value)) {}
-  Result(Error error) : data_(std::move(error)) {}
+  // Implicit on purpose: a function returns its value or its Error as is.
+  Result(T value) : data_(std::move(value)) {}      // NOLINT(google-explicit-constructor)
+  Result(Error error) : data_(std::move(error)) {}  // NOLINT(google-explicit-constructor)
 
   bool ok() const { return data_.index() == 0; }
   explicit operator bool() const { return ok(); }

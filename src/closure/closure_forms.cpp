@@ -54,7 +54,7 @@ std::string QuadrantForm(QuadrantAngle q) {
   const auto tenths = std::llround(*RoundHalfAway(q.degrees * 3600, 1) * 10);
   if (tenths == 0)
     q.to = 'E';
-  if (tenths == 90 * 36000)
+  if (tenths == 90LL * 36000)
     q.from = 'N';
   std::string s(1, q.from);
   s += ' ';

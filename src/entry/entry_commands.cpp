@@ -85,9 +85,9 @@ std::string LogRunningArea(Program& program) {
 // What both bearing modes do once the entry is composed: list it, log it,
 // draw it and log the area. A message comes back only when an entry already
 // in the list cannot be read for the area.
-CommandOutcome AddBearingEntry(Program& program, std::string entry, std::string_view quadrant,
-                               double degrees, double minutes, double seconds,
-                               std::string_view distance) {
+CommandOutcome AddBearingEntry(Program& program, const std::string& entry,
+                               std::string_view quadrant, double degrees, double minutes,
+                               double seconds, std::string_view distance) {
   program.entries.Append(entry);
   AppendLog(program.log, "Added line: " + entry, true);
   CommandOutcome outcome{Kind::Added, {}};
@@ -181,7 +181,7 @@ CommandOutcome AddPoint(Program& program, EntryControls& controls, PointFieldTex
     return {Kind::Refused, "The point was not added: the boundary is made of lines, not points."};
 
   program.entries.Append(ComposePointEntry(fields.x, fields.y));
-  const Status drawn = RedrawBoundary(program);
+  Status drawn = RedrawBoundary(program);
   const size_t count = program.entries.Count();
   controls.modes = LockModeControls(controls.modes, count);
   controls.cmdUndo_enabled = count >= 1;
@@ -196,13 +196,13 @@ CommandOutcome AddPoint(Program& program, EntryControls& controls, PointFieldTex
   return outcome;
 }
 
-Status CorrectEntry(Program& program, size_t index, std::string corrected) {
+Status CorrectEntry(Program& program, size_t index, const std::string& corrected) {
   std::string line = "Line " + std::to_string(index + 1) + " corrected: ";
   line += program.entries.At(index);
   line += " -> ";
   line += corrected;
   program.entries.ReplaceAt(index, corrected);
-  const Status drawn = RedrawBoundary(program);
+  Status drawn = RedrawBoundary(program);
   AppendLog(program.log, line, true);
   return drawn;
 }

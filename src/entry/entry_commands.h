@@ -54,7 +54,7 @@ CommandOutcome AddPoint(Program& program, EntryControls& controls, PointFieldTex
 // logs the closure lines, then logs "Line N corrected: OLD -> NEW" (N from
 // 1), so the old entry stays on record. Logs no area; Undo is not involved.
 // Fails with the redraw's message when an entry cannot be read.
-Status CorrectEntry(Program& program, size_t index, std::string corrected);
+Status CorrectEntry(Program& program, size_t index, const std::string& corrected);
 
 // Does nothing on an empty list.
 void UndoLastEntry(Program& program, EntryControls& controls);

@@ -48,7 +48,7 @@ FileDialogRequest OpenProjectRequest() {
 }
 
 Status SaveProjectPath(Program& program, const std::string& path) {
-  const Status written =
+  Status written =
       WriteFileAtomically(path, ProjectFileBytes(program.state, program.entries.Entries()));
   program.entries.SelectLast();
   return written;
@@ -56,7 +56,7 @@ Status SaveProjectPath(Program& program, const std::string& path) {
 
 std::optional<std::string> SaveProjectFile(Program& program, FileDialog& dialog,
                                            MessageBox& messages, const SaveTargetCheck& refuse) {
-  const std::optional<std::string> path = dialog.Show(SaveProjectRequest());
+  std::optional<std::string> path = dialog.Show(SaveProjectRequest());
   if (!path)
     return std::nullopt;
   if (const std::optional<std::string> refused = refuse ? refuse(*path) : std::nullopt) {

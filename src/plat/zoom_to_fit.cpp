@@ -39,7 +39,7 @@ Status ZoomToFit(Program& program) {
   s.PlotCentreY = low.north + half_y;
   s.PlotExtentX = reach > 0 ? std::max(half_x, kSliver * reach) / kFill : kLeastExtent;
   s.PlotExtentY = reach > 0 ? std::max(half_y, kSliver * reach) / kFill : kLeastExtent;
-  const Status drawn = RedrawBoundary(program);
+  Status drawn = RedrawBoundary(program);
   AppendLog(program.log, "Zoom to Fit", true);
   return drawn;
 }

@@ -91,7 +91,7 @@ std::optional<UnreadableEntry> RedrawEntries(Program& program, Redraw redraw) {
 // The extents have changed: the message is logged even when the redraw
 // stops at an unreadable entry, since the zoom itself took place.
 Status RedrawAndLog(Program& program, std::string_view message) {
-  const Status drawn = RedrawBoundary(program);
+  Status drawn = RedrawBoundary(program);
   AppendLog(program.log, message, true);
   return drawn;
 }

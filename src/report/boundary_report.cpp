@@ -76,7 +76,7 @@ void AppendAreaLines(std::string& out, double area, const UnitRecord& unit) {
 // two fields swapped. The closure and area lines hold a pattern each, whose
 // integer part alone can reach 310 digits, and the closure line the unit.
 size_t ReportBound(const EntryTexts& entries, bool point_layout, const std::string& unit) {
-  constexpr size_t kFigureLines = 3 * (64 + 1 + 310 + 1 + 16);
+  constexpr size_t kFigureLines = size_t{3} * (64 + 1 + 310 + 1 + 16);
   const size_t size = 128 + kFigureLines + unit.size() + entries.text_size() + 2 * entries.size();
   return size +
          (point_layout ? entries.size() * (kLongestCount + 2) : CornerLinesBound(entries.size()));

@@ -87,6 +87,7 @@ std::vector<std::string> ReadRecentSection(std::string_view settings_text) {
       numbered.emplace(key->number, key->value);
   }
   std::vector<std::string> paths;
+  paths.reserve(numbered.size());
   for (auto& [number, value] : numbered)
     paths.push_back(std::move(value));
   return paths;
