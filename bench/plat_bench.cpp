@@ -8,7 +8,7 @@
 
 #include "plat/boundary_drawing.h"
 #include "plat/zoom_to_fit.h"
-#include "program/log.h"
+#include "ports/log_sink.h"
 #include "program/plot.h"
 #include "program/program.h"
 #include "shell/plot/plot_surface.h"

@@ -13,6 +13,6 @@ cmake -S . -B build-coverage -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRACTWISE_BUILD
 cmake --build build-coverage
 find build-coverage -name '*.gcda' -delete
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-coverage -j2 --output-on-failure
-# The core's folders as CMake lists them (semicolon-separated).
-core=$(tr ';' '|' <build-coverage/core_dirs.txt)
+# The core's folders, as the top CMakeLists.txt lists them.
+core=$(sed -n 's/^set(TW_CORE_FOLDERS \(.*\))$/\1/p' CMakeLists.txt | tr ' ' '|')
 gcovr --root . --filter "src/($core)/" build-coverage

@@ -12,7 +12,7 @@ if [ ! -f "$build/compile_commands.json" ]; then
 fi
 # The core's folders as CMake lists them; the generated headers come with
 # the configure step, so no build is needed.
-core=$(tr ';' ' ' <"$build/core_dirs.txt")
+core=$(sed -n 's/^set(TW_CORE_FOLDERS \(.*\))$/\1/p' CMakeLists.txt)
 shopt -s nullglob
 files=()
 for dir in $core; do

@@ -17,7 +17,7 @@
 #include "formats/project_commands.h"
 #include "plat/pdf_page.h"
 #include "ports/drawing_surface.h"
-#include "program/log.h"
+#include "ports/log_sink.h"
 #include "program/program.h"
 
 namespace {

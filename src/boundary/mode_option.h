@@ -3,8 +3,8 @@
 
 #include <cstddef>
 
+#include "base/entry_mode.h"
 #include "boundary/mode_controls.h"
-#include "settings/unit_system.h"
 
 namespace tw {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "boundary/entry_texts.h"
-#include "closure/blunders.h"
+#include "closure/blunder_kind.h"
 #include "closure/traverse_lines.h"
 #include "geometry/bearing.h"
 

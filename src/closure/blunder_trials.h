@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "boundary/entry.h"
-#include "closure/blunders.h"
+#include "closure/blunder_kind.h"
 #include "closure/traverse_lines.h"
 #include "geometry/bearing.h"
 

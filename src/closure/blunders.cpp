@@ -1,7 +1,6 @@
 #include "closure/blunders.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <optional>
 
@@ -10,19 +9,6 @@
 
 namespace tw {
 namespace {
-
-constexpr std::array<std::string_view, 10> kKindTexts = {
-    "wrong quadrant",
-    "degrees and minutes swapped",
-    "digits swapped in the degrees",
-    "digits swapped in the minutes",
-    "digits swapped in the seconds",
-    "digits swapped in the distance",
-    "decimal point misplaced, distance x 10",
-    "decimal point misplaced, distance / 10",
-    "wrong distance",
-    "wrong bearing",
-};
 
 // How many of the best-ranked trials are walked whole: more than are listed,
 // because ranking from the sums and walking may disagree in the last digit.
@@ -142,10 +128,6 @@ std::vector<BlunderFinding> Ranking::Findings(const EntryTexts& entries) {
 }
 
 }  // namespace
-
-std::string_view BlunderKindText(BlunderKind kind) {
-  return kKindTexts[static_cast<size_t>(kind)];
-}
 
 std::vector<BlunderFinding> FindBlunders(const EntryTexts& entries,
                                          const std::vector<TraverseLine>& lines,

@@ -2,33 +2,15 @@
 // closure of a bearing list.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "closure/blunder_kind.h"
 #include "closure/closure_figures.h"
 #include "closure/traverse_lines.h"
 
 namespace tw {
-
-// The mistakes tried, in the order findings of equal precision on one line
-// are listed.
-enum class BlunderKind : std::uint8_t {
-  Quadrant,          // another quadrant code
-  DegreesMinutes,    // degrees and minutes swapped
-  DegreeDigits,      // two adjacent digits swapped in the degrees
-  MinuteDigits,      // ... in the minutes
-  SecondDigits,      // ... in the seconds
-  DistanceDigits,    // ... in the distance
-  DistanceTimesTen,  // a misplaced decimal point
-  DistanceTenth,     // a misplaced decimal point
-  WrongDistance,     // a line along the misclosure: its distance
-  WrongBearing,      // a line across the misclosure: its bearing
-};
-
-// "digits swapped in the distance" and the like.
-std::string_view BlunderKindText(BlunderKind kind);
 
 struct BlunderFinding {
   size_t index = 0;       // the line, counted from 0

@@ -5,18 +5,9 @@
 #include <string_view>
 #include <utility>
 
-namespace tw {
+#include "ports/log_sink.h"
 
-// Where the log text goes. A sink only ever appends: what is logged is never
-// rewritten, so an append costs the same however long the log already is.
-class LogSink {
- public:
-  virtual ~LogSink() = default;
-  virtual void Append(std::string_view text) = 0;
-  // False for a sink that throws the text away: a replot of a long list logs
-  // one closure line per entry, which then need not be written at all.
-  virtual bool KeepsText() const { return true; }
-};
+namespace tw {
 
 // A log held in a string (Windows-1252 bytes): the batch tool's and the tests'.
 class StringLog : public LogSink {

@@ -6,7 +6,7 @@
 #include <QString>
 #include <string_view>
 
-#include "program/log.h"
+#include "ports/log_sink.h"
 #include "program/log_store.h"
 
 class QTextLayout;

@@ -1,0 +1,28 @@
+#include "closure/blunder_kind.h"
+
+#include <array>
+#include <cstddef>
+
+namespace tw {
+namespace {
+
+constexpr std::array<std::string_view, 10> kKindTexts = {
+    "wrong quadrant",
+    "degrees and minutes swapped",
+    "digits swapped in the degrees",
+    "digits swapped in the minutes",
+    "digits swapped in the seconds",
+    "digits swapped in the distance",
+    "decimal point misplaced, distance x 10",
+    "decimal point misplaced, distance / 10",
+    "wrong distance",
+    "wrong bearing",
+};
+
+}  // namespace
+
+std::string_view BlunderKindText(BlunderKind kind) {
+  return kKindTexts[static_cast<size_t>(kind)];
+}
+
+}  // namespace tw

@@ -1,0 +1,19 @@
+// The log port: where the running log's text goes.
+#pragma once
+
+#include <string_view>
+
+namespace tw {
+
+// Where the log text goes. A sink only ever appends: what is logged is never
+// rewritten, so an append costs the same however long the log already is.
+class LogSink {
+ public:
+  virtual ~LogSink() = default;
+  virtual void Append(std::string_view text) = 0;
+  // False for a sink that throws the text away: a replot of a long list logs
+  // one closure line per entry, which then need not be written at all.
+  virtual bool KeepsText() const { return true; }
+};
+
+}  // namespace tw
