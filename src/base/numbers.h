@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -77,6 +78,14 @@ void AppendLeadingBlankForm(std::string& out, double v);
 void AppendPrintForm(std::string& out, double v);
 void AppendPattern(std::string& out, double v, int min_int, int min_dec, int max_dec);
 void AppendReportPattern(std::string& out, double v, int extra_hashes);
+
+// Whether a ratio's digits are grouped in thousands.
+enum class DigitGroups { None, Thousands };
+
+// A ratio 1:n, n >= 0: "1:12500", or grouped "1:12,500" where a person reads
+// it (the closure dialog and the plat); the texts a script reads keep the
+// plain form.
+std::string RatioLabel(std::int64_t n, DigitGroups groups);
 
 // Room for the log pattern of any finite value: a sign, 309 integer digits
 // and a carry, the point and seven decimals.

@@ -14,9 +14,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <array>
-#include <charconv>
 #include <optional>
 
+#include "base/numbers.h"
 #include "closure/adjusted_files.h"
 #include "closure/closure_text.h"
 #include "entry/entry_commands.h"
@@ -36,27 +36,9 @@ namespace {
 constexpr std::array<int, 5> kNamedStandards = {5000, 7500, 10000, 15000, 20000};
 constexpr std::array<const char*, 4> kMethods = {"None", "Compass", "Transit", "Crandall"};
 
-// "1:12,500".
+// The dialog shows the grouped form a person reads.
 QString StandardLabel(int standard) {
-  std::string digits = std::to_string(standard);
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-    digits.insert(static_cast<size_t>(at), ",");
-  return QString::fromStdString("1:" + digits);
-}
-
-// "1:12,500", "12500" or "1:12500"; nullopt for anything that is not a
-// standard.
-std::optional<int> StandardFromLabel(QString text) {
-  text = text.trimmed();
-  if (text.startsWith("1:"))
-    text.remove(0, 2);
-  const std::string digits = text.remove(',').trimmed().toStdString();
-  long long s = 0;
-  const char* end = digits.data() + digits.size();
-  const auto [stop, ec] = std::from_chars(digits.data(), end, s);
-  if (digits.empty() || ec != std::errc() || stop != end || !IsStandard(s))
-    return std::nullopt;
-  return static_cast<int>(s);
+  return QString::fromStdString(RatioLabel(standard, DigitGroups::Thousands));
 }
 
 QString FromUtf8(const std::string& text) {
@@ -296,7 +278,8 @@ void ClosureDialog::ShowStandard() {
 }
 
 void ClosureDialog::ChooseStandard() {
-  const std::optional<int> s = StandardFromLabel(standard_box_->currentText());
+  const std::optional<int> s =
+      ParseStandard(standard_box_->currentText().toStdString(), StandardText::Label);
   if (!s || *s == standard_) {
     ShowStandard();
     return;
