@@ -3,15 +3,9 @@
 #include <charconv>
 
 #include "base/text.h"
-#include "settings/ini_file.h"
+#include "settings/settings_section.h"
 
 namespace tw {
-namespace {
-
-constexpr const char* kSection = "SETTINGS";
-constexpr const char* kKey = "STANDARD";
-
-}  // namespace
 
 bool IsStandard(long long s) {
   return s >= kLowestStandard && s <= kHighestStandard;
@@ -39,12 +33,12 @@ std::optional<int> ParseStandard(std::string_view text, StandardText form) {
 }
 
 int ReadStoredStandard(const std::string& settings_path) {
-  return ParseStandard(ReadIniString(kSection, kKey, settings_path), StandardText::Number)
+  return ParseStandard(ReadSetting(SettingKey::Standard, settings_path), StandardText::Number)
       .value_or(kDefaultStandard);
 }
 
 void StoreStandard(int standard, const std::string& settings_path) {
-  (void)WriteIniString(kSection, kKey, std::to_string(standard), settings_path);
+  StoreSetting(SettingKey::Standard, std::to_string(standard), settings_path);
 }
 
 }  // namespace tw

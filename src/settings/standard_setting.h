@@ -28,9 +28,7 @@ std::optional<int> ParseStandard(std::string_view text, StandardText form);
 // kDefaultStandard.
 int ReadStoredStandard(const std::string& settings_path);
 
-// Writes the standard (one IsStandard accepts) in place; every other line of
-// the file stays as it is. A failed write is not noticed: the choice holds
-// for this run.
+// Writes the standard (one IsStandard accepts) as StoreSetting does.
 void StoreStandard(int standard, const std::string& settings_path);
 
 }  // namespace tw
