@@ -8,6 +8,7 @@
 #include "batch/arguments.h"
 #include "batch/closure_batch.h"
 #include "boundary/mode_option.h"
+#include "closure/adjustment.h"
 #include "entry/entry_commands.h"
 #include "files/text_encoding.h"
 #include "formats/dxf_file.h"
@@ -143,6 +144,17 @@ BatchResult Import(const std::string& format, const std::string& path) {
   return result;
 }
 
+// "METHOD is one of compass, transit, crandall" from the adjustments' table.
+std::string MethodUsage() {
+  std::string line = "METHOD is one of ";
+  for (const AdjustMethodRow& row : AdjustMethods()) {
+    if (row.method != AdjustMethods().front().method)
+      line += ", ";
+    line += row.key;
+  }
+  return line;
+}
+
 }  // namespace
 
 std::string BatchUsage() {
@@ -155,9 +167,8 @@ std::string BatchUsage() {
          "       quadrell-batch adjust METHOD PROJECT.twc\n"
          "       quadrell-batch pdf [--standard S] PROJECT.twc\n"
          "       quadrell-batch --help | --version\n" +
-         FormatUsageLine() +
-         "METHOD is one of compass, transit, crandall; S is a whole number from 100 to "
-         "1000000.\n"
+         FormatUsageLine() + MethodUsage() +
+         "; S is a whole number from 100 to 1000000.\n"
          "\"--\" ends the options, for a file whose name starts with \"-\".\n";
 }
 

@@ -15,9 +15,11 @@
 #include <QVBoxLayout>
 #include <array>
 #include <optional>
+#include <span>
 
 #include "base/numbers.h"
 #include "closure/adjusted_files.h"
+#include "closure/adjustment.h"
 #include "closure/closure_text.h"
 #include "entry/entry_commands.h"
 #include "files/file_io.h"
@@ -34,7 +36,6 @@ namespace tw {
 namespace {
 
 constexpr std::array<int, 5> kNamedStandards = {5000, 7500, 10000, 15000, 20000};
-constexpr std::array<const char*, 4> kMethods = {"None", "Compass", "Transit", "Crandall"};
 
 // The dialog shows the grouped form a person reads.
 QString StandardLabel(int standard) {
@@ -117,8 +118,11 @@ void ClosureDialog::CreateChoosers(QVBoxLayout* layout) {
   row->addWidget(new QLabel("Adjustment:", this));
   method_box_ = new QComboBox(this);
   method_box_->setObjectName("cmbMethod");
-  for (const char* m : kMethods)
-    method_box_->addItem(m);
+  // The first item is no adjustment; each method's own follows, so that the
+  // item's index less one is its row.
+  method_box_->addItem("None");
+  for (const AdjustMethodRow& row : AdjustMethods())
+    method_box_->addItem(FromUtf8(std::string(row.title)));
   row->addWidget(method_box_);
   row->addStretch();
   layout->addLayout(row);
@@ -163,9 +167,10 @@ void ClosureDialog::CreateButtons(QVBoxLayout* layout) {
 ClosureOptions ClosureDialog::Options(bool find_blunders) const {
   ClosureOptions o;
   o.standard = standard_;
-  const int method = method_box_->currentIndex();
-  if (method > 0)
-    o.method = static_cast<AdjustMethod>(method - 1);
+  const std::span<const AdjustMethodRow> methods = AdjustMethods();
+  const int item = method_box_->currentIndex();
+  if (item > 0 && static_cast<size_t>(item) <= methods.size())
+    o.method = methods[static_cast<size_t>(item) - 1].method;
   o.find_blunders = find_blunders;
   return o;
 }
