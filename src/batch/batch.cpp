@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "base/version.h"
+#include "base/program_options.h"
 #include "batch/arguments.h"
 #include "batch/closure_batch.h"
 #include "boundary/mode_option.h"
@@ -22,9 +22,12 @@
 #include "program/program.h"
 #include "report/boundary_report.h"
 #include "report/report_command.h"
+#include "settings/standard_setting.h"
 
 namespace tw {
 namespace {
+
+constexpr std::string_view kProgram = "quadrell-batch";
 
 // For the commands that print a file, not the log: a replot of 100,000
 // entries logs as many closure lines, which nobody would read.
@@ -165,18 +168,19 @@ std::string BatchUsage() {
          "       quadrell-batch import FORMAT POINTS\n"
          "       quadrell-batch closure [--adjust METHOD] [--standard S] PROJECT.twc\n"
          "       quadrell-batch adjust METHOD PROJECT.twc\n"
-         "       quadrell-batch pdf [--standard S] PROJECT.twc\n"
-         "       quadrell-batch --help | --version\n" +
-         FormatUsageLine() + MethodUsage() +
-         "; S is a whole number from 100 to 1000000.\n"
+         "       quadrell-batch pdf [--standard S] PROJECT.twc\n" +
+         HelpVersionUsageLine(kProgram) + FormatUsageLine() + MethodUsage() +
+         "; S is a whole number from " + std::to_string(kLowestStandard) + " to " +
+         std::to_string(kHighestStandard) +
+         ".\n"
          "\"--\" ends the options, for a file whose name starts with \"-\".\n";
 }
 
 BatchResult RunBatch(const std::vector<std::string>& args) {
-  if (args.size() == 1 && args[0] == "--help")
-    return {0, BatchUsage(), ""};
-  if (args.size() == 1 && args[0] == "--version")
-    return {0, std::string("quadrell-batch ") + kVersionText + "\n", ""};
+  if (args.size() == 1) {
+    if (std::optional<std::string> answer = AnswerHelpVersion(args[0], kProgram, BatchUsage))
+      return {0, std::move(*answer), ""};
+  }
   if (IsClosureCommand(args))
     return Closure(args);
   const std::optional<CommandArguments> split =
