@@ -7,7 +7,7 @@
 #include "base/program_options.h"
 #include "batch/arguments.h"
 #include "batch/closure_batch.h"
-#include "boundary/mode_option.h"
+#include "batch/fresh_run.h"
 #include "closure/adjustment.h"
 #include "entry/entry_commands.h"
 #include "files/text_encoding.h"
@@ -17,7 +17,6 @@
 #include "formats/point_file.h"
 #include "formats/project_commands.h"
 #include "formats/project_file.h"
-#include "ports/drawing_surface.h"
 #include "program/log.h"
 #include "program/program.h"
 #include "report/boundary_report.h"
@@ -28,25 +27,6 @@ namespace tw {
 namespace {
 
 constexpr std::string_view kProgram = "quadrell-batch";
-
-// For the commands that print a file, not the log: a replot of 100,000
-// entries logs as many closure lines, which nobody would read.
-class DiscardLog : public LogSink {
- public:
-  void Append(std::string_view) override {}
-  bool KeepsText() const override { return false; }
-};
-
-// A fresh start without a settings file: Surveyor mode, feet, its option down.
-struct FreshRun {
-  explicit FreshRun(LogSink& log) : program{log, surface} {
-    controls.modes = PressModeOption(controls.modes, ModeOption::Surveyor);
-  }
-
-  NullSurface surface;
-  Program program;
-  EntryControls controls;
-};
 
 // The program's messages are Windows-1252; a terminal reads UTF-8.
 std::string ForTerminal(std::string_view message) {
