@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,6 +76,14 @@ inline constexpr size_t kLongestForm = 22;
 void AppendPlainForm(std::string& out, double v);
 void AppendLeadingBlankForm(std::string& out, double v);
 void AppendReportPattern(std::string& out, double v, int extra_hashes);
+
+// Whether a ratio's digits are grouped in thousands.
+enum class DigitGroups { None, Thousands };
+
+// A ratio 1:n, n >= 0: "1:12500", or grouped "1:12,500" where a person reads
+// it (the closure dialog and the plat); the texts a script reads keep the
+// plain form.
+std::string RatioLabel(std::int64_t n, DigitGroups groups);
 
 // Room for the log pattern of any finite value: a sign, 309 integer digits
 // and a carry, the point and seven decimals.

@@ -1,7 +1,6 @@
 #include "batch/arguments.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "settings/standard_setting.h"
 
@@ -44,12 +43,7 @@ std::optional<int> StandardOption(const CommandArguments& split) {
   const std::optional<std::string_view> given = split.Option("--standard");
   if (!given)
     return kDefaultStandard;
-  const std::string_view text = *given;
-  long long s = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), s);
-  if (ec != std::errc() || end != text.data() + text.size() || !IsStandard(s))
-    return std::nullopt;
-  return static_cast<int>(s);
+  return ParseStandard(*given, StandardText::Number);
 }
 
 }  // namespace tw

@@ -4,10 +4,11 @@
 #include <string_view>
 #include <utility>
 
-#include "base/version.h"
+#include "base/program_options.h"
 #include "batch/arguments.h"
 #include "batch/closure_batch.h"
-#include "boundary/mode_option.h"
+#include "batch/fresh_run.h"
+#include "closure/adjustment.h"
 #include "entry/entry_commands.h"
 #include "files/text_encoding.h"
 #include "formats/dxf_file.h"
@@ -16,33 +17,16 @@
 #include "formats/point_file.h"
 #include "formats/project_commands.h"
 #include "formats/project_file.h"
-#include "ports/drawing_surface.h"
 #include "program/log.h"
 #include "program/program.h"
 #include "report/boundary_report.h"
 #include "report/report_command.h"
+#include "settings/standard_setting.h"
 
 namespace tw {
 namespace {
 
-// For the commands that print a file, not the log: a replot of 100,000
-// entries logs as many closure lines, which nobody would read.
-class DiscardLog : public LogSink {
- public:
-  void Append(std::string_view) override {}
-  bool KeepsText() const override { return false; }
-};
-
-// A fresh start without a settings file: Surveyor mode, feet, its option down.
-struct FreshRun {
-  explicit FreshRun(LogSink& log) : program{log, surface} {
-    controls.modes = PressModeOption(controls.modes, ModeOption::Surveyor);
-  }
-
-  NullSurface surface;
-  Program program;
-  EntryControls controls;
-};
+constexpr std::string_view kProgram = "quadrell-batch";
 
 // The program's messages are Windows-1252; a terminal reads UTF-8.
 std::string ForTerminal(std::string_view message) {
@@ -143,6 +127,17 @@ BatchResult Import(const std::string& format, const std::string& path) {
   return result;
 }
 
+// "METHOD is one of compass, transit, crandall" from the adjustments' table.
+std::string MethodUsage() {
+  std::string line = "METHOD is one of ";
+  for (const AdjustMethodRow& row : AdjustMethods()) {
+    if (row.method != AdjustMethods().front().method)
+      line += ", ";
+    line += row.key;
+  }
+  return line;
+}
+
 }  // namespace
 
 std::string BatchUsage() {
@@ -153,19 +148,19 @@ std::string BatchUsage() {
          "       quadrell-batch import FORMAT POINTS\n"
          "       quadrell-batch closure [--adjust METHOD] [--standard S] PROJECT.twc\n"
          "       quadrell-batch adjust METHOD PROJECT.twc\n"
-         "       quadrell-batch pdf [--standard S] PROJECT.twc\n"
-         "       quadrell-batch --help | --version\n" +
-         FormatUsageLine() +
-         "METHOD is one of compass, transit, crandall; S is a whole number from 100 to "
-         "1000000.\n"
+         "       quadrell-batch pdf [--standard S] PROJECT.twc\n" +
+         HelpVersionUsageLine(kProgram) + FormatUsageLine() + MethodUsage() +
+         "; S is a whole number from " + std::to_string(kLowestStandard) + " to " +
+         std::to_string(kHighestStandard) +
+         ".\n"
          "\"--\" ends the options, for a file whose name starts with \"-\".\n";
 }
 
 BatchResult RunBatch(const std::vector<std::string>& args) {
-  if (args.size() == 1 && args[0] == "--help")
-    return {0, BatchUsage(), ""};
-  if (args.size() == 1 && args[0] == "--version")
-    return {0, std::string("quadrell-batch ") + kVersionText + "\n", ""};
+  if (args.size() == 1) {
+    if (std::optional<std::string> answer = AnswerHelpVersion(args[0], kProgram, BatchUsage))
+      return {0, std::move(*answer), ""};
+  }
   if (IsClosureCommand(args))
     return Closure(args);
   const std::optional<CommandArguments> split =

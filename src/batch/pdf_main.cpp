@@ -8,10 +8,9 @@
 #include <vector>
 
 #include "batch/batch.h"
+#include "batch/fresh_run.h"
 #include "batch/output.h"
 #include "batch/pdf_batch.h"
-#include "boundary/mode_option.h"
-#include "entry/entry_commands.h"
 #include "files/standard_descriptors.h"
 #include "files/text_encoding.h"
 #include "formats/project_commands.h"
@@ -21,11 +20,6 @@
 #include "program/program.h"
 
 namespace {
-
-class DiscardLog : public tw::LogSink {
- public:
-  void Append(std::string_view) override {}
-};
 
 int Fail(const std::string& message) {
   const std::string text = tw::Cp1252ToUtf8(message) + "\n";
@@ -45,12 +39,10 @@ int main(int argc, char* argv[]) {
     std::fwrite(usage.data(), 1, usage.size(), stderr);
     return tw::kBatchUsage;
   }
-  DiscardLog log;
-  tw::NullSurface surface;
-  tw::Program program(log, surface);
-  tw::EntryControls controls;
-  controls.modes = tw::PressModeOption(controls.modes, tw::ModeOption::Surveyor);
-  const tw::Result<tw::OpenOutcome> opened = tw::OpenProjectPath(program, controls, command->path);
+  tw::DiscardLog log;
+  tw::FreshRun run(log);
+  const tw::Result<tw::OpenOutcome> opened =
+      tw::OpenProjectPath(run.program, run.controls, command->path);
   if (!opened)
     return Fail(opened.error());
   if (opened->message)
@@ -59,7 +51,8 @@ int main(int argc, char* argv[]) {
   heading.title = tw::PlatTitleOf(command->path);
   heading.date = tw::TodayText();
   heading.standard = command->standard;
-  const tw::Result<std::string> pdf = tw::PlatPdfBytes(program.entries, program.state, heading);
+  const tw::Result<std::string> pdf =
+      tw::PlatPdfBytes(run.program.entries, run.program.state, heading);
   if (!pdf)
     return Fail(pdf.error());
   const tw::Status written = tw::WriteOutput(STDOUT_FILENO, *pdf);

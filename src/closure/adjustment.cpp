@@ -10,8 +10,6 @@
 namespace tw {
 namespace {
 
-constexpr std::array<std::string_view, 3> kMethodNames = {"compass", "transit", "crandall"};
-
 // The offsets of each line after the correction; lengths follow from them.
 using AdjustedLines = std::vector<AdjustedLine>;
 
@@ -183,41 +181,63 @@ Result<Adjustment> Written(Adjustment a, AdjustMethod method) {
   const auto far = std::find_if_not(a.corners.begin(), a.corners.end(), IsWritableCorner);
   if (far == a.corners.end())
     return a;
-  std::string name(MethodName(method));
-  name[0] = static_cast<char>(name[0] - 'a' + 'A');
-  return Error{name + ": cannot adjust: corner " + std::to_string(far - a.corners.begin() + 1) +
+  return Error{std::string(RowOf(method).title) + ": cannot adjust: corner " +
+               std::to_string(far - a.corners.begin() + 1) +
                " would lie beyond the largest coordinate a point entry holds (under 1E+100)"};
 }
 
+Result<Adjustment> CompassAdjustment(const std::vector<TraverseLine>& lines,
+                                     const TraverseSums& sums) {
+  return Written(Complete(Compass(lines, sums)), AdjustMethod::Compass);
+}
+
+Result<Adjustment> TransitAdjustment(const std::vector<TraverseLine>& lines,
+                                     const TraverseSums& sums) {
+  return Written(Complete(Transit(lines, sums)), AdjustMethod::Transit);
+}
+
+Result<Adjustment> CrandallAdjustment(const std::vector<TraverseLine>& lines,
+                                      const TraverseSums& sums) {
+  Result<AdjustedLines> crandall = Crandall(lines, sums);
+  if (!crandall)
+    return Error{crandall.error()};
+  return Written(Complete(std::move(crandall).take()), AdjustMethod::Crandall);
+}
+
+constexpr std::array<AdjustMethodRow, 3> kMethods = {{
+    {AdjustMethod::Compass, "compass", "Compass", CompassAdjustment},
+    {AdjustMethod::Transit, "transit", "Transit", TransitAdjustment},
+    {AdjustMethod::Crandall, "crandall", "Crandall", CrandallAdjustment},
+}};
+
 }  // namespace
 
+std::span<const AdjustMethodRow> AdjustMethods() {
+  return kMethods;
+}
+
+const AdjustMethodRow& RowOf(AdjustMethod method) {
+  const auto row = std::find_if(kMethods.begin(), kMethods.end(),
+                                [method](const AdjustMethodRow& r) { return r.method == method; });
+  // Every enumerator has its row; the first stands in should one be missing.
+  return row == kMethods.end() ? kMethods.front() : *row;
+}
+
 std::string_view MethodName(AdjustMethod method) {
-  return kMethodNames[static_cast<size_t>(method)];
+  return RowOf(method).key;
 }
 
 std::optional<AdjustMethod> MethodFromName(std::string_view name) {
-  for (size_t i = 0; i < kMethodNames.size(); ++i) {
-    if (kMethodNames[i] == name)
-      return static_cast<AdjustMethod>(i);
+  for (const AdjustMethodRow& row : kMethods) {
+    if (row.key == name)
+      return row.method;
   }
   return std::nullopt;
 }
 
 Result<Adjustment> Adjust(const std::vector<TraverseLine>& lines, const TraverseSums& sums,
                           AdjustMethod method) {
-  switch (method) {
-    case AdjustMethod::Compass:
-      return Written(Complete(Compass(lines, sums)), method);
-    case AdjustMethod::Transit:
-      return Written(Complete(Transit(lines, sums)), method);
-    case AdjustMethod::Crandall: {
-      Result<AdjustedLines> crandall = Crandall(lines, sums);
-      if (!crandall)
-        return Error{crandall.error()};
-      return Written(Complete(std::move(crandall).take()), method);
-    }
-  }
-  return Error{"unknown adjustment"};
+  return RowOf(method).adjust(lines, sums);
 }
 
 }  // namespace tw

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -20,10 +21,6 @@ inline constexpr const char* kCrandallIllConditioned =
     "Crandall: cannot adjust: the system is too ill-conditioned to solve (the lengths differ "
     "too much)";
 
-// "compass", "transit", "crandall".
-std::string_view MethodName(AdjustMethod method);
-std::optional<AdjustMethod> MethodFromName(std::string_view name);
-
 struct AdjustedLine {
   double lat = 0;
   double dep = 0;
@@ -37,6 +34,28 @@ struct Adjustment {
   std::vector<PlanePoint> corners;
   double area = 0;
 };
+
+using AdjustFunction = Result<Adjustment> (*)(const std::vector<TraverseLine>& lines,
+                                              const TraverseSums& sums);
+
+// One row per adjustment: the batch and the closure text name it by its key,
+// the dialog offers it and its failures are reported by its title. A new
+// method is one row.
+struct AdjustMethodRow {
+  AdjustMethod method;
+  std::string_view key;    // "compass"
+  std::string_view title;  // "Compass"
+  AdjustFunction adjust;
+};
+
+// Every method, in the order the dialog and the usage list them.
+std::span<const AdjustMethodRow> AdjustMethods();
+
+const AdjustMethodRow& RowOf(AdjustMethod method);
+
+// "compass", "transit", "crandall".
+std::string_view MethodName(AdjustMethod method);
+std::optional<AdjustMethod> MethodFromName(std::string_view name);
 
 // Compass: each line takes the misclosure's share of its length.
 // Transit: each component takes the share of that component's absolute sum

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "base/numbers.h"
 #include "base/units.h"
 
 namespace tw {
@@ -17,8 +18,8 @@ double RankOf(Precision p) {
   return p.exact ? std::numeric_limits<double>::infinity() : static_cast<double>(p.ratio);
 }
 
-std::string PrecisionText(Precision p) {
-  return p.exact ? "exact" : "1:" + std::to_string(p.ratio);
+std::string PrecisionText(Precision p, DigitGroups groups) {
+  return p.exact ? "exact" : RatioLabel(p.ratio, groups);
 }
 
 bool MeetsStandard(Precision p, int standard) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/numbers.h"
 #include "closure/traverse_lines.h"
 
 namespace tw {
@@ -25,7 +26,7 @@ Precision PrecisionOf(double perimeter, double misclosure);
 double RankOf(Precision p);
 
 // "exact" or "1:N".
-std::string PrecisionText(Precision p);
+std::string PrecisionText(Precision p, DigitGroups groups = DigitGroups::None);
 
 // Met when exact or N >= standard.
 bool MeetsStandard(Precision p, int standard);

@@ -1,5 +1,6 @@
 #include "closure/closure_text.h"
 
+#include "base/numbers.h"
 #include "closure/closure_forms.h"
 #include "files/text_encoding.h"
 
@@ -38,7 +39,8 @@ void AppendFigures(std::string& out, const ClosureAnalysis& a) {
     Line(out, "Misclosure: " + FixedForm(f.misclosure) + " towards " +
                   Bearing(f.delta_east, f.delta_north));
   Line(out, "Precision: " + PrecisionText(f.precision));
-  Line(out, "Standard: 1:" + std::to_string(a.standard) + (a.standard_met ? " met" : " not met"));
+  Line(out, "Standard: " + RatioLabel(a.standard, DigitGroups::None) +
+                (a.standard_met ? " met" : " not met"));
 }
 
 void AppendAdjustment(std::string& out, const ClosureAnalysis& a, std::string_view unit) {

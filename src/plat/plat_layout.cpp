@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/numbers.h"
 #include "base/version.h"
 #include "closure/closure_analysis.h"
 #include "closure/closure_forms.h"
@@ -83,8 +84,8 @@ std::vector<std::string> FigureLines(const ClosureAnalysis& a, std::string_view 
   else
     lines.push_back("Misclosure: " + FixedForm(f.misclosure) + " towards " +
                     BearingForm(f.delta_east, f.delta_north));
-  lines.push_back("Precision: " + PrecisionText(f.precision));
-  lines.push_back("Standard: 1:" + std::to_string(a.standard) +
+  lines.push_back("Precision: " + PrecisionText(f.precision, DigitGroups::Thousands));
+  lines.push_back("Standard: " + RatioLabel(a.standard, DigitGroups::Thousands) +
                   (a.standard_met ? " met" : " not met"));
   return lines;
 }

@@ -1,23 +1,24 @@
 #include "session/command_line.h"
 
-#include "base/version.h"
+#include <utility>
+
+#include "base/program_options.h"
 
 namespace tw {
 namespace {
 
+constexpr std::string_view kProgram = "quadrell";
+
 CommandLineExit AnswerOption(const std::string& option) {
-  if (option == "--help")
-    return {0, WindowUsage(), ""};
-  if (option == "--version")
-    return {0, std::string("quadrell ") + kVersionText + "\n", ""};
+  if (std::optional<std::string> answer = AnswerHelpVersion(option, kProgram, WindowUsage))
+    return {0, std::move(*answer), ""};
   return {kUsageError, "", WindowUsage()};
 }
 
 }  // namespace
 
 std::string WindowUsage() {
-  return "usage: quadrell [FILE]\n"
-         "       quadrell --help | --version\n"
+  return "usage: quadrell [FILE]\n" + HelpVersionUsageLine(kProgram) +
          "FILE is a project file (.twc) to open, or a point file to import.\n"
          "\"--\" ends the options, for a file whose name starts with \"-\".\n";
 }

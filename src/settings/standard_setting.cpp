@@ -2,32 +2,43 @@
 
 #include <charconv>
 
-#include "settings/ini_file.h"
+#include "base/text.h"
+#include "settings/settings_section.h"
 
 namespace tw {
-namespace {
-
-constexpr const char* kSection = "SETTINGS";
-constexpr const char* kKey = "STANDARD";
-
-}  // namespace
 
 bool IsStandard(long long s) {
   return s >= kLowestStandard && s <= kHighestStandard;
 }
 
-int ReadStoredStandard(const std::string& settings_path) {
-  const std::string text = ReadIniString(kSection, kKey, settings_path);
+std::optional<int> ParseStandard(std::string_view text, StandardText form) {
+  std::string digits(text);
+  if (form == StandardText::Label) {
+    text = TrimBlanks(text);
+    if (text.starts_with("1:"))
+      text.remove_prefix(2);
+    digits.clear();
+    for (char c : text) {
+      if (c != ',')
+        digits += c;
+    }
+    digits = std::string(TrimBlanks(digits));
+  }
   long long s = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, ec] = std::from_chars(text.data(), end, s);
-  if (text.empty() || ec != std::errc() || stop != end || !IsStandard(s))
-    return kDefaultStandard;
+  const char* end = digits.data() + digits.size();
+  const auto [stop, ec] = std::from_chars(digits.data(), end, s);
+  if (digits.empty() || ec != std::errc() || stop != end || !IsStandard(s))
+    return std::nullopt;
   return static_cast<int>(s);
 }
 
+int ReadStoredStandard(const std::string& settings_path) {
+  return ParseStandard(ReadSetting(SettingKey::Standard, settings_path), StandardText::Number)
+      .value_or(kDefaultStandard);
+}
+
 void StoreStandard(int standard, const std::string& settings_path) {
-  (void)WriteIniString(kSection, kKey, std::to_string(standard), settings_path);
+  StoreSetting(SettingKey::Standard, std::to_string(standard), settings_path);
 }
 
 }  // namespace tw

@@ -1,30 +1,10 @@
 #include "settings/unit_system.h"
 
-#include <filesystem>
-
 #include "base/version.h"
 #include "ports/message_box.h"
-#include "settings/folders.h"
-#include "settings/ini_file.h"
+#include "settings/settings_section.h"
 
 namespace tw {
-namespace {
-
-constexpr std::string_view kSection = "SETTINGS";
-constexpr std::string_view kModeKey = "MODE";
-constexpr std::string_view kSystemKey = "SYSTEM";
-
-// The settings folder may be the user's configuration folder, which need not
-// exist before the first choice is stored. A failed write goes unnoticed: the
-// choice still holds for this run.
-void StoreSetting(std::string_view key, std::string_view value, const std::string& settings_path) {
-  const std::filesystem::path folder = std::filesystem::path(settings_path).parent_path();
-  if (!folder.empty())
-    EnsureFolder(folder.string());
-  WriteIniString(kSection, key, value, settings_path);
-}
-
-}  // namespace
 
 CarpenterLabels LabelsOf(UnitSystem system) {
   const UnitRecord& r = UnitRecordOf(system);
@@ -35,7 +15,7 @@ CarpenterLabels SetUnits(UnitSystem system, ProgramState& state, ModeControls& c
                          const std::string& settings_path) {
   const UnitRecord& r = UnitRecordOf(system);
   state.UnitAbbrev = r.abbrev;
-  StoreSetting(kSystemKey, r.stored, settings_path);
+  StoreSetting(SettingKey::System, r.stored, settings_path);
   controls.mnuSetImperial.checked = system == UnitSystem::Imperial;
   controls.mnuSetMetric.checked = system == UnitSystem::Metric;
   return LabelsOf(system);
@@ -56,7 +36,7 @@ std::string MainCaption() {
 }
 
 void StoreMode(ModeOption mode, const std::string& settings_path) {
-  StoreSetting(kModeKey, ModeText(mode), settings_path);
+  StoreSetting(SettingKey::Mode, ModeText(mode), settings_path);
 }
 
 std::optional<UnitSystem> UnitSystemFromText(std::string_view text) {
@@ -67,8 +47,8 @@ std::optional<UnitSystem> UnitSystemFromText(std::string_view text) {
 }
 
 StoredSettings ReadStoredSettings(const std::string& settings_path) {
-  const std::string mode = ReadIniString(kSection, kModeKey, settings_path);
-  const std::string system = ReadIniString(kSection, kSystemKey, settings_path);
+  const std::string mode = ReadSetting(SettingKey::Mode, settings_path);
+  const std::string system = ReadSetting(SettingKey::System, settings_path);
   return {ModeFromText(mode), UnitSystemFromText(system)};
 }
 

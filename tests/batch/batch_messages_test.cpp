@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "batch/batch.h"
+#include "closure/adjustment.h"
 #include "doubles/cp1252.h"
 #include "doubles/golden.h"
 
@@ -82,6 +83,22 @@ TEST(BatchMessages, HostileProjects) {
     EXPECT_EQ(c.exit_code, result.exit_code);
     const std::string& said = c.exit_code == 0 ? result.out : result.err;
     EXPECT_NE(std::string::npos, said.find(c.said)) << said;
+  }
+}
+
+// Every adjustment is named where a user looks for it: the usage and the
+// help give its key, the help its title, and the key reads back as it.
+TEST(BatchMessages, EveryMethodIsNamed) {
+  const std::string usage = BatchUsage();
+  const std::string help = test::ReadBytes(TW_HELP_FILE);
+  for (const AdjustMethodRow& row : AdjustMethods()) {
+    const std::string key(row.key);
+    SCOPED_TRACE(key);
+    EXPECT_NE(usage.find(key), std::string::npos);
+    EXPECT_NE(help.find("<code>" + key + "</code>"), std::string::npos);
+    EXPECT_NE(help.find(row.title), std::string::npos);
+    EXPECT_EQ(MethodFromName(row.key), row.method);
+    EXPECT_EQ(MethodName(row.method), row.key);
   }
 }
 

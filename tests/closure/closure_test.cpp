@@ -64,6 +64,7 @@ TEST(Closure, EachMethodAdjustsTheWorkedExample) {
        {{19.469, 78.086}, {-37.583, 27.306}, {-35.291, -63.667}, {53.405, -41.725}},
        "4169.5235"},
   };
+  ASSERT_EQ(std::size(cases), AdjustMethods().size());
   for (const Case& c : cases) {
     SCOPED_TRACE(MethodName(c.method));
     const ClosureAnalysis a = Analyse(kExample, WithMethod(c.method));

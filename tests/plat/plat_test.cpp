@@ -208,7 +208,7 @@ TEST(PlatLayout, DrawsTheBoundaryToItsStatedScale) {
   EXPECT_EQ(dashed, 1);
   EXPECT_TRUE(page.HasText("Area: 4158.3347 sq ft (0.0955 acres)"));
   EXPECT_TRUE(page.HasText("Precision: 1:635"));
-  EXPECT_TRUE(page.HasText("Standard: 1:10000 not met"));
+  EXPECT_TRUE(page.HasText("Standard: 1:10,000 not met"));
 }
 
 // A point list of 200 corners: its tables run over several pages, each

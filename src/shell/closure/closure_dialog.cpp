@@ -14,10 +14,12 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <array>
-#include <charconv>
 #include <optional>
+#include <span>
 
+#include "base/numbers.h"
 #include "closure/adjusted_files.h"
+#include "closure/adjustment.h"
 #include "closure/closure_text.h"
 #include "entry/entry_commands.h"
 #include "files/file_io.h"
@@ -34,29 +36,10 @@ namespace tw {
 namespace {
 
 constexpr std::array<int, 5> kNamedStandards = {5000, 7500, 10000, 15000, 20000};
-constexpr std::array<const char*, 4> kMethods = {"None", "Compass", "Transit", "Crandall"};
 
-// "1:12,500".
+// The dialog shows the grouped form a person reads.
 QString StandardLabel(int standard) {
-  std::string digits = std::to_string(standard);
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-    digits.insert(static_cast<size_t>(at), ",");
-  return QString::fromStdString("1:" + digits);
-}
-
-// "1:12,500", "12500" or "1:12500"; nullopt for anything that is not a
-// standard.
-std::optional<int> StandardFromLabel(QString text) {
-  text = text.trimmed();
-  if (text.startsWith("1:"))
-    text.remove(0, 2);
-  const std::string digits = text.remove(',').trimmed().toStdString();
-  long long s = 0;
-  const char* end = digits.data() + digits.size();
-  const auto [stop, ec] = std::from_chars(digits.data(), end, s);
-  if (digits.empty() || ec != std::errc() || stop != end || !IsStandard(s))
-    return std::nullopt;
-  return static_cast<int>(s);
+  return QString::fromStdString(RatioLabel(standard, DigitGroups::Thousands));
 }
 
 QString FromUtf8(const std::string& text) {
@@ -135,8 +118,11 @@ void ClosureDialog::CreateChoosers(QVBoxLayout* layout) {
   row->addWidget(new QLabel("Adjustment:", this));
   method_box_ = new QComboBox(this);
   method_box_->setObjectName("cmbMethod");
-  for (const char* m : kMethods)
-    method_box_->addItem(m);
+  // The first item is no adjustment; each method's own follows, so that the
+  // item's index less one is its row.
+  method_box_->addItem("None");
+  for (const AdjustMethodRow& row : AdjustMethods())
+    method_box_->addItem(FromUtf8(std::string(row.title)));
   row->addWidget(method_box_);
   row->addStretch();
   layout->addLayout(row);
@@ -181,9 +167,10 @@ void ClosureDialog::CreateButtons(QVBoxLayout* layout) {
 ClosureOptions ClosureDialog::Options(bool find_blunders) const {
   ClosureOptions o;
   o.standard = standard_;
-  const int method = method_box_->currentIndex();
-  if (method > 0)
-    o.method = static_cast<AdjustMethod>(method - 1);
+  const std::span<const AdjustMethodRow> methods = AdjustMethods();
+  const int item = method_box_->currentIndex();
+  if (item > 0 && static_cast<size_t>(item) <= methods.size())
+    o.method = methods[static_cast<size_t>(item) - 1].method;
   o.find_blunders = find_blunders;
   return o;
 }
@@ -296,7 +283,8 @@ void ClosureDialog::ShowStandard() {
 }
 
 void ClosureDialog::ChooseStandard() {
-  const std::optional<int> s = StandardFromLabel(standard_box_->currentText());
+  const std::optional<int> s =
+      ParseStandard(standard_box_->currentText().toStdString(), StandardText::Label);
   if (!s || *s == standard_) {
     ShowStandard();
     return;

@@ -5,7 +5,6 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <charconv>
 
 #include "files/file_io.h"
 #include "formats/export_commands.h"
@@ -13,7 +12,6 @@
 #include "plat/pdf_page.h"
 #include "plat_qt/plat_page_qt.h"
 #include "ports/message_box.h"
-#include "settings/ini_file.h"
 #include "settings/standard_setting.h"
 #include "shell/plat/print_dialog.h"
 #include "shell/window/main_window.h"
@@ -22,16 +20,6 @@ namespace tw {
 namespace {
 
 constexpr double kMmPerPoint = 25.4 / 72;
-
-// The standard the closure analysis remembers; 10000 when none is stored.
-int StoredStandard(const std::string& settings_path) {
-  const std::string text = ReadIniString("SETTINGS", "STANDARD", settings_path);
-  long long s = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), s);
-  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !IsStandard(s))
-    return kDefaultStandard;
-  return static_cast<int>(s);
-}
 
 }  // namespace
 
@@ -74,7 +62,7 @@ PlatHeading PlatCommands::Heading() const {
   PlatHeading h;
   h.title = PlatTitleOf(window_.currentFile());
   h.date = TodayText();
-  h.standard = StoredStandard(window_.settingsFile());
+  h.standard = ReadStoredStandard(window_.settingsFile());
   return h;
 }
 
