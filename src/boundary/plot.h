@@ -12,6 +12,13 @@
 
 namespace tw {
 
+// The drawing's rectangle the surface is scaled to: the view's centre less
+// and plus its extents, y up.
+struct PlotView {
+  double left = 0, top = 0, right = 0, bottom = 0;
+};
+PlotView ViewOf(const ProgramState& state);
+
 // Clears the surface, sets the scale from the view's centre and extents,
 // draws the grey axes and the blue origin through the start corner, and puts
 // the traverse back to (0, 0).
