@@ -12,11 +12,7 @@
 
 namespace tw {
 
-// The drawing's rectangle the surface is scaled to: the view's centre less
-// and plus its extents, y up.
-struct PlotView {
-  double left = 0, top = 0, right = 0, bottom = 0;
-};
+// The view's centre less and plus its extents: what the surface is scaled to.
 PlotView ViewOf(const ProgramState& state);
 
 // Clears the surface, sets the scale from the view's centre and extents,

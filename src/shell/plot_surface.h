@@ -11,7 +11,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "boundary/plot.h"
 #include "boundary/ports/drawing_surface.h"
 #include "shell/pixel_lines.h"
 
