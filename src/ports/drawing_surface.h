@@ -13,6 +13,12 @@ inline constexpr int kDarkGreen = 2;
 inline constexpr int kDarkRed = 4;
 inline constexpr int kDarkGrey = 8;
 
+// The drawing units at the surface's edges, y up: the upper-left corner is
+// (left, top).
+struct PlotView {
+  double left = 0, top = 0, right = 0, bottom = 0;
+};
+
 class DrawingSurface {
  public:
   virtual ~DrawingSurface() = default;

@@ -98,22 +98,25 @@ Status RedrawAndLog(Program& program, std::string_view message) {
 
 }  // namespace
 
+PlotView ViewOf(const ProgramState& state) {
+  return {.left = state.PlotCentreX - state.PlotExtentX,
+          .top = state.PlotCentreY + state.PlotExtentY,
+          .right = state.PlotCentreX + state.PlotExtentX,
+          .bottom = state.PlotCentreY - state.PlotExtentY};
+}
+
 void ResetDrawing(Program& program) {
   DrawingSurface& surface = program.surface;
-  ProgramState& s = program.state;
-  const double left = s.PlotCentreX - s.PlotExtentX;
-  const double right = s.PlotCentreX + s.PlotExtentX;
-  const double top = s.PlotCentreY + s.PlotExtentY;
-  const double bottom = s.PlotCentreY - s.PlotExtentY;
+  const PlotView v = ViewOf(program.state);
   surface.Clear();
-  surface.SetScale(left, top, right, bottom);
+  surface.SetScale(v.left, v.top, v.right, v.bottom);
   surface.SetPenWidth(1);
-  surface.Line(left, 0, right, 0, kDarkGrey);
-  surface.Line(0, top, 0, bottom, kDarkGrey);
+  surface.Line(v.left, 0, v.right, 0, kDarkGrey);
+  surface.Line(0, v.top, 0, v.bottom, kDarkGrey);
   surface.Point(0, 0, kDarkBlue);
   surface.SetPenWidth(2);
-  s.LastCornerX = 0;
-  s.LastCornerY = 0;
+  program.state.LastCornerX = 0;
+  program.state.LastCornerY = 0;
 }
 
 void RecentreDrawing(Program& program) {

@@ -12,6 +12,9 @@
 
 namespace tw {
 
+// The view's centre less and plus its extents: what the surface is scaled to.
+PlotView ViewOf(const ProgramState& state);
+
 // Clears the surface, sets the scale from the view's centre and extents,
 // draws the grey axes and the blue origin through the start corner, and puts
 // the traverse back to (0, 0).

@@ -22,22 +22,20 @@ PlotMoves::PlotMoves(Program& program, PlotSurface& surface, QObject* parent)
   connect(&surface, &PlotSurface::wheelTurned, this, &PlotMoves::Turn);
 }
 
-// Only the difference of the two points counts, and a pending redraw moves
-// the view but not the scale: the picture on screen may lag behind.
+// Points are read from the view as it now is, which the picture on screen
+// may not show yet.
 void PlotMoves::Drag(QPointF from, QPointF to) {
-  const std::optional<QPointF> grabbed = surface_.UserPoint(from);
-  const std::optional<QPointF> under = surface_.UserPoint(to);
+  const PlotView view = ViewOf(program_.state);
+  const std::optional<QPointF> grabbed = surface_.UserPoint(from, view);
+  const std::optional<QPointF> under = surface_.UserPoint(to, view);
   if (!grabbed || !under)
     return;
   DragView(program_.state, CornerOf(*grabbed), CornerOf(*under));
   RedrawLater();
 }
 
-// The point under the cursor must be read from the view as it now is.
 void PlotMoves::Turn(QPointF at, double notches) {
-  if (redraw_.isActive())
-    RedrawNow();
-  const std::optional<QPointF> point = surface_.UserPoint(at);
+  const std::optional<QPointF> point = surface_.UserPoint(at, ViewOf(program_.state));
   if (!point)
     return;
   ZoomViewAbout(program_.state, CornerOf(*point), std::pow(kNotchZoom, -notches));
@@ -53,7 +51,6 @@ void PlotMoves::RedrawLater() {
 // command that put it there has said so, and a move of the view draws what
 // comes before it without saying so again.
 void PlotMoves::RedrawNow() {
-  redraw_.stop();
   (void)RedrawView(program_);
 }
 

@@ -78,23 +78,23 @@ void PlotSurface::Touched() {
   update();
 }
 
-std::optional<PlotSurface::Mapping> PlotSurface::CurrentMapping() const {
-  Mapping m{width() / (right_ - left_),
-            height() / (bottom_ - top_),
-            left_,
-            top_,
-            left_,
-            top_,
-            right_,
-            bottom_};
+std::optional<PlotSurface::Mapping> PlotSurface::MappingFor(const PlotView& v) const {
+  Mapping m{width() / (v.right - v.left),
+            height() / (v.bottom - v.top),
+            v.left,
+            v.top,
+            v.left,
+            v.top,
+            v.right,
+            v.bottom};
   if (!std::isfinite(m.sx) || !std::isfinite(m.sy) || m.sx == 0 || m.sy == 0)
     return std::nullopt;
   if (equal_scales_) {
     const double s = std::min(std::abs(m.sx), std::abs(m.sy));
     m.sx = std::copysign(s, m.sx);
     m.sy = std::copysign(s, m.sy);
-    m.ox = (left_ + right_) / 2 - width() / 2.0 / m.sx;
-    m.oy = (top_ + bottom_) / 2 - height() / 2.0 / m.sy;
+    m.ox = (v.left + v.right) / 2 - width() / 2.0 / m.sx;
+    m.oy = (v.top + v.bottom) / 2 - height() / 2.0 / m.sy;
     m.left = m.ox;
     m.top = m.oy;
     m.right = m.ox + width() / m.sx;
@@ -103,8 +103,12 @@ std::optional<PlotSurface::Mapping> PlotSurface::CurrentMapping() const {
   return m;
 }
 
-std::optional<QPointF> PlotSurface::UserPoint(QPointF pixel) const {
-  const std::optional<Mapping> m = CurrentMapping();
+std::optional<PlotSurface::Mapping> PlotSurface::CurrentMapping() const {
+  return MappingFor(scale_);
+}
+
+std::optional<QPointF> PlotSurface::UserPoint(QPointF pixel, const PlotView& view) const {
+  const std::optional<Mapping> m = MappingFor(view);
   if (!m)
     return std::nullopt;
   return QPointF(m->ox + pixel.x() / m->sx, m->oy + pixel.y() / m->sy);
@@ -120,10 +124,7 @@ void PlotSurface::Clear() {
 }
 
 void PlotSurface::SetScale(double left, double top, double right, double bottom) {
-  left_ = left;
-  top_ = top;
-  right_ = right;
-  bottom_ = bottom;
+  scale_ = {.left = left, .top = top, .right = right, .bottom = bottom};
 }
 
 void PlotSurface::SetPenWidth(int pixels) {

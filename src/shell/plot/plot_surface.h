@@ -69,9 +69,10 @@ class PlotSurface : public QWidget, public DrawingSurface {
   // The picture as drawn so far, with the labels, at the device pixel ratio.
   QImage Picture();
 
-  // The user point shown at a position in the widget (device-independent
-  // pixels) by the scale last set; none while the scale cannot be used.
-  std::optional<QPointF> UserPoint(QPointF pixel) const;
+  // The user point that a position in the widget (device-independent
+  // pixels) shows, or will show once scaled to `view`; none while that scale
+  // cannot be used.
+  std::optional<QPointF> UserPoint(QPointF pixel, const PlotView& view) const;
 
  signals:
   // The pointer moved from one position to another with the picture held.
@@ -94,6 +95,7 @@ class PlotSurface : public QWidget, public DrawingSurface {
     double left, top, right, bottom;  // the visible user area
     QPointF operator()(double x, double y) const { return {(x - ox) * sx, (y - oy) * sy}; }
   };
+  std::optional<Mapping> MappingFor(const PlotView& view) const;
   std::optional<Mapping> CurrentMapping() const;
   QPainter& Painter();
   QImage& Pixels();
@@ -107,7 +109,7 @@ class PlotSurface : public QWidget, public DrawingSurface {
 
   QImage buffer_;
   std::unique_ptr<QPainter> painter_;
-  double left_ = 0, top_ = 0, right_ = 1, bottom_ = 1;
+  PlotView scale_{.left = 0, .top = 0, .right = 1, .bottom = 1};
   double pen_x_ = 0, pen_y_ = 0;
   int pen_width_ = 1;
   bool update_pending_ = false;

@@ -207,27 +207,34 @@ class PlatViewTest : public QObject {
   }
 
   // A notch at a corner leaves it in place while the others go 1.25 times
-  // as far from it, or back; Re-Draw then shows the starting view exactly.
+  // as far from it, or back, also when a drag came first in the same pass of
+  // the event loop; Re-Draw then shows the starting view exactly.
   void wheelZoomsAboutThePointUnderTheCursor() {
     struct Case {
       bool equal;
       size_t corner;  // in the order GreenDots finds them
       double notches;
+      QPointF dragged;  // before the wheel, not yet drawn
     };
-    const Case cases[] = {{true, 0, 1}, {false, 2, -1}, {true, 3, 2}, {false, 1, 0.5}};
+    const Case cases[] = {
+        {true, 0, 1, {}}, {false, 2, -1, {}}, {true, 3, 2, {-60, 35}}, {false, 1, 0.5, {25, 40}}};
     for (const Case& c : cases) {
       Plot plot(c.equal);
       plot.Points(kLot);
       const std::string logged = plot.log.Text();
       const QImage start = plot.surface.Picture();
-      const std::vector<QPointF> before = GreenDots(start);
-      const QPointF at = before.at(c.corner);
+      std::vector<QPointF> dots = GreenDots(start);
+      for (QPointF& d : dots)
+        d += c.dragged;
+      Mouse(plot.surface, QEvent::MouseButtonPress, {300, 150});
+      Mouse(plot.surface, QEvent::MouseMove, QPointF(300, 150) + c.dragged);
+      Mouse(plot.surface, QEvent::MouseButtonRelease, QPointF(300, 150) + c.dragged);
+      const QPointF at = dots.at(c.corner);
       Wheel(plot.surface, at, c.notches);
       QCoreApplication::processEvents();
-      std::vector<QPointF> zoomed;
-      for (QPointF d : before)
-        zoomed.push_back(at + (d - at) * std::pow(1.25, c.notches));
-      QVERIFY(DotsAt(GreenDots(plot.surface.Picture()), zoomed));
+      for (QPointF& d : dots)
+        d = at + (d - at) * std::pow(1.25, c.notches);
+      QVERIFY(DotsAt(GreenDots(plot.surface.Picture()), dots));
       QCOMPARE(plot.log.Text(), logged);
       QVERIFY(tw::ResetZoom(plot.program));
       QCOMPARE(plot.surface.Picture(), start);
