@@ -10,9 +10,9 @@
 #include "formats/export_commands.h"
 #include "formats/project_file.h"
 #include "plat/pdf_page.h"
-#include "plat_qt/plat_page_qt.h"
 #include "ports/message_box.h"
 #include "settings/standard_setting.h"
+#include "shell/plat/plat_page_qt.h"
 #include "shell/plat/print_dialog.h"
 #include "shell/window/main_window.h"
 

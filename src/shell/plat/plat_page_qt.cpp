@@ -1,4 +1,4 @@
-#include "plat_qt/plat_page_qt.h"
+#include "shell/plat/plat_page_qt.h"
 
 #include <QPagedPaintDevice>
 
