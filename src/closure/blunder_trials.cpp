@@ -1,7 +1,6 @@
 #include "closure/blunder_trials.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <optional>
 
@@ -11,8 +10,6 @@
 
 namespace tw {
 namespace {
-
-constexpr std::array<std::string_view, 4> kQuadrants = {"NE", "NW", "SW", "SE"};
 
 // The geometric diagnosis looks at lines within 2 degrees of the misclosure's
 // direction (or its reverse), |cos| >= cos 2°, and of its perpendicular,

@@ -8,6 +8,7 @@
 #include "base/units.h"
 #include "boundary/entry.h"
 #include "entry/carpenter.h"
+#include "geometry/bearing.h"
 #include "geometry/traverse.h"
 #include "program/plot.h"
 
@@ -57,7 +58,7 @@ bool HoldsOtherKind(const EntryList& entries, EntryKind kind) {
 std::optional<std::string> SurveyorFault(const SurveyorFields& f, std::string_view unit) {
   if (unit.size() != kFieldWidth)
     return "the unit " + Quoted(unit) + " of the boundary is not two characters long";
-  if (f.quadrant != "NE" && f.quadrant != "NW" && f.quadrant != "SW" && f.quadrant != "SE")
+  if (!IsQuadrant(f.quadrant))
     return Quoted(f.quadrant) + " is not a quadrant";
   for (const auto& [name, text] :
        {std::pair<std::string_view, std::string_view>{"degrees", f.degrees},

@@ -12,9 +12,11 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "geometry/bearing.h"
 #include "program/plot.h"
 #include "shell/plot/plot_surface.h"
 #include "shell/window/bearing_list.h"
+#include "shell/window/cp1252.h"
 #include "shell/window/form_fonts.h"
 #include "shell/window/log_box.h"
 #include "shell/window/numeric_field.h"
@@ -314,7 +316,8 @@ void MainWindow::ConnectCommands() {
 
 void MainWindow::Form_Load() {
   LoadSettings();
-  cmbDirections->addItems({"NE", "NW", "SW", "SE"});
+  for (std::string_view quadrant : kQuadrants)
+    cmbDirections->addItem(FromCp1252(quadrant));
   cmbDirections->setCurrentIndex(0);
   for (NumericField* field : {TxtDegrees, txtMinutes, txtSeconds, txtLength})
     field->setText(QString());
