@@ -26,6 +26,16 @@ inline constexpr size_t kMinutesAt = 6;
 inline constexpr size_t kSecondsAt = 9;
 inline constexpr size_t kDistanceAt = 15;
 inline constexpr size_t kUnitWidth = 2;
+inline constexpr size_t kAngleFieldWidth = 2;
+
+// The most the degrees, minutes and seconds boxes take: above, the box warns.
+inline constexpr int kMostDegrees = 90;
+inline constexpr int kMostMinutes = 60;
+inline constexpr int kMostSeconds = 60;
+
+// An angle field of a bearing entry: exactly kAngleFieldWidth characters
+// that convert strictly. Anything else could not be read back at its place.
+bool ReadAngleField(std::string_view text, double& value);
 
 // "NE 45°30'15'' @100.5LF": the fields as given, two characters each for the
 // angles and the unit, which the callers have checked.
@@ -64,6 +74,10 @@ struct BearingFieldsView {
   std::string_view distance;
   double length = 0;
 };
+
+// Whole angles, none negative and none above what its box takes: the form
+// the boxes give, where a field read strictly may also be "1." or "-5".
+bool IsWithinBoxLimits(const BearingFieldsView& f);
 
 struct PointFields {
   double x = 0;

@@ -77,6 +77,23 @@ TEST(Entry, ReadsBearingByFixedPositions) {
   }
 }
 
+// The blunder trials offer only corrections of the form the boxes give.
+TEST(Entry, WithinBoxLimits) {
+  struct Case {
+    bool within;
+    double degrees, minutes, seconds;
+  };
+  const Case cases[] = {
+      {true, 0, 0, 0},    {true, 90, 60, 60}, {false, 91, 0, 0},  {false, 0, 61, 0},
+      {false, 0, 0, 61},  {false, -1, 0, 0},  {false, 0, -1, 0},  {false, 0, 0, -1},
+      {false, 1.5, 0, 0}, {false, 0, 0.5, 0}, {false, 0, 0, 0.5}, {true, 45, 30, 15},
+  };
+  for (const Case& c : cases) {
+    const BearingFieldsView f{"NE", c.degrees, c.minutes, c.seconds, "1", 1};
+    EXPECT_EQ(c.within, IsWithinBoxLimits(f)) << c.degrees << " " << c.minutes << " " << c.seconds;
+  }
+}
+
 TEST(Entry, ReadsPointBySplitting) {
   struct Case {
     const char* read;  // X and Y, or what the refusal names
