@@ -340,10 +340,10 @@ Table LinesTable(const BoundaryDrawing& d, const ClosureAnalysis& a) {
   const size_t count = d.lines.size() - (bearings && !d.lines.empty() && d.lines.back().closing);
   return {"Lines",
           {{"No.", 10, TextAlign::Right},
-           {"Bearing", 15, TextAlign::Left},
-           {"Distance", 85, TextAlign::Right},
-           {"Latitude", 125, TextAlign::Right},
-           {"Departure", 165, TextAlign::Right}},
+           {kLineTitles[0], 15, TextAlign::Left},
+           {kLineTitles[1], 85, TextAlign::Right},
+           {kLineTitles[2], 125, TextAlign::Right},
+           {kLineTitles[3], 165, TextAlign::Right}},
           count,
           [&d, &a, bearings](size_t i) -> std::vector<std::string> {
             const BoundaryLine& l = d.lines[i];
@@ -363,8 +363,8 @@ Table LinesTable(const BoundaryDrawing& d, const ClosureAnalysis& a) {
 Table CornersTable(const BoundaryDrawing& d) {
   return {"Corners",
           {{"No.", 10, TextAlign::Right},
-           {"North", 55, TextAlign::Right},
-           {"East", 95, TextAlign::Right}},
+           {kCornerTitles[0], 55, TextAlign::Right},
+           {kCornerTitles[1], 95, TextAlign::Right}},
           d.corners.size(),
           [&d](size_t i) -> std::vector<std::string> {
             const PlanePoint c = d.corners[i];
