@@ -426,7 +426,7 @@ void DrawRow(Page& page, const Row& row, double y) {
 
 std::string PlatTitleOf(std::string_view path) {
   if (path.empty())
-    return "Untitled";
+    return std::string(kUntitled);
   return std::string(path.substr(path.find_last_of('/') + 1));
 }
 

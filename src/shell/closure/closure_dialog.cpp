@@ -332,7 +332,8 @@ void ClosureDialog::Copy() {
   }
   // Named as the batch tool names its file: without the folders.
   const std::string& path = window_.currentFile();
-  const std::string title = path.empty() ? kUntitledTitle : path.substr(path.find_last_of('/') + 1);
+  const std::string title =
+      path.empty() ? UntitledProjectName() : path.substr(path.find_last_of('/') + 1);
   QApplication::clipboard()->setText(FromUtf8(ClosureText(*a, title, shown_unit_)));
 }
 
