@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/text.h"
 #include "batch/arguments.h"
 #include "closure/adjusted_files.h"
 #include "closure/closure_analysis.h"
@@ -18,13 +19,6 @@ namespace {
 
 BatchResult Failed(std::string_view message) {
   return {kBatchFailed, "", Cp1252ToUtf8(message) + "\n"};
-}
-
-// The file name without its folders, so the text does not depend on where
-// the project lies.
-std::string FileName(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 std::optional<ClosureCommand> ParseClosure(std::span<const std::string> rest) {
@@ -106,7 +100,7 @@ BatchResult RunClosureCommand(const ClosureCommand& command, EntryList& entries,
     return Failed(analysis.error());
   if (analysis->adjustment && !*analysis->adjustment)
     return Failed(analysis->adjustment->error());
-  return {0, ClosureText(*analysis, FileName(command.path), state.UnitAbbrev), ""};
+  return {0, ClosureText(*analysis, FileNameOf(command.path), state.UnitAbbrev), ""};
 }
 
 }  // namespace tw

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/numbers.h"
+#include "base/text.h"
 #include "base/version.h"
 #include "closure/closure_analysis.h"
 #include "closure/closure_forms.h"
@@ -427,7 +428,7 @@ void DrawRow(Page& page, const Row& row, double y) {
 std::string PlatTitleOf(std::string_view path) {
   if (path.empty())
     return std::string(kUntitled);
-  return std::string(path.substr(path.find_last_of('/') + 1));
+  return std::string(FileNameOf(path));
 }
 
 std::string TodayText() {

@@ -18,6 +18,7 @@
 #include <span>
 
 #include "base/numbers.h"
+#include "base/text.h"
 #include "closure/adjusted_files.h"
 #include "closure/adjustment.h"
 #include "closure/closure_text.h"
@@ -332,8 +333,7 @@ void ClosureDialog::Copy() {
   }
   // Named as the batch tool names its file: without the folders.
   const std::string& path = window_.currentFile();
-  const std::string title =
-      path.empty() ? UntitledProjectName() : path.substr(path.find_last_of('/') + 1);
+  const std::string title = path.empty() ? UntitledProjectName() : std::string(FileNameOf(path));
   QApplication::clipboard()->setText(FromUtf8(ClosureText(*a, title, shown_unit_)));
 }
 
