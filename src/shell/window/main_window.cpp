@@ -73,7 +73,6 @@ MainWindow::MainWindow(MessageBox& messages, std::string settings_file, const Pr
                        QWidget* parent)
     : QMainWindow(parent), messages_(messages), settings_file_(std::move(settings_file)) {
   setObjectName("frmMain");
-  setWindowTitle("Tractwise");
   setWindowIcon(WindowIcon());
   auto* area = new QWidget(this);
   area->setObjectName("frmMainClient");
