@@ -11,6 +11,7 @@
 
 #include "base/numbers.h"
 #include "base/text.h"
+#include "base/units.h"
 #include "base/version.h"
 #include "closure/closure_analysis.h"
 #include "closure/closure_forms.h"
@@ -57,11 +58,8 @@ void Frame(Page& page, const Rect& r, double width) {
 }
 
 std::string UnitsText(std::string_view unit) {
-  if (unit == "LF")
-    return "Units: US Imperial (feet)";
-  if (unit == "m.")
-    return "Units: SI Metric (metres)";
-  return "Units: " + std::string(unit);
+  const UnitRecord* r = UnitRecordFor(unit);
+  return "Units: " + std::string(r ? r->plat_words : unit);
 }
 
 // "4158.3347 sq ft (0.0955 acres)", or the unit as held.
@@ -440,7 +438,8 @@ std::string TodayText() {
 }
 
 PageSize PlatPaperOf(std::string_view unit) {
-  return unit == "m." ? kA4 : kLetter;
+  const UnitRecord* r = UnitRecordFor(unit);
+  return r && r->plat_paper == PlatPaper::A4 ? kA4 : kLetter;
 }
 
 Status LayOutPlat(const EntryList& entries, const ProgramState& state, const PlatHeading& heading,
