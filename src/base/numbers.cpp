@@ -525,13 +525,17 @@ std::string ReportPattern(double v, int extra_hashes) {
   return s;
 }
 
-std::string RatioLabel(std::int64_t n, DigitGroups groups) {
+std::string WholeNumberText(std::int64_t n, DigitGroups groups) {
   std::string digits = std::to_string(n);
   if (groups == DigitGroups::Thousands) {
     for (std::ptrdiff_t at = std::ssize(digits) - 3; at > 0; at -= 3)
       digits.insert(static_cast<size_t>(at), ",");
   }
-  return "1:" + digits;
+  return digits;
+}
+
+std::string RatioLabel(std::int64_t n, DigitGroups groups) {
+  return "1:" + WholeNumberText(n, groups);
 }
 
 }  // namespace tw

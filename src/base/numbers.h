@@ -80,6 +80,9 @@ void AppendReportPattern(std::string& out, double v, int extra_hashes);
 // Whether a ratio's digits are grouped in thousands.
 enum class DigitGroups { None, Thousands };
 
+// A whole number n >= 0: "12500", or grouped "12,500".
+std::string WholeNumberText(std::int64_t n, DigitGroups groups);
+
 // A ratio 1:n, n >= 0: "1:12500", or grouped "1:12,500" where a person reads
 // it (the closure dialog and the plat); the texts a script reads keep the
 // plain form.

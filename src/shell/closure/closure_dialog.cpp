@@ -259,7 +259,10 @@ void ClosureDialog::ShowFindings() {
   if (a->standard_met)
     status = "None needed: the standard is met.";
   else if (!a->blunders_searched)
-    status = "Not searched: the boundary has more than 100,000 lines.";
+    status = QString("Not searched: the boundary has more than %1 lines.")
+                 .arg(WholeNumberText(static_cast<std::int64_t>(kLiveBlunderLines),
+                                      DigitGroups::Thousands)
+                          .c_str());
   else if (a->blunders.empty())
     status = "No single-entry fix found.";
   if (!status.isEmpty())
