@@ -10,6 +10,7 @@
 #include "entry/carpenter.h"
 #include "geometry/bearing.h"
 #include "geometry/traverse.h"
+#include "program/log.h"
 #include "program/plot.h"
 
 namespace tw {

@@ -2,6 +2,7 @@
 
 #include "geometry/corner_walk.h"
 #include "geometry/traverse.h"
+#include "program/log.h"
 
 namespace tw {
 namespace {

@@ -7,6 +7,7 @@
 #include "doubles/fakes.h"
 #include "doubles/golden.h"
 #include "doubles/recording_surface.h"
+#include "program/log.h"
 
 namespace tw {
 namespace {
