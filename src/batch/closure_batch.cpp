@@ -23,7 +23,10 @@ BatchResult Failed(std::string_view message) {
 
 std::optional<ClosureCommand> ParseClosure(std::span<const std::string> rest) {
   const std::optional<CommandArguments> split = SplitArguments(rest, {"--adjust", "--standard"});
-  if (!split || split->operands.size() != 1)
+  if (!split)
+    return std::nullopt;
+  std::optional<StandardAndProject> project = ReadStandardAndProject(*split);
+  if (!project)
     return std::nullopt;
   ClosureCommand c;
   if (const std::optional<std::string_view> name = split->Option("--adjust")) {
@@ -31,11 +34,8 @@ std::optional<ClosureCommand> ParseClosure(std::span<const std::string> rest) {
     if (!c.method)
       return std::nullopt;
   }
-  const std::optional<int> standard = StandardOption(*split);
-  if (!standard)
-    return std::nullopt;
-  c.standard = *standard;
-  c.path = split->operands[0];
+  c.standard = project->standard;
+  c.path = std::move(project->path);
   return c;
 }
 
