@@ -461,11 +461,6 @@ void AppendLeadingBlankForm(std::string& out, double v) {
 
 namespace {
 
-void AppendPrintForm(std::string& out, double v) {
-  AppendLeadingBlankForm(out, v);
-  out.push_back(' ');
-}
-
 void AppendPattern(std::string& out, double v, int min_int, int min_dec, int max_dec) {
   StringOut o(out);
   PutPattern(o, v, min_int, min_dec, max_dec);
@@ -502,12 +497,6 @@ std::string LeadingBlankForm(double v) {
   return s;
 }
 
-std::string PrintForm(double v) {
-  std::string s;
-  AppendPrintForm(s, v);
-  return s;
-}
-
 std::string ApplyPattern(double v, int min_int, int min_dec, int max_dec) {
   std::string s;
   AppendPattern(s, v, min_int, min_dec, max_dec);
@@ -517,12 +506,6 @@ std::string ApplyPattern(double v, int min_int, int min_dec, int max_dec) {
 std::string LogPattern(double v) {
   char buf[kLogPatternMax];
   return std::string(buf, WriteLogPattern(buf, v));
-}
-
-std::string ReportPattern(double v, int extra_hashes) {
-  std::string s;
-  AppendReportPattern(s, v, extra_hashes);
-  return s;
 }
 
 std::string WholeNumberText(std::int64_t n, DigitGroups groups) {

@@ -83,14 +83,6 @@ Result<BearingFieldsView> ReadBearingEntryView(std::string_view entry) {
   return f;
 }
 
-Result<BearingFields> ReadBearingEntry(std::string_view entry) {
-  const Result<BearingFieldsView> f = ReadBearingEntryView(entry);
-  if (!f)
-    return Error{f.error()};
-  return BearingFields{std::string(f->quadrant), f->degrees, f->minutes, f->seconds,
-                       std::string(f->distance), f->length};
-}
-
 std::string ComposeBearingEntry(std::string_view quadrant, std::string_view degrees,
                                 std::string_view minutes, std::string_view seconds,
                                 std::string_view distance, std::string_view unit) {

@@ -55,24 +55,15 @@ void AppendPointEntry(std::string& out, double x, double y);
 // "N" or "S", else "Point" (an empty text is a point entry).
 EntryKind KindOf(std::string_view entry0);
 
-struct BearingFields {
-  std::string quadrant;  // bytes 1-2, not validated
-  double degrees = 0;    // bytes 4-5
-  double minutes = 0;    // bytes 7-8
-  double seconds = 0;    // bytes 10-11
-  std::string distance;  // byte 16 up to the last two (the unit)
-  double length = 0;     // the distance text, converted
-};
-
-// The same fields without copies, for the walks over whole lists: the views
-// point into the entry text and are valid as long as it is.
+// The fields of a bearing entry, without copies: the views point into the
+// entry text and are valid as long as it is.
 struct BearingFieldsView {
-  std::string_view quadrant;
-  double degrees = 0;
-  double minutes = 0;
-  double seconds = 0;
-  std::string_view distance;
-  double length = 0;
+  std::string_view quadrant;  // bytes 1-2, not validated
+  double degrees = 0;         // bytes 4-5
+  double minutes = 0;         // bytes 7-8
+  double seconds = 0;         // bytes 10-11
+  std::string_view distance;  // byte 16 up to the last two (the unit)
+  double length = 0;          // the distance text, converted
 };
 
 // Whole angles, none negative and none above what its box takes: the form
@@ -87,7 +78,6 @@ struct PointFields {
 // The separator bytes are not read. Fails, naming the field, when the entry is
 // shorter than 17 bytes or a number field does not convert strictly (which is
 // also how a field that is not exactly two characters shows).
-Result<BearingFields> ReadBearingEntry(std::string_view entry);
 Result<BearingFieldsView> ReadBearingEntryView(std::string_view entry);
 
 // The same reading for the walks over whole lists, without a Result to build

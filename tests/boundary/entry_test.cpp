@@ -28,9 +28,10 @@ TEST(Entry, KindFromFirstByte) {
 // What a reading gave: the fields, or the error, which names what is wrong.
 std::string Read(const std::string& entry, bool as_bearing) {
   if (as_bearing) {
-    const Result<BearingFields> f = ReadBearingEntry(entry);
-    return f ? f->quadrant + " " + PlainForm(f->degrees) + " " + PlainForm(f->minutes) + " " +
-                   PlainForm(f->seconds) + " @" + f->distance + "=" + PlainForm(f->length)
+    const Result<BearingFieldsView> f = ReadBearingEntryView(entry);
+    return f ? std::string(f->quadrant) + " " + PlainForm(f->degrees) + " " +
+                   PlainForm(f->minutes) + " " + PlainForm(f->seconds) + " @" +
+                   std::string(f->distance) + "=" + PlainForm(f->length)
              : "refused: " + f.error();
   }
   const Result<PointFields> p = ReadPointEntry(entry);
