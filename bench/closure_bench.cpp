@@ -3,10 +3,12 @@
 // boundary does not close, so the search tries every mistake on every line.
 #include <benchmark/benchmark.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
 #include "bench_entries.h"
+#include "closure/adjustment.h"
 #include "closure/closure_analysis.h"
 
 namespace tw {
@@ -36,8 +38,15 @@ EntryList ListOf(int n) {
 
 void Analyse(benchmark::State& state, bool find_blunders) {
   const EntryList list = ListOf(static_cast<int>(state.range(0)));
+  const std::span<const AdjustMethodRow> methods = AdjustMethods();
+  const auto row = static_cast<size_t>(state.range(1));
+  if (row >= methods.size()) {
+    state.SkipWithError("no such method");
+    return;
+  }
+  state.SetLabel(std::string(methods[row].key));
   ClosureOptions options;
-  options.method = static_cast<AdjustMethod>(state.range(1));
+  options.method = methods[row].method;
   options.find_blunders = find_blunders;
   for (auto _ : state) {
     const Result<ClosureAnalysis> a = AnalyseClosure(list, ProgramState{}, options);
@@ -54,7 +63,7 @@ void BM_WithBlunderSearch(benchmark::State& state) {
   Analyse(state, true);
 }
 
-// Arguments: lines, method (0 compass, 1 transit, 2 crandall).
+// Arguments: lines, and the method's row in the methods table.
 BENCHMARK(BM_FiguresAndAdjustment)
     ->Args({1000000, 0})
     ->Args({1000000, 1})

@@ -3,11 +3,16 @@
 #include <string>
 
 #include "base/version.h"
+#include "ports/message_box.h"
 
 namespace tw {
 
 std::string VersionLine() {
   return std::string("Version ") + kVersionText;
+}
+
+std::string MainCaption() {
+  return std::string(kProgramTitle) + "    - " + VersionLine();
 }
 
 }  // namespace tw

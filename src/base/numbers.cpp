@@ -461,11 +461,6 @@ void AppendLeadingBlankForm(std::string& out, double v) {
 
 namespace {
 
-void AppendPrintForm(std::string& out, double v) {
-  AppendLeadingBlankForm(out, v);
-  out.push_back(' ');
-}
-
 void AppendPattern(std::string& out, double v, int min_int, int min_dec, int max_dec) {
   StringOut o(out);
   PutPattern(o, v, min_int, min_dec, max_dec);
@@ -502,12 +497,6 @@ std::string LeadingBlankForm(double v) {
   return s;
 }
 
-std::string PrintForm(double v) {
-  std::string s;
-  AppendPrintForm(s, v);
-  return s;
-}
-
 std::string ApplyPattern(double v, int min_int, int min_dec, int max_dec) {
   std::string s;
   AppendPattern(s, v, min_int, min_dec, max_dec);
@@ -519,19 +508,17 @@ std::string LogPattern(double v) {
   return std::string(buf, WriteLogPattern(buf, v));
 }
 
-std::string ReportPattern(double v, int extra_hashes) {
-  std::string s;
-  AppendReportPattern(s, v, extra_hashes);
-  return s;
-}
-
-std::string RatioLabel(std::int64_t n, DigitGroups groups) {
+std::string WholeNumberText(std::int64_t n, DigitGroups groups) {
   std::string digits = std::to_string(n);
   if (groups == DigitGroups::Thousands) {
     for (std::ptrdiff_t at = std::ssize(digits) - 3; at > 0; at -= 3)
       digits.insert(static_cast<size_t>(at), ",");
   }
-  return "1:" + digits;
+  return digits;
+}
+
+std::string RatioLabel(std::int64_t n, DigitGroups groups) {
+  return "1:" + WholeNumberText(n, groups);
 }
 
 }  // namespace tw

@@ -50,9 +50,6 @@ std::string PlainForm(double v);
 // Leading-blank number form: " 12.5", " .5", "-.25", " 0".
 std::string LeadingBlankForm(double v);
 
-// Print number form: the leading-blank form followed by one blank (" 10 ").
-std::string PrintForm(double v);
-
 // Number pattern "0...0.00#...#" applied to the 15-significant-digit decimal
 // value: at least min_int digits before the point (zero-padded), min_dec to
 // max_dec decimals, rounded half away from zero at the last allowed decimal,
@@ -62,12 +59,10 @@ std::string ApplyPattern(double v, int min_int, int min_dec, int max_dec);
 // The log's pattern "00.00#####": 3.14159265 -> "03.1415927", 0 -> "00.00".
 std::string LogPattern(double v);
 
-// The report's pattern "0.00" followed by extra_hashes "#".
-std::string ReportPattern(double v, int extra_hashes);
-
 // The longest plain or leading-blank form of any finite value:
-// "-1.23456789012345E-308", "-0.0000123456789012345". The print form is one
-// byte longer. Writers that reserve before writing count on it.
+// "-1.23456789012345E-308", "-0.0000123456789012345". The print form (the
+// leading-blank form followed by one blank, " 10 ") is one byte longer.
+// Writers that reserve before writing count on it.
 inline constexpr size_t kLongestForm = 22;
 
 // The same forms and patterns appended to a caller's buffer, for the exports,
@@ -75,10 +70,14 @@ inline constexpr size_t kLongestForm = 22;
 // allocate nothing once the buffer has room.
 void AppendPlainForm(std::string& out, double v);
 void AppendLeadingBlankForm(std::string& out, double v);
+// The report's pattern: "0.00" followed by extra_hashes "#".
 void AppendReportPattern(std::string& out, double v, int extra_hashes);
 
 // Whether a ratio's digits are grouped in thousands.
 enum class DigitGroups { None, Thousands };
+
+// A whole number n >= 0: "12500", or grouped "12,500".
+std::string WholeNumberText(std::int64_t n, DigitGroups groups);
 
 // A ratio 1:n, n >= 0: "1:12500", or grouped "1:12,500" where a person reads
 // it (the closure dialog and the plat); the texts a script reads keep the

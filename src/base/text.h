@@ -25,6 +25,13 @@ constexpr std::string_view TrimBlanks(std::string_view s) {
   return s;
 }
 
+// The name of a file without its folders: what follows the last "/", or the
+// whole path when it has none. A text then names the same file wherever the
+// project lies.
+constexpr std::string_view FileNameOf(std::string_view path) {
+  return path.substr(path.find_last_of('/') + 1);
+}
+
 // Walks the lines of a text one by one, without their ends. A line ends in
 // CR LF, a lone LF or a lone CR (files arrive from other systems); the views
 // point into the text.

@@ -11,6 +11,9 @@ namespace tw {
 
 enum class UnitSystem { Imperial, Metric };
 
+// The paper the plat is laid out on.
+enum class PlatPaper { Letter, A4 };
+
 struct UnitRecord {
   UnitSystem system;
   std::string_view abbrev;       // UnitAbbrev: "LF", "m."
@@ -29,13 +32,20 @@ struct UnitRecord {
   // Square units to acres or hectares, computed exactly as the report always
   // has (a division by 43560, a product with 0.0001), so figures keep their bits.
   double (*to_large)(double area);
+  // The plat: its units line, its paper, and whether its scale reads in
+  // feet per inch ("1\" = 50'") rather than as a ratio ("1:500").
+  std::string_view plat_words;
+  PlatPaper plat_paper;
+  bool feet_per_inch;
 };
 
 inline constexpr std::array<UnitRecord, 2> kUnitSystems = {{
     {UnitSystem::Imperial, "LF", "US Imperial", 12, "Feet", "Inches", "SF   ", "Ac", 4, "sq ft",
-     "acres", [](double area) { return area / 43560; }},
+     "acres", [](double area) { return area / 43560; }, "US Imperial (feet)", PlatPaper::Letter,
+     true},
     {UnitSystem::Metric, "m.", "SI Metric", 100, "Meters", "Centimeters", "Square Meters  ",
-     "Hectares", 6, "sq m", "hectares", [](double area) { return area * 0.0001; }},
+     "Hectares", 6, "sq m", "hectares", [](double area) { return area * 0.0001; },
+     "SI Metric (metres)", PlatPaper::A4, false},
 }};
 
 constexpr const UnitRecord& UnitRecordOf(UnitSystem system) {

@@ -46,4 +46,13 @@ std::optional<int> StandardOption(const CommandArguments& split) {
   return ParseStandard(*given, StandardText::Number);
 }
 
+std::optional<StandardAndProject> ReadStandardAndProject(const CommandArguments& split) {
+  if (split.operands.size() != 1)
+    return std::nullopt;
+  const std::optional<int> standard = StandardOption(split);
+  if (!standard)
+    return std::nullopt;
+  return StandardAndProject{*standard, split.operands[0]};
+}
+
 }  // namespace tw

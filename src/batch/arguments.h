@@ -31,4 +31,14 @@ std::optional<CommandArguments> SplitArguments(std::span<const std::string> args
 // S is anything but a whole number that IsStandard takes.
 std::optional<int> StandardOption(const CommandArguments& split);
 
+// What the closure and pdf commands both read: the standard, as above, and
+// the one project file named.
+struct StandardAndProject {
+  int standard;
+  std::string path;
+};
+
+// nullopt when there is not exactly one operand or the standard is wrong.
+std::optional<StandardAndProject> ReadStandardAndProject(const CommandArguments& split);
+
 }  // namespace tw

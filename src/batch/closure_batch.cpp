@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/text.h"
 #include "batch/arguments.h"
 #include "closure/adjusted_files.h"
 #include "closure/closure_analysis.h"
@@ -20,16 +21,12 @@ BatchResult Failed(std::string_view message) {
   return {kBatchFailed, "", Cp1252ToUtf8(message) + "\n"};
 }
 
-// The file name without its folders, so the text does not depend on where
-// the project lies.
-std::string FileName(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 std::optional<ClosureCommand> ParseClosure(std::span<const std::string> rest) {
   const std::optional<CommandArguments> split = SplitArguments(rest, {"--adjust", "--standard"});
-  if (!split || split->operands.size() != 1)
+  if (!split)
+    return std::nullopt;
+  std::optional<StandardAndProject> project = ReadStandardAndProject(*split);
+  if (!project)
     return std::nullopt;
   ClosureCommand c;
   if (const std::optional<std::string_view> name = split->Option("--adjust")) {
@@ -37,11 +34,8 @@ std::optional<ClosureCommand> ParseClosure(std::span<const std::string> rest) {
     if (!c.method)
       return std::nullopt;
   }
-  const std::optional<int> standard = StandardOption(*split);
-  if (!standard)
-    return std::nullopt;
-  c.standard = *standard;
-  c.path = split->operands[0];
+  c.standard = project->standard;
+  c.path = std::move(project->path);
   return c;
 }
 
@@ -106,7 +100,7 @@ BatchResult RunClosureCommand(const ClosureCommand& command, EntryList& entries,
     return Failed(analysis.error());
   if (analysis->adjustment && !*analysis->adjustment)
     return Failed(analysis->adjustment->error());
-  return {0, ClosureText(*analysis, FileName(command.path), state.UnitAbbrev), ""};
+  return {0, ClosureText(*analysis, FileNameOf(command.path), state.UnitAbbrev), ""};
 }
 
 }  // namespace tw

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "batch/arguments.h"
 #include "batch/batch.h"
@@ -32,15 +33,12 @@ std::optional<PdfCommand> ParsePdfCommand(const std::vector<std::string>& args) 
     return std::nullopt;
   const std::optional<CommandArguments> split =
       SplitArguments(std::span(args).subspan(1), {"--standard"});
-  if (!split || split->operands.size() != 1)
+  if (!split)
     return std::nullopt;
-  PdfCommand c;
-  const std::optional<int> standard = StandardOption(*split);
-  if (!standard)
+  std::optional<StandardAndProject> project = ReadStandardAndProject(*split);
+  if (!project)
     return std::nullopt;
-  c.standard = *standard;
-  c.path = split->operands[0];
-  return c;
+  return PdfCommand{project->standard, std::move(project->path)};
 }
 
 int RunPdfProgram(char* argv[]) {

@@ -1,5 +1,6 @@
 #include "boundary/entry.h"
 
+#include <cmath>
 #include <optional>
 
 #include "base/numbers.h"
@@ -22,11 +23,24 @@ bool ReadNumber(std::string_view text, double& value) {
   return ConvertStrictTo(text, value);
 }
 
+bool IsWhole(double v) {
+  return v >= 0 && std::floor(v) == v;
+}
+
 Error NotANumber(std::string_view name, std::string_view text) {
   return Error{"the " + std::string(name) + " \"" + QuoteForMessage(text) + "\" is not a number"};
 }
 
 }  // namespace
+
+bool ReadAngleField(std::string_view text, double& value) {
+  return text.size() == kAngleFieldWidth && ReadNumber(text, value);
+}
+
+bool IsWithinBoxLimits(const BearingFieldsView& f) {
+  return IsWhole(f.degrees) && IsWhole(f.minutes) && IsWhole(f.seconds) &&
+         f.degrees <= kMostDegrees && f.minutes <= kMostMinutes && f.seconds <= kMostSeconds;
+}
 
 EntryKind KindOf(std::string_view entry0) {
   return (!entry0.empty() && (entry0[0] == 'N' || entry0[0] == 'S')) ? EntryKind::Angle
@@ -37,9 +51,11 @@ bool ReadBearingEntryTo(std::string_view entry, BearingFieldsView& f) {
   if (entry.size() < kShortestBearingEntry)
     return false;
   f.quadrant = entry.substr(0, 2);
-  f.distance = entry.substr(15, entry.size() - kShortestBearingEntry);
-  return ReadNumber(entry.substr(3, 2), f.degrees) && ReadNumber(entry.substr(6, 2), f.minutes) &&
-         ReadNumber(entry.substr(9, 2), f.seconds) && ReadNumber(f.distance, f.length);
+  f.distance = entry.substr(kDistanceAt, entry.size() - kShortestBearingEntry);
+  return ReadAngleField(entry.substr(kDegreesAt, kAngleFieldWidth), f.degrees) &&
+         ReadAngleField(entry.substr(kMinutesAt, kAngleFieldWidth), f.minutes) &&
+         ReadAngleField(entry.substr(kSecondsAt, kAngleFieldWidth), f.seconds) &&
+         ReadNumber(f.distance, f.length);
 }
 
 Result<BearingFieldsView> ReadBearingEntryView(std::string_view entry) {
@@ -49,30 +65,22 @@ Result<BearingFieldsView> ReadBearingEntryView(std::string_view entry) {
   // Read again field by field, only to name the one that failed.
   if (entry.size() < kShortestBearingEntry)
     return Error{"the bearing entry is too short"};
-  const std::string_view degrees = entry.substr(kDegreesAt, 2);
-  const std::string_view minutes = entry.substr(kMinutesAt, 2);
-  const std::string_view seconds = entry.substr(kSecondsAt, 2);
+  const std::string_view degrees = entry.substr(kDegreesAt, kAngleFieldWidth);
+  const std::string_view minutes = entry.substr(kMinutesAt, kAngleFieldWidth);
+  const std::string_view seconds = entry.substr(kSecondsAt, kAngleFieldWidth);
   const std::string_view distance = entry.substr(kDistanceAt, entry.size() - kShortestBearingEntry);
   BearingFieldsView f;
   f.quadrant = entry.substr(0, 2);
   f.distance = distance;
-  if (!ReadNumber(degrees, f.degrees))
+  if (!ReadAngleField(degrees, f.degrees))
     return NotANumber("degrees", degrees);
-  if (!ReadNumber(minutes, f.minutes))
+  if (!ReadAngleField(minutes, f.minutes))
     return NotANumber("minutes", minutes);
-  if (!ReadNumber(seconds, f.seconds))
+  if (!ReadAngleField(seconds, f.seconds))
     return NotANumber("seconds", seconds);
   if (!ReadNumber(distance, f.length))
     return NotANumber("distance", distance);
   return f;
-}
-
-Result<BearingFields> ReadBearingEntry(std::string_view entry) {
-  const Result<BearingFieldsView> f = ReadBearingEntryView(entry);
-  if (!f)
-    return Error{f.error()};
-  return BearingFields{std::string(f->quadrant), f->degrees, f->minutes, f->seconds,
-                       std::string(f->distance), f->length};
 }
 
 std::string ComposeBearingEntry(std::string_view quadrant, std::string_view degrees,

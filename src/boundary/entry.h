@@ -26,6 +26,16 @@ inline constexpr size_t kMinutesAt = 6;
 inline constexpr size_t kSecondsAt = 9;
 inline constexpr size_t kDistanceAt = 15;
 inline constexpr size_t kUnitWidth = 2;
+inline constexpr size_t kAngleFieldWidth = 2;
+
+// The most the degrees, minutes and seconds boxes take: above, the box warns.
+inline constexpr int kMostDegrees = 90;
+inline constexpr int kMostMinutes = 60;
+inline constexpr int kMostSeconds = 60;
+
+// An angle field of a bearing entry: exactly kAngleFieldWidth characters
+// that convert strictly. Anything else could not be read back at its place.
+bool ReadAngleField(std::string_view text, double& value);
 
 // "NE 45°30'15'' @100.5LF": the fields as given, two characters each for the
 // angles and the unit, which the callers have checked.
@@ -45,25 +55,20 @@ void AppendPointEntry(std::string& out, double x, double y);
 // "N" or "S", else "Point" (an empty text is a point entry).
 EntryKind KindOf(std::string_view entry0);
 
-struct BearingFields {
-  std::string quadrant;  // bytes 1-2, not validated
-  double degrees = 0;    // bytes 4-5
-  double minutes = 0;    // bytes 7-8
-  double seconds = 0;    // bytes 10-11
-  std::string distance;  // byte 16 up to the last two (the unit)
-  double length = 0;     // the distance text, converted
+// The fields of a bearing entry, without copies: the views point into the
+// entry text and are valid as long as it is.
+struct BearingFieldsView {
+  std::string_view quadrant;  // bytes 1-2, not validated
+  double degrees = 0;         // bytes 4-5
+  double minutes = 0;         // bytes 7-8
+  double seconds = 0;         // bytes 10-11
+  std::string_view distance;  // byte 16 up to the last two (the unit)
+  double length = 0;          // the distance text, converted
 };
 
-// The same fields without copies, for the walks over whole lists: the views
-// point into the entry text and are valid as long as it is.
-struct BearingFieldsView {
-  std::string_view quadrant;
-  double degrees = 0;
-  double minutes = 0;
-  double seconds = 0;
-  std::string_view distance;
-  double length = 0;
-};
+// Whole angles, none negative and none above what its box takes: the form
+// the boxes give, where a field read strictly may also be "1." or "-5".
+bool IsWithinBoxLimits(const BearingFieldsView& f);
 
 struct PointFields {
   double x = 0;
@@ -73,7 +78,6 @@ struct PointFields {
 // The separator bytes are not read. Fails, naming the field, when the entry is
 // shorter than 17 bytes or a number field does not convert strictly (which is
 // also how a field that is not exactly two characters shows).
-Result<BearingFields> ReadBearingEntry(std::string_view entry);
 Result<BearingFieldsView> ReadBearingEntryView(std::string_view entry);
 
 // The same reading for the walks over whole lists, without a Result to build

@@ -8,6 +8,9 @@
 
 namespace tw {
 
+// Half the width and height of the plot at start and after Zoom Reset.
+inline constexpr double kStartExtent = 300;
+
 struct ProgramState {
   // "LF" (US Imperial, feet) or "m." (SI Metric); taken as written from an
   // opened file, so it can be anything.
@@ -21,8 +24,8 @@ struct ProgramState {
   double LastCornerX = 0;
   double LastCornerY = 0;
   // Half the width and height of the visible plot, in drawing units.
-  double PlotExtentX = 300;
-  double PlotExtentY = 300;
+  double PlotExtentX = kStartExtent;
+  double PlotExtentY = kStartExtent;
   // The drawing point at the middle of the visible plot: the start corner
   // until the view is moved.
   double PlotCentreX = 0;

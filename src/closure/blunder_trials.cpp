@@ -1,7 +1,6 @@
 #include "closure/blunder_trials.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <optional>
 
@@ -12,23 +11,11 @@
 namespace tw {
 namespace {
 
-constexpr std::array<std::string_view, 4> kQuadrants = {"NE", "NW", "SW", "SE"};
-
 // The geometric diagnosis looks at lines within 2 degrees of the misclosure's
 // direction (or its reverse), |cos| >= cos 2°, and of its perpendicular,
 // |cos| <= sin 2°.
 constexpr double kCos2Degrees = 0.99939082701909573;
 constexpr double kSin2Degrees = 0.034899496702500969;
-
-bool IsWhole(double v) {
-  return v >= 0 && std::floor(v) == v;
-}
-
-// Within the program's format: angle fields in range, whole values.
-bool IsValid(const BearingFieldsView& f) {
-  return IsWhole(f.degrees) && IsWhole(f.minutes) && IsWhole(f.seconds) && f.degrees <= 90 &&
-         f.minutes <= 60 && f.seconds <= 60;
-}
 
 // A Carpenter distance carries a leading blank or "-"; Surveyor distances are
 // as typed, so a new one takes the plain form. nullopt for a distance no
@@ -64,7 +51,7 @@ void Trials::Try(BlunderKind kind, bool keeps_direction) {
   if (trial_ == entry_)
     return;
   const Result<BearingFieldsView> f = ReadBearingEntryView(trial_);
-  if (!f || !IsValid(*f))
+  if (!f || !IsWithinBoxLimits(*f))
     return;
   // A new distance on the same bearing scales the line's unit offsets, which
   // is what LatDep computes, without the cosine and sine again.

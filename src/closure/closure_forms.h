@@ -1,11 +1,20 @@
 // The number and bearing forms of the closure analysis.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace tw {
+
+// The column titles of the traverse tables, on screen and on the plat: a
+// line's, and a corner's after its number. The adjusted line's columns on
+// screen put kAdjustedTitle before the line's.
+inline constexpr std::array<const char*, 4> kLineTitles = {"Bearing", "Distance", "Latitude",
+                                                           "Departure"};
+inline constexpr std::array<const char*, 2> kCornerTitles = {"North", "East"};
+inline constexpr const char* kAdjustedTitle = "Adjusted ";
 
 // The 15-significant-digit value rounded half away from zero to four
 // decimals, always four of them, never "-0.0000": 0.42104 -> "0.4210".

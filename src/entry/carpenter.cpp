@@ -1,6 +1,5 @@
 #include "entry/carpenter.h"
 
-#include <array>
 #include <cmath>
 
 #include "base/numbers.h"
@@ -9,30 +8,13 @@
 namespace tw {
 namespace {
 
-struct Preset {
-  std::string_view direction;
-  CarpenterBearing bearing;
-};
-
-// Counter-clockwise from east, 45 degrees apart.
-constexpr std::array<Preset, 8> kPresets = {{
-    {"0 Degrees", {"NE", "90"}},
-    {"45 Degrees", {"NE", "45"}},
-    {"90 Degrees", {"NW", "00"}},
-    {"135 Degrees", {"NW", "45"}},
-    {"180 Degrees", {"SW", "90"}},
-    {"225 Degrees", {"SW", "45"}},
-    {"270 Degrees", {"SE", "00"}},
-    {"315 Degrees", {"SE", "45"}},
-}};
-
 constexpr double kMinorScale = 10000;
 
 }  // namespace
 
 std::optional<CarpenterBearing> CarpenterDirection(std::string_view direction) {
-  for (const Preset& p : kPresets)
-    if (p.direction == direction)
+  for (const CarpenterPreset& p : kCarpenterPresets)
+    if (p.key == direction)
       return p.bearing;
   return std::nullopt;
 }

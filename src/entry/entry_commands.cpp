@@ -8,17 +8,15 @@
 #include "base/units.h"
 #include "boundary/entry.h"
 #include "entry/carpenter.h"
+#include "geometry/bearing.h"
 #include "geometry/traverse.h"
+#include "program/log.h"
 #include "program/plot.h"
 
 namespace tw {
 namespace {
 
 using Kind = CommandOutcome::Kind;
-
-// The width of every angle field, and of the unit, in a bearing entry: the
-// entry is read back by fixed positions.
-constexpr size_t kFieldWidth = 2;
 
 constexpr const char* kMixedWithPoints = "the boundary is made of points, not lines";
 
@@ -36,13 +34,14 @@ void FillEmpty(std::string& text) {
 }
 
 void FillToTwo(std::string& text) {
-  if (text.size() < kFieldWidth)
+  if (text.size() < kAngleFieldWidth)
     text.insert(0, "0");
 }
 
 // A field of a bearing entry that could not be read back, or nullopt.
 std::optional<std::string> AngleFieldFault(std::string_view name, std::string_view text) {
-  if (text.size() == kFieldWidth && ConvertStrict(text))
+  double value = 0;
+  if (ReadAngleField(text, value))
     return std::nullopt;
   return "the " + std::string(name) + " " + Quoted(text) + " must be a number of two characters";
 }
@@ -55,9 +54,9 @@ bool HoldsOtherKind(const EntryList& entries, EntryKind kind) {
 }
 
 std::optional<std::string> SurveyorFault(const SurveyorFields& f, std::string_view unit) {
-  if (unit.size() != kFieldWidth)
+  if (unit.size() != kUnitWidth)
     return "the unit " + Quoted(unit) + " of the boundary is not two characters long";
-  if (f.quadrant != "NE" && f.quadrant != "NW" && f.quadrant != "SW" && f.quadrant != "SE")
+  if (!IsQuadrant(f.quadrant))
     return Quoted(f.quadrant) + " is not a quadrant";
   for (const auto& [name, text] :
        {std::pair<std::string_view, std::string_view>{"degrees", f.degrees},

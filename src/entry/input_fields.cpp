@@ -1,6 +1,7 @@
 #include "entry/input_fields.h"
 
 #include "base/numbers.h"
+#include "boundary/entry.h"
 
 namespace tw {
 namespace {
@@ -24,9 +25,11 @@ bool FilterNumericKey(int code) {
 
 std::optional<int> FieldRangeLimit(std::string_view box_name) {
   if (box_name == "TxtDegrees")
-    return 90;
-  if (box_name == "txtMinutes" || box_name == "txtSeconds")
-    return 60;
+    return kMostDegrees;
+  if (box_name == "txtMinutes")
+    return kMostMinutes;
+  if (box_name == "txtSeconds")
+    return kMostSeconds;
   return std::nullopt;
 }
 

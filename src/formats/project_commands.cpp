@@ -40,7 +40,7 @@ std::optional<ModeOption> ModeForEntries(std::string_view mode, const EntryTexts
 }
 
 FileDialogRequest SaveProjectRequest() {
-  return SaveFileRequest("Save file as", "Untitled.twc", kProjectFilter);
+  return SaveFileRequest("Save file as", UntitledProjectName(), kProjectFilter);
 }
 
 FileDialogRequest OpenProjectRequest() {

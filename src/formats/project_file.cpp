@@ -86,6 +86,10 @@ Status ReadEntries(LineCursor& cursor, EntryTexts& entries) {
 
 }  // namespace
 
+std::string UntitledProjectName() {
+  return std::string(kUntitled) + ".twc";
+}
+
 std::string ProjectFileBytes(const ProgramState& state, const EntryTexts& entries) {
   std::string out;
   out.reserve(64 + entries.text_size() + 2 * entries.size());

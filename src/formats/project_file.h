@@ -20,6 +20,12 @@ namespace tw {
 
 inline constexpr const char* kProjectFilter = "Tractwise File (*.twc)|*.twc|";
 
+// What a boundary is called before it is first saved: the plat's title.
+inline constexpr std::string_view kUntitled = "Untitled";
+// The same as a project file's name: offered for saving, and named by the
+// closure text copied from the dialog.
+std::string UntitledProjectName();
+
 // The bytes that saving writes, the first point in the plain number form.
 std::string ProjectFileBytes(const ProgramState& state, const EntryTexts& entries);
 

@@ -1,6 +1,8 @@
 // Quadrant bearings to coordinate offsets.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string_view>
 
@@ -18,8 +20,16 @@ struct Offsets {
 // line of length 100 has dx of about 1.6E-13.
 inline constexpr double kAngleConstant = 3.14159265358979;
 
+// The quadrant codes, in the order the direction box offers them.
+inline constexpr std::array<std::string_view, 4> kQuadrants = {"NE", "NW", "SW", "SE"};
+
+// Exact and case-sensitive, as the angle below reads the code.
+constexpr bool IsQuadrant(std::string_view code) {
+  return std::find(kQuadrants.begin(), kQuadrants.end(), code) != kQuadrants.end();
+}
+
 // Direction angle in degrees counter-clockwise from east for a quadrant code
-// ("NE", "NW", "SW", "SE"; anything else runs due east) and a decimal angle.
+// (one of kQuadrants; anything else runs due east) and a decimal angle.
 // Inline, as LatDep: the walks call them for every entry.
 inline double DirectionAngle(std::string_view quadrant, double degrees, double minutes,
                              double seconds) {

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "base/numbers.h"
+#include "base/text.h"
+#include "base/units.h"
 #include "base/version.h"
 #include "closure/closure_analysis.h"
 #include "closure/closure_forms.h"
@@ -56,11 +58,8 @@ void Frame(Page& page, const Rect& r, double width) {
 }
 
 std::string UnitsText(std::string_view unit) {
-  if (unit == "LF")
-    return "Units: US Imperial (feet)";
-  if (unit == "m.")
-    return "Units: SI Metric (metres)";
-  return "Units: " + std::string(unit);
+  const UnitRecord* r = UnitRecordFor(unit);
+  return "Units: " + std::string(r ? r->plat_words : unit);
 }
 
 // "4158.3347 sq ft (0.0955 acres)", or the unit as held.
@@ -340,10 +339,10 @@ Table LinesTable(const BoundaryDrawing& d, const ClosureAnalysis& a) {
   const size_t count = d.lines.size() - (bearings && !d.lines.empty() && d.lines.back().closing);
   return {"Lines",
           {{"No.", 10, TextAlign::Right},
-           {"Bearing", 15, TextAlign::Left},
-           {"Distance", 85, TextAlign::Right},
-           {"Latitude", 125, TextAlign::Right},
-           {"Departure", 165, TextAlign::Right}},
+           {kLineTitles[0], 15, TextAlign::Left},
+           {kLineTitles[1], 85, TextAlign::Right},
+           {kLineTitles[2], 125, TextAlign::Right},
+           {kLineTitles[3], 165, TextAlign::Right}},
           count,
           [&d, &a, bearings](size_t i) -> std::vector<std::string> {
             const BoundaryLine& l = d.lines[i];
@@ -363,8 +362,8 @@ Table LinesTable(const BoundaryDrawing& d, const ClosureAnalysis& a) {
 Table CornersTable(const BoundaryDrawing& d) {
   return {"Corners",
           {{"No.", 10, TextAlign::Right},
-           {"North", 55, TextAlign::Right},
-           {"East", 95, TextAlign::Right}},
+           {kCornerTitles[0], 55, TextAlign::Right},
+           {kCornerTitles[1], 95, TextAlign::Right}},
           d.corners.size(),
           [&d](size_t i) -> std::vector<std::string> {
             const PlanePoint c = d.corners[i];
@@ -426,8 +425,8 @@ void DrawRow(Page& page, const Row& row, double y) {
 
 std::string PlatTitleOf(std::string_view path) {
   if (path.empty())
-    return "Untitled";
-  return std::string(path.substr(path.find_last_of('/') + 1));
+    return std::string(kUntitled);
+  return std::string(FileNameOf(path));
 }
 
 std::string TodayText() {
@@ -439,7 +438,8 @@ std::string TodayText() {
 }
 
 PageSize PlatPaperOf(std::string_view unit) {
-  return unit == "m." ? kA4 : kLetter;
+  const UnitRecord* r = UnitRecordFor(unit);
+  return r && r->plat_paper == PlatPaper::A4 ? kA4 : kLetter;
 }
 
 Status LayOutPlat(const EntryList& entries, const ProgramState& state, const PlatHeading& heading,

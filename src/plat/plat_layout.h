@@ -10,19 +10,20 @@
 #include "boundary/entry_list.h"
 #include "boundary/program_state.h"
 #include "closure/closure_figures.h"
+#include "formats/project_file.h"
 #include "ports/page.h"
 #include "settings/standard_setting.h"
 
 namespace tw {
 
 struct PlatHeading {
-  std::string title = "Untitled";  // UTF-8: the name of the last file opened or saved
-  std::string date;                // YYYY-MM-DD
+  std::string title{kUntitled};  // UTF-8: the name of the last file opened or saved
+  std::string date;              // YYYY-MM-DD
   int standard = kDefaultStandard;
 };
 
 // The title of a plat of the file at `path`: its name without folders, in the
-// UTF-8 that file names are held in; "Untitled" for no file.
+// UTF-8 that file names are held in; kUntitled for no file.
 std::string PlatTitleOf(std::string_view path);
 
 // Today as YYYY-MM-DD, local time.

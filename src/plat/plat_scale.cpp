@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/numbers.h"
+#include "base/units.h"
 
 namespace tw {
 namespace {
@@ -30,6 +31,12 @@ std::optional<double> RoundAtLeast(double least, int first, int last) {
   return std::nullopt;
 }
 
+// A unit matching no record has a ratio scale.
+bool FeetPerInch(std::string_view unit) {
+  const UnitRecord* r = UnitRecordFor(unit);
+  return r && r->feet_per_inch;
+}
+
 double PaperMm(bool feet_per_inch) {
   return feet_per_inch ? kMmPerInch : kMmPerMetre;
 }
@@ -49,7 +56,7 @@ double PlatScale::MmPerUnit() const {
 std::optional<PlatScale> ChooseScale(std::string_view unit, double width, double height,
                                      double area_width, double area_height) {
   PlatScale s;
-  s.feet_per_inch = unit == "LF";
+  s.feet_per_inch = FeetPerInch(unit);
   const double paper = PaperMm(s.feet_per_inch);
   const double least = std::max(width * paper / area_width, height * paper / area_height);
   // NaN and infinity fail every comparison with a round value.
@@ -66,7 +73,7 @@ std::string ScaleText(const PlatScale& scale) {
 }
 
 std::string NoScaleText(std::string_view unit) {
-  const bool feet_per_inch = unit == "LF";
+  const bool feet_per_inch = FeetPerInch(unit);
   const double largest = kSteps[2] * kDecades[kLargestScaleDecade];
   return "Not drawn: the boundary is too large for any scale up to " +
          UnitScaleText(feet_per_inch, BarNumberText(largest));

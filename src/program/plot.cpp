@@ -2,12 +2,12 @@
 
 #include "geometry/corner_walk.h"
 #include "geometry/traverse.h"
+#include "program/log.h"
 
 namespace tw {
 namespace {
 
 constexpr double kZoomFactor = 1.5;
-constexpr double kStartExtent = 300;
 
 // What a redraw does beside drawing: one for a changed list logs each
 // closure and catches the running figures up; one for a moved view only draws.

@@ -6,7 +6,7 @@
 #include "boundary/program_state.h"
 #include "geometry/running_figures.h"
 #include "ports/drawing_surface.h"
-#include "program/log.h"
+#include "ports/log_sink.h"
 
 namespace tw {
 

@@ -1,5 +1,6 @@
 #include "session/file_arguments.h"
 
+#include "base/text.h"
 #include "files/text_encoding.h"
 
 namespace tw {
@@ -16,9 +17,7 @@ bool IsProjectFileName(std::string_view path) {
 }
 
 std::string OnlyFirstOpenedMessage(std::string_view path, size_t others) {
-  const size_t slash = path.rfind('/');
-  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-  return "Only \"" + Utf8ToCp1252(name) + "\" was opened; " + std::to_string(others) +
+  return "Only \"" + Utf8ToCp1252(FileNameOf(path)) + "\" was opened; " + std::to_string(others) +
          (others == 1 ? " other file was left." : " other files were left.");
 }
 

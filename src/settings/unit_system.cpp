@@ -1,7 +1,5 @@
 #include "settings/unit_system.h"
 
-#include "base/version.h"
-#include "ports/message_box.h"
 #include "settings/settings_section.h"
 
 namespace tw {
@@ -29,10 +27,6 @@ CarpenterLabels SetImperialUnits(ProgramState& state, ModeControls& controls,
 CarpenterLabels SetMetricUnits(ProgramState& state, ModeControls& controls,
                                const std::string& settings_path) {
   return SetUnits(UnitSystem::Metric, state, controls, settings_path);
-}
-
-std::string MainCaption() {
-  return std::string(kProgramTitle) + "    - Version " + kVersionText;
 }
 
 void StoreMode(ModeOption mode, const std::string& settings_path) {

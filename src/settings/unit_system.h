@@ -41,9 +41,6 @@ CarpenterLabels SetUnits(UnitSystem system, ProgramState& state, ModeControls& c
 // The labels of a unit system, without switching to it.
 CarpenterLabels LabelsOf(UnitSystem system);
 
-// The main window's caption: "Quadrell    - Version 1.1.2".
-std::string MainCaption();
-
 // Writes MODE into the settings file, as a mode option's click does.
 void StoreMode(ModeOption mode, const std::string& settings_path);
 

@@ -7,10 +7,14 @@
 #include "base/numbers.h"
 #include "boundary/entry.h"
 #include "doubles/cp1252.h"
+#include "doubles/number_forms.h"
 #include "geometry/bearing.h"
 
 namespace tw {
 namespace {
+
+using test::PrintForm;
+using test::ReportPattern;
 
 class GermanLocale : public ::testing::Test {
  protected:
@@ -35,7 +39,8 @@ TEST_F(GermanLocale, FormsAndReadingsKeepThePoint) {
   EXPECT_FALSE(ConvertStrict("1,5"));
   EXPECT_EQ(12.5, ReadLeadingNumber("12.5.3"));
   EXPECT_EQ(1, ReadLeadingNumber("1,5"));
-  const Result<BearingFields> f = ReadBearingEntry(test::Cp1252("SW 89°59'59'' @98765.4321m."));
+  const std::string entry = test::Cp1252("SW 89°59'59'' @98765.4321m.");
+  const Result<BearingFieldsView> f = ReadBearingEntryView(entry);
   ASSERT_TRUE(f);
   EXPECT_EQ(98765.4321, f->length);
   const Result<PointFields> p = ReadPointEntry("1520.25 , 880.5");

@@ -11,8 +11,13 @@
 #include <string>
 #include <utility>
 
+#include "doubles/number_forms.h"
+
 namespace tw {
 namespace {
+
+using test::PrintForm;
+using test::ReportPattern;
 
 TEST(NumberForms, PlainLeadingBlankAndPrint) {
   struct Case {

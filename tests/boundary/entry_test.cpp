@@ -28,9 +28,10 @@ TEST(Entry, KindFromFirstByte) {
 // What a reading gave: the fields, or the error, which names what is wrong.
 std::string Read(const std::string& entry, bool as_bearing) {
   if (as_bearing) {
-    const Result<BearingFields> f = ReadBearingEntry(entry);
-    return f ? f->quadrant + " " + PlainForm(f->degrees) + " " + PlainForm(f->minutes) + " " +
-                   PlainForm(f->seconds) + " @" + f->distance + "=" + PlainForm(f->length)
+    const Result<BearingFieldsView> f = ReadBearingEntryView(entry);
+    return f ? std::string(f->quadrant) + " " + PlainForm(f->degrees) + " " +
+                   PlainForm(f->minutes) + " " + PlainForm(f->seconds) + " @" +
+                   std::string(f->distance) + "=" + PlainForm(f->length)
              : "refused: " + f.error();
   }
   const Result<PointFields> p = ReadPointEntry(entry);
@@ -74,6 +75,23 @@ TEST(Entry, ReadsBearingByFixedPositions) {
       EXPECT_NE(std::string::npos, read.find(c.read)) << c.entry << ": " << read;
     else
       EXPECT_EQ(c.read, read) << c.entry;
+  }
+}
+
+// The blunder trials offer only corrections of the form the boxes give.
+TEST(Entry, WithinBoxLimits) {
+  struct Case {
+    bool within;
+    double degrees, minutes, seconds;
+  };
+  const Case cases[] = {
+      {true, 0, 0, 0},    {true, 90, 60, 60}, {false, 91, 0, 0},  {false, 0, 61, 0},
+      {false, 0, 0, 61},  {false, -1, 0, 0},  {false, 0, -1, 0},  {false, 0, 0, -1},
+      {false, 1.5, 0, 0}, {false, 0, 0.5, 0}, {false, 0, 0, 0.5}, {true, 45, 30, 15},
+  };
+  for (const Case& c : cases) {
+    const BearingFieldsView f{"NE", c.degrees, c.minutes, c.seconds, "1", 1};
+    EXPECT_EQ(c.within, IsWithinBoxLimits(f)) << c.degrees << " " << c.minutes << " " << c.seconds;
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "base/numbers.h"
 #include "closure/adjusted_files.h"
+#include "closure/adjustment.h"
 #include "closure/closure_analysis.h"
 #include "closure/closure_forms.h"
 #include "closure/closure_text.h"
@@ -133,6 +134,42 @@ TEST(Closure, CrandallClosesAsPromisedOrRefuses) {
     ASSERT_TRUE(a.adjustment->ok()) << a.adjustment->error();
     const PlanePoint end = a.adjustment->value().corners.back();
     EXPECT_LE(std::hypot(end.east, end.north), 1e-12 * a.figures.perimeter);
+  }
+}
+
+// Transit shares by the sums of |lat| and |dep|, Compass by the perimeter:
+// where that sum is 0 the component takes no share and stays exactly as it
+// was, and the other still closes.
+TEST(Closure, AZeroSumTakesNoShare) {
+  struct Case {
+    const char* what;
+    AdjustMethod method;
+    std::vector<TraverseLine> lines;  // dx, dy, length
+  };
+  const Case cases[] = {
+      {"Transit, no latitude", AdjustMethod::Transit, {{100, 0, 100}, {-90, 0, 90}}},
+      {"Transit, no departure", AdjustMethod::Transit, {{0, 60, 60}, {0, -50, 50}}},
+      {"Compass, no perimeter", AdjustMethod::Compass, {{0, 0, 0}, {0, 0, 0}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Result<Adjustment> a = Adjust(c.lines, SumLines(c.lines), c.method);
+    ASSERT_TRUE(a.ok()) << a.error();
+    double east = 0;
+    double north = 0;
+    for (size_t i = 0; i < c.lines.size(); ++i) {
+      const AdjustedLine& l = a->lines[i];
+      if (c.lines[i].dy == 0) {
+        EXPECT_EQ(0, l.lat) << "line " << i;
+      }
+      if (c.lines[i].dx == 0) {
+        EXPECT_EQ(0, l.dep) << "line " << i;
+      }
+      east += l.dep;
+      north += l.lat;
+    }
+    EXPECT_NEAR(0, east, 1e-12);
+    EXPECT_NEAR(0, north, 1e-12);
   }
 }
 

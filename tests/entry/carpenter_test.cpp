@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "base/numbers.h"
+#include "geometry/bearing.h"
+
 namespace tw {
 namespace {
 
@@ -22,6 +25,15 @@ TEST(CarpenterDirection, TheEightPresetsCounterClockwiseFromEastAndNothingElse) 
     const std::optional<CarpenterBearing> b = CarpenterDirection(c.direction);
     EXPECT_EQ(c.bearing, b ? std::string(b->quadrant) + std::string(b->degrees) : "")
         << c.direction;
+  }
+}
+
+// The box draws each preset's arrow at its degrees: the bearing added must
+// run the way the arrow points.
+TEST(CarpenterDirection, EachArrowPointsAlongItsBearing) {
+  for (const CarpenterPreset& p : kCarpenterPresets) {
+    const double degrees = ConvertStrict(p.bearing.degrees).value_or(-1);
+    EXPECT_DOUBLE_EQ(p.degrees, DirectionAngle(p.bearing.quadrant, degrees, 0, 0)) << p.key;
   }
 }
 

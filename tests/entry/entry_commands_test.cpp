@@ -7,12 +7,17 @@
 #include <vector>
 
 #include "doubles/cp1252.h"
+#include "doubles/mode_controls.h"
 #include "doubles/recording_surface.h"
+#include "program/log.h"
 
 namespace tw {
 namespace {
 
 using test::Cp1252;
+using test::kDown;
+using test::kFree;
+using test::kLocked;
 using ::testing::EndsWith;
 using ::testing::StartsWith;
 using Kind = CommandOutcome::Kind;
@@ -185,11 +190,8 @@ TEST_F(EntryTest, SurveyorLinesLogClosureThenAreaAndLockPointMode) {
   EXPECT_EQ(Texts({"Width 2", "LineTo 10 0", "Width 2", "LineTo 10 10"}), surface.calls);
   EXPECT_EQ(1u, program.entries.Selected());
   EXPECT_TRUE(controls.cmdUndo_enabled);
-  EXPECT_FALSE(controls.modes.optPoint.enabled);
-  EXPECT_FALSE(controls.modes.mnuSetPoint.enabled);
-  EXPECT_TRUE(controls.modes.optCarpenter.enabled);
-  EXPECT_TRUE(controls.modes.mnuSetImperial.checked);
-  EXPECT_FALSE(controls.modes.mnuSetMetric.enabled);
+  EXPECT_EQ((ModeControls{kDown, kFree, kLocked, kFree, kFree, kLocked, kDown, kLocked}),
+            controls.modes);
 }
 
 TEST_F(EntryTest, PointsAddedOneByOneRedrawAndLogTheAreaFromTheThird) {

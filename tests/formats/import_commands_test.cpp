@@ -5,12 +5,17 @@
 #include "doubles/cp1252.h"
 #include "doubles/fakes.h"
 #include "doubles/golden.h"
+#include "doubles/mode_controls.h"
 #include "doubles/recording_surface.h"
+#include "program/log.h"
 
 namespace tw {
 namespace {
 
 using test::Cp1252;
+using test::kDown;
+using test::kFree;
+using test::kLocked;
 using test::WriteBytes;
 
 class ImportCommandsTest : public ::testing::Test {
@@ -95,13 +100,10 @@ TEST_F(ImportCommandsTest, ImportReplacesTheBoundaryInPointMode) {
   // One closure line per point and no area.
   EXPECT_EQ("\r\nClosure: 00.00\r\nClosure: 30.00\r\nClosure: 50.00", log.Text());
   EXPECT_TRUE(controls.cmdUndo_enabled);
-  EXPECT_TRUE(controls.modes.optPoint.checked);
-  EXPECT_TRUE(controls.modes.mnuSetPoint.checked);
-  EXPECT_FALSE(controls.modes.optSurveyor.checked);
-  // Locked out by the bearing list before, free for the point list now.
-  EXPECT_TRUE(controls.modes.optPoint.enabled);
-  EXPECT_FALSE(controls.modes.optSurveyor.enabled);
-  EXPECT_FALSE(controls.modes.optCarpenter.enabled);
+  // Point locked out by the bearing list before, down for the point list now;
+  // point entries carry no unit, so both systems stay open.
+  EXPECT_EQ((ModeControls{kLocked, kLocked, kDown, kLocked, kLocked, kDown, kDown, kFree}),
+            controls.modes);
 }
 
 TEST_F(ImportCommandsTest, WhenNoPointCanBeReadNothingChanges) {
@@ -120,8 +122,7 @@ TEST_F(ImportCommandsTest, WhenNoPointCanBeReadNothingChanges) {
               messages.shown[0].text);
     EXPECT_EQ(1u, program.entries.Count());
     EXPECT_EQ("Surveyor", program.state.EntryMode);
-    EXPECT_EQ(before.modes.optSurveyor.checked, controls.modes.optSurveyor.checked);
-    EXPECT_EQ(before.modes.optPoint.checked, controls.modes.optPoint.checked);
+    EXPECT_EQ(before.modes, controls.modes);
   }
   EXPECT_TRUE(surface.calls.empty());
   EXPECT_EQ("", log.Text());

@@ -6,12 +6,17 @@
 #include "doubles/cp1252.h"
 #include "doubles/fakes.h"
 #include "doubles/golden.h"
+#include "doubles/mode_controls.h"
 #include "doubles/recording_surface.h"
+#include "program/log.h"
 
 namespace tw {
 namespace {
 
 using test::Cp1252;
+using test::kDown;
+using test::kFree;
+using test::kLocked;
 using test::ReadBytes;
 using test::ReadGolden;
 using test::WriteBytes;
@@ -86,14 +91,10 @@ TEST_F(ProjectCommandsTest, OpenReplacesTheBoundaryAndReplots) {
   EXPECT_EQ(ReadGolden("bearing3_log.txt"), log.Text());
   EXPECT_EQ(0, program.state.PlotCentreX);  // the view back on the new start
   EXPECT_TRUE(controls.cmdUndo_enabled);
-  EXPECT_TRUE(controls.modes.optSurveyor.checked);
-  EXPECT_FALSE(controls.modes.optPoint.checked);
-  EXPECT_FALSE(controls.modes.optPoint.enabled);
-  // The old point list had locked the bearing modes; the new list does not.
-  EXPECT_TRUE(controls.modes.optSurveyor.enabled);
-  EXPECT_TRUE(controls.modes.optCarpenter.enabled);
-  EXPECT_TRUE(controls.modes.mnuSetImperial.enabled);
-  EXPECT_FALSE(controls.modes.mnuSetMetric.enabled);
+  // The old point list had locked the bearing modes; the new list locks
+  // Point and the other unit system.
+  EXPECT_EQ((ModeControls{kDown, kFree, kLocked, kDown, kFree, kLocked, kDown, kLocked}),
+            controls.modes);
 }
 
 TEST_F(ProjectCommandsTest, OpenTakesAPointListsFirstPointFromItsFirstEntry) {
@@ -105,9 +106,8 @@ TEST_F(ProjectCommandsTest, OpenTakesAPointListsFirstPointFromItsFirstEntry) {
   EXPECT_EQ(200, program.state.FirstPointY);
   EXPECT_EQ("m.", program.state.UnitAbbrev);
   EXPECT_EQ("\r\nClosure: 00.00\r\nClosure: 30.00\r\nClosure: 50.00", log.Text());
-  EXPECT_FALSE(controls.modes.optSurveyor.enabled);
-  EXPECT_TRUE(controls.modes.mnuSetMetric.enabled);
-  EXPECT_TRUE(controls.modes.mnuSetImperial.enabled);
+  EXPECT_EQ((ModeControls{kLocked, kLocked, kDown, kLocked, kLocked, kDown, kFree, kDown}),
+            controls.modes);
 }
 
 // An unknown mode puts no option down; a file without a header keeps the
@@ -200,7 +200,7 @@ TEST_F(ProjectCommandsTest, ARejectedFileChangesNothing) {
     EXPECT_EQ(before.UnitAbbrev, program.state.UnitAbbrev);
     EXPECT_EQ(before.EntryMode, program.state.EntryMode);
     EXPECT_EQ(controls_before.cmdUndo_enabled, controls.cmdUndo_enabled);
-    EXPECT_EQ(controls_before.modes.optPoint.checked, controls.modes.optPoint.checked);
+    EXPECT_EQ(controls_before.modes, controls.modes);
   }
   EXPECT_EQ("", log.Text());
   EXPECT_TRUE(surface.calls.empty());

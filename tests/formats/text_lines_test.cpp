@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "base/text.h"
+
 namespace tw {
 namespace {
 
@@ -31,6 +35,21 @@ TEST(SplitLines, AcceptsEveryLineEnd) {
     // Counting without splitting, as the readers make room, agrees.
     EXPECT_EQ(c.lines.size(), LineCount(c.bytes)) << c.bytes;
   }
+}
+
+// The batch text, the plat and the copied closure text name a project so.
+TEST(FileNameOf, DropsTheFolders) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"/home/a/lot 7.twc", "lot 7.twc"},
+      {"lot.twc", "lot.twc"},
+      {"./lot.twc", "lot.twc"},
+      {"/lot.twc", "lot.twc"},
+      {"/home/a/", ""},
+      {"", ""},
+      {"a\\b.twc", "a\\b.twc"},
+  };
+  for (const auto& [path, name] : cases)
+    EXPECT_EQ(name, FileNameOf(path)) << path;
 }
 
 }  // namespace

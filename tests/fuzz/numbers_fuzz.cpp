@@ -1,6 +1,7 @@
 // The strict and the leading readings agree, and every number the strict
 // reading takes is written in forms that read back as the same 15 digits.
 #include "base/numbers.h"
+#include "doubles/number_forms.h"
 #include "fuzz/fuzz_check.h"
 
 #include <algorithm>
@@ -8,6 +9,8 @@
 #include <cmath>
 
 using namespace tw;
+using test::PrintForm;
+using test::ReportPattern;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text = fuzz::Text(data, size);

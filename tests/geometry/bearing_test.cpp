@@ -42,6 +42,18 @@ TEST(Bearing, DirectionAngle) {
   EXPECT_NEAR(90 - 30.51, DirectionAngle("NE", 30, 30, 36), 1e-12);
 }
 
+// The box offers the quadrants counter-clockwise from the north-east, and
+// only those codes are read as a direction.
+TEST(Bearing, QuadrantList) {
+  for (size_t i = 0; i < kQuadrants.size(); ++i) {
+    EXPECT_TRUE(IsQuadrant(kQuadrants[i]));
+    EXPECT_NEAR(45.0 + 90.0 * static_cast<double>(i), DirectionAngle(kQuadrants[i], 45, 0, 0),
+                1e-12);
+  }
+  for (const char* other : {"ne", "N", "NES", "EN", ""})
+    EXPECT_FALSE(IsQuadrant(other)) << other;
+}
+
 TEST(Bearing, ComputeLatDep) {
   struct Case {
     double dx, dy;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "geometry/traverse.h"
+#include "program/log.h"
 #include "program/plot.h"
 
 namespace tw {

@@ -298,6 +298,33 @@ TEST(PlatLayout, LeavesOutLabelsTooCrowdedToRead) {
   }
 }
 
+// Each unit system's row gives the title block's words, the paper and the
+// kind of scale; a unit of no row keeps its own text on Letter, by ratio.
+TEST(PlatLayout, SaysItsUnitsOnItsPaper) {
+  struct Case {
+    const char* unit;
+    const char* words;
+    PageSize paper;
+    bool feet_per_inch;
+  } cases[] = {
+      {"LF", "Units: US Imperial (feet)", kLetter, true},
+      {"m.", "Units: SI Metric (metres)", kA4, false},
+      {"ft", "Units: ft", kLetter, false},
+  };
+  const EntryList list =
+      test::ListOf({"NE 45\xB0"
+                    "00'00'' @100LF",
+                    "SE 45\xB0"
+                    "00'00'' @100LF"});
+  for (const Case& c : cases) {
+    const PageSize paper = PlatPaperOf(c.unit);
+    EXPECT_EQ(paper.width, c.paper.width) << c.unit;
+    EXPECT_EQ(paper.height, c.paper.height) << c.unit;
+    EXPECT_TRUE(LaidOut(list, InUnit(c.unit), paper).HasText(c.words)) << c.unit;
+    EXPECT_EQ(ChooseScale(c.unit, 10, 10, 100, 100)->feet_per_inch, c.feet_per_inch) << c.unit;
+  }
+}
+
 TEST(PlatLayout, RefusesAnEmptyOrUnreadableList) {
   PageRecorder page;
   EXPECT_EQ(LayOutPlat(EntryList{}, {}, {}, kLetter, page).error(), "Nothing to export");

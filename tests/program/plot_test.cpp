@@ -7,6 +7,7 @@
 
 #include "doubles/cp1252.h"
 #include "doubles/recording_surface.h"
+#include "program/log.h"
 
 namespace tw {
 namespace {

@@ -4,6 +4,7 @@
 
 #include "doubles/fakes.h"
 #include "doubles/golden.h"
+#include "program/log.h"
 
 namespace tw {
 namespace {

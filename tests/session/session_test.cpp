@@ -1,10 +1,12 @@
 // The Qt-free rules behind recent files, the [RECENT] section, the recovery
-// throttle.
+// throttle and the files named at start or dropped.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <utility>
 #include "doubles/golden.h"
+#include "session/file_arguments.h"
 #include "session/recent_files.h"
 #include "session/recovery.h"
 #include "settings/recent_section.h"
@@ -89,6 +91,18 @@ TEST(RecentFiles, OnlyAbsolutePathsAreKeptAndNamesFitTheMenu) {
   EXPECT_EQ(here + "/a.twc", AbsolutePath("a.twc"));
   EXPECT_EQ(here + "/b.twc", AbsolutePath("./x/../b.twc"));
   EXPECT_EQ("/p/q.twc", AbsolutePath("/p//r/../q.twc"));
+}
+
+// A dropped or named file opens as a project by its ending in any case;
+// anything else is imported as points.
+TEST(FileArguments, ProjectFilesByTheirEndingInAnyCase) {
+  const std::pair<const char*, bool> cases[] = {
+      {"/p/a.twc", true}, {"a.TWC", true},     {"a.Twc", true},      {"a.tWc", true},
+      {".twc", true},     {"twc", false},      {"a.twc.txt", false}, {"a.twc ", false},
+      {"a.tw", false},    {"/p.twc/a", false}, {"a.asc", false},     {"", false},
+  };
+  for (const auto& [path, project] : cases)
+    EXPECT_EQ(project, IsProjectFileName(path)) << path;
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include <span>
 
 #include "base/numbers.h"
+#include "base/text.h"
 #include "closure/adjusted_files.h"
 #include "closure/adjustment.h"
 #include "closure/closure_text.h"
@@ -258,7 +259,10 @@ void ClosureDialog::ShowFindings() {
   if (a->standard_met)
     status = "None needed: the standard is met.";
   else if (!a->blunders_searched)
-    status = "Not searched: the boundary has more than 100,000 lines.";
+    status = QString("Not searched: the boundary has more than %1 lines.")
+                 .arg(WholeNumberText(static_cast<std::int64_t>(kLiveBlunderLines),
+                                      DigitGroups::Thousands)
+                          .c_str());
   else if (a->blunders.empty())
     status = "No single-entry fix found.";
   if (!status.isEmpty())
@@ -332,7 +336,7 @@ void ClosureDialog::Copy() {
   }
   // Named as the batch tool names its file: without the folders.
   const std::string& path = window_.currentFile();
-  const std::string title = path.empty() ? kUntitledTitle : path.substr(path.find_last_of('/') + 1);
+  const std::string title = path.empty() ? UntitledProjectName() : std::string(FileNameOf(path));
   QApplication::clipboard()->setText(FromUtf8(ClosureText(*a, title, shown_unit_)));
 }
 

@@ -28,10 +28,6 @@ class MainWindow;
 // only when asked ("Find Blunders").
 inline constexpr size_t kLiveBlunderLines = 100000;
 
-// The file name the copied text names while no project file was opened or
-// saved.
-inline constexpr const char* kUntitledTitle = "Untitled.twc";
-
 class ClosureDialog : public QDialog {
   Q_OBJECT
 

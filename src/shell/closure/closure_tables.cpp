@@ -8,11 +8,8 @@
 namespace tw {
 namespace {
 
-constexpr std::array<const char*, 8> kLineHeaders = {
-    "Bearing",          "Distance",          "Latitude",          "Departure",
-    "Adjusted Bearing", "Adjusted Distance", "Adjusted Latitude", "Adjusted Departure"};
-constexpr int kPlainLineColumns = 4;
-constexpr std::array<const char*, 3> kCornerHeaders = {"Corner", "North", "East"};
+constexpr int kPlainLineColumns = static_cast<int>(kLineTitles.size());
+constexpr int kCornerColumns = 1 + static_cast<int>(kCornerTitles.size());
 
 QString Number(double v) {
   return QString::fromStdString(FixedForm(v));
@@ -52,8 +49,8 @@ int ClosureTableModel::columnCount(const QModelIndex& parent) const {
   if (parent.isValid())
     return 0;
   if (table_ == Table::Corners)
-    return static_cast<int>(kCornerHeaders.size());
-  return ShownAdjustment() ? static_cast<int>(kLineHeaders.size()) : kPlainLineColumns;
+    return kCornerColumns;
+  return ShownAdjustment() ? 2 * kPlainLineColumns : kPlainLineColumns;
 }
 
 QVariant ClosureTableModel::data(const QModelIndex& index, int role) const {
@@ -95,8 +92,10 @@ QVariant ClosureTableModel::headerData(int section, Qt::Orientation orientation,
   if (orientation == Qt::Vertical)
     return section + 1;
   if (table_ == Table::Corners)
-    return kCornerHeaders[static_cast<size_t>(section)];
-  return kLineHeaders[static_cast<size_t>(section)];
+    return section == 0 ? QString("Corner") : kCornerTitles[static_cast<size_t>(section - 1)];
+  if (section < kPlainLineColumns)
+    return kLineTitles[static_cast<size_t>(section)];
+  return QString(kAdjustedTitle) + kLineTitles[static_cast<size_t>(section - kPlainLineColumns)];
 }
 
 }  // namespace tw

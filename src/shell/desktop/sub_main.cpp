@@ -3,8 +3,6 @@
 #include <QTimer>
 #include <utility>
 
-#include "base/entry_mode.h"
-#include "base/units.h"
 #include "settings/folders.h"
 #include "shell/closure/closure_dialog.h"
 #include "shell/desktop/desktop_session.h"
@@ -16,12 +14,13 @@
 namespace tw {
 
 void SetStartValues(ProgramState& state) {
-  state.PlotExtentY = 300;
-  state.PlotExtentX = 300;
-  state.FirstPointX = 0;
-  state.FirstPointY = 0;
-  state.UnitAbbrev = UnitRecordOf(UnitSystem::Imperial).abbrev;
-  state.EntryMode = ModeText(ModeOption::Surveyor);
+  const ProgramState start;
+  state.PlotExtentY = start.PlotExtentY;
+  state.PlotExtentX = start.PlotExtentX;
+  state.FirstPointX = start.FirstPointX;
+  state.FirstPointY = start.FirstPointY;
+  state.UnitAbbrev = start.UnitAbbrev;
+  state.EntryMode = start.EntryMode;
 }
 
 SubMain::SubMain()

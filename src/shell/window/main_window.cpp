@@ -12,9 +12,11 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "geometry/bearing.h"
 #include "program/plot.h"
 #include "shell/plot/plot_surface.h"
 #include "shell/window/bearing_list.h"
+#include "shell/window/cp1252.h"
 #include "shell/window/form_fonts.h"
 #include "shell/window/log_box.h"
 #include "shell/window/numeric_field.h"
@@ -71,7 +73,6 @@ MainWindow::MainWindow(MessageBox& messages, std::string settings_file, const Pr
                        QWidget* parent)
     : QMainWindow(parent), messages_(messages), settings_file_(std::move(settings_file)) {
   setObjectName("frmMain");
-  setWindowTitle("Tractwise");
   setWindowIcon(WindowIcon());
   auto* area = new QWidget(this);
   area->setObjectName("frmMainClient");
@@ -314,7 +315,8 @@ void MainWindow::ConnectCommands() {
 
 void MainWindow::Form_Load() {
   LoadSettings();
-  cmbDirections->addItems({"NE", "NW", "SW", "SE"});
+  for (std::string_view quadrant : kQuadrants)
+    cmbDirections->addItem(FromCp1252(quadrant));
   cmbDirections->setCurrentIndex(0);
   for (NumericField* field : {TxtDegrees, txtMinutes, txtSeconds, txtLength})
     field->setText(QString());

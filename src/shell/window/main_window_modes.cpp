@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "about/program_info.h"
 #include "shell/window/cp1252.h"
 #include "shell/window/main_window.h"
 #include "shell/window/numeric_field.h"

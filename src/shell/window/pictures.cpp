@@ -6,6 +6,9 @@
 #include <cmath>
 #include <functional>
 
+#include "entry/carpenter.h"
+#include "shell/window/cp1252.h"
+
 namespace tw {
 namespace {
 
@@ -227,9 +230,10 @@ QPixmap PlotPicture() {
 
 std::vector<ArrowImage> ArrowImages() {
   std::vector<ArrowImage> images;
-  for (int degrees = 0; degrees < 360; degrees += 45) {
-    images.push_back({QString::number(degrees) + " Degrees",
-                      QIcon(Draw({16, 16}, [&](QPainter& p) { PaintArrow(p, degrees, 16); }))});
+  for (const CarpenterPreset& preset : kCarpenterPresets) {
+    images.push_back({FromCp1252(preset.key), QIcon(Draw({16, 16}, [&](QPainter& p) {
+                        PaintArrow(p, preset.degrees, 16);
+                      }))});
   }
   return images;
 }

@@ -34,6 +34,15 @@ int Rows(tw::ClosureDialog* d, const char* table) {
   return d->findChild<QTableView*>(table)->model()->rowCount();
 }
 
+// The column titles of a table, left to right.
+QStringList Titles(tw::ClosureDialog* d, const char* table) {
+  const QAbstractItemModel* m = d->findChild<QTableView*>(table)->model();
+  QStringList titles;
+  for (int c = 0; c < m->columnCount(); ++c)
+    titles << m->headerData(c, Qt::Horizontal).toString();
+  return titles;
+}
+
 }  // namespace
 
 class ClosureDialogTest : public QObject {
@@ -52,8 +61,13 @@ class ClosureDialogTest : public QObject {
     QCOMPARE(d->Shown()->count, 2u);
     QCOMPARE(Rows(d, "tblLines"), 2);
     QVERIFY(d->findChild<QLabel*>("lblFigures")->text().startsWith("Lines: 2\n"));
+    QCOMPARE(Titles(d, "tblLines").size(), 4);
     d->findChild<QComboBox*>("cmbMethod")->setCurrentText("Compass");
     QCOMPARE(Rows(d, "tblCorners"), 2);
+    QCOMPARE(Titles(d, "tblLines").mid(3),
+             QStringList({"Departure", "Adjusted Bearing", "Adjusted Distance", "Adjusted Latitude",
+                          "Adjusted Departure"}));
+    QCOMPARE(Titles(d, "tblCorners"), QStringList({"Corner", "North", "East"}));
     h.Click("cmdUndo");
     QCOMPARE(d->Shown()->count, 1u);
     QCOMPARE(Rows(d, "tblLines"), 1);

@@ -9,6 +9,7 @@
 
 #include "doubles/entry_lists.h"
 #include "plat/zoom_to_fit.h"
+#include "program/log.h"
 #include "program/plot.h"
 #include "program/program.h"
 #include "shell/plat/plat_commands.h"

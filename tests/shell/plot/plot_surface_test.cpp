@@ -2,6 +2,7 @@
 // palette colours, a picture that survives a repaint, and lines at any zoom.
 #include <QtTest>
 
+#include "program/log.h"
 #include "program/plot.h"
 #include "program/program.h"
 #include "shell/plot/plot_surface.h"
