@@ -23,12 +23,10 @@
 
 #include "doubles/fakes.h"
 #include "doubles/golden.h"
-#include "shell/closure/closure_dialog.h"
-#include "shell/desktop/desktop_session.h"
+#include "shell/desktop/about.h"
+#include "shell/desktop/attach_commands.h"
 #include "shell/desktop/file_commands.h"
-#include "shell/plat/plat_commands.h"
 #include "shell/plat/print_dialog.h"
-#include "shell/plot/view_commands.h"
 #include "shell/window/main_window.h"
 
 namespace tw::bench {
@@ -117,12 +115,14 @@ class NoPrintDialog : public PrintDialog {
 struct BenchWindow {
   explicit BenchWindow(ModeOption mode = ModeOption::Surveyor)
       : window(messages, folder.File("Quadrell.ini")),
-        files(new FileCommands(window, dialog, desktop,
-                               {folder.File("settings"), folder.File("data")})) {
-    new DesktopSession(window, *files, questions, {.settings_folder = folder.File("settings")});
-    new ClosureCommands(window, dialog);
-    new PlatCommands(window, dialog, printer);
-    new ViewCommands(window);
+        commands(
+            AttachCommands(window, {.files = dialog,
+                                    .desktop = desktop,
+                                    .questions = questions,
+                                    .printer = printer,
+                                    .help = help,
+                                    .folders = {folder.File("settings"), folder.File("data")}})),
+        files(commands.files) {
     window.SelectModeOption(mode);
     window.setWindowState(Qt::WindowNoState);
     window.resize(1280, 800);
@@ -141,7 +141,11 @@ struct BenchWindow {
   test::ScriptedQuestionBox questions;
   test::RecordingDesktop desktop;
   NoPrintDialog printer;
+  test::FakeLauncher launcher;
+  test::FixedProgramFolder program_folder{folder.File("program")};
+  HelpCommands help{desktop, launcher, messages, program_folder};
   MainWindow window;
+  AttachedCommands commands;
   FileCommands* files;
 };
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "bench_window.h"
+#include "shell/closure/closure_dialog.h"
 #include "shell/plot/plot_surface.h"
 
 namespace {
@@ -161,8 +162,7 @@ void BM_ClosureDialogRefresh(benchmark::State& state) {
       entries[static_cast<size_t>(i)] = kSquare[i % 4];
   }
   w.window.program().entries.Replace(std::move(entries));
-  tw::test::ScriptedFileDialog files;
-  tw::ClosureCommands commands(w.window, files);
+  tw::ClosureCommands& commands = *w.commands.closure;
   commands.ShowDialog();
   SettleWindow();
   for (auto _ : state) {

@@ -2,17 +2,21 @@
 
 #include <QAbstractItemView>
 #include <QPushButton>
+#include <filesystem>
 
 #include "shell/window/form_fonts.h"
 #include "shell/window/log_box.h"
 
 namespace tw::test {
 
-WindowHarness::WindowHarness(const std::string& settings) {
+WindowHarness::WindowHarness(const std::string& settings,
+                             const std::function<void(MainWindow&)>& attach) {
   LoadFormFonts();
   if (!settings.empty())
     WriteBytes(SettingsPath(), settings);
   window_ = std::make_unique<MainWindow>(messages_, SettingsPath());
+  if (attach)
+    attach(*window_);
   window_->show();
   if (!QTest::qWaitForWindowExposed(window_.get()))
     qFatal("the main window was not shown");
@@ -48,5 +52,18 @@ QStringList WindowHarness::Lines() {
     lines << rows->index(i, 0).data().toString();
   return lines;
 }
+
+AssembledWindow::AssembledWindow(const std::string& settings)
+    : harness(settings, [this](MainWindow& window) {
+        const std::string folder =
+            std::filesystem::path(window.settingsFile()).parent_path().string();
+        help.emplace(desktop, launcher, window.messages(), program_folder);
+        commands = AttachCommands(window, {.files = dialog,
+                                           .desktop = desktop,
+                                           .questions = questions,
+                                           .printer = printer,
+                                           .help = *help,
+                                           .folders = {folder, folder}});
+      }) {}
 
 }  // namespace tw::test

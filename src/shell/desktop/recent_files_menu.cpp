@@ -1,7 +1,6 @@
 #include "shell/desktop/recent_files_menu.h"
 
 #include <QMenu>
-#include <QMenuBar>
 
 #include "session/recent_files.h"
 #include "settings/recent_section.h"
@@ -13,17 +12,10 @@ RecentFilesMenu::RecentFilesMenu(MainWindow& window)
     : QObject(&window),
       settings_file_(window.settingsFile()),
       paths_(UsableRecentFiles(LoadRecentFiles(settings_file_))) {
-  auto* file = window.menuBar()->findChild<QMenu*>("MnuPopList");
-  menu_ = new QMenu("Recent Files", file);
+  const MenuPlace& place = window.menuPlaces().recent_files;
+  menu_ = new QMenu("Recent Files", place.menu);
   menu_->setObjectName("mnuFileRecent");
-  // Right after Import Points.., whatever else the menu holds by now.
-  const QList<QAction*> items = file->actions();
-  QAction* before = nullptr;
-  for (qsizetype i = 0; i + 1 < items.size(); ++i) {
-    if (items[i]->objectName() == "mnuFileImportPts")
-      before = items[i + 1];
-  }
-  file->insertMenu(before, menu_);
+  place.AddMenu(menu_);
   Rebuild();
 }
 

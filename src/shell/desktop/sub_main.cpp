@@ -4,11 +4,9 @@
 #include <utility>
 
 #include "settings/folders.h"
-#include "shell/closure/closure_dialog.h"
+#include "shell/desktop/attach_commands.h"
 #include "shell/desktop/desktop_session.h"
-#include "shell/desktop/file_commands.h"
 #include "shell/desktop/program_location.h"
-#include "shell/plot/view_commands.h"
 #include "shell/window/main_window.h"
 
 namespace tw {
@@ -50,16 +48,15 @@ std::unique_ptr<QWidget> SubMain::CreateMainWindow(const ProgramState& start) {
   file_dialog_.SetParent(window.get());
   questions_.SetParent(window.get());
   print_dialog_.SetParent(window.get());
-  auto* commands = new FileCommands(*window, file_dialog_, desktop_, folders);  // a child
-  auto* session =
-      new DesktopSession(*window, *commands, questions_, {.settings_folder = folders.settings});
+  const AttachedCommands attached = AttachCommands(*window, {.files = file_dialog_,
+                                                             .desktop = desktop_,
+                                                             .questions = questions_,
+                                                             .printer = print_dialog_,
+                                                             .help = help_,
+                                                             .folders = folders});
   // Once the caller has shown the window.
+  DesktopSession* session = attached.session;
   QTimer::singleShot(0, session, [this, session] { session->Start(files_); });
-  new ClosureCommands(*window, file_dialog_);  // a child of the window
-  new PlatCommands(*window, file_dialog_, print_dialog_);
-  new ViewCommands(*window);
-  QObject::connect(window.get(), &MainWindow::helpRequested, [this] { help_.ShowHelp(); });
-  QObject::connect(window.get(), &MainWindow::aboutRequested, [this] { help_.ShowAbout(); });
   return window;
 }
 

@@ -1,8 +1,6 @@
 #include "shell/plat/plat_commands.h"
 
 #include <QAction>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -47,13 +45,9 @@ bool PrintPlat(const EntryList& entries, const ProgramState& state, const PlatHe
 
 PlatCommands::PlatCommands(MainWindow& window, FileDialog& dialog, PrintDialog& printer)
     : QObject(&window), window_(window), dialog_(dialog), printer_(printer) {
-  QMenu* file = window.menuBar()->findChild<QMenu*>("MnuPopList");
-  QAction* before = window.findChild<QAction*>("mnuFileSeparator3");
-  auto* export_pdf = new QAction("Export PDF Plat...", file);
-  export_pdf->setObjectName("mnuFilePdfPlat");
-  auto* print = new QAction("Print...", file);
-  print->setObjectName("mnuFilePrint");
-  file->insertActions(before, {export_pdf, print});
+  const MenuPlace& place = window.menuPlaces().plat;
+  QAction* export_pdf = place.AddItem("mnuFilePdfPlat", "Export PDF Plat...");
+  QAction* print = place.AddItem("mnuFilePrint", "Print...");
   connect(export_pdf, &QAction::triggered, this, &PlatCommands::ExportPdfPlat);
   connect(print, &QAction::triggered, this, &PlatCommands::PrintPlat);
 }

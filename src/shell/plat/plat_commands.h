@@ -28,8 +28,8 @@ class PlatCommands : public QObject {
   Q_OBJECT
 
  public:
-  // A child of the window; puts its two items into the File menu after
-  // "Report". The ports must outlive it.
+  // A child of the window; puts its two items at the File menu's place the
+  // window keeps for them. The ports must outlive it.
   PlatCommands(MainWindow& window, FileDialog& dialog, PrintDialog& printer);
 
  public slots:

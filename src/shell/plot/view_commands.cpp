@@ -1,23 +1,20 @@
 #include "shell/plot/view_commands.h"
 
 #include <QAction>
-#include <QMenu>
-#include <QMenuBar>
 #include <cmath>
 
 #include "plat/zoom_to_fit.h"
 #include "program/plot.h"
 #include "settings/view_settings.h"
+#include "shell/plot/plot_moves.h"
 #include "shell/window/cp1252.h"
 #include "shell/window/main_window.h"
-#include "shell/plot/plot_moves.h"
 
 namespace tw {
 namespace {
 
-QAction* CheckItem(QMenu* menu, const char* name, const char* caption, bool on) {
-  QAction* item = menu->addAction(caption);
-  item->setObjectName(name);
+QAction* CheckItem(const MenuPlace& place, const char* name, const char* caption, bool on) {
+  QAction* item = place.AddItem(name, caption);
   item->setCheckable(true);
   item->setChecked(on);
   return item;
@@ -61,12 +58,11 @@ PlotLabels ScreenLabels(const BoundaryDrawing& d) {
 }
 
 ViewCommands::ViewCommands(MainWindow& window)
-    : QObject(&window), window_(window), surface_(*window.findChild<PlotSurface*>("pbDrawing")) {
+    : QObject(&window), window_(window), surface_(window.plot()) {
   const ViewSettings stored = ReadViewSettings(window.settingsFile());
-  QMenu* view = window.menuBar()->findChild<QMenu*>("mnuView");
-  view->addSeparator()->setObjectName("mnuViewSeparator1");
-  mnuZoomToFit = view->addAction("Zoom to Fit");
-  mnuZoomToFit->setObjectName("mnuZoomToFit");
+  const MenuPlace& view = window.menuPlaces().view;
+  view.AddSeparator("mnuViewSeparator1");
+  mnuZoomToFit = view.AddItem("mnuZoomToFit", "Zoom to Fit");
   mnuZoomToFit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
   mnuEqualScales = CheckItem(view, "mnuEqualScales", "Equal Scales", stored.equal_scales);
   mnuLabels = CheckItem(view, "mnuLabels", "Line Labels", stored.labels);

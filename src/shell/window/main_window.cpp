@@ -114,19 +114,24 @@ void MainWindow::CreateMenus() {
   mnuFileSave = AddMenuItem(file, "mnuFileSave", "Save as..");
   file->addSeparator()->setObjectName("mnuFileSeparator1");
   mnuFileImportPts = AddMenuItem(file, "mnuFileImportPts", "Import Points..");
-  file->addSeparator()->setObjectName("mnuFileSeparator4");
+  QAction* after_import = file->addSeparator();
+  after_import->setObjectName("mnuFileSeparator4");
   mnuFileExPoints = AddMenuItem(file, "mnuFileExPoints", "Export Points..");
   mnuFileDxfExport = AddMenuItem(file, "mnuFileDxfExport", "Export to DXF..");
   file->addSeparator()->setObjectName("mnuFileSeparator2");
   mnuFileReport = AddMenuItem(file, "mnuFileReport", "Report");
-  file->addSeparator()->setObjectName("mnuFileSeparator3");
+  QAction* after_report = file->addSeparator();
+  after_report->setObjectName("mnuFileSeparator3");
   mnuFileClose = AddMenuItem(file, "mnuFileClose", "Close");
+  menu_places_.recent_files = {file, after_import};
+  menu_places_.plat = {file, after_report};
 
   QMenu* view = menuBar()->addMenu("View");
   view->setObjectName("mnuView");
   mnuZoomIN = AddMenuItem(view, "mnuZoomIN", "Zoom In");
   mnuZoomOut = AddMenuItem(view, "mnuZoomOut", "Zoom Out");
   mnuRedraw = AddMenuItem(view, "mnuRedraw", "Re-Draw");
+  menu_places_.view = {view, nullptr};
 
   QMenu* settings = menuBar()->addMenu("Settings");
   settings->setObjectName("mnuSettings");

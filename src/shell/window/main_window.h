@@ -14,6 +14,7 @@
 #include "entry/entry_commands.h"
 #include "program/program.h"
 #include "settings/unit_system.h"
+#include "shell/window/menu_place.h"
 #include "shell/window/window_layout.h"
 
 class QAbstractButton;
@@ -32,6 +33,13 @@ class MessageBox;
 class NumericField;
 class PlotSurface;
 
+// Where the command sets attached to the window put their menu items.
+struct MenuPlaces {
+  MenuPlace recent_files;  // File, right after Import Points..
+  MenuPlace plat;          // File, right after Report
+  MenuPlace view;          // the end of View
+};
+
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
@@ -47,6 +55,9 @@ class MainWindow : public QMainWindow {
   Program& program() { return *program_; }
   MessageBox& messages() { return messages_; }
   const std::string& settingsFile() const { return settings_file_; }
+  // The window alone orders its menus: an attachment fills its own place.
+  const MenuPlaces& menuPlaces() const { return menu_places_; }
+  PlotSurface& plot() { return *pbDrawing; }
   // The states of the mode options, mode and unit menu items and cmdUndo.
   EntryControls ReadControls() const;
   void ApplyControls(const EntryControls& controls);
@@ -143,6 +154,7 @@ class MainWindow : public QMainWindow {
   std::string current_file_;
   // The angle box whose range message is about to be shown.
   QPointer<NumericField> range_box_;
+  MenuPlaces menu_places_;
 
   // Menus.
   QAction *mnuFileNew, *mnuFileOpen, *mnuFileSave, *mnuFileImportPts, *mnuFileExPoints;

@@ -107,15 +107,6 @@ struct Plot {
   tw::PlotMoves moves{program, surface};
 };
 
-class RecordingPrintDialog : public tw::PrintDialog {
- public:
-  bool Choose(QPrinter& printer) override {
-    set_up(printer);
-    return true;
-  }
-  std::function<void(QPrinter&)> set_up;
-};
-
 }  // namespace
 
 class PlatViewTest : public QObject {
@@ -307,11 +298,9 @@ class PlatViewTest : public QObject {
   // The items in their places, their settings keys, the export through the
   // file-dialog port and a failed print.
   void menusAndPorts() {
-    WindowHarness h("[SETTINGS]\r\nMODE=Surveyor\r\n");
-    tw::test::ScriptedFileDialog dialog;
-    RecordingPrintDialog printer;
-    new tw::ViewCommands(h.window());
-    new tw::PlatCommands(h.window(), dialog, printer);
+    tw::test::AssembledWindow w("[SETTINGS]\r\nMODE=Surveyor\r\n");
+    WindowHarness& h = w.harness;
+    tw::test::ScriptedFileDialog& dialog = w.dialog;
     QStringList file_items;
     for (QAction* a : h.Get<QMenu>("MnuPopList")->actions())
       file_items << a->objectName();
@@ -344,7 +333,7 @@ class PlatViewTest : public QObject {
     h.Item("mnuFilePdfPlat")->trigger();
     QVERIFY(h.Messages().at(0).text.find("could not be written") != std::string::npos);
 
-    printer.set_up = [&folder](QPrinter& p) {
+    w.printer.set_up = [&folder](QPrinter& p) {
       p.setOutputFormat(QPrinter::PdfFormat);
       p.setOutputFileName(QString::fromStdString(folder.File("missing/printed.pdf")));
     };

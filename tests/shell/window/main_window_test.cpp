@@ -10,7 +10,9 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QtTest>
+#include <functional>
 
+#include "shell/closure/closure_dialog.h"
 #include "shell/dialogs/qt_message_box.h"
 #include "shell/window_harness.h"
 
@@ -72,6 +74,62 @@ class MainWindowTest : public QObject {
         items << a->objectName() + ":" + (a->isSeparator() ? "-" : a->text());
       QCOMPARE(items, expected[m]);
     }
+  }
+
+  // The program's window: each command set's items in their places, with
+  // their keys; Recent Files stays off while it has nothing to offer.
+  void assembledMenuBar() {
+    tw::test::AssembledWindow w;
+    const QStringList expected[] = {
+        {"New", "Open..", "Save as..", "-", "Import Points..", "Recent Files (off)", "-",
+         "Export Points..", "Export to DXF..", "-", "Report", "Export PDF Plat...", "Print...", "-",
+         "Close"},
+        {"Zoom In", "Zoom Out", "Re-Draw", "-", "Zoom to Fit Ctrl+0", "Equal Scales",
+         "Line Labels"},
+        {"SI Metric System", "US Imperial System", "-", "Surveyor Mode", "Carpenter Mode",
+         "Point Mode"},
+        {"Closure Analysis... Ctrl+K"},
+        {"Help", "-", "About"}};
+    const QList<QAction*> menus = w.harness.window().menuBar()->actions();
+    QCOMPARE(menus.size(), 5);
+    for (int m = 0; m < 5; ++m) {
+      QStringList items;
+      for (QAction* a : menus[m]->menu()->actions()) {
+        QString item = a->isSeparator() ? "-" : a->text();
+        if (!a->shortcut().isEmpty())
+          item += " " + a->shortcut().toString();
+        items << (a->isEnabled() ? item : item + " (off)");
+      }
+      QCOMPARE(items, expected[m]);
+    }
+  }
+
+  // Each command set of the program's window answers its item through its
+  // own port.
+  void assembledWindowReachesEveryCommandSet() {
+    tw::test::AssembledWindow w;
+    WindowHarness& h = w.harness;
+    const struct {
+      const char* item;
+      std::function<bool()> reached;
+    } cases[] = {
+        {"mnuFileOpen", [&] { return w.dialog.requests.size() == 1; }},
+        {"mnuFilePdfPlat", [&] { return h.Messages().size() == 1; }},
+        {"mnuToolsClosure", [&] { return w.commands.closure->Dialog()->isVisible(); }},
+        {"mnuEqualScales",
+         [&] { return h.SettingsText().find("EQUALSCALES=0") != std::string::npos; }},
+        {"mnuHelpHelp", [&] { return w.desktop.opened.size() == 1; }},
+        {"mnuHelpAbout", [&] { return w.help->about_box() != nullptr; }},
+    };
+    for (const auto& c : cases) {
+      h.Item(c.item)->trigger();
+      QCoreApplication::processEvents();
+      QVERIFY2(c.reached(), c.item);
+    }
+    // The session asks before unsaved work goes.
+    AddSurveyorLine(h, "10", "100");
+    h.Item("mnuFileNew")->trigger();
+    QCOMPARE(w.questions.asked.size(), size_t(1));
   }
 
   // No option would otherwise be down, and nothing is written until the

@@ -1,0 +1,28 @@
+#include "shell/desktop/attach_commands.h"
+
+#include "shell/closure/closure_dialog.h"
+#include "shell/desktop/about.h"
+#include "shell/desktop/desktop_session.h"
+#include "shell/desktop/file_commands.h"
+#include "shell/plat/plat_commands.h"
+#include "shell/plot/view_commands.h"
+#include "shell/window/main_window.h"
+
+namespace tw {
+
+AttachedCommands AttachCommands(MainWindow& window, const CommandPorts& ports) {
+  AttachedCommands attached;
+  attached.files = new FileCommands(window, ports.files, ports.desktop, ports.folders);
+  attached.session =
+      new DesktopSession(window, *attached.files, ports.questions,
+                         {.settings_folder = ports.folders.settings, .disk = ports.recovery_disk});
+  attached.closure = new ClosureCommands(window, ports.files);
+  attached.plat = new PlatCommands(window, ports.files, ports.printer);
+  attached.view = new ViewCommands(window);
+  HelpCommands& help = ports.help;
+  QObject::connect(&window, &MainWindow::helpRequested, &window, [&help] { help.ShowHelp(); });
+  QObject::connect(&window, &MainWindow::aboutRequested, &window, [&help] { help.ShowAbout(); });
+  return attached;
+}
+
+}  // namespace tw
