@@ -17,6 +17,7 @@
 #include "files/text_encoding.h"
 #include "formats/export_commands.h"
 #include "plat/boundary_drawing.h"
+#include "plat/corner_labels.h"
 #include "plat/plat_scale.h"
 #include "ports/message_box.h"
 
@@ -199,23 +200,16 @@ class TakenBoxes {
 };
 
 // False when a number was left out for touching one already drawn.
-bool CornerNumbers(Page& page, const PlatMapping& map, const BoundaryDrawing& d, const Box& box) {
-  size_t count = d.corners.size();
-  const bool misses_start = !d.lines.empty() && d.lines.back().closing;
-  if (d.kind == EntryKind::Angle && !misses_start && count > 1)
-    --count;  // the last corner is the start again
-  const PlanePoint centre{(box.west + box.east) / 2, (box.south + box.north) / 2};
+bool CornerNumbers(Page& page, const PlatMapping& map, const BoundaryDrawing& d) {
+  const size_t count = NumberedCorners(d);
+  const PlanePoint mean = CornerMean(d.corners);
   TakenBoxes taken;
   bool all = true;
   for (size_t i = 0; i < count; ++i) {
     const PlanePoint c = d.corners[i];
-    const double dx = c.east - centre.east;
-    const double dy = c.north - centre.north;
-    const double length = std::hypot(dx, dy);
+    const PlanePoint out = OutwardOf(c, mean);
     const PagePoint at = map(c);
-    const double ox = length > 0 ? dx / length * 3 : 0;
-    const double oy = length > 0 ? dy / length * 3 : 0;
-    const PagePoint base{at.x + ox, at.y - oy + 1};
+    const PagePoint base{at.x + out.east * 3, at.y - out.north * 3 + 1};
     const std::string number = std::to_string(i + 1);
     const double half = page.TextWidth(kLabelSize, number) / 2 + kNumberGap;
     if (!taken.Take({base.x - half, base.y - kLabelHeight - kNumberGap, base.x + half,
@@ -251,8 +245,7 @@ void ScaleBar(Page& page, const PlatScale& scale, PagePoint at) {
   }
 }
 
-void DrawBoundary(Page& page, const PlatMapping& map, const BoundaryDrawing& d, const Box& box,
-                  const Rect& area) {
+void DrawBoundary(Page& page, const PlatMapping& map, const BoundaryDrawing& d, const Rect& area) {
   for (const BoundaryLine& line : d.lines) {
     if (line.closing && d.kind == EntryKind::Angle)
       page.DashedLine(map(line.from), map(line.to), kBoundaryWidth / 2);
@@ -262,7 +255,7 @@ void DrawBoundary(Page& page, const PlatMapping& map, const BoundaryDrawing& d, 
   bool all = true;
   for (const BoundaryLine& line : d.lines)
     all &= LineLabel(page, map, d, line);
-  all &= CornerNumbers(page, map, d, box);
+  all &= CornerNumbers(page, map, d);
   if (!all)
     page.Text({area.left + 3, area.bottom - 3}, kLabelSize, 0, TextAlign::Left, kLeftOutNote);
 }
@@ -304,7 +297,7 @@ void FirstPage(Page& page, PageSize size, const PlatHeading& heading, std::strin
     const PlatMapping map{scale->MmPerUnit(), (box.west + box.east) / 2,
                           (box.south + box.north) / 2, (area.left + area.right) / 2,
                           (area.top + area.bottom) / 2};
-    DrawBoundary(page, map, d, box, area);
+    DrawBoundary(page, map, d, area);
     page.Text({kMargin, y}, kFigureSize, 0, TextAlign::Left, ScaleText(*scale));
     ScaleBar(page, *scale, {size.width / 2, y - 1});
   } else {

@@ -3,14 +3,14 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <cmath>
 
+#include "plat/corner_labels.h"
 #include "plat/zoom_to_fit.h"
 #include "program/plot.h"
 #include "settings/view_settings.h"
+#include "shell/plot/plot_moves.h"
 #include "shell/window/cp1252.h"
 #include "shell/window/main_window.h"
-#include "shell/plot/plot_moves.h"
 
 namespace tw {
 namespace {
@@ -21,13 +21,6 @@ QAction* CheckItem(QMenu* menu, const char* name, const char* caption, bool on) 
   item->setCheckable(true);
   item->setChecked(on);
   return item;
-}
-
-PlanePoint Outward(PlanePoint c, PlanePoint centre) {
-  const double dx = c.east - centre.east;
-  const double dy = c.north - centre.north;
-  const double length = std::hypot(dx, dy);
-  return length > 0 ? PlanePoint{dx / length, dy / length} : PlanePoint{0, 1};
 }
 
 }  // namespace
@@ -43,18 +36,11 @@ PlotLabels ScreenLabels(const BoundaryDrawing& d) {
   }
   if (d.corners.empty())
     return labels;
-  PlanePoint centre;
-  for (const PlanePoint& c : d.corners) {
-    centre.east += c.east / d.corners.size();
-    centre.north += c.north / d.corners.size();
-  }
-  size_t count = d.corners.size();
-  const bool misses_start = !d.lines.empty() && d.lines.back().closing;
-  if (d.kind == EntryKind::Angle && !misses_start && count > 1)
-    --count;  // the last corner is the start again
+  const PlanePoint mean = CornerMean(d.corners);
+  const size_t count = NumberedCorners(d);
   for (size_t i = 0; i < count; ++i) {
     const PlanePoint c = d.corners[i];
-    const PlanePoint out = Outward(c, centre);
+    const PlanePoint out = OutwardOf(c, mean);
     labels.corners.push_back({c.east, c.north, out.east, out.north, QString::number(i + 1)});
   }
   return labels;
