@@ -13,6 +13,7 @@
 #include "base/version.h"
 #include "closure/closure_analysis.h"
 #include "closure/closure_forms.h"
+#include "closure/closure_lines.h"
 #include "closure/closure_text.h"
 #include "files/text_encoding.h"
 #include "formats/export_commands.h"
@@ -64,30 +65,14 @@ std::string UnitsText(std::string_view unit) {
   return "Units: " + std::string(unit);
 }
 
-// "4158.3347 sq ft (0.0955 acres)", or the unit as held.
-std::string AreaLine(double area, std::string_view unit) {
-  const std::optional<AreaWords> words = AreaWordsOf(unit);
-  if (!words)
-    return "Area: " + FixedForm(area) + ' ' + std::string(unit);
-  return "Area: " + FixedForm(area) + ' ' + std::string(words->square) + " (" +
-         FixedForm(words->convert(area)) + ' ' + std::string(words->large) + ')';
-}
-
 std::vector<std::string> FigureLines(const ClosureAnalysis& a, std::string_view unit) {
   std::vector<std::string> lines{AreaLine(a.area, unit)};
   if (a.kind == EntryKind::Point) {
     lines.push_back(kPointListCloses);
     return lines;
   }
-  const ClosureFigures& f = a.figures;
-  if (f.precision.exact)
-    lines.push_back("Misclosure: " + FixedForm(0));
-  else
-    lines.push_back("Misclosure: " + FixedForm(f.misclosure) + " towards " +
-                    BearingForm(f.delta_east, f.delta_north));
-  lines.push_back("Precision: " + PrecisionText(f.precision, DigitGroups::Thousands));
-  lines.push_back("Standard: " + RatioLabel(a.standard, DigitGroups::Thousands) +
-                  (a.standard_met ? " met" : " not met"));
+  for (std::string& line : VerdictLines(a, DigitGroups::Thousands))
+    lines.push_back(std::move(line));
   return lines;
 }
 
