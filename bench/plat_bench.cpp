@@ -16,11 +16,6 @@
 
 namespace {
 
-class DiscardLog : public tw::LogSink {
- public:
-  void Append(std::string_view) override {}
-};
-
 // A closed figure of 1,000-unit lines as bearing entries, each line turned
 // by `step` / `lines` of a full turn from the one before: step 1 is a
 // regular polygon whose lines are too short on screen for their labels,
@@ -46,7 +41,7 @@ void BM_RedrawWithLabels(benchmark::State& state) {
   tw::PlotSurface surface;
   surface.resize(800, 600);
   surface.SetEqualScales(true);
-  DiscardLog log;
+  tw::NullLog log;
   tw::Program program(log, surface);
   program.entries.Replace(
       Polygon(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));

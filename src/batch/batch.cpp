@@ -62,7 +62,7 @@ BatchResult AfterOpen(const std::string& path, LogSink& log, Then then) {
 
 BatchResult Export(const std::string& path,
                    Result<std::string> (*build)(const EntryTexts&, const ProgramState&)) {
-  DiscardLog log;
+  NullLog log;
   return AfterOpen(path, log, [build](FreshRun& run) {
     if (run.program.entries.Empty())
       return Failed(kNothingToExport);
@@ -71,7 +71,7 @@ BatchResult Export(const std::string& path,
 }
 
 BatchResult Report(const std::string& path) {
-  DiscardLog log;
+  NullLog log;
   return AfterOpen(path, log, [](FreshRun& run) {
     if (run.program.entries.Empty())
       return Failed(kNothingToReport);
@@ -88,7 +88,7 @@ BatchResult Closure(const std::vector<std::string>& args) {
   const std::optional<ClosureCommand> command = ParseClosureCommand(args);
   if (!command)
     return UsageError();
-  DiscardLog log;
+  NullLog log;
   return AfterOpen(command->path, log, [&command](FreshRun& run) {
     return RunClosureCommand(*command, run.program.entries, run.program.state);
   });
@@ -114,7 +114,7 @@ BatchResult Import(const std::string& format, const std::string& path) {
   if (!read)
     return Failed(read.error());
   PointPreview preview = std::move(read).take();
-  DiscardLog log;
+  NullLog log;
   FreshRun run(log);
   const ImportOutcome outcome = ImportPoints(run.program, run.controls, preview, format);
   if (!outcome.imported)

@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
     std::fwrite(usage.data(), 1, usage.size(), stderr);
     return tw::kBatchUsage;
   }
-  tw::DiscardLog log;
+  tw::NullLog log;
   tw::FreshRun run(log);
   const tw::Result<tw::OpenOutcome> opened =
       tw::OpenProjectPath(run.program, run.controls, command->path);

@@ -2,6 +2,7 @@
 
 #include "base/numbers.h"
 #include "closure/closure_forms.h"
+#include "closure/closure_lines.h"
 #include "files/text_encoding.h"
 
 namespace tw {
@@ -12,35 +13,16 @@ void Line(std::string& out, std::string_view text) {
   out += '\n';
 }
 
-std::string Bearing(double east, double north) {
-  return Cp1252ToUtf8(BearingForm(east, north));
-}
-
 std::string LineBearing(const ClosureAnalysis& a, size_t i, double east, double north) {
   return Cp1252ToUtf8(LineBearingForm(a, i, east, north));
-}
-
-// "4158.3347 sq ft (0.0955 acres)", or the unit as held.
-std::string AreaText(double area, std::string_view unit) {
-  const std::optional<AreaWords> words = AreaWordsOf(unit);
-  if (!words)
-    return FixedForm(area) + ' ' + Cp1252ToUtf8(unit);
-  return FixedForm(area) + ' ' + std::string(words->square) + " (" +
-         FixedForm(words->convert(area)) + ' ' + std::string(words->large) + ')';
 }
 
 void AppendFigures(std::string& out, const ClosureAnalysis& a) {
   const ClosureFigures& f = a.figures;
   Line(out, "Misclosure north: " + FixedForm(f.delta_north));
   Line(out, "Misclosure east: " + FixedForm(f.delta_east));
-  if (f.precision.exact)
-    Line(out, "Misclosure: " + FixedForm(0));
-  else
-    Line(out, "Misclosure: " + FixedForm(f.misclosure) + " towards " +
-                  Bearing(f.delta_east, f.delta_north));
-  Line(out, "Precision: " + PrecisionText(f.precision));
-  Line(out, "Standard: " + RatioLabel(a.standard, DigitGroups::None) +
-                (a.standard_met ? " met" : " not met"));
+  for (const std::string& line : VerdictLines(a, DigitGroups::None))
+    Line(out, Cp1252ToUtf8(line));
 }
 
 void AppendAdjustment(std::string& out, const ClosureAnalysis& a, std::string_view unit) {
@@ -64,7 +46,7 @@ void AppendAdjustment(std::string& out, const ClosureAnalysis& a, std::string_vi
     Line(out, "Corner " + std::to_string(k + 1) + ": N " + FixedForm(c.north) + " E " +
                   FixedForm(c.east));
   }
-  Line(out, "Adjusted area: " + AreaText(adjustment->area, unit));
+  Line(out, "Adjusted area: " + Cp1252ToUtf8(AreaFigure(adjustment->area, unit)));
 }
 
 void AppendBlunders(std::string& out, const ClosureAnalysis& a) {
@@ -76,11 +58,8 @@ void AppendBlunders(std::string& out, const ClosureAnalysis& a) {
   if (a.blunders.empty())
     return Line(out, "Blunders: no single-entry fix found");
   Line(out, "Blunders:");
-  for (const BlunderFinding& b : a.blunders) {
-    Line(out, "Line " + std::to_string(b.index + 1) + ": " + Cp1252ToUtf8(b.entry) + " -> " +
-                  Cp1252ToUtf8(b.corrected) + " (" + std::string(BlunderKindText(b.kind)) +
-                  "), precision after " + PrecisionText(b.after));
-  }
+  for (const BlunderFinding& b : a.blunders)
+    Line(out, Cp1252ToUtf8(BlunderLine(b)));
 }
 
 }  // namespace
@@ -103,11 +82,11 @@ std::string ClosureFiguresText(const ClosureAnalysis& a, std::string_view unit) 
   Line(out, "Perimeter: " + FixedForm(a.perimeter) + ' ' + Cp1252ToUtf8(unit));
   if (a.kind == EntryKind::Point) {
     Line(out, kPointListCloses);
-    Line(out, "Area: " + AreaText(a.area, unit));
+    Line(out, Cp1252ToUtf8(AreaLine(a.area, unit)));
     return out;
   }
   AppendFigures(out, a);
-  Line(out, "Area: " + AreaText(a.area, unit));
+  Line(out, Cp1252ToUtf8(AreaLine(a.area, unit)));
   return out;
 }
 

@@ -15,10 +15,12 @@
 #include "base/version.h"
 #include "closure/closure_analysis.h"
 #include "closure/closure_forms.h"
+#include "closure/closure_lines.h"
 #include "closure/closure_text.h"
 #include "files/text_encoding.h"
 #include "formats/export_commands.h"
 #include "plat/boundary_drawing.h"
+#include "plat/corner_labels.h"
 #include "plat/plat_scale.h"
 #include "ports/message_box.h"
 
@@ -62,30 +64,14 @@ std::string UnitsText(std::string_view unit) {
   return "Units: " + std::string(r ? r->plat_words : unit);
 }
 
-// "4158.3347 sq ft (0.0955 acres)", or the unit as held.
-std::string AreaLine(double area, std::string_view unit) {
-  const std::optional<AreaWords> words = AreaWordsOf(unit);
-  if (!words)
-    return "Area: " + FixedForm(area) + ' ' + std::string(unit);
-  return "Area: " + FixedForm(area) + ' ' + std::string(words->square) + " (" +
-         FixedForm(words->convert(area)) + ' ' + std::string(words->large) + ')';
-}
-
 std::vector<std::string> FigureLines(const ClosureAnalysis& a, std::string_view unit) {
   std::vector<std::string> lines{AreaLine(a.area, unit)};
   if (a.kind == EntryKind::Point) {
     lines.push_back(kPointListCloses);
     return lines;
   }
-  const ClosureFigures& f = a.figures;
-  if (f.precision.exact)
-    lines.push_back("Misclosure: " + FixedForm(0));
-  else
-    lines.push_back("Misclosure: " + FixedForm(f.misclosure) + " towards " +
-                    BearingForm(f.delta_east, f.delta_north));
-  lines.push_back("Precision: " + PrecisionText(f.precision, DigitGroups::Thousands));
-  lines.push_back("Standard: " + RatioLabel(a.standard, DigitGroups::Thousands) +
-                  (a.standard_met ? " met" : " not met"));
+  for (std::string& line : VerdictLines(a, DigitGroups::Thousands))
+    lines.push_back(std::move(line));
   return lines;
 }
 
@@ -198,23 +184,16 @@ class TakenBoxes {
 };
 
 // False when a number was left out for touching one already drawn.
-bool CornerNumbers(Page& page, const PlatMapping& map, const BoundaryDrawing& d, const Box& box) {
-  size_t count = d.corners.size();
-  const bool misses_start = !d.lines.empty() && d.lines.back().closing;
-  if (d.kind == EntryKind::Angle && !misses_start && count > 1)
-    --count;  // the last corner is the start again
-  const PlanePoint centre{(box.west + box.east) / 2, (box.south + box.north) / 2};
+bool CornerNumbers(Page& page, const PlatMapping& map, const BoundaryDrawing& d) {
+  const size_t count = NumberedCorners(d);
+  const PlanePoint mean = CornerMean(d.corners);
   TakenBoxes taken;
   bool all = true;
   for (size_t i = 0; i < count; ++i) {
     const PlanePoint c = d.corners[i];
-    const double dx = c.east - centre.east;
-    const double dy = c.north - centre.north;
-    const double length = std::hypot(dx, dy);
+    const PlanePoint out = OutwardOf(c, mean);
     const PagePoint at = map(c);
-    const double ox = length > 0 ? dx / length * 3 : 0;
-    const double oy = length > 0 ? dy / length * 3 : 0;
-    const PagePoint base{at.x + ox, at.y - oy + 1};
+    const PagePoint base{at.x + out.east * 3, at.y - out.north * 3 + 1};
     const std::string number = std::to_string(i + 1);
     const double half = page.TextWidth(kLabelSize, number) / 2 + kNumberGap;
     if (!taken.Take({base.x - half, base.y - kLabelHeight - kNumberGap, base.x + half,
@@ -250,8 +229,7 @@ void ScaleBar(Page& page, const PlatScale& scale, PagePoint at) {
   }
 }
 
-void DrawBoundary(Page& page, const PlatMapping& map, const BoundaryDrawing& d, const Box& box,
-                  const Rect& area) {
+void DrawBoundary(Page& page, const PlatMapping& map, const BoundaryDrawing& d, const Rect& area) {
   for (const BoundaryLine& line : d.lines) {
     if (line.closing && d.kind == EntryKind::Angle)
       page.DashedLine(map(line.from), map(line.to), kBoundaryWidth / 2);
@@ -261,7 +239,7 @@ void DrawBoundary(Page& page, const PlatMapping& map, const BoundaryDrawing& d, 
   bool all = true;
   for (const BoundaryLine& line : d.lines)
     all &= LineLabel(page, map, d, line);
-  all &= CornerNumbers(page, map, d, box);
+  all &= CornerNumbers(page, map, d);
   if (!all)
     page.Text({area.left + 3, area.bottom - 3}, kLabelSize, 0, TextAlign::Left, kLeftOutNote);
 }
@@ -303,7 +281,7 @@ void FirstPage(Page& page, PageSize size, const PlatHeading& heading, std::strin
     const PlatMapping map{scale->MmPerUnit(), (box.west + box.east) / 2,
                           (box.south + box.north) / 2, (area.left + area.right) / 2,
                           (area.top + area.bottom) / 2};
-    DrawBoundary(page, map, d, box, area);
+    DrawBoundary(page, map, d, area);
     page.Text({kMargin, y}, kFigureSize, 0, TextAlign::Left, ScaleText(*scale));
     ScaleBar(page, *scale, {size.width / 2, y - 1});
   } else {

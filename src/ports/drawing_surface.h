@@ -3,6 +3,8 @@
 
 #include <optional>
 
+#include "ports/arc_chords.h"
+
 namespace tw {
 
 // Colours are indices 0-15 of the 16-colour palette of the classic PC text
@@ -12,6 +14,9 @@ inline constexpr int kDarkBlue = 1;
 inline constexpr int kDarkGreen = 2;
 inline constexpr int kDarkRed = 4;
 inline constexpr int kDarkGrey = 8;
+
+// How far, in pixels, the chords of Arc's default may stand off the arc.
+inline constexpr double kArcPixelTolerance = 0.25;
 
 // The drawing units at the surface's edges, y up: the upper-left corner is
 // (left, top).
@@ -34,6 +39,33 @@ class DrawingSurface {
   virtual void Line(double x1, double y1, double x2, double y2, std::optional<int> colour) = 0;
   // A dot as wide as the pen; the pen moves to it.
   virtual void Point(double x, double y, int colour) = 0;
+
+  // The circle of `radius` drawing units about (cx, cy), from `start`
+  // radians to `start` + `sweep`: angles run from +x towards +y (from east
+  // counter-clockwise), a negative sweep the other way. The end point
+  // becomes the pen position. The circle is one in drawing units, so with
+  // unequal scales it is an ellipse on screen; an implementer drawing true
+  // arcs must show that same ellipse. The default draws chords computed in
+  // drawing units, within kArcPixelTolerance of the arc.
+  virtual void Arc(double cx, double cy, double radius, double start, double sweep,
+                   std::optional<int> colour) {
+    const int chords = ArcChordCount(radius * PixelsPerUnit(), sweep, kArcPixelTolerance);
+    int drawn = -1;  // the first point only moves the pen
+    double from_x = 0, from_y = 0;
+    WalkArc(cx, cy, radius, start, sweep, chords, [&](double x, double y) {
+      if (drawn == 0)
+        Line(from_x, from_y, x, y, colour);
+      else if (drawn > 0)
+        LineTo(x, y, colour);
+      from_x = x;
+      from_y = y;
+      ++drawn;
+    });
+  }
+
+  // The pixels one drawing unit spans, the larger of across and up: what
+  // Arc's default divides arcs by. A surface without pixels may keep one.
+  virtual double PixelsPerUnit() const { return 1; }
 };
 
 // For runs without a window (the batch tool).
@@ -45,6 +77,7 @@ class NullSurface : public DrawingSurface {
   void LineTo(double, double, std::optional<int>) override {}
   void Line(double, double, double, double, std::optional<int>) override {}
   void Point(double, double, int) override {}
+  void Arc(double, double, double, double, double, std::optional<int>) override {}
 };
 
 }  // namespace tw

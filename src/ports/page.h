@@ -1,9 +1,11 @@
-// The page the plat is laid out on: lines, dashed lines and text, in
+// The page the plat is laid out on: lines, arcs, dashed lines and text, in
 // millimetres from the page's upper-left corner, y downward. The window's
 // PDF and printer pages draw these calls; tests record them.
 #pragma once
 
 #include <string_view>
+
+#include "ports/arc_chords.h"
 
 namespace tw {
 
@@ -20,6 +22,9 @@ struct PageSize {
 inline constexpr PageSize kA4{210.0, 297.0};
 inline constexpr PageSize kLetter{215.9, 279.4};
 
+// How far, in mm, the chords of Arc's default may stand off the arc.
+inline constexpr double kArcPageTolerance = 0.05;
+
 // Where `at` lies on the text's baseline.
 enum class TextAlign { Left, Centre, Right };
 
@@ -28,6 +33,23 @@ class Page {
   virtual ~Page() = default;
   virtual void Line(PagePoint a, PagePoint b, double width_mm) = 0;
   virtual void DashedLine(PagePoint a, PagePoint b, double width_mm) = 0;
+  // The circle of `radius_mm` about `centre`, from `start` radians to
+  // `start` + `sweep`: angles run from the page's +x axis towards its +y
+  // axis, so clockwise as seen, y running down; a negative sweep turns the
+  // other way. The default draws chords within kArcPageTolerance of it.
+  virtual void Arc(PagePoint centre, double radius_mm, double start, double sweep,
+                   double width_mm) {
+    const int chords = ArcChordCount(radius_mm, sweep, kArcPageTolerance);
+    bool first = true;
+    PagePoint from;
+    WalkArc(centre.x, centre.y, radius_mm, start, sweep, chords, [&](double x, double y) {
+      const PagePoint to{x, y};
+      if (!first)
+        Line(from, to, width_mm);
+      first = false;
+      from = to;
+    });
+  }
   // Windows-1252 text of `size_pt` points, turned `angle_degrees`
   // counter-clockwise about `at`.
   virtual void Text(PagePoint at, double size_pt, double angle_degrees, TextAlign align,

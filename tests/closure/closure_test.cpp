@@ -9,6 +9,7 @@
 #include "closure/adjustment.h"
 #include "closure/closure_analysis.h"
 #include "closure/closure_forms.h"
+#include "closure/closure_lines.h"
 #include "closure/closure_text.h"
 #include "doubles/cp1252.h"
 #include "doubles/entry_lists.h"
@@ -189,6 +190,61 @@ TEST(Closure, ExactClosure) {
               text.find("Misclosure: 0.0000\nPrecision: exact\nStandard: 1:1000000 met\n"));
     EXPECT_NE(std::string::npos, text.find("\nBlunders: none needed\n"));
   }
+}
+
+// The verdict lines that the closure text prints plain and the plat grouped.
+TEST(Closure, VerdictLinesGroupTheirRatiosAsAsked) {
+  ClosureOptions lenient;
+  lenient.standard = 1000;
+  ClosureOptions strictest;
+  strictest.standard = 1000000;
+  struct Case {
+    std::vector<std::string> entries;
+    ClosureOptions options;
+    std::vector<std::string> plain, grouped;
+  } cases[] = {
+      {test::ClosureExampleEntries(),
+       {},
+       {"Misclosure: 0.4210 towards N 47°38'29.7\" W", "Precision: 1:635",
+        "Standard: 1:10000 not met"},
+       {"Misclosure: 0.4210 towards N 47°38'29.7\" W", "Precision: 1:635",
+        "Standard: 1:10,000 not met"}},
+      // 0.5 short of the start over 1999.5: 1:3999, due north.
+      {{"NE 00°00'00'' @1000LF", "SE 00°00'00'' @999.5LF"},
+       lenient,
+       {"Misclosure: 0.5000 towards N 00°00'00.0\" E", "Precision: 1:3999", "Standard: 1:1000 met"},
+       {"Misclosure: 0.5000 towards N 00°00'00.0\" E", "Precision: 1:3,999",
+        "Standard: 1:1,000 met"}},
+      {{"NE 90°00'00'' @10LF", "NW 00°00'00'' @10LF", "SW 90°00'00'' @10LF", "SE 00°00'00'' @10LF"},
+       strictest,
+       {"Misclosure: 0.0000", "Precision: exact", "Standard: 1:1000000 met"},
+       {"Misclosure: 0.0000", "Precision: exact", "Standard: 1:1,000,000 met"}},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.plain[0]);
+    const ClosureAnalysis a = Analyse(test::ListOf(c.entries), c.options);
+    for (std::string& line : c.plain)
+      line = test::Cp1252(line);
+    for (std::string& line : c.grouped)
+      line = test::Cp1252(line);
+    EXPECT_EQ(VerdictLines(a, DigitGroups::None), c.plain);
+    EXPECT_EQ(VerdictLines(a, DigitGroups::Thousands), c.grouped);
+  }
+}
+
+// Windows-1252 throughout: a unit without area words is kept as held.
+TEST(Closure, AreaLineNamesTheLargerUnit) {
+  struct Case {
+    double area;
+    const char* unit;
+    const char* line;
+  } cases[] = {
+      {43560, "LF", "Area: 43560.0000 sq ft (1.0000 acres)"},
+      {5000, "m.", "Area: 5000.0000 sq m (0.5000 hectares)"},
+      {2.5, "\xB5m", "Area: 2.5000 \xB5m"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(AreaLine(c.area, c.unit), c.line);
 }
 
 TEST(Closure, PointListClosesByDefinition) {

@@ -3,24 +3,16 @@
 #include "formats/import_commands.h"
 #include "formats/project_file.h"
 #include "fuzz/fuzz_check.h"
+#include "ports/log_sink.h"
 
 using namespace tw;
-
-namespace {
-
-class DiscardLog : public LogSink {
- public:
-  void Append(std::string_view) override {}
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0)
     return 0;
   const std::string_view format = kPointFormats[data[0] % kPointFormats.size()].name;
   const PointPreview preview{"points.asc", PreviewLines(fuzz::Text(data + 1, size - 1))};
-  DiscardLog log;
+  NullLog log;
   NullSurface surface;
   Program program{log, surface};
   EntryControls controls;

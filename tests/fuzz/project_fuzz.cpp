@@ -3,6 +3,7 @@
 #include "files/file_io.h"
 #include "formats/project_commands.h"
 #include "fuzz/fuzz_check.h"
+#include "ports/log_sink.h"
 
 #include <fstream>
 
@@ -10,13 +11,8 @@ using namespace tw;
 
 namespace {
 
-class DiscardLog : public LogSink {
- public:
-  void Append(std::string_view) override {}
-};
-
 struct Run {
-  DiscardLog log;
+  NullLog log;
   NullSurface surface;
   Program program{log, surface};
   EntryControls controls;

@@ -21,6 +21,7 @@
 #include "base/text.h"
 #include "closure/adjusted_files.h"
 #include "closure/adjustment.h"
+#include "closure/closure_lines.h"
 #include "closure/closure_text.h"
 #include "entry/entry_commands.h"
 #include "files/file_io.h"
@@ -270,10 +271,7 @@ void ClosureDialog::ShowFindings() {
   for (size_t i = 0; i < a->blunders.size(); ++i) {
     const BlunderFinding& b = a->blunders[i];
     auto* row = new QHBoxLayout;
-    const std::string text = "Line " + std::to_string(b.index + 1) + ": " + b.entry + " -> " +
-                             b.corrected + " (" + std::string(BlunderKindText(b.kind)) +
-                             "), precision after " + PrecisionText(b.after);
-    row->addWidget(new QLabel(FromCp1252(text), findings_box_), 1);
+    row->addWidget(new QLabel(FromCp1252(BlunderLine(b)), findings_box_), 1);
     QPushButton* correct = Button(findings_box_, "", "Correct");
     correct->setObjectName(QString("cmdCorrect%1").arg(i + 1));
     connect(correct, &QPushButton::clicked, this, [this, i] { Correct(i); });

@@ -114,6 +114,12 @@ std::optional<QPointF> PlotSurface::UserPoint(QPointF pixel, const PlotView& vie
   return QPointF(m->ox + pixel.x() / m->sx, m->oy + pixel.y() / m->sy);
 }
 
+// In the buffer's own pixels, which a high-density screen has more of.
+double PlotSurface::PixelsPerUnit() const {
+  const std::optional<Mapping> m = CurrentMapping();
+  return m ? std::max(std::fabs(m->sx), std::fabs(m->sy)) * devicePixelRatioF() : 0;
+}
+
 void PlotSurface::Clear() {
   EnsureBuffer();
   EndPainting();

@@ -59,6 +59,7 @@ class PlotSurface : public QWidget, public DrawingSurface {
   void LineTo(double x, double y, std::optional<int> colour) override;
   void Line(double x1, double y1, double x2, double y2, std::optional<int> colour) override;
   void Point(double x, double y, int colour) override;
+  double PixelsPerUnit() const override;
 
   // One drawing unit the same number of pixels across and up: the shorter
   // side spans the scale's extent, the longer side proportionally more,

@@ -1,8 +1,8 @@
 #include "shell/plot/view_commands.h"
 
 #include <QAction>
-#include <cmath>
 
+#include "plat/corner_labels.h"
 #include "plat/zoom_to_fit.h"
 #include "program/plot.h"
 #include "settings/view_settings.h"
@@ -20,13 +20,6 @@ QAction* CheckItem(const MenuPlace& place, const char* name, const char* caption
   return item;
 }
 
-PlanePoint Outward(PlanePoint c, PlanePoint centre) {
-  const double dx = c.east - centre.east;
-  const double dy = c.north - centre.north;
-  const double length = std::hypot(dx, dy);
-  return length > 0 ? PlanePoint{dx / length, dy / length} : PlanePoint{0, 1};
-}
-
 }  // namespace
 
 PlotLabels ScreenLabels(const BoundaryDrawing& d) {
@@ -40,18 +33,11 @@ PlotLabels ScreenLabels(const BoundaryDrawing& d) {
   }
   if (d.corners.empty())
     return labels;
-  PlanePoint centre;
-  for (const PlanePoint& c : d.corners) {
-    centre.east += c.east / d.corners.size();
-    centre.north += c.north / d.corners.size();
-  }
-  size_t count = d.corners.size();
-  const bool misses_start = !d.lines.empty() && d.lines.back().closing;
-  if (d.kind == EntryKind::Angle && !misses_start && count > 1)
-    --count;  // the last corner is the start again
+  const PlanePoint mean = CornerMean(d.corners);
+  const size_t count = NumberedCorners(d);
   for (size_t i = 0; i < count; ++i) {
     const PlanePoint c = d.corners[i];
-    const PlanePoint out = Outward(c, centre);
+    const PlanePoint out = OutwardOf(c, mean);
     labels.corners.push_back({c.east, c.north, out.east, out.north, QString::number(i + 1)});
   }
   return labels;

@@ -117,6 +117,19 @@ class PlotSurfaceTest : public QObject {
     }
   }
 
+  // Unequal scales make an arc an ellipse, divided by the finer of the two.
+  void arcIsAnEllipseUnderUnequalScales() {
+    surface_->Clear();
+    surface_->SetScale(-100, 50, 100, -50);  // 1.005 pixels a unit across, 2.01 up
+    QCOMPARE(surface_->PixelsPerUnit(), 2.01 * surface_->devicePixelRatioF());
+    surface_->Arc(0, 0, 40, 0, 2 * M_PI, tw::kDarkRed);
+    const QImage p = surface_->Picture();
+    // (40, 0) is at pixel (140.7, 100.5), (0, 40) at (100.5, 20.1).
+    QVERIFY(ColourNear(p, 141, 100, kRed));
+    QVERIFY(ColourNear(p, 100, 20, kRed));
+    QVERIFY(!ColourNear(p, 100, 60, kRed));
+  }
+
  private:
   tw::StringLog log_;
   std::unique_ptr<tw::PlotSurface> surface_;

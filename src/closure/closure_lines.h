@@ -1,0 +1,28 @@
+// The closure's figure lines and blunder findings in Windows-1252, as the
+// closure text (in UTF-8), the closure window and the plat print them.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/numbers.h"
+#include "closure/closure_analysis.h"
+
+namespace tw {
+
+// "4158.3347 sq ft (0.0955 acres)", or the unit as held.
+std::string AreaFigure(double area, std::string_view unit);
+
+// "Area: " and the area figure.
+std::string AreaLine(double area, std::string_view unit);
+
+// A bearing list's verdict: "Misclosure: 0.4210 towards S 46°54'36.6\" W",
+// "Precision: 1:635" and "Standard: 1:10000 not met", the ratios grouped as
+// `groups` says.
+std::vector<std::string> VerdictLines(const ClosureAnalysis& analysis, DigitGroups groups);
+
+// "Line 3: <entry> -> <corrected> (<kind>), precision after 1:12000".
+std::string BlunderLine(const BlunderFinding& finding);
+
+}  // namespace tw

@@ -1,0 +1,43 @@
+// Which corners of a drawing get a number, and which way a number stands off
+// its corner: one rule for the screen and the plat. The directions take any
+// point type with `east` and `north` members.
+#pragma once
+
+#include <cmath>
+#include <cstddef>
+#include <vector>
+
+#include "plat/boundary_drawing.h"
+
+namespace tw {
+
+// Every corner, except that a bearing list ending on its start corner (no
+// closing side drawn) numbers that corner once.
+size_t NumberedCorners(const BoundaryDrawing& drawing);
+
+// The mean of the corners, each term divided by the count before it is
+// added; (0, 0) for none.
+template <class Point>
+Point CornerMean(const std::vector<Point>& corners) {
+  Point mean{};
+  for (const Point& c : corners) {
+    mean.east += c.east / corners.size();
+    mean.north += c.north / corners.size();
+  }
+  return mean;
+}
+
+// The unit direction a corner's number stands off in: away from the corners'
+// mean, or north for a corner on the mean.
+template <class Point>
+Point OutwardOf(const Point& corner, const Point& mean) {
+  const double east = corner.east - mean.east;
+  const double north = corner.north - mean.north;
+  const double length = std::hypot(east, north);
+  Point out{};
+  out.east = length > 0 ? east / length : 0;
+  out.north = length > 0 ? north / length : 1;
+  return out;
+}
+
+}  // namespace tw
