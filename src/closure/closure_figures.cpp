@@ -57,7 +57,7 @@ double TraverseArea(const std::vector<TraverseLine>& lines) {
   double sum = 0;
   PlanePoint p;
   for (const TraverseLine& l : lines) {
-    const PlanePoint c{p.east + l.dx, p.north + l.dy};
+    const PlanePoint c{p.east + l.offsets.east, p.north + l.offsets.north};
     sum += p.east * c.north - p.north * c.east;
     p = c;
   }

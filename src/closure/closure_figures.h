@@ -10,6 +10,7 @@
 
 #include "base/numbers.h"
 #include "closure/traverse_lines.h"
+#include "geometry/plane.h"
 
 namespace tw {
 
@@ -53,11 +54,6 @@ std::optional<AreaWords> AreaWordsOf(std::string_view unit);
 
 // The area of a polygon through (0, 0) and the corners, in the program's
 // shoelace order: the terms from corner to corner, then the closing term.
-struct PlanePoint {
-  double east = 0;
-  double north = 0;
-};
-
 double ShoelaceArea(const std::vector<PlanePoint>& corners);
 
 // The area of a bearing list from its lines, its corners added up in list

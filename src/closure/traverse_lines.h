@@ -7,14 +7,14 @@
 #include "base/result.h"
 #include "boundary/entry.h"
 #include "boundary/entry_texts.h"
+#include "geometry/plane.h"
 
 namespace tw {
 
-// One line: its offsets by the program's bearing rule (latitude = dy,
-// departure = dx) and its length, the absolute value of the entry's distance.
+// One line: its offsets by the program's bearing rule and its length, the
+// absolute value of the entry's distance (an adjusted line's own length).
 struct TraverseLine {
-  double dx = 0;
-  double dy = 0;
+  Offsets offsets;
   double length = 0;
 };
 

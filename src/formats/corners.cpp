@@ -2,10 +2,10 @@
 
 namespace tw {
 
-Result<std::vector<Corner>> WalkCorners(const EntryTexts& entries, std::string_view entry_mode,
-                                        Corner start) {
+Result<std::vector<PlanePoint>> WalkCorners(const EntryTexts& entries, std::string_view entry_mode,
+                                            PlanePoint start) {
   const EntryKind kind = entry_mode == "Point" ? EntryKind::Point : EntryKind::Angle;
-  std::vector<Corner> corners;
+  std::vector<PlanePoint> corners;
   corners.reserve(entries.size());
   const std::optional<UnreadableEntry> stop = WalkEntries(
       entries, kind, start, [&corners](const CornerStep& s) { corners.push_back(s.corner); });

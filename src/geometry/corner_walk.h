@@ -17,19 +17,15 @@
 #include "boundary/entry.h"
 #include "boundary/entry_texts.h"
 #include "geometry/bearing.h"
+#include "geometry/plane.h"
 
 namespace tw {
-
-struct Corner {
-  double x = 0;  // Easting
-  double y = 0;  // Northing
-};
 
 // What one entry contributes.
 struct CornerStep {
   size_t index = 0;
-  Corner corner;    // the corner the entry reaches
-  Offsets offsets;  // from the corner before: a bearing's own, a point's difference
+  PlanePoint corner;  // the corner the entry reaches
+  Offsets offsets;    // from the corner before: a bearing's own, a point's difference
   // A bearing entry's distance as converted (it may be negative); a point
   // entry has none and gives 0.
   double distance = 0;
@@ -37,14 +33,14 @@ struct CornerStep {
 
 // The step of one entry from the corner before it: a bearing entry adds its
 // offsets, a point entry is its own X and Y. Fails with the reader's reason.
-inline Result<CornerStep> StepFrom(EntryKind kind, std::string_view entry, Corner previous) {
+inline Result<CornerStep> StepFrom(EntryKind kind, std::string_view entry, PlanePoint previous) {
   CornerStep step;
   if (kind == EntryKind::Angle) {
     BearingFieldsView f;
     if (!ReadBearingEntryTo(entry, f))
       return Error{ReadBearingEntryView(entry).error()};
     step.offsets = LatDep(f.quadrant, f.degrees, f.minutes, f.seconds, f.length);
-    step.corner = {previous.x + step.offsets.dx, previous.y + step.offsets.dy};
+    step.corner = {previous.east + step.offsets.east, previous.north + step.offsets.north};
     step.distance = f.length;
     return step;
   }
@@ -52,7 +48,7 @@ inline Result<CornerStep> StepFrom(EntryKind kind, std::string_view entry, Corne
   if (!p)
     return Error{p.error()};
   step.corner = {p->x, p->y};
-  step.offsets = {p->x - previous.x, p->y - previous.y};
+  step.offsets = {p->x - previous.east, p->y - previous.north};
   return step;
 }
 
@@ -76,7 +72,8 @@ inline UnreadableEntry Unreadable(const EntryTexts& entries, size_t i, const std
 
 // One loop per kind, so the kind is decided once, not per entry.
 template <class Visit>
-std::optional<UnreadableEntry> WalkBearings(const EntryTexts& entries, Corner start, Visit& visit) {
+std::optional<UnreadableEntry> WalkBearings(const EntryTexts& entries, PlanePoint start,
+                                            Visit& visit) {
   CornerStep s;
   s.corner = start;
   BearingFieldsView f;
@@ -86,7 +83,7 @@ std::optional<UnreadableEntry> WalkBearings(const EntryTexts& entries, Corner st
       return Unreadable(entries, i, ReadBearingEntryView(entries[i]).error());
     s.index = i;
     s.offsets = LatDep(f.quadrant, f.degrees, f.minutes, f.seconds, f.length);
-    s.corner = {s.corner.x + s.offsets.dx, s.corner.y + s.offsets.dy};
+    s.corner = {s.corner.east + s.offsets.east, s.corner.north + s.offsets.north};
     s.distance = f.length;
     visit(static_cast<const CornerStep&>(s));
   }
@@ -94,7 +91,8 @@ std::optional<UnreadableEntry> WalkBearings(const EntryTexts& entries, Corner st
 }
 
 template <class Visit>
-std::optional<UnreadableEntry> WalkPoints(const EntryTexts& entries, Corner start, Visit& visit) {
+std::optional<UnreadableEntry> WalkPoints(const EntryTexts& entries, PlanePoint start,
+                                          Visit& visit) {
   CornerStep s;
   s.corner = start;
   for (size_t i = 0; i < entries.size(); ++i) {
@@ -102,7 +100,7 @@ std::optional<UnreadableEntry> WalkPoints(const EntryTexts& entries, Corner star
     if (!p)
       return Unreadable(entries, i, p.error());
     s.index = i;
-    s.offsets = {p->x - s.corner.x, p->y - s.corner.y};
+    s.offsets = {p->x - s.corner.east, p->y - s.corner.north};
     s.corner = {p->x, p->y};
     visit(static_cast<const CornerStep&>(s));
   }
@@ -116,7 +114,7 @@ std::optional<UnreadableEntry> WalkPoints(const EntryTexts& entries, Corner star
 // read, before visiting it.
 template <class Visit>
 [[nodiscard]] std::optional<UnreadableEntry> WalkEntries(const EntryTexts& entries, EntryKind kind,
-                                                         Corner start, Visit&& visit) {
+                                                         PlanePoint start, Visit&& visit) {
   return kind == EntryKind::Angle ? walk_detail::WalkBearings(entries, start, visit)
                                   : walk_detail::WalkPoints(entries, start, visit);
 }

@@ -25,19 +25,19 @@ struct BoundaryFigures {
 // give the same figures to the last bit.
 class CornerSums {
  public:
-  explicit CornerSums(Corner start) : start_(start), last_(start) {}
-  void Add(Corner c) {
-    sum_ += last_.x * c.y - last_.y * c.x;
+  explicit CornerSums(PlanePoint start) : start_(start), last_(start) {}
+  void Add(PlanePoint c) {
+    sum_ += last_.east * c.north - last_.north * c.east;
     last_ = c;
   }
-  Corner Start() const { return start_; }
-  Corner Last() const { return last_; }
+  PlanePoint Start() const { return start_; }
+  PlanePoint Last() const { return last_; }
   // With the closing term, from the last corner back to the start.
   BoundaryFigures Close() const;
 
  private:
-  Corner start_;
-  Corner last_;
+  PlanePoint start_;
+  PlanePoint last_;
   double sum_ = 0;
 };
 

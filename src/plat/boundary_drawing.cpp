@@ -23,7 +23,7 @@ Status AddBearingLines(const EntryList& entries, BoundaryDrawing& d) {
     if (!f)
       return Error{UnreadableEntryMessage(i, entries.At(i), f.error())};
     const Offsets o = LatDep(f->quadrant, f->degrees, f->minutes, f->seconds, f->length);
-    const PlanePoint next{at.east + o.dx, at.north + o.dy};
+    const PlanePoint next{at.east + o.east, at.north + o.north};
     d.lines.push_back({at, next, std::string(entries.At(i)), false});
     d.corners.push_back(next);
     at = next;
@@ -91,7 +91,7 @@ Result<BoundaryDrawing> DrawingOf(const EntryList& entries) {
   return d;
 }
 
-PlanePoint OuterNormal(const BoundaryDrawing& drawing, const BoundaryLine& line) {
+Offsets OuterNormal(const BoundaryDrawing& drawing, const BoundaryLine& line) {
   const double dx = line.to.east - line.from.east;
   const double dy = line.to.north - line.from.north;
   const double length = std::hypot(dx, dy);

@@ -46,6 +46,6 @@ struct BoundaryDrawing {
 Result<BoundaryDrawing> DrawingOf(const EntryList& entries);
 
 // The unit normal of a line pointing away from the figure.
-PlanePoint OuterNormal(const BoundaryDrawing& drawing, const BoundaryLine& line);
+Offsets OuterNormal(const BoundaryDrawing& drawing, const BoundaryLine& line);
 
 }  // namespace tw

@@ -21,10 +21,10 @@ Result<CornerSums> AppendBearingLayout(std::string& out, const EntryTexts& entri
     AppendLine(out, e);
   AppendLine(out, "");
   AppendLine(out, "POINT LIST (PN, N, E)");
-  CornerSums sums(Corner{});
+  CornerSums sums(PlanePoint{});
   const std::optional<UnreadableEntry> stop =
-      WalkEntries(entries, EntryKind::Angle, Corner{}, [&](const CornerStep& s) {
-        AppendCornerLine(out, s.index + 1, s.corner.y, s.corner.x);
+      WalkEntries(entries, EntryKind::Angle, PlanePoint{}, [&](const CornerStep& s) {
+        AppendCornerLine(out, s.index + 1, s.corner.north, s.corner.east);
         sums.Add(s.corner);
       });
   if (stop)
@@ -37,10 +37,10 @@ Result<CornerSums> AppendBearingLayout(std::string& out, const EntryTexts& entri
 Result<CornerSums> AppendPointLayout(std::string& out, const EntryTexts& entries,
                                      const ProgramState& state) {
   AppendLine(out, "POINT LIST (PN, N, E)");
-  CornerSums sums(Corner{state.FirstPointX, state.FirstPointY});
+  CornerSums sums(PlanePoint{state.FirstPointX, state.FirstPointY});
   std::string line;
   const std::optional<UnreadableEntry> stop =
-      WalkEntries(entries, EntryKind::Point, Corner{}, [&](const CornerStep& s) {
+      WalkEntries(entries, EntryKind::Point, PlanePoint{}, [&](const CornerStep& s) {
         // The walk has read the entry, so it splits.
         const PointTexts t = *SplitPointEntry(entries[s.index]);
         line = PlainCount(s.index + 1);

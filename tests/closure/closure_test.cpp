@@ -71,8 +71,8 @@ TEST(Closure, EachMethodAdjustsTheWorkedExample) {
     ASSERT_TRUE(a.adjustment && a.adjustment->ok());
     const Adjustment& adj = a.adjustment->value();
     for (size_t i = 0; i < 4; ++i) {
-      EXPECT_NEAR(c.lat_dep[i][0], adj.lines[i].lat, 0.0005);
-      EXPECT_NEAR(c.lat_dep[i][1], adj.lines[i].dep, 0.0005);
+      EXPECT_NEAR(c.lat_dep[i][0], adj.lines[i].offsets.north, 0.0005);
+      EXPECT_NEAR(c.lat_dep[i][1], adj.lines[i].offsets.east, 0.0005);
     }
     EXPECT_EQ(c.area, FixedForm(adj.area));
     EXPECT_LT(std::hypot(adj.corners.back().east, adj.corners.back().north),
@@ -82,9 +82,10 @@ TEST(Closure, EachMethodAdjustsTheWorkedExample) {
   const ClosureAnalysis a = Analyse(kExample, WithMethod(AdjustMethod::Crandall));
   const char* lengths[] = {"80.4766", "46.4555", "72.7940", "67.7725"};
   for (size_t i = 0; i < 4; ++i) {
-    const AdjustedLine& l = a.adjustment->value().lines[i];
+    const TraverseLine& l = a.adjustment->value().lines[i];
     EXPECT_EQ(lengths[i], FixedForm(l.length));
-    EXPECT_EQ(BearingForm(a.lines[i].dx, a.lines[i].dy), BearingForm(l.dep, l.lat));
+    EXPECT_EQ(BearingForm(a.lines[i].offsets.east, a.lines[i].offsets.north),
+              BearingForm(l.offsets.east, l.offsets.north));
   }
 }
 

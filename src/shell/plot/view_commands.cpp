@@ -8,9 +8,9 @@
 #include "plat/zoom_to_fit.h"
 #include "program/plot.h"
 #include "settings/view_settings.h"
+#include "shell/plot/plot_moves.h"
 #include "shell/window/cp1252.h"
 #include "shell/window/main_window.h"
-#include "shell/plot/plot_moves.h"
 
 namespace tw {
 namespace {
@@ -37,9 +37,8 @@ PlotLabels ScreenLabels(const BoundaryDrawing& d) {
   for (const BoundaryLine& line : d.lines) {
     if (line.closing && d.kind == EntryKind::Angle)
       continue;  // the misclosure is not an entered line
-    const PlanePoint out = OuterNormal(d, line);
-    labels.lines.push_back({line.from.east, line.from.north, line.to.east, line.to.north, out.east,
-                            out.north, FromCp1252(line.text)});
+    const Offsets out = OuterNormal(d, line);
+    labels.lines.push_back({line.from, line.to, out, FromCp1252(line.text)});
   }
   if (d.corners.empty())
     return labels;
@@ -55,7 +54,7 @@ PlotLabels ScreenLabels(const BoundaryDrawing& d) {
   for (size_t i = 0; i < count; ++i) {
     const PlanePoint c = d.corners[i];
     const PlanePoint out = Outward(c, centre);
-    labels.corners.push_back({c.east, c.north, out.east, out.north, QString::number(i + 1)});
+    labels.corners.push_back({c, {out.east, out.north}, QString::number(i + 1)});
   }
   return labels;
 }
