@@ -6,6 +6,7 @@
 #include <string>
 
 #include "closure/closure_forms.h"
+#include "geometry/traverse.h"
 
 namespace tw {
 namespace {
@@ -165,13 +166,15 @@ Adjustment Complete(AdjustedLines lines) {
   Adjustment a;
   a.corners.reserve(lines.size());
   PlanePoint c;
+  CornerSums sums(PlanePoint{});
   for (TraverseLine& l : lines) {
     l.length = std::sqrt(l.offsets.north * l.offsets.north + l.offsets.east * l.offsets.east);
     c = {c.east + l.offsets.east, c.north + l.offsets.north};
     a.corners.push_back(c);
+    sums.Add(c);
   }
   a.lines = std::move(lines);
-  a.area = ShoelaceArea(a.corners);
+  a.area = sums.Close().area;
   return a;
 }
 

@@ -9,6 +9,7 @@
 #include "base/result.h"
 #include "closure/closure_figures.h"
 #include "closure/traverse_lines.h"
+#include "geometry/plane.h"
 
 namespace tw {
 

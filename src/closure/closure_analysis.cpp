@@ -41,7 +41,8 @@ std::vector<std::pair<size_t, double>> NoLengthDirections(const EntryTexts& entr
 
 Status AnalyseBearings(const EntryTexts& entries, const ClosureOptions& options,
                        BlunderCache* cache, ClosureAnalysis& a) {
-  Result<std::vector<TraverseLine>> lines = ReadTraverseLines(entries);
+  CornerSums corners(PlanePoint{});
+  Result<std::vector<TraverseLine>> lines = ReadTraverseLines(entries, corners);
   if (!lines)
     return Error{lines.error()};
   a.lines = std::move(lines).take();
@@ -49,7 +50,7 @@ Status AnalyseBearings(const EntryTexts& entries, const ClosureOptions& options,
   const TraverseSums sums = SumLines(a.lines);
   a.figures = FiguresOf(sums);
   a.perimeter = a.figures.perimeter;
-  a.area = TraverseArea(a.lines);
+  a.area = corners.Close().area;
   a.standard_met = MeetsStandard(a.figures.precision, options.standard);
   a.method = options.method;
   if (options.method)

@@ -21,11 +21,18 @@ TraverseLine LineOf(const BearingFieldsView& f) {
 }
 
 Result<std::vector<TraverseLine>> ReadTraverseLines(const EntryTexts& entries) {
+  CornerSums sums(PlanePoint{});
+  return ReadTraverseLines(entries, sums);
+}
+
+Result<std::vector<TraverseLine>> ReadTraverseLines(const EntryTexts& entries, CornerSums& sums) {
   std::vector<TraverseLine> lines;
   lines.reserve(entries.size());
   const std::optional<UnreadableEntry> stop =
-      WalkEntries(entries, EntryKind::Angle, PlanePoint{},
-                  [&lines](const CornerStep& s) { lines.push_back(LineOf(s)); });
+      WalkEntries(entries, EntryKind::Angle, PlanePoint{}, [&](const CornerStep& s) {
+        lines.push_back(LineOf(s));
+        sums.Add(s);
+      });
   if (stop)
     return Error{stop->message};
   return lines;

@@ -8,6 +8,7 @@
 #include "boundary/entry.h"
 #include "boundary/entry_texts.h"
 #include "geometry/plane.h"
+#include "geometry/traverse.h"
 
 namespace tw {
 
@@ -25,6 +26,8 @@ TraverseLine LineOf(const BearingFieldsView& fields);
 // Every line in list order. Fails with the program's unreadable-entry
 // message for the first entry that cannot be read.
 Result<std::vector<TraverseLine>> ReadTraverseLines(const EntryTexts& entries);
+// The same, the lines' corners from (0, 0) added to `sums` on the same walk.
+Result<std::vector<TraverseLine>> ReadTraverseLines(const EntryTexts& entries, CornerSums& sums);
 
 // The sums a closure is judged by, in list order.
 struct TraverseSums {

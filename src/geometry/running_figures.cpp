@@ -60,18 +60,12 @@ void RunningFigures::GoBackTo(size_t changed) {
 }
 
 void RunningFigures::ReadOn(const EntryList& entries) {
-  for (size_t i = read_; i < entries.Count(); ++i) {
-    const Result<CornerStep> step = StepFrom(kind_, entries.At(i), last_.Last());
-    if (!step) {
-      stop_ = UnreadableEntry{i, UnreadableEntryMessage(i, entries.At(i), step.error())};
-      return;
-    }
-    Add(step->corner);
-  }
+  stop_ = WalkEntries(
+      entries.Entries(), kind_, last_.Last(), [this](const CornerStep& s) { Add(s); }, read_);
 }
 
-void RunningFigures::Add(PlanePoint corner) {
-  last_.Add(corner);
+void RunningFigures::Add(const CornerStep& step) {
+  last_.Add(step);
   ++read_;
   if (read_ % kSpan == 0)
     marks_.push_back(last_);

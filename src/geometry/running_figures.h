@@ -31,10 +31,10 @@ class RunningFigures {
 
   // The figures taken from a walk of the whole list that its caller makes
   // anyway (the redraw), instead of a walk of their own: Restart at the start
-  // corner CatchUp would take, Add every corner in order, then Finish with
+  // corner CatchUp would take, Add every step in order, then Finish with
   // where the walk stopped, if it did.
   void Restart(EntryKind kind, PlanePoint start);
-  void Add(PlanePoint corner);
+  void Add(const CornerStep& step);
   void Finish(EntryList& entries, std::optional<UnreadableEntry> stop);
 
  private:

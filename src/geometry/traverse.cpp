@@ -8,9 +8,13 @@ double ComputeClosure(double x, double y) {
   return std::sqrt(x * x + y * y);
 }
 
-BoundaryFigures CornerSums::Close() const {
+double CornerSums::SignedArea() const {
   const double sum = sum_ + (last_.east * start_.north - last_.north * start_.east);
-  return BoundaryFigures{std::fabs(sum * 0.5),
+  return sum * 0.5 + own_area_;
+}
+
+BoundaryFigures CornerSums::Close() const {
+  return BoundaryFigures{std::fabs(SignedArea()),
                          ComputeClosure(last_.east - start_.east, last_.north - start_.north)};
 }
 
@@ -22,8 +26,8 @@ Result<BoundaryFigures> ComputeFigures(const EntryList& entries, const ProgramSt
   const PlanePoint start =
       kind == EntryKind::Angle ? PlanePoint{} : PlanePoint{state.FirstPointX, state.FirstPointY};
   CornerSums sums(start);
-  const std::optional<UnreadableEntry> stop = WalkEntries(
-      entries.Entries(), kind, start, [&sums](const CornerStep& s) { sums.Add(s.corner); });
+  const std::optional<UnreadableEntry> stop =
+      WalkEntries(entries.Entries(), kind, start, [&sums](const CornerStep& s) { sums.Add(s); });
   if (stop)
     return Error{stop->message};
   return sums.Close();

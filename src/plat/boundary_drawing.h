@@ -9,6 +9,7 @@
 #include "boundary/entry.h"
 #include "boundary/entry_list.h"
 #include "closure/closure_figures.h"
+#include "geometry/plane.h"
 
 namespace tw {
 

@@ -55,7 +55,7 @@ std::optional<UnreadableEntry> RedrawBearings(Program& program, Redraw redraw) {
                      [&program, redraw, list](const CornerStep& s) {
                        DrawTo(program, s.corner, redraw);
                        if (list)
-                         program.figures.Add(s.corner);
+                         program.figures.Add(s);
                      });
 }
 
@@ -76,7 +76,7 @@ std::optional<UnreadableEntry> RedrawPoints(Program& program, Redraw redraw) {
                        PlotPointAs(program, s.corner.east, s.corner.north,
                                    s.index == n - 1 && n > 2, redraw);
                        if (list)
-                         program.figures.Add(s.corner);
+                         program.figures.Add(s);
                      });
 }
 

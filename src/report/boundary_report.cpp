@@ -25,7 +25,7 @@ Result<CornerSums> AppendBearingLayout(std::string& out, const EntryTexts& entri
   const std::optional<UnreadableEntry> stop =
       WalkEntries(entries, EntryKind::Angle, PlanePoint{}, [&](const CornerStep& s) {
         AppendCornerLine(out, s.index + 1, s.corner.north, s.corner.east);
-        sums.Add(s.corner);
+        sums.Add(s);
       });
   if (stop)
     return Error{stop->message};
@@ -49,7 +49,7 @@ Result<CornerSums> AppendPointLayout(std::string& out, const EntryTexts& entries
         line += ',';
         line += t.x;
         AppendLine(out, line);
-        sums.Add(s.corner);
+        sums.Add(s);
       });
   if (stop)
     return Error{stop->message};

@@ -18,8 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(bearing.ok() == view.ok() && view.ok() == ReadBearingEntryTo(text, fields));
   if (bearing) {
     FUZZ_CHECK(bearing->length == view->length && bearing->distance == view->distance);
-    const Result<CornerStep> step = StepFrom(EntryKind::Angle, text, PlanePoint{});
-    FUZZ_CHECK(step && std::isfinite(step->offsets.east) && std::isfinite(step->offsets.north));
+    CornerStep step;
+    FUZZ_CHECK(StepOn(EntryKind::Angle, text, step) && std::isfinite(step.offsets.east) &&
+               std::isfinite(step.offsets.north));
   }
   const Result<PointFields> point = ReadPointEntry(text);
   if (point) {

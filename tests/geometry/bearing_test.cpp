@@ -87,11 +87,12 @@ TEST(Bearing, ReadsEntriesAndRefusesWhatCannotBeRead) {
     ASSERT_FALSE(o) << distance;
     EXPECT_NE(std::string::npos, o.error().find("distance")) << o.error();
   }
+  CornerStep step;
   for (const char* entry : {"", "NE 5°00'00'' @12LF", "NE 45°00'00'' @xLF", "1 , 2"})
-    EXPECT_FALSE(StepFrom(EntryKind::Angle, test::Cp1252(entry), {})) << entry;
+    EXPECT_FALSE(StepOn(EntryKind::Angle, test::Cp1252(entry), step)) << entry;
   // A readable entry gives the offsets of its fields.
-  const Offsets o =
-      StepFrom(EntryKind::Angle, test::Cp1252("SW 89°59'59'' @98765.4321m."), {})->offsets;
+  ASSERT_TRUE(StepOn(EntryKind::Angle, test::Cp1252("SW 89°59'59'' @98765.4321m."), step));
+  const Offsets o = step.offsets;
   EXPECT_EQ(ComputeLatDep("SW", 89, 59, 59, "98765.4321")->east, o.east);
   EXPECT_NEAR(98765.4321, std::hypot(o.east, o.north), 1e-9);
 }
