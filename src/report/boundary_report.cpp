@@ -84,6 +84,12 @@ size_t ReportBound(const EntryTexts& entries, bool point_layout, const std::stri
 
 }  // namespace
 
+Result<CornerSums> AppendReportCorners(std::string& out, const EntryTexts& entries,
+                                       const ProgramState& state) {
+  return IsPointMode(state.EntryMode) ? AppendPointLayout(out, entries, state)
+                                      : AppendBearingLayout(out, entries);
+}
+
 Result<std::string> BoundaryReportBytes(EntryList& entries, const ProgramState& state) {
   if (entries.Empty())
     return std::string();
@@ -94,8 +100,7 @@ Result<std::string> BoundaryReportBytes(EntryList& entries, const ProgramState& 
   out.reserve(ReportBound(entries.Entries(), point_layout, state.UnitAbbrev));
   AppendLine(out, "BOUNDARY REPORT");
   AppendLine(out, "");
-  const Result<CornerSums> sums = point_layout ? AppendPointLayout(out, entries.Entries(), state)
-                                               : AppendBearingLayout(out, entries.Entries());
+  const Result<CornerSums> sums = AppendReportCorners(out, entries.Entries(), state);
   if (!sums)
     return Error{sums.error()};
   const BoundaryFigures figures = sums->Close();

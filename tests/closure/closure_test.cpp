@@ -14,7 +14,6 @@
 #include "formats/point_file.h"
 #include "formats/project_file.h"
 #include "geometry/bearing.h"
-#include "geometry/traverse.h"
 
 namespace tw {
 namespace {
@@ -39,12 +38,6 @@ std::string Utf8(const std::string& cp1252) {
   for (char c : cp1252)
     out += c == '\xB0' ? std::string("\xC2\xB0") : std::string(1, c);
   return out;
-}
-
-// The figures themselves are the batch closure case's; the area must be the
-// program's own, bit for bit.
-TEST(Closure, AreaIsTheProgramsArea) {
-  EXPECT_EQ(ComputeFigures(kExample, ProgramState{})->area, Analyse(kExample).area);
 }
 
 TEST(Closure, EachMethodAdjustsTheWorkedExample) {
