@@ -21,9 +21,9 @@ namespace tw {
 // a report of no lines, which the command never writes.
 Result<std::string> BoundaryReportBytes(EntryList& entries, const ProgramState& state);
 
-// The report's corner list, in EntryMode's layout, appended to `out`, and the
-// sums of its corners, whose closure and area the report prints (the area
-// read again only in a file whose mode contradicts its entry 0).
+// The report's entries and corner list, in EntryMode's layout, appended to
+// `out`, and the sums of those corners: the closure the report prints, and
+// its area but in a file whose mode contradicts its entry 0.
 Result<CornerSums> AppendReportCorners(std::string& out, const EntryTexts& entries,
                                        const ProgramState& state);
 
