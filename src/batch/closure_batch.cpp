@@ -68,7 +68,7 @@ BatchResult AdjustedProject(AdjustMethod method, EntryList& entries, const Progr
   if (!adjusted)
     return Failed(adjusted.error());
   Adjustment adjustment = std::move(adjusted).take();
-  adjustment.lines = std::vector<AdjustedLine>();  // the file holds the corners only
+  adjustment.lines = std::vector<TraverseLine>();  // the file holds the corners only
   return {0, AdjustedProjectBytes(adjustment, state.UnitAbbrev), ""};
 }
 

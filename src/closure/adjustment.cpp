@@ -6,19 +6,21 @@
 #include <string>
 
 #include "closure/closure_forms.h"
+#include "geometry/traverse.h"
 
 namespace tw {
 namespace {
 
 // The offsets of each line after the correction; lengths follow from them.
-using AdjustedLines = std::vector<AdjustedLine>;
+using AdjustedLines = std::vector<TraverseLine>;
 
 AdjustedLines Compass(const std::vector<TraverseLine>& lines, const TraverseSums& s) {
   AdjustedLines out;
   out.reserve(lines.size());
   for (const TraverseLine& l : lines) {
     const double share = s.perimeter == 0 ? 0 : l.length / s.perimeter;
-    out.push_back({l.dy - s.north * share, l.dx - s.east * share, 0});
+    out.push_back(
+        {{.east = l.offsets.east - s.east * share, .north = l.offsets.north - s.north * share}, 0});
   }
   return out;
 }
@@ -27,15 +29,17 @@ AdjustedLines Transit(const std::vector<TraverseLine>& lines, const TraverseSums
   double lat_sum = 0;
   double dep_sum = 0;
   for (const TraverseLine& l : lines) {
-    lat_sum += std::fabs(l.dy);
-    dep_sum += std::fabs(l.dx);
+    lat_sum += std::fabs(l.offsets.north);
+    dep_sum += std::fabs(l.offsets.east);
   }
   AdjustedLines out;
   out.reserve(lines.size());
   for (const TraverseLine& l : lines) {
-    const double lat_share = lat_sum == 0 ? 0 : std::fabs(l.dy) / lat_sum;
-    const double dep_share = dep_sum == 0 ? 0 : std::fabs(l.dx) / dep_sum;
-    out.push_back({l.dy - s.north * lat_share, l.dx - s.east * dep_share, 0});
+    const double lat_share = lat_sum == 0 ? 0 : std::fabs(l.offsets.north) / lat_sum;
+    const double dep_share = dep_sum == 0 ? 0 : std::fabs(l.offsets.east) / dep_sum;
+    out.push_back({{.east = l.offsets.east - s.east * dep_share,
+                    .north = l.offsets.north - s.north * lat_share},
+                   0});
   }
   return out;
 }
@@ -94,12 +98,13 @@ Scaled ScaleLines(const std::vector<TraverseLine>& lines, PlanePoint mu, Adjuste
   out.clear();
   for (size_t i = 0; i < lines.size(); ++i) {
     const TraverseLine& l = lines[i];
-    const double scale = l.length == 0 ? 1 : 1 + (mu.east * l.dx + mu.north * l.dy) / l.length;
+    const double scale =
+        l.length == 0 ? 1 : 1 + (mu.east * l.offsets.east + mu.north * l.offsets.north) / l.length;
     if (scale < 0 && s.turned == std::string::npos)
       s.turned = i;
-    const AdjustedLine a{l.dy * scale, l.dx * scale, 0};
+    const TraverseLine a{{.east = l.offsets.east * scale, .north = l.offsets.north * scale}, 0};
     out.push_back(a);
-    s.end = {s.end.east + a.dep, s.end.north + a.lat};
+    s.end = {s.end.east + a.offsets.east, s.end.north + a.offsets.north};
   }
   return s;
 }
@@ -132,8 +137,8 @@ Result<AdjustedLines> Crandall(const std::vector<TraverseLine>& lines, const Tra
       continue;
     }
     const double root = std::sqrt(l.length);
-    weighted.Add(l.dx / root, l.dy / root);
-    directions.Add(l.dx / l.length, l.dy / l.length);
+    weighted.Add(l.offsets.east / root, l.offsets.north / root);
+    directions.Add(l.offsets.east / l.length, l.offsets.north / l.length);
   }
   if (directions.NearSingular())
     return Error{ParallelMessage(lines, no_length)};
@@ -161,13 +166,15 @@ Adjustment Complete(AdjustedLines lines) {
   Adjustment a;
   a.corners.reserve(lines.size());
   PlanePoint c;
-  for (AdjustedLine& l : lines) {
-    l.length = std::sqrt(l.lat * l.lat + l.dep * l.dep);
-    c = {c.east + l.dep, c.north + l.lat};
+  CornerSums sums(PlanePoint{});
+  for (TraverseLine& l : lines) {
+    l.length = std::sqrt(l.offsets.north * l.offsets.north + l.offsets.east * l.offsets.east);
+    c = {c.east + l.offsets.east, c.north + l.offsets.north};
     a.corners.push_back(c);
+    sums.Add(c);
   }
   a.lines = std::move(lines);
-  a.area = ShoelaceArea(a.corners);
+  a.area = sums.Close().area;
   return a;
 }
 

@@ -9,6 +9,7 @@
 #include "base/result.h"
 #include "closure/closure_figures.h"
 #include "closure/traverse_lines.h"
+#include "geometry/plane.h"
 
 namespace tw {
 
@@ -21,14 +22,8 @@ inline constexpr const char* kCrandallIllConditioned =
     "Crandall: cannot adjust: the system is too ill-conditioned to solve (the lengths differ "
     "too much)";
 
-struct AdjustedLine {
-  double lat = 0;
-  double dep = 0;
-  double length = 0;
-};
-
 struct Adjustment {
-  std::vector<AdjustedLine> lines;
+  std::vector<TraverseLine> lines;
   // Corner k is the end of line k, from the start (0, 0); the last one
   // coincides with the start to within 1e-12 of the perimeter.
   std::vector<PlanePoint> corners;

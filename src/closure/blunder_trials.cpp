@@ -57,8 +57,9 @@ void Trials::Try(BlunderKind kind, bool keeps_direction) {
   // is what LatDep computes, without the cosine and sine again.
   const Offsets& u = read_.unit;
   const TraverseLine line =
-      keeps_direction ? TraverseLine{f->length * u.dx, f->length * u.dy, std::fabs(f->length)}
-                      : LineOf(*f);
+      keeps_direction
+          ? TraverseLine{{f->length * u.east, f->length * u.north}, std::fabs(f->length)}
+          : LineOf(*f);
   sink_.Take(kind, trial_, line);
 }
 
@@ -106,8 +107,8 @@ void Trials::TryGeometry(const TraverseSums& sums) {
   const BearingFieldsView& f = read_.fields;
   const double m = std::sqrt(sums.north * sums.north + sums.east * sums.east);
   const Offsets& w = read_.unit;
-  const double along = sums.east * w.dx + sums.north * w.dy;   // m . w
-  const double across = sums.north * w.dx - sums.east * w.dy;  // m . n, n = w turned left
+  const double along = sums.east * w.east + sums.north * w.north;   // m . w
+  const double across = sums.north * w.east - sums.east * w.north;  // m . n, n = w turned left
   if (std::fabs(along) >= kCos2Degrees * m) {
     const double distance = f.length - along;
     if (distance != 0 && (distance > 0) == (f.length > 0))
@@ -149,7 +150,7 @@ void TryEntry(std::string_view entry, const TrialEntry& read, TrialSink& sink) {
 
 bool NearMisclosure(const Offsets& unit, const TraverseSums& sums) {
   const double m = std::sqrt(sums.north * sums.north + sums.east * sums.east);
-  const double along = std::fabs(sums.east * unit.dx + sums.north * unit.dy);
+  const double along = std::fabs(sums.east * unit.east + sums.north * unit.north);
   return along >= kCos2Degrees * m || along <= kSin2Degrees * m;
 }
 

@@ -47,8 +47,8 @@ class Ranking {
 std::optional<double> Ranking::RankTrial(size_t index, const TraverseLine& line) const {
   const TraverseLine& old = lines_[index];
   const double perimeter = sums_.perimeter - old.length + line.length;
-  const double north = sums_.north - old.dy + line.dy;
-  const double east = sums_.east - old.dx + line.dx;
+  const double north = sums_.north - old.offsets.north + line.offsets.north;
+  const double east = sums_.east - old.offsets.east + line.offsets.east;
   // Most trials are far off: drop them before the square root. The walk
   // below may find the precision a unit higher than the sums do.
   const double widest = perimeter / (standard_ - 1);

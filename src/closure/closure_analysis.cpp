@@ -13,14 +13,14 @@ namespace {
 
 // The sides from corner to corner and the closing side back to the first.
 Result<double> PointListPerimeter(const EntryTexts& entries) {
-  const Result<std::vector<Corner>> corners =
-      WalkCorners(entries, ModeText(ModeOption::Point), Corner{});
+  const Result<std::vector<PlanePoint>> corners =
+      WalkCorners(entries, ModeText(ModeOption::Point), PlanePoint{});
   if (!corners)
     return Error{corners.error()};
   double perimeter = 0;
-  Corner previous = corners->empty() ? Corner{} : corners->back();
-  for (const Corner& c : *corners) {
-    perimeter += ComputeClosure(c.x - previous.x, c.y - previous.y);
+  PlanePoint previous = corners->empty() ? PlanePoint{} : corners->back();
+  for (const PlanePoint& c : *corners) {
+    perimeter += ComputeClosure(c.east - previous.east, c.north - previous.north);
     previous = c;
   }
   return perimeter;
@@ -41,7 +41,8 @@ std::vector<std::pair<size_t, double>> NoLengthDirections(const EntryTexts& entr
 
 Status AnalyseBearings(const EntryTexts& entries, const ClosureOptions& options,
                        BlunderCache* cache, ClosureAnalysis& a) {
-  Result<std::vector<TraverseLine>> lines = ReadTraverseLines(entries);
+  CornerSums corners(PlanePoint{});
+  Result<std::vector<TraverseLine>> lines = ReadTraverseLines(entries, corners);
   if (!lines)
     return Error{lines.error()};
   a.lines = std::move(lines).take();
@@ -49,7 +50,7 @@ Status AnalyseBearings(const EntryTexts& entries, const ClosureOptions& options,
   const TraverseSums sums = SumLines(a.lines);
   a.figures = FiguresOf(sums);
   a.perimeter = a.figures.perimeter;
-  a.area = TraverseArea(a.lines);
+  a.area = corners.Close().area;
   a.standard_met = MeetsStandard(a.figures.precision, options.standard);
   a.method = options.method;
   if (options.method)
@@ -93,8 +94,8 @@ std::string LineBearingForm(const ClosureAnalysis& a, size_t i, double east, dou
   if (east != 0 || north != 0)
     return BearingForm(east, north);
   const TraverseLine& l = a.lines[i];
-  if (l.dx != 0 || l.dy != 0)
-    return BearingForm(l.dx, l.dy);
+  if (l.offsets.east != 0 || l.offsets.north != 0)
+    return BearingForm(l.offsets.east, l.offsets.north);
   const auto& entered = a.no_length_directions;
   const auto at = std::lower_bound(entered.begin(), entered.end(), std::pair<size_t, double>(i, 0),
                                    [](const auto& x, const auto& y) { return x.first < y.first; });

@@ -42,26 +42,4 @@ std::optional<AreaWords> AreaWordsOf(std::string_view unit) {
   return std::nullopt;
 }
 
-double ShoelaceArea(const std::vector<PlanePoint>& corners) {
-  double sum = 0;
-  PlanePoint previous;  // the start corner (0, 0)
-  for (const PlanePoint& c : corners) {
-    sum += previous.east * c.north - previous.north * c.east;
-    previous = c;
-  }
-  // The closing term back to the start corner (0, 0) is zero.
-  return std::fabs(sum * 0.5);
-}
-
-double TraverseArea(const std::vector<TraverseLine>& lines) {
-  double sum = 0;
-  PlanePoint p;
-  for (const TraverseLine& l : lines) {
-    const PlanePoint c{p.east + l.dx, p.north + l.dy};
-    sum += p.east * c.north - p.north * c.east;
-    p = c;
-  }
-  return std::fabs(sum * 0.5);
-}
-
 }  // namespace tw

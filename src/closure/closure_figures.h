@@ -51,18 +51,4 @@ struct AreaWords {
 
 std::optional<AreaWords> AreaWordsOf(std::string_view unit);
 
-// The area of a polygon through (0, 0) and the corners, in the program's
-// shoelace order: the terms from corner to corner, then the closing term.
-struct PlanePoint {
-  double east = 0;
-  double north = 0;
-};
-
-double ShoelaceArea(const std::vector<PlanePoint>& corners);
-
-// The area of a bearing list from its lines, its corners added up in list
-// order from (0, 0) exactly as the program's area walk adds them: the
-// program's area to the last bit, without reading the entries again.
-double TraverseArea(const std::vector<TraverseLine>& lines);
-
 }  // namespace tw

@@ -35,11 +35,12 @@ void AppendAdjustment(std::string& out, const ClosureAnalysis& a, std::string_vi
   }
   for (size_t i = 0; i < a.lines.size(); ++i) {
     const TraverseLine& l = a.lines[i];
-    const AdjustedLine& adj = adjustment->lines[i];
-    Line(out, "Line " + std::to_string(i + 1) + ": " + LineBearing(a, i, l.dx, l.dy) + ' ' +
-                  FixedForm(l.length) + " -> " + LineBearing(a, i, adj.dep, adj.lat) + ' ' +
-                  FixedForm(adj.length) + " (lat " + FixedForm(adj.lat) + ", dep " +
-                  FixedForm(adj.dep) + ')');
+    const TraverseLine& adj = adjustment->lines[i];
+    Line(out, "Line " + std::to_string(i + 1) + ": " +
+                  LineBearing(a, i, l.offsets.east, l.offsets.north) + ' ' + FixedForm(l.length) +
+                  " -> " + LineBearing(a, i, adj.offsets.east, adj.offsets.north) + ' ' +
+                  FixedForm(adj.length) + " (lat " + FixedForm(adj.offsets.north) + ", dep " +
+                  FixedForm(adj.offsets.east) + ')');
   }
   for (size_t k = 0; k < adjustment->corners.size(); ++k) {
     const PlanePoint& c = adjustment->corners[k];

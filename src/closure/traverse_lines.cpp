@@ -9,7 +9,7 @@ namespace tw {
 namespace {
 
 TraverseLine LineOf(const CornerStep& s) {
-  return {s.offsets.dx, s.offsets.dy, std::fabs(s.distance)};
+  return {s.offsets, std::fabs(s.distance)};
 }
 
 }  // namespace
@@ -17,15 +17,22 @@ TraverseLine LineOf(const CornerStep& s) {
 TraverseLine LineOf(const BearingFieldsView& f) {
   // ComputeLatDep without converting the distance text a second time.
   const Offsets o = LatDep(f.quadrant, f.degrees, f.minutes, f.seconds, f.length);
-  return {o.dx, o.dy, std::fabs(f.length)};
+  return {o, std::fabs(f.length)};
 }
 
 Result<std::vector<TraverseLine>> ReadTraverseLines(const EntryTexts& entries) {
+  CornerSums sums(PlanePoint{});
+  return ReadTraverseLines(entries, sums);
+}
+
+Result<std::vector<TraverseLine>> ReadTraverseLines(const EntryTexts& entries, CornerSums& sums) {
   std::vector<TraverseLine> lines;
   lines.reserve(entries.size());
   const std::optional<UnreadableEntry> stop =
-      WalkEntries(entries, EntryKind::Angle, Corner{},
-                  [&lines](const CornerStep& s) { lines.push_back(LineOf(s)); });
+      WalkEntries(entries, EntryKind::Angle, PlanePoint{}, [&](const CornerStep& s) {
+        lines.push_back(LineOf(s));
+        sums.Add(s);
+      });
   if (stop)
     return Error{stop->message};
   return lines;
@@ -41,8 +48,8 @@ TraverseSums SumLinesReplacing(const std::vector<TraverseLine>& lines, size_t in
   for (size_t i = 0; i < lines.size(); ++i) {
     const TraverseLine& l = i == index ? replacement : lines[i];
     s.perimeter += l.length;
-    s.north += l.dy;
-    s.east += l.dx;
+    s.north += l.offsets.north;
+    s.east += l.offsets.east;
   }
   return s;
 }

@@ -7,14 +7,15 @@
 #include "base/result.h"
 #include "boundary/entry.h"
 #include "boundary/entry_texts.h"
+#include "geometry/plane.h"
+#include "geometry/traverse.h"
 
 namespace tw {
 
-// One line: its offsets by the program's bearing rule (latitude = dy,
-// departure = dx) and its length, the absolute value of the entry's distance.
+// One line: its offsets by the program's bearing rule and its length, the
+// absolute value of the entry's distance (an adjusted line's own length).
 struct TraverseLine {
-  double dx = 0;
-  double dy = 0;
+  Offsets offsets;
   double length = 0;
 };
 
@@ -25,6 +26,8 @@ TraverseLine LineOf(const BearingFieldsView& fields);
 // Every line in list order. Fails with the program's unreadable-entry
 // message for the first entry that cannot be read.
 Result<std::vector<TraverseLine>> ReadTraverseLines(const EntryTexts& entries);
+// The same, the lines' corners from (0, 0) added to `sums` on the same walk.
+Result<std::vector<TraverseLine>> ReadTraverseLines(const EntryTexts& entries, CornerSums& sums);
 
 // The sums a closure is judged by, in list order.
 struct TraverseSums {

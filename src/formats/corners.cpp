@@ -1,11 +1,13 @@
 #include "formats/corners.h"
 
+#include "base/entry_mode.h"
+
 namespace tw {
 
-Result<std::vector<Corner>> WalkCorners(const EntryTexts& entries, std::string_view entry_mode,
-                                        Corner start) {
-  const EntryKind kind = entry_mode == "Point" ? EntryKind::Point : EntryKind::Angle;
-  std::vector<Corner> corners;
+Result<std::vector<PlanePoint>> WalkCorners(const EntryTexts& entries, std::string_view entry_mode,
+                                            PlanePoint start) {
+  const EntryKind kind = IsPointMode(entry_mode) ? EntryKind::Point : EntryKind::Angle;
+  std::vector<PlanePoint> corners;
   corners.reserve(entries.size());
   const std::optional<UnreadableEntry> stop = WalkEntries(
       entries, kind, start, [&corners](const CornerStep& s) { corners.push_back(s.corner); });

@@ -19,7 +19,7 @@ namespace tw {
 // The corner after each entry: bearing entries add their offsets to the
 // running corner, starting from `start`; point entries are their own X and Y.
 // Fails with the one message naming the first entry that cannot be read.
-Result<std::vector<Corner>> WalkCorners(const EntryTexts& entries, std::string_view entry_mode,
-                                        Corner start);
+Result<std::vector<PlanePoint>> WalkCorners(const EntryTexts& entries, std::string_view entry_mode,
+                                            PlanePoint start);
 
 }  // namespace tw

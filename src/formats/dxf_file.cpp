@@ -25,9 +25,9 @@ void AppendPair(std::string& out, std::string_view code, std::string_view value)
 // object (at most kLongestForm + 1 bytes each), so no corner allocates.
 class CornerText {
  public:
-  explicit CornerText(Corner c)
-      : x_end_(WritePrintForm(text_, c.x) - text_),
-        y_end_(WritePrintForm(text_ + x_end_, c.y) - text_) {}
+  explicit CornerText(PlanePoint c)
+      : x_end_(WritePrintForm(text_, c.east) - text_),
+        y_end_(WritePrintForm(text_ + x_end_, c.north) - text_) {}
   std::string_view X() const { return std::string_view(text_, static_cast<size_t>(x_end_)); }
   std::string_view Y() const {
     return std::string_view(text_ + x_end_, static_cast<size_t>(y_end_ - x_end_));
@@ -73,7 +73,7 @@ size_t DxfBound(size_t lines) {
   AppendFooter(fixed);
   const size_t frame = fixed.size();
   fixed.clear();
-  const CornerText none(Corner{});
+  const CornerText none(PlanePoint{});
   AppendLineEntity(fixed, none, none);
   const size_t entity = fixed.size() - 2 * none.X().size() - 2 * none.Y().size();
   return frame + lines * (entity + 4 * (kLongestForm + 1));
@@ -82,8 +82,8 @@ size_t DxfBound(size_t lines) {
 }  // namespace
 
 Result<std::string> DxfFileBytes(const EntryTexts& entries, const ProgramState& state) {
-  const Corner start{state.FirstPointX, state.FirstPointY};
-  const Result<std::vector<Corner>> corners = WalkCorners(entries, state.EntryMode, start);
+  const PlanePoint start{state.FirstPointX, state.FirstPointY};
+  const Result<std::vector<PlanePoint>> corners = WalkCorners(entries, state.EntryMode, start);
   if (!corners)
     return Error{corners.error()};
   // Never outgrown, so the file is never copied; the part of the reservation
@@ -92,7 +92,7 @@ Result<std::string> DxfFileBytes(const EntryTexts& entries, const ProgramState& 
   out.reserve(DxfBound(corners->size()));
   AppendHeader(out);
   CornerText from(start);
-  for (const Corner& corner : *corners) {
+  for (const PlanePoint& corner : *corners) {
     CornerText to(corner);
     AppendLineEntity(out, from, to);
     from = to;

@@ -22,8 +22,8 @@ size_t CornerLinesBound(size_t count) {
 }
 
 Result<std::string> PointFileBytes(const EntryTexts& entries, const ProgramState& state) {
-  const Result<std::vector<Corner>> corners =
-      WalkCorners(entries, state.EntryMode, Corner{state.FirstPointX, state.FirstPointY});
+  const Result<std::vector<PlanePoint>> corners =
+      WalkCorners(entries, state.EntryMode, PlanePoint{state.FirstPointX, state.FirstPointY});
   if (!corners)
     return Error{corners.error()};
   // Never outgrown, so the file is never copied; the part of the reservation
@@ -31,7 +31,7 @@ Result<std::string> PointFileBytes(const EntryTexts& entries, const ProgramState
   std::string out;
   out.reserve(CornerLinesBound(corners->size()));
   for (size_t i = 0; i < corners->size(); ++i)
-    AppendCornerLine(out, i + 1, (*corners)[i].y, (*corners)[i].x);
+    AppendCornerLine(out, i + 1, (*corners)[i].north, (*corners)[i].east);
   return out;
 }
 

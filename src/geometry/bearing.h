@@ -7,14 +7,9 @@
 #include <string_view>
 
 #include "base/result.h"
+#include "geometry/plane.h"
 
 namespace tw {
-
-// dx towards the east, dy towards the north, in the unit of the distance.
-struct Offsets {
-  double dx = 0;
-  double dy = 0;
-};
 
 // The angle constant: deliberately not full-precision pi, so a due-north
 // line of length 100 has dx of about 1.6E-13.

@@ -1,11 +1,14 @@
-// The walk of the entry list to its corners used by most readers of the
-// list as a boundary: the area and closure, the redraw, the exports, the
-// report and the closure analysis. The plat still walks the list its own way.
+// The one walk of the entry list to its corners, used by every reader of the
+// list as a boundary: the area and closure, the running figures, the redraw,
+// the exports, the report, the closure analysis and the plat.
 //
-// The caller chooses how the entries are read, once for the whole list, by
-// its own rule: some by entry 0 (KindOf), some by EntryMode. The walk is a
-// template over the visitor so that the hot paths (the area after every add,
-// the redraw) pay for no vector and no indirect call per entry.
+// The caller chooses how its list is read, by its own rule: some by entry 0
+// (KindOf), some by EntryMode. Each entry is then read by that kind, as it
+// always was: a hand-edited file can hold an entry of the other kind, and a
+// bearing list reads one as a line (a quadrant other than the four runs due
+// east) where a point list finds it unreadable. The walk is a template over
+// the visitor so that the hot paths (the area after every add, the redraw)
+// pay for no Result, no vector and no indirect call per entry.
 #pragma once
 
 #include <cstddef>
@@ -17,43 +20,49 @@
 #include "boundary/entry.h"
 #include "boundary/entry_texts.h"
 #include "geometry/bearing.h"
+#include "geometry/plane.h"
 
 namespace tw {
-
-struct Corner {
-  double x = 0;  // Easting
-  double y = 0;  // Northing
-};
 
 // What one entry contributes.
 struct CornerStep {
   size_t index = 0;
-  Corner corner;    // the corner the entry reaches
-  Offsets offsets;  // from the corner before: a bearing's own, a point's difference
+  PlanePoint corner;  // the corner the entry reaches
+  Offsets offsets;    // from the corner before: a bearing's own, a point's difference
   // A bearing entry's distance as converted (it may be negative); a point
   // entry has none and gives 0.
   double distance = 0;
+  // The signed area the entry adds beside the straight side from the corner
+  // before to its own: none for a bearing line or a point.
+  double own_area = 0;
 };
 
-// The step of one entry from the corner before it: a bearing entry adds its
-// offsets, a point entry is its own X and Y. Fails with the reader's reason.
-inline Result<CornerStep> StepFrom(EntryKind kind, std::string_view entry, Corner previous) {
-  CornerStep step;
+// The one step: reads `entry` as `kind` and moves `s` on from its corner to
+// the entry's. False, leaving `s` as it was, when the entry cannot be read;
+// only then is UnreadableReason asked why, so a good entry builds no Result.
+inline bool StepOn(EntryKind kind, std::string_view entry, CornerStep& s) {
   if (kind == EntryKind::Angle) {
     BearingFieldsView f;
     if (!ReadBearingEntryTo(entry, f))
-      return Error{ReadBearingEntryView(entry).error()};
-    step.offsets = LatDep(f.quadrant, f.degrees, f.minutes, f.seconds, f.length);
-    step.corner = {previous.x + step.offsets.dx, previous.y + step.offsets.dy};
-    step.distance = f.length;
-    return step;
+      return false;
+    s.offsets = LatDep(f.quadrant, f.degrees, f.minutes, f.seconds, f.length);
+    s.corner = {s.corner.east + s.offsets.east, s.corner.north + s.offsets.north};
+    s.distance = f.length;
+    return true;
   }
   const Result<PointFields> p = ReadPointEntry(entry);
   if (!p)
-    return Error{p.error()};
-  step.corner = {p->x, p->y};
-  step.offsets = {p->x - previous.x, p->y - previous.y};
-  return step;
+    return false;
+  s.offsets = {p->x - s.corner.east, p->y - s.corner.north};
+  s.corner = {p->x, p->y};
+  s.distance = 0;
+  return true;
+}
+
+// The reader's reason for an entry StepOn could not read.
+inline std::string UnreadableReason(EntryKind kind, std::string_view entry) {
+  return kind == EntryKind::Angle ? ReadBearingEntryView(entry).error()
+                                  : ReadPointEntry(entry).error();
 }
 
 // The entry a walk stopped at, and the one message naming it.
@@ -68,57 +77,24 @@ inline Status AsStatus(const std::optional<UnreadableEntry>& stop) {
   return Ok();
 }
 
-namespace walk_detail {
-
-inline UnreadableEntry Unreadable(const EntryTexts& entries, size_t i, const std::string& reason) {
-  return UnreadableEntry{i, UnreadableEntryMessage(i, entries[i], reason)};
-}
-
-// One loop per kind, so the kind is decided once, not per entry.
-template <class Visit>
-std::optional<UnreadableEntry> WalkBearings(const EntryTexts& entries, Corner start, Visit& visit) {
-  CornerStep s;
-  s.corner = start;
-  BearingFieldsView f;
-  for (size_t i = 0; i < entries.size(); ++i) {
-    // No Result per entry: the reason is read again only where the walk stops.
-    if (!ReadBearingEntryTo(entries[i], f))
-      return Unreadable(entries, i, ReadBearingEntryView(entries[i]).error());
-    s.index = i;
-    s.offsets = LatDep(f.quadrant, f.degrees, f.minutes, f.seconds, f.length);
-    s.corner = {s.corner.x + s.offsets.dx, s.corner.y + s.offsets.dy};
-    s.distance = f.length;
-    visit(static_cast<const CornerStep&>(s));
-  }
-  return std::nullopt;
-}
-
-template <class Visit>
-std::optional<UnreadableEntry> WalkPoints(const EntryTexts& entries, Corner start, Visit& visit) {
-  CornerStep s;
-  s.corner = start;
-  for (size_t i = 0; i < entries.size(); ++i) {
-    const Result<PointFields> p = ReadPointEntry(entries[i]);
-    if (!p)
-      return Unreadable(entries, i, p.error());
-    s.index = i;
-    s.offsets = {p->x - s.corner.x, p->y - s.corner.y};
-    s.corner = {p->x, p->y};
-    visit(static_cast<const CornerStep&>(s));
-  }
-  return std::nullopt;
-}
-
-}  // namespace walk_detail
-
-// Calls visit(const CornerStep&) for every entry in order, from `start`,
-// each step as StepFrom gives it. Stops at the first entry that cannot be
+// Calls visit(const CornerStep&) for every entry in order from entry `from`,
+// the first step taken from `start`. Stops at the first entry that cannot be
 // read, before visiting it.
 template <class Visit>
 [[nodiscard]] std::optional<UnreadableEntry> WalkEntries(const EntryTexts& entries, EntryKind kind,
-                                                         Corner start, Visit&& visit) {
-  return kind == EntryKind::Angle ? walk_detail::WalkBearings(entries, start, visit)
-                                  : walk_detail::WalkPoints(entries, start, visit);
+                                                         PlanePoint start, Visit&& visit,
+                                                         size_t from = 0) {
+  CornerStep s;
+  s.corner = start;
+  for (size_t i = from; i < entries.size(); ++i) {
+    if (!StepOn(kind, entries[i], s)) {
+      return UnreadableEntry{
+          i, UnreadableEntryMessage(i, entries[i], UnreadableReason(kind, entries[i]))};
+    }
+    s.index = i;
+    visit(static_cast<const CornerStep&>(s));
+  }
+  return std::nullopt;
 }
 
 }  // namespace tw

@@ -9,9 +9,9 @@ namespace tw {
 namespace {
 
 // Bit for bit: a start of -0 and one of 0 can leave different sums.
-bool SameCorner(Corner a, Corner b) {
-  return std::bit_cast<uint64_t>(a.x) == std::bit_cast<uint64_t>(b.x) &&
-         std::bit_cast<uint64_t>(a.y) == std::bit_cast<uint64_t>(b.y);
+bool SameCorner(PlanePoint a, PlanePoint b) {
+  return std::bit_cast<uint64_t>(a.east) == std::bit_cast<uint64_t>(b.east) &&
+         std::bit_cast<uint64_t>(a.north) == std::bit_cast<uint64_t>(b.north);
 }
 
 }  // namespace
@@ -25,8 +25,8 @@ Result<BoundaryFigures> RunningFigures::CatchUp(EntryList& entries, const Progra
   }
   const EntryKind kind = KindOf(entries.At(0));
   // A bearing traverse starts at (0, 0); a point list at its first point.
-  const Corner start =
-      kind == EntryKind::Angle ? Corner{} : Corner{state.FirstPointX, state.FirstPointY};
+  const PlanePoint start =
+      kind == EntryKind::Angle ? PlanePoint{} : PlanePoint{state.FirstPointX, state.FirstPointY};
   if (changed == 0 || marks_.empty() || kind != kind_ || !SameCorner(start, last_.Start()))
     Restart(kind, start);
   else
@@ -38,7 +38,7 @@ Result<BoundaryFigures> RunningFigures::CatchUp(EntryList& entries, const Progra
   return last_.Close();
 }
 
-void RunningFigures::Restart(EntryKind kind, Corner start) {
+void RunningFigures::Restart(EntryKind kind, PlanePoint start) {
   kind_ = kind;
   last_ = CornerSums(start);
   marks_.assign(1, last_);
@@ -60,18 +60,12 @@ void RunningFigures::GoBackTo(size_t changed) {
 }
 
 void RunningFigures::ReadOn(const EntryList& entries) {
-  for (size_t i = read_; i < entries.Count(); ++i) {
-    const Result<CornerStep> step = StepFrom(kind_, entries.At(i), last_.Last());
-    if (!step) {
-      stop_ = UnreadableEntry{i, UnreadableEntryMessage(i, entries.At(i), step.error())};
-      return;
-    }
-    Add(step->corner);
-  }
+  stop_ = WalkEntries(
+      entries.Entries(), kind_, last_.Last(), [this](const CornerStep& s) { Add(s); }, read_);
 }
 
-void RunningFigures::Add(Corner corner) {
-  last_.Add(corner);
+void RunningFigures::Add(const CornerStep& step) {
+  last_.Add(step);
   ++read_;
   if (read_ % kSpan == 0)
     marks_.push_back(last_);

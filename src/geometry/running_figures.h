@@ -31,10 +31,10 @@ class RunningFigures {
 
   // The figures taken from a walk of the whole list that its caller makes
   // anyway (the redraw), instead of a walk of their own: Restart at the start
-  // corner CatchUp would take, Add every corner in order, then Finish with
+  // corner CatchUp would take, Add every step in order, then Finish with
   // where the walk stopped, if it did.
-  void Restart(EntryKind kind, Corner start);
-  void Add(Corner corner);
+  void Restart(EntryKind kind, PlanePoint start);
+  void Add(const CornerStep& step);
   void Finish(EntryList& entries, std::optional<UnreadableEntry> stop);
 
  private:
@@ -49,7 +49,7 @@ class RunningFigures {
   // marks_[j] holds the sums after j * kSpan entries; marks_[0] the start.
   std::vector<CornerSums> marks_;
   // The sums after the first read_ entries.
-  CornerSums last_{Corner{}};
+  CornerSums last_{PlanePoint{}};
   size_t read_ = 0;
   // Entry read_ when it cannot be read: nothing after it is.
   std::optional<UnreadableEntry> stop_;

@@ -8,10 +8,14 @@ double ComputeClosure(double x, double y) {
   return std::sqrt(x * x + y * y);
 }
 
+double CornerSums::SignedArea() const {
+  const double sum = sum_ + (last_.east * start_.north - last_.north * start_.east);
+  return sum * 0.5 + own_area_;
+}
+
 BoundaryFigures CornerSums::Close() const {
-  const double sum = sum_ + (last_.x * start_.y - last_.y * start_.x);
-  return BoundaryFigures{std::fabs(sum * 0.5),
-                         ComputeClosure(last_.x - start_.x, last_.y - start_.y)};
+  return BoundaryFigures{std::fabs(SignedArea()),
+                         ComputeClosure(last_.east - start_.east, last_.north - start_.north)};
 }
 
 Result<BoundaryFigures> ComputeFigures(const EntryList& entries, const ProgramState& state) {
@@ -19,11 +23,11 @@ Result<BoundaryFigures> ComputeFigures(const EntryList& entries, const ProgramSt
     return BoundaryFigures{};
   const EntryKind kind = KindOf(entries.At(0));
   // A bearing traverse starts at (0, 0); a point list at its first point.
-  const Corner start =
-      kind == EntryKind::Angle ? Corner{} : Corner{state.FirstPointX, state.FirstPointY};
+  const PlanePoint start =
+      kind == EntryKind::Angle ? PlanePoint{} : PlanePoint{state.FirstPointX, state.FirstPointY};
   CornerSums sums(start);
-  const std::optional<UnreadableEntry> stop = WalkEntries(
-      entries.Entries(), kind, start, [&sums](const CornerStep& s) { sums.Add(s.corner); });
+  const std::optional<UnreadableEntry> stop =
+      WalkEntries(entries.Entries(), kind, start, [&sums](const CornerStep& s) { sums.Add(s); });
   if (stop)
     return Error{stop->message};
   return sums.Close();

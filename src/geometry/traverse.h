@@ -20,25 +20,36 @@ struct BoundaryFigures {
   double closure = 0;
 };
 
-// The area and closure of corners as they come from a start corner: the one
-// order of shoelace terms that every reader of the list adds, so that all
-// give the same figures to the last bit.
+// The one area sum of the program: the area and closure of corners as they
+// come from a start corner. The area is the signed polygon of the corners,
+// its shoelace terms in the one order every reader of the list adds, plus
+// the signed area each entry adds beside its straight side, so that all
+// readers give the same figures to the last bit.
 class CornerSums {
  public:
-  explicit CornerSums(Corner start) : start_(start), last_(start) {}
-  void Add(Corner c) {
-    sum_ += last_.x * c.y - last_.y * c.x;
+  explicit CornerSums(PlanePoint start) : start_(start), last_(start) {}
+  // A corner reached by a straight side, such as an adjusted line's.
+  void Add(PlanePoint c) {
+    sum_ += last_.east * c.north - last_.north * c.east;
     last_ = c;
   }
-  Corner Start() const { return start_; }
-  Corner Last() const { return last_; }
-  // With the closing term, from the last corner back to the start.
+  void Add(const CornerStep& s) {
+    Add(s.corner);
+    own_area_ += s.own_area;
+  }
+  PlanePoint Start() const { return start_; }
+  PlanePoint Last() const { return last_; }
+  // With the closing term, from the last corner back to the start; positive
+  // when the corners run counter-clockwise.
+  double SignedArea() const;
+  // The area is the absolute signed area.
   BoundaryFigures Close() const;
 
  private:
-  Corner start_;
-  Corner last_;
+  PlanePoint start_;
+  PlanePoint last_;
   double sum_ = 0;
+  double own_area_ = 0;
 };
 
 // Area and closure of the list, reading every entry once. Fails, naming the

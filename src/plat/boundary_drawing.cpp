@@ -3,7 +3,8 @@
 #include <cmath>
 
 #include "closure/closure_forms.h"
-#include "geometry/bearing.h"
+#include "geometry/corner_walk.h"
+#include "geometry/traverse.h"
 
 namespace tw {
 namespace {
@@ -14,38 +15,38 @@ std::string NumberText(size_t n) {
   return std::to_string(n);
 }
 
-Status AddBearingLines(const EntryList& entries, BoundaryDrawing& d) {
-  PlanePoint at;
+Status AddBearingLines(const EntryTexts& entries, BoundaryDrawing& d, CornerSums& sums) {
   double perimeter = 0;
-  d.corners.push_back(at);
-  for (size_t i = 0; i < entries.Count(); ++i) {
-    const Result<BearingFieldsView> f = ReadBearingEntryView(entries.At(i));
-    if (!f)
-      return Error{UnreadableEntryMessage(i, entries.At(i), f.error())};
-    const Offsets o = LatDep(f->quadrant, f->degrees, f->minutes, f->seconds, f->length);
-    const PlanePoint next{at.east + o.dx, at.north + o.dy};
-    d.lines.push_back({at, next, std::string(entries.At(i)), false});
-    d.corners.push_back(next);
-    at = next;
-    perimeter += std::fabs(f->length);
-  }
+  d.corners.push_back(PlanePoint{});
+  const std::optional<UnreadableEntry> stop =
+      WalkEntries(entries, EntryKind::Angle, PlanePoint{}, [&](const CornerStep& s) {
+        d.lines.push_back({d.corners.back(), s.corner, std::string(entries[s.index]), false});
+        d.corners.push_back(s.corner);
+        perimeter += std::fabs(s.distance);
+        sums.Add(s);
+      });
+  if (stop)
+    return Error{stop->message};
   // Summed as the closure analysis sums the lines, so that the drawing and
   // the printed figures agree to the last bit.
+  const PlanePoint at = d.corners.back();
   const ClosureFigures figures = FiguresOf({perimeter, at.north, at.east});
   if (HasClosingSide(figures))
     d.lines.push_back({at, PlanePoint{}, FixedForm(figures.misclosure), true});
   return Ok();
 }
 
-Status AddPointLines(const EntryList& entries, BoundaryDrawing& d) {
-  for (size_t i = 0; i < entries.Count(); ++i) {
-    const Result<PointFields> p = ReadPointEntry(entries.At(i));
-    if (!p)
-      return Error{UnreadableEntryMessage(i, entries.At(i), p.error())};
-    if (i == 0)
-      d.origin = {p->x, p->y};
-    d.corners.push_back({p->x - d.origin.east, p->y - d.origin.north});
-  }
+// The corners relative to the first point, as the plot draws them.
+Status AddPointLines(const EntryTexts& entries, BoundaryDrawing& d, CornerSums& sums) {
+  const std::optional<UnreadableEntry> stop =
+      WalkEntries(entries, EntryKind::Point, PlanePoint{}, [&](const CornerStep& s) {
+        if (s.index == 0)
+          d.origin = s.corner;
+        d.corners.push_back({s.corner.east - d.origin.east, s.corner.north - d.origin.north});
+        sums.Add(d.corners.back());
+      });
+  if (stop)
+    return Error{stop->message};
   const size_t n = d.corners.size();
   auto add = [&d](size_t i, size_t j) {
     const PlanePoint a = d.corners[i];
@@ -62,16 +63,6 @@ Status AddPointLines(const EntryList& entries, BoundaryDrawing& d) {
   return Ok();
 }
 
-double SignedArea(const std::vector<PlanePoint>& corners) {
-  double twice = 0;
-  for (size_t i = 0; i < corners.size(); ++i) {
-    const PlanePoint& a = corners[i];
-    const PlanePoint& b = corners[(i + 1) % corners.size()];
-    twice += a.east * b.north - b.east * a.north;
-  }
-  return twice / 2;
-}
-
 }  // namespace
 
 bool HasClosingSide(const ClosureFigures& figures) {
@@ -83,15 +74,17 @@ Result<BoundaryDrawing> DrawingOf(const EntryList& entries) {
   if (entries.Empty())
     return d;
   d.kind = KindOf(entries.At(0));
-  const Status read =
-      d.kind == EntryKind::Angle ? AddBearingLines(entries, d) : AddPointLines(entries, d);
+  // Both kinds start at (0, 0): a point list's first corner is its origin.
+  CornerSums sums(PlanePoint{});
+  const Status read = d.kind == EntryKind::Angle ? AddBearingLines(entries.Entries(), d, sums)
+                                                 : AddPointLines(entries.Entries(), d, sums);
   if (!read)
     return Error{read.error()};
-  d.counter_clockwise = SignedArea(d.corners) >= 0;
+  d.counter_clockwise = sums.SignedArea() >= 0;
   return d;
 }
 
-PlanePoint OuterNormal(const BoundaryDrawing& drawing, const BoundaryLine& line) {
+Offsets OuterNormal(const BoundaryDrawing& drawing, const BoundaryLine& line) {
   const double dx = line.to.east - line.from.east;
   const double dy = line.to.north - line.from.north;
   const double length = std::hypot(dx, dy);

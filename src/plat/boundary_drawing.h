@@ -9,6 +9,7 @@
 #include "boundary/entry.h"
 #include "boundary/entry_list.h"
 #include "closure/closure_figures.h"
+#include "geometry/plane.h"
 
 namespace tw {
 
@@ -46,6 +47,6 @@ struct BoundaryDrawing {
 Result<BoundaryDrawing> DrawingOf(const EntryList& entries);
 
 // The unit normal of a line pointing away from the figure.
-PlanePoint OuterNormal(const BoundaryDrawing& drawing, const BoundaryLine& line);
+Offsets OuterNormal(const BoundaryDrawing& drawing, const BoundaryLine& line);
 
 }  // namespace tw

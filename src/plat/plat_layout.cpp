@@ -140,7 +140,7 @@ bool LineLabel(Page& page, const PlatMapping& map, const BoundaryDrawing& d,
   const PagePoint to = map(line.to);
   if (std::hypot(to.x - from.x, to.y - from.y) < page.TextWidth(kLabelSize, line.text))
     return false;
-  const PlanePoint normal = OuterNormal(d, line);
+  const Offsets normal = OuterNormal(d, line);
   const double angle =
       ReadableAngle(line.to.east - line.from.east, line.to.north - line.from.north);
   const double rad = angle * M_PI / 180;
@@ -328,8 +328,8 @@ Table LinesTable(const BoundaryDrawing& d, const ClosureAnalysis& a) {
             double dy = l.to.north - l.from.north;
             double length = std::hypot(dx, dy);
             if (bearings) {
-              dx = a.lines[i].dx;
-              dy = a.lines[i].dy;
+              dx = a.lines[i].offsets.east;
+              dy = a.lines[i].offsets.north;
               length = a.lines[i].length;
             }
             return {std::to_string(i + 1), BearingForm(dx, dy), FixedForm(length), FixedForm(dy),

@@ -15,13 +15,13 @@ enum class Redraw { List, View };
 
 // The line to a corner of the traverse, its closure, and the traverse moved
 // on. Shared by the redraw, which walks the list, and by DrawBearingLine.
-void DrawTo(Program& program, Corner c, Redraw redraw) {
+void DrawTo(Program& program, PlanePoint c, Redraw redraw) {
   program.surface.SetPenWidth(2);
-  program.surface.LineTo(c.x, c.y, std::nullopt);
+  program.surface.LineTo(c.east, c.north, std::nullopt);
   if (redraw == Redraw::List)
-    LogClosure(program.log, ComputeClosure(c.x, c.y));
-  program.state.LastCornerX = c.x;
-  program.state.LastCornerY = c.y;
+    LogClosure(program.log, ComputeClosure(c.east, c.north));
+  program.state.LastCornerX = c.east;
+  program.state.LastCornerY = c.north;
 }
 
 void TraceSegment(DrawingSurface& surface, double x, double y, int colour) {
@@ -50,12 +50,12 @@ void PlotPointAs(Program& program, double x, double y, bool last, Redraw redraw)
 std::optional<UnreadableEntry> RedrawBearings(Program& program, Redraw redraw) {
   const bool list = redraw == Redraw::List;
   if (list)
-    program.figures.Restart(EntryKind::Angle, Corner{});
-  return WalkEntries(program.entries.Entries(), EntryKind::Angle, Corner{},
+    program.figures.Restart(EntryKind::Angle, PlanePoint{});
+  return WalkEntries(program.entries.Entries(), EntryKind::Angle, PlanePoint{},
                      [&program, redraw, list](const CornerStep& s) {
                        DrawTo(program, s.corner, redraw);
                        if (list)
-                         program.figures.Add(s.corner);
+                         program.figures.Add(s);
                      });
 }
 
@@ -64,19 +64,19 @@ std::optional<UnreadableEntry> RedrawPoints(Program& program, Redraw redraw) {
   const bool list = redraw == Redraw::List;
   if (list)
     program.figures.Restart(EntryKind::Point,
-                            Corner{program.state.FirstPointX, program.state.FirstPointY});
-  return WalkEntries(program.entries.Entries(), EntryKind::Point, Corner{},
+                            PlanePoint{program.state.FirstPointX, program.state.FirstPointY});
+  return WalkEntries(program.entries.Entries(), EntryKind::Point, PlanePoint{},
                      [&program, n, redraw, list](const CornerStep& s) {
                        if (s.index == 0) {
-                         program.state.FirstPointX = s.corner.x;
-                         program.state.FirstPointY = s.corner.y;
+                         program.state.FirstPointX = s.corner.east;
+                         program.state.FirstPointY = s.corner.north;
                          if (list)
                            program.figures.Restart(EntryKind::Point, s.corner);
                        }
-                       PlotPointAs(program, s.corner.x, s.corner.y, s.index == n - 1 && n > 2,
-                                   redraw);
+                       PlotPointAs(program, s.corner.east, s.corner.north,
+                                   s.index == n - 1 && n > 2, redraw);
                        if (list)
-                         program.figures.Add(s.corner);
+                         program.figures.Add(s);
                      });
 }
 
@@ -146,7 +146,8 @@ Status DrawBearingLine(Program& program, std::string_view quadrant, double degre
   const Result<Offsets> o = ComputeLatDep(quadrant, degrees, minutes, seconds, distance);
   if (!o)
     return Error{o.error()};
-  DrawTo(program, Corner{program.state.LastCornerX + o->dx, program.state.LastCornerY + o->dy},
+  DrawTo(program,
+         PlanePoint{program.state.LastCornerX + o->east, program.state.LastCornerY + o->north},
          Redraw::List);
   return Ok();
 }
@@ -181,18 +182,18 @@ Status ResetZoom(Program& program) {
   return RedrawAndLog(program, "Re-Draw");
 }
 
-void DragView(ProgramState& state, Corner grabbed, Corner under) {
-  state.PlotCentreX += grabbed.x - under.x;
-  state.PlotCentreY += grabbed.y - under.y;
+void DragView(ProgramState& state, PlanePoint grabbed, PlanePoint under) {
+  state.PlotCentreX += grabbed.east - under.east;
+  state.PlotCentreY += grabbed.north - under.north;
 }
 
 // The centre keeps its offset from `at` in screen terms: the offset scales
 // with the extents.
-void ZoomViewAbout(ProgramState& state, Corner at, double factor) {
+void ZoomViewAbout(ProgramState& state, PlanePoint at, double factor) {
   state.PlotExtentX *= factor;
   state.PlotExtentY *= factor;
-  state.PlotCentreX = at.x + (state.PlotCentreX - at.x) * factor;
-  state.PlotCentreY = at.y + (state.PlotCentreY - at.y) * factor;
+  state.PlotCentreX = at.east + (state.PlotCentreX - at.east) * factor;
+  state.PlotCentreY = at.north + (state.PlotCentreY - at.north) * factor;
 }
 
 }  // namespace tw

@@ -57,10 +57,10 @@ Status ResetZoom(Program& program);
 
 // The view moved as by a hand on the plot: the drawing point `grabbed` comes
 // to where `under` is now. Neither redraws nor logs.
-void DragView(ProgramState& state, Corner grabbed, Corner under);
+void DragView(ProgramState& state, PlanePoint grabbed, PlanePoint under);
 // Both extents times `factor` (below 1 shows the drawing larger), about the
 // drawing point `at`, which keeps its place on the surface. Neither redraws
 // nor logs.
-void ZoomViewAbout(ProgramState& state, Corner at, double factor);
+void ZoomViewAbout(ProgramState& state, PlanePoint at, double factor);
 
 }  // namespace tw

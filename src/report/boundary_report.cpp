@@ -21,11 +21,11 @@ Result<CornerSums> AppendBearingLayout(std::string& out, const EntryTexts& entri
     AppendLine(out, e);
   AppendLine(out, "");
   AppendLine(out, "POINT LIST (PN, N, E)");
-  CornerSums sums(Corner{});
+  CornerSums sums(PlanePoint{});
   const std::optional<UnreadableEntry> stop =
-      WalkEntries(entries, EntryKind::Angle, Corner{}, [&](const CornerStep& s) {
-        AppendCornerLine(out, s.index + 1, s.corner.y, s.corner.x);
-        sums.Add(s.corner);
+      WalkEntries(entries, EntryKind::Angle, PlanePoint{}, [&](const CornerStep& s) {
+        AppendCornerLine(out, s.index + 1, s.corner.north, s.corner.east);
+        sums.Add(s);
       });
   if (stop)
     return Error{stop->message};
@@ -37,10 +37,10 @@ Result<CornerSums> AppendBearingLayout(std::string& out, const EntryTexts& entri
 Result<CornerSums> AppendPointLayout(std::string& out, const EntryTexts& entries,
                                      const ProgramState& state) {
   AppendLine(out, "POINT LIST (PN, N, E)");
-  CornerSums sums(Corner{state.FirstPointX, state.FirstPointY});
+  CornerSums sums(PlanePoint{state.FirstPointX, state.FirstPointY});
   std::string line;
   const std::optional<UnreadableEntry> stop =
-      WalkEntries(entries, EntryKind::Point, Corner{}, [&](const CornerStep& s) {
+      WalkEntries(entries, EntryKind::Point, PlanePoint{}, [&](const CornerStep& s) {
         // The walk has read the entry, so it splits.
         const PointTexts t = *SplitPointEntry(entries[s.index]);
         line = PlainCount(s.index + 1);
@@ -49,7 +49,7 @@ Result<CornerSums> AppendPointLayout(std::string& out, const EntryTexts& entries
         line += ',';
         line += t.x;
         AppendLine(out, line);
-        sums.Add(s.corner);
+        sums.Add(s);
       });
   if (stop)
     return Error{stop->message};
@@ -84,6 +84,12 @@ size_t ReportBound(const EntryTexts& entries, bool point_layout, const std::stri
 
 }  // namespace
 
+Result<CornerSums> AppendReportCorners(std::string& out, const EntryTexts& entries,
+                                       const ProgramState& state) {
+  return IsPointMode(state.EntryMode) ? AppendPointLayout(out, entries, state)
+                                      : AppendBearingLayout(out, entries);
+}
+
 Result<std::string> BoundaryReportBytes(EntryList& entries, const ProgramState& state) {
   if (entries.Empty())
     return std::string();
@@ -94,8 +100,7 @@ Result<std::string> BoundaryReportBytes(EntryList& entries, const ProgramState& 
   out.reserve(ReportBound(entries.Entries(), point_layout, state.UnitAbbrev));
   AppendLine(out, "BOUNDARY REPORT");
   AppendLine(out, "");
-  const Result<CornerSums> sums = point_layout ? AppendPointLayout(out, entries.Entries(), state)
-                                               : AppendBearingLayout(out, entries.Entries());
+  const Result<CornerSums> sums = AppendReportCorners(out, entries.Entries(), state);
   if (!sums)
     return Error{sums.error()};
   const BoundaryFigures figures = sums->Close();

@@ -11,6 +11,7 @@
 #include "base/result.h"
 #include "boundary/entry_list.h"
 #include "boundary/program_state.h"
+#include "geometry/traverse.h"
 
 namespace tw {
 
@@ -19,5 +20,11 @@ namespace tw {
 // the entry, when an entry cannot be read under EntryMode. An empty list gives
 // a report of no lines, which the command never writes.
 Result<std::string> BoundaryReportBytes(EntryList& entries, const ProgramState& state);
+
+// The report's entries and corner list, in EntryMode's layout, appended to
+// `out`, and the sums of those corners: the closure the report prints, and
+// its area but in a file whose mode contradicts its entry 0.
+Result<CornerSums> AppendReportCorners(std::string& out, const EntryTexts& entries,
+                                       const ProgramState& state);
 
 }  // namespace tw

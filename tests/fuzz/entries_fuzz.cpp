@@ -17,8 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(view.ok() == ReadBearingEntryTo(text, fields));
   if (view) {
     FUZZ_CHECK(fields.length == view->length && fields.distance == view->distance);
-    const Result<CornerStep> step = StepFrom(EntryKind::Angle, text, Corner{});
-    FUZZ_CHECK(step && std::isfinite(step->offsets.dx) && std::isfinite(step->offsets.dy));
+    CornerStep step;
+    FUZZ_CHECK(StepOn(EntryKind::Angle, text, step) && std::isfinite(step.offsets.east) &&
+               std::isfinite(step.offsets.north));
   }
   const Result<PointFields> point = ReadPointEntry(text);
   if (point) {

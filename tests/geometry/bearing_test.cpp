@@ -56,7 +56,7 @@ TEST(Bearing, QuadrantList) {
 
 TEST(Bearing, ComputeLatDep) {
   struct Case {
-    double dx, dy;
+    double east, north;
     const char* quadrant;
     double degrees, minutes, seconds;
     const char* distance;
@@ -76,21 +76,21 @@ TEST(Bearing, ComputeLatDep) {
     const Result<Offsets> o =
         ComputeLatDep(c.quadrant, c.degrees, c.minutes, c.seconds, c.distance);
     ASSERT_TRUE(o) << o.error();
-    EXPECT_NEAR(c.dx, o->dx, 1e-12) << c.quadrant << " " << c.degrees << " @" << c.distance;
-    EXPECT_NEAR(c.dy, o->dy, 1e-12) << c.quadrant << " " << c.degrees << " @" << c.distance;
+    EXPECT_NEAR(c.east, o->east, 1e-12) << c.quadrant << " " << c.degrees << " @" << c.distance;
+    EXPECT_NEAR(c.north, o->north, 1e-12) << c.quadrant << " " << c.degrees << " @" << c.distance;
   }
 }
 
 // The angle constant is not full-precision pi, and nothing snaps to the axes.
 TEST(Bearing, DueNorthKeepsTheConstantsResidue) {
   const Offsets o = *ComputeLatDep("NW", 0, 0, 0, "100");
-  EXPECT_GT(o.dx, 1.5e-13);
-  EXPECT_LT(o.dx, 1.7e-13);
-  EXPECT_EQ("1.6", PlainForm(o.dx).substr(0, 3));
-  EXPECT_EQ(100, o.dy);
+  EXPECT_GT(o.east, 1.5e-13);
+  EXPECT_LT(o.east, 1.7e-13);
+  EXPECT_EQ("1.6", PlainForm(o.east).substr(0, 3));
+  EXPECT_EQ(100, o.north);
   // The same line with full-precision pi would leave a residue more than ten
   // times smaller.
-  EXPECT_GT(o.dx, 10 * std::fabs(100 * std::cos(std::numbers::pi / 2)));
+  EXPECT_GT(o.east, 10 * std::fabs(100 * std::cos(std::numbers::pi / 2)));
 }
 
 TEST(Bearing, ReadsEntriesAndRefusesWhatCannotBeRead) {
@@ -99,13 +99,14 @@ TEST(Bearing, ReadsEntriesAndRefusesWhatCannotBeRead) {
     ASSERT_FALSE(o) << distance;
     EXPECT_NE(std::string::npos, o.error().find("distance")) << o.error();
   }
+  CornerStep step;
   for (const char* entry : {"", "NE 5°00'00'' @12LF", "NE 45°00'00'' @xLF", "1 , 2"})
-    EXPECT_FALSE(StepFrom(EntryKind::Angle, test::Cp1252(entry), {})) << entry;
+    EXPECT_FALSE(StepOn(EntryKind::Angle, test::Cp1252(entry), step)) << entry;
   // A readable entry gives the offsets of its fields.
-  const Offsets o =
-      StepFrom(EntryKind::Angle, test::Cp1252("SW 89°59'59'' @98765.4321m."), {})->offsets;
-  EXPECT_EQ(ComputeLatDep("SW", 89, 59, 59, "98765.4321")->dx, o.dx);
-  EXPECT_NEAR(98765.4321, std::hypot(o.dx, o.dy), 1e-9);
+  ASSERT_TRUE(StepOn(EntryKind::Angle, test::Cp1252("SW 89°59'59'' @98765.4321m."), step));
+  const Offsets o = step.offsets;
+  EXPECT_EQ(ComputeLatDep("SW", 89, 59, 59, "98765.4321")->east, o.east);
+  EXPECT_NEAR(98765.4321, std::hypot(o.east, o.north), 1e-9);
 }
 
 }  // namespace

@@ -97,7 +97,7 @@ TEST(Traverse, StopsAtAnUnreadableEntry) {
 TEST(CornerWalk, StepsAndStop) {
   struct Case {
     EntryKind kind;
-    Corner start;
+    PlanePoint start;
     std::vector<std::string> entries;
     const char* steps;  // "index:x,y dx,dy d" per visited entry, LogPattern
     std::optional<size_t> stop;
@@ -125,9 +125,9 @@ TEST(CornerWalk, StepsAndStop) {
     std::string steps;
     const std::optional<UnreadableEntry> stop =
         WalkEntries(test::ListOf(c.entries).Entries(), c.kind, c.start, [&](const CornerStep& s) {
-          steps += std::to_string(s.index) + ":" + pattern(s.corner.x) + "," + pattern(s.corner.y) +
-                   " " + pattern(s.offsets.dx) + "," + pattern(s.offsets.dy) + " " +
-                   pattern(s.distance) + " ";
+          steps += std::to_string(s.index) + ":" + pattern(s.corner.east) + "," +
+                   pattern(s.corner.north) + " " + pattern(s.offsets.east) + "," +
+                   pattern(s.offsets.north) + " " + pattern(s.distance) + " ";
         });
     EXPECT_EQ(c.steps, steps);
     EXPECT_EQ(c.stop, stop ? std::optional<size_t>(stop->index) : std::nullopt);

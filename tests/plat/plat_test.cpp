@@ -8,6 +8,7 @@
 
 #include "boundary/entry_list.h"
 #include "doubles/entry_lists.h"
+#include "geometry/corner_walk.h"
 #include "plat/boundary_drawing.h"
 #include "plat/plat_layout.h"
 #include "plat/plat_scale.h"
@@ -322,6 +323,58 @@ TEST(PlatLayout, SaysItsUnitsOnItsPaper) {
     EXPECT_EQ(paper.height, c.paper.height) << c.unit;
     EXPECT_TRUE(LaidOut(list, InUnit(c.unit), paper).HasText(c.words)) << c.unit;
     EXPECT_EQ(ChooseScale(c.unit, 10, 10, 100, 100)->feet_per_inch, c.feet_per_inch) << c.unit;
+  }
+}
+
+// The drawing's corners are the walk's, bit for bit, and the page shows them
+// north up and east right: every side on paper is the side on the ground,
+// east to the right and north up (paper's y runs down), at one scale.
+TEST(PlatLayout, DrawsTheCornersOfTheWalkNorthUpAndEastRight) {
+  struct Case {
+    EntryKind kind;
+    std::vector<std::string> entries;
+  };
+  const Case cases[] = {
+      {EntryKind::Angle,
+       {"NE 80\xB0"
+        "00'00'' @90LF",
+        "NW 20\xB0"
+        "00'00'' @40LF",
+        "SW 60\xB0"
+        "00'00'' @30LF"}},
+      {EntryKind::Point, {"500 , 200", "620 , 210", "560 , 290"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.entries.front());
+    const EntryList list = test::ListOf(c.entries);
+    std::vector<PlanePoint> walked;
+    ASSERT_FALSE(WalkEntries(list.Entries(), c.kind, PlanePoint{},
+                             [&](const CornerStep& s) { walked.push_back(s.corner); }));
+    const BoundaryDrawing d = *DrawingOf(list);
+    // A bearing list's drawing starts at (0, 0); a point list's is drawn
+    // from its first point.
+    const bool bearings = c.kind == EntryKind::Angle;
+    ASSERT_EQ(d.corners.size(), walked.size() + (bearings ? 1 : 0));
+    for (size_t i = 0; i < walked.size(); ++i) {
+      const PlanePoint drawn = d.corners[bearings ? i + 1 : i];
+      EXPECT_EQ(drawn.east, walked[i].east - d.origin.east);
+      EXPECT_EQ(drawn.north, walked[i].north - d.origin.north);
+    }
+    std::vector<Call> sides;
+    for (const Call& call : LaidOut(list, InUnit("LF")).calls) {
+      if (call.kind == Call::Line && call.width == 0.5)
+        sides.push_back(call);
+    }
+    // A bearing list's misclosure is dashed.
+    ASSERT_EQ(sides.size(), d.lines.size() - (bearings && d.lines.back().closing ? 1 : 0));
+    const double mm_per_unit =
+        (sides[0].b.x - sides[0].a.x) / (d.lines[0].to.east - d.lines[0].from.east);
+    ASSERT_GT(mm_per_unit, 0);
+    for (size_t i = 0; i < sides.size(); ++i) {
+      const BoundaryLine& l = d.lines[i];
+      EXPECT_NEAR(sides[i].b.x - sides[i].a.x, (l.to.east - l.from.east) * mm_per_unit, 1e-9);
+      EXPECT_NEAR(sides[i].a.y - sides[i].b.y, (l.to.north - l.from.north) * mm_per_unit, 1e-9);
+    }
   }
 }
 

@@ -67,14 +67,14 @@ QVariant ClosureTableModel::data(const QModelIndex& index, int role) const {
 QString ClosureTableModel::LineCell(int row, int column) const {
   const TraverseLine& l = analysis_->lines[static_cast<size_t>(row)];
   if (column < kPlainLineColumns) {
-    const std::array<double, 3> values = {l.length, l.dy, l.dx};
-    return column == 0 ? LineBearing(*analysis_, row, l.dx, l.dy)
+    const std::array<double, 3> values = {l.length, l.offsets.north, l.offsets.east};
+    return column == 0 ? LineBearing(*analysis_, row, l.offsets.east, l.offsets.north)
                        : Number(values[static_cast<size_t>(column - 1)]);
   }
-  const AdjustedLine& a = ShownAdjustment()->lines[static_cast<size_t>(row)];
-  const std::array<double, 3> values = {a.length, a.lat, a.dep};
+  const TraverseLine& a = ShownAdjustment()->lines[static_cast<size_t>(row)];
+  const std::array<double, 3> values = {a.length, a.offsets.north, a.offsets.east};
   const int c = column - kPlainLineColumns;
-  return c == 0 ? LineBearing(*analysis_, row, a.dep, a.lat)
+  return c == 0 ? LineBearing(*analysis_, row, a.offsets.east, a.offsets.north)
                 : Number(values[static_cast<size_t>(c - 1)]);
 }
 

@@ -65,8 +65,8 @@ void PlotSurface::DrawLabels(QPainter& p) const {
   const double flip_x = m->sx < 0 ? -1 : 1;
   const double flip_y = m->sy < 0 ? -1 : 1;
   for (const PlotLabels::Line& l : labels_.lines) {
-    const QPointF a = (*m)(l.x1, l.y1);
-    const QPointF b = (*m)(l.x2, l.y2);
+    const QPointF a = (*m)(l.from.east, l.from.north);
+    const QPointF b = (*m)(l.to.east, l.to.north);
     const QPointF mid = (a + b) / 2;
     if (!visible.contains(mid))
       continue;
@@ -76,7 +76,7 @@ void PlotSurface::DrawLabels(QPainter& p) const {
       continue;
     const double angle = ReadableScreenAngle(b - a);
     const double rad = angle * M_PI / 180;
-    const QPointF out(l.out_x * flip_x, l.out_y * flip_y);
+    const QPointF out(l.out.east * flip_x, l.out.north * flip_y);
     const QPointF up(std::sin(rad), -std::cos(rad));
     const bool up_is_out = up.x() * out.x() + up.y() * out.y() >= 0;
     const double offset = kGap + (up_is_out ? 0 : metrics.ascent());
@@ -88,7 +88,8 @@ void PlotSurface::DrawLabels(QPainter& p) const {
     p.restore();
   }
   for (const PlotLabels::Corner& c : labels_.corners) {
-    const QPointF at = (*m)(c.x, c.y) + QPointF(c.out_x * flip_x, c.out_y * flip_y) * kCornerReach;
+    const QPointF at = (*m)(c.at.east, c.at.north) +
+                       QPointF(c.out.east * flip_x, c.out.north * flip_y) * kCornerReach;
     if (!visible.contains(at))
       continue;
     const double w = metrics.horizontalAdvance(c.text);

@@ -7,7 +7,7 @@
 namespace tw {
 namespace {
 
-Corner CornerOf(QPointF p) {
+PlanePoint CornerOf(QPointF p) {
   return {p.x(), p.y()};
 }
 

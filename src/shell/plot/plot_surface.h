@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "geometry/plane.h"
 #include "ports/drawing_surface.h"
 #include "shell/plot/pixel_lines.h"
 
@@ -21,13 +22,14 @@ namespace tw {
 // screen than its text) and the corner numbers.
 struct PlotLabels {
   struct Line {
-    double x1, y1, x2, y2;
-    double out_x, out_y;  // the outer unit normal, user directions
+    PlanePoint from;
+    PlanePoint to;
+    Offsets out;  // the outer unit normal, user directions
     QString text;
   };
   struct Corner {
-    double x, y;
-    double out_x, out_y;
+    PlanePoint at;
+    Offsets out;
     QString text;
   };
   std::vector<Line> lines;

@@ -27,9 +27,8 @@ PlotLabels ScreenLabels(const BoundaryDrawing& d) {
   for (const BoundaryLine& line : d.lines) {
     if (line.closing && d.kind == EntryKind::Angle)
       continue;  // the misclosure is not an entered line
-    const PlanePoint out = OuterNormal(d, line);
-    labels.lines.push_back({line.from.east, line.from.north, line.to.east, line.to.north, out.east,
-                            out.north, FromCp1252(line.text)});
+    const Offsets out = OuterNormal(d, line);
+    labels.lines.push_back({line.from, line.to, out, FromCp1252(line.text)});
   }
   if (d.corners.empty())
     return labels;
@@ -38,7 +37,7 @@ PlotLabels ScreenLabels(const BoundaryDrawing& d) {
   for (size_t i = 0; i < count; ++i) {
     const PlanePoint c = d.corners[i];
     const PlanePoint out = OutwardOf(c, mean);
-    labels.corners.push_back({c.east, c.north, out.east, out.north, QString::number(i + 1)});
+    labels.corners.push_back({c, {out.east, out.north}, QString::number(i + 1)});
   }
   return labels;
 }
