@@ -6,6 +6,7 @@
 //          times the expected random misclosure, the first finding should
 //          give back the original call, and the right line should be listed.
 // Usage: blunder_sim [SEED [TRAVERSES_PER_SET]]
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "closure/closure_analysis.h"
+#include "closure/closure_lines.h"
 #include "mistakes.h"
 #include "traverses.h"
 
@@ -107,13 +109,17 @@ void OneKeyedMistake(std::mt19937_64& rng, int count) {
     const std::string original = entries[line];
     entries[line] = EntryOf(*keyed, t.metric);
     const Findings f = Analyse(t, entries);
-    if (!f.list.empty() && f.list.front().index == line && f.list.front().corrected == original)
+    const auto gives_back = [&](const BlunderLine& l) {
+      return l.index == line && l.corrected == original;
+    };
+    const auto names_line = [&](const BlunderLine& l) { return l.index == line; };
+    if (!f.list.empty() &&
+        std::any_of(f.list.front().lines.begin(), f.list.front().lines.end(), gives_back))
       ++s.first_is_original;
-    for (const BlunderFinding& b : f.list)
-      if (b.index == line) {
-        ++s.line_listed;
-        break;
-      }
+    if (std::any_of(f.list.begin(), f.list.end(), [&](const BlunderFinding& b) {
+          return std::any_of(b.lines.begin(), b.lines.end(), names_line);
+        }))
+      ++s.line_listed;
   }
   std::printf(
       "Set B (one keyed mistake, %d traverses): of those counted, first finding is the\n"

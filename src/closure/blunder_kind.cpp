@@ -6,7 +6,7 @@
 namespace tw {
 namespace {
 
-constexpr std::array<std::string_view, 10> kKindTexts = {
+constexpr std::array<std::string_view, 16> kKindTexts = {
     "wrong quadrant",
     "degrees and minutes swapped",
     "digits swapped in the degrees",
@@ -15,6 +15,12 @@ constexpr std::array<std::string_view, 10> kKindTexts = {
     "digits swapped in the distance",
     "decimal point misplaced, distance x 10",
     "decimal point misplaced, distance / 10",
+    "wrong digit in the degrees",
+    "wrong digit in the minutes",
+    "wrong digit in the seconds",
+    "wrong digit in the distance",
+    "digit left out of the distance",
+    "digit keyed twice in the distance",
     "wrong distance",
     "wrong bearing",
 };

@@ -7,9 +7,10 @@
 namespace tw {
 
 // The mistakes tried, in the order findings of equal precision on one line
-// are listed.
+// are listed. All but the last two undo a keying slip and give back a clean
+// call; the last two are fitted to the misclosure.
 enum class BlunderKind : std::uint8_t {
-  Quadrant,          // another quadrant code
+  Quadrant,          // another quadrant code, or the bearing reversed
   DegreesMinutes,    // degrees and minutes swapped
   DegreeDigits,      // two adjacent digits swapped in the degrees
   MinuteDigits,      // ... in the minutes
@@ -17,11 +18,22 @@ enum class BlunderKind : std::uint8_t {
   DistanceDigits,    // ... in the distance
   DistanceTimesTen,  // a misplaced decimal point
   DistanceTenth,     // a misplaced decimal point
+  DegreeDigit,       // one wrong digit in the degrees
+  MinuteDigit,       // ... in the minutes
+  SecondDigit,       // ... in the seconds
+  DistanceDigit,     // ... in the distance
+  DroppedDigit,      // a digit left out of the distance
+  DoubledDigit,      // a digit of the distance keyed twice
   WrongDistance,     // a line along the misclosure: its distance
   WrongBearing,      // a line across the misclosure: its bearing
 };
 
 // "digits swapped in the distance" and the like.
 std::string_view BlunderKindText(BlunderKind kind);
+
+// A value fitted to the misclosure rather than a keying slip undone.
+constexpr bool IsFitted(BlunderKind kind) {
+  return kind == BlunderKind::WrongDistance || kind == BlunderKind::WrongBearing;
+}
 
 }  // namespace tw

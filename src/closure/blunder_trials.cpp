@@ -1,162 +1,240 @@
 #include "closure/blunder_trials.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
-#include <optional>
 
-#include "base/numbers.h"
 #include "base/text.h"
 #include "closure/closure_forms.h"
+#include "geometry/bearing.h"
 
 namespace tw {
 namespace {
 
-// The geometric diagnosis looks at lines within 2 degrees of the misclosure's
-// direction (or its reverse), |cos| >= cos 2°, and of its perpendicular,
-// |cos| <= sin 2°.
-constexpr double kCos2Degrees = 0.99939082701909573;
-constexpr double kSin2Degrees = 0.034899496702500969;
-
-// A Carpenter distance carries a leading blank or "-"; Surveyor distances are
-// as typed, so a new one takes the plain form. nullopt for a distance no
-// entry can hold.
-std::optional<std::string> DistanceText(double distance, std::string_view original) {
-  const std::optional<double> d = RoundToFourDecimals(distance);
-  if (!d)
-    return std::nullopt;
-  const bool carpenter = !original.empty() && (original[0] == ' ' || original[0] == '-');
-  return carpenter ? LeadingBlankForm(*d) : PlainForm(*d);
-}
-
-class Trials {
- public:
-  Trials(std::string_view entry, const TrialEntry& read, TrialSink& sink)
-      : entry_(entry), read_(read), sink_(sink) {}
-
-  void TryAll();
-  void TryGeometry(const TraverseSums& sums);
-
- private:
-  void Try(BlunderKind kind, bool keeps_direction);
-  void TryDistance(BlunderKind kind, double distance);
-  void TryDigitSwaps(BlunderKind kind, size_t at, size_t length);
-
-  std::string_view entry_;
-  const TrialEntry& read_;
-  TrialSink& sink_;
-  std::string trial_;  // reused, so that a trial costs no allocation
-};
-
-void Trials::Try(BlunderKind kind, bool keeps_direction) {
-  if (trial_ == entry_)
-    return;
-  const Result<BearingFieldsView> f = ReadBearingEntryView(trial_);
-  if (!f || !IsWithinBoxLimits(*f))
-    return;
-  // A new distance on the same bearing scales the line's unit offsets, which
-  // is what LatDep computes, without the cosine and sine again.
-  const Offsets& u = read_.unit;
-  const TraverseLine line =
-      keeps_direction
-          ? TraverseLine{{f->length * u.east, f->length * u.north}, std::fabs(f->length)}
-          : LineOf(*f);
-  sink_.Take(kind, trial_, line);
-}
-
-void Trials::TryDistance(BlunderKind kind, double distance) {
-  const std::string_view original(entry_.data() + kDistanceAt,
-                                  entry_.size() - kDistanceAt - kUnitWidth);
-  const std::optional<std::string> text = DistanceText(distance, original);
-  if (!text)
-    return;
-  trial_.assign(entry_, 0, kDistanceAt);
-  trial_ += *text;
-  trial_.append(entry_, entry_.size() - kUnitWidth, kUnitWidth);
-  Try(kind, true);
-}
-
-void Trials::TryDigitSwaps(BlunderKind kind, size_t at, size_t length) {
-  for (size_t j = at; j + 1 < at + length; ++j) {
-    if (!IsDigit(entry_[j]) || !IsDigit(entry_[j + 1]) || entry_[j] == entry_[j + 1])
-      continue;
-    trial_.assign(entry_);
-    std::swap(trial_[j], trial_[j + 1]);
-    Try(kind, kind == BlunderKind::DistanceDigits);
-  }
-}
-
-void Trials::TryAll() {
-  for (std::string_view q : kQuadrants) {
-    trial_.assign(entry_);
-    trial_.replace(0, 2, q);
-    Try(BlunderKind::Quadrant, false);
-  }
-  trial_.assign(entry_);
-  std::swap_ranges(trial_.begin() + kDegreesAt, trial_.begin() + kDegreesAt + 2,
-                   trial_.begin() + kMinutesAt);
-  Try(BlunderKind::DegreesMinutes, false);
-  TryDigitSwaps(BlunderKind::DegreeDigits, kDegreesAt, 2);
-  TryDigitSwaps(BlunderKind::MinuteDigits, kMinutesAt, 2);
-  TryDigitSwaps(BlunderKind::SecondDigits, kSecondsAt, 2);
-  TryDigitSwaps(BlunderKind::DistanceDigits, kDistanceAt, entry_.size() - kDistanceAt - kUnitWidth);
-  TryDistance(BlunderKind::DistanceTimesTen, read_.fields.length * 10);
-  TryDistance(BlunderKind::DistanceTenth, read_.fields.length / 10);
-}
-
-void Trials::TryGeometry(const TraverseSums& sums) {
-  const BearingFieldsView& f = read_.fields;
-  const double m = std::sqrt(sums.north * sums.north + sums.east * sums.east);
-  const Offsets& w = read_.unit;
-  const double along = sums.east * w.east + sums.north * w.north;   // m . w
-  const double across = sums.north * w.east - sums.east * w.north;  // m . n, n = w turned left
-  if (std::fabs(along) >= kCos2Degrees * m) {
-    const double distance = f.length - along;
-    if (distance != 0 && (distance > 0) == (f.length > 0))
-      TryDistance(BlunderKind::WrongDistance, distance);
-  }
-  if (std::fabs(along) <= kSin2Degrees * m && f.length != 0 &&
-      std::fabs(across) <= std::fabs(f.length)) {
-    // Turning the line by phi moves its end across it by L sin(phi).
-    const double phi = std::asin(-across / f.length) * 180 / kAngleConstant;
-    const double direction = DirectionAngle(f.quadrant, f.degrees, f.minutes, f.seconds) + phi;
-    const QuadrantAngle q = QuadrantOfDirection(direction);
-    const long long seconds = std::llround(*RoundHalfAway(q.degrees * 3600, 0));
-    trial_.assign({q.from, q.to});
-    trial_.append(entry_, 2, 1);
-    AppendTwoDigits(trial_, seconds / 3600);
-    trial_.append(entry_, kDegreesAt + 2, 1);
-    AppendTwoDigits(trial_, seconds / 60 % 60);
-    trial_.append(entry_, kMinutesAt + 2, 1);
-    AppendTwoDigits(trial_, seconds % 60);
-    trial_.append(entry_, kSecondsAt + 2, std::string::npos);
-    Try(BlunderKind::WrongBearing, false);
-  }
-}
-
-}  // namespace
-
-bool ReadTrialEntry(std::string_view entry, TrialEntry& read) {
-  const Result<BearingFieldsView> f = ReadBearingEntryView(entry);
-  if (!f)
+bool IsWholeField(double v, int& out) {
+  if (!(v >= 0) || std::floor(v) != v || v > 99)
     return false;
-  read.fields = *f;
-  read.unit = LatDep(f->quadrant, f->degrees, f->minutes, f->seconds, 1);
+  out = static_cast<int>(v);
   return true;
 }
 
-void TryEntry(std::string_view entry, const TrialEntry& read, TrialSink& sink) {
-  Trials(entry, read, sink).TryAll();
+// The two-digit swaps and single wrong digits of one field of the bearing.
+void FieldTrials(const CallBearing& keyed, int CallBearing::*field, BlunderKind swapped,
+                 BlunderKind wrong, std::vector<BearingTrial>& out) {
+  const int v = keyed.*field;
+  CallBearing b = keyed;
+  b.*field = v % 10 * 10 + v / 10;
+  if (b.*field != v && IsCleanCall(b))
+    out.push_back({swapped, b});
+  for (int place : {10, 1}) {
+    const int digit = v / place % 10;
+    for (int d = 0; d <= 9; ++d) {
+      b.*field = v + (d - digit) * place;
+      if (d != digit && IsCleanCall(b))
+        out.push_back({wrong, b});
+    }
+  }
 }
 
-bool NearMisclosure(const Offsets& unit, const TraverseSums& sums) {
-  const double m = std::sqrt(sums.north * sums.north + sums.east * sums.east);
-  const double along = std::fabs(sums.east * unit.east + sums.north * unit.north);
-  return along >= kCos2Degrees * m || along <= kSin2Degrees * m;
+// The sign or blank a distance starts with, which no slip touches.
+size_t DigitsStart(std::string_view keyed) {
+  return !keyed.empty() && (keyed[0] == ' ' || keyed[0] == '-' || keyed[0] == '+') ? 1 : 0;
 }
 
-void TryGeometry(std::string_view entry, const TrialEntry& read, const TraverseSums& sums,
-                 TrialSink& sink) {
-  Trials(entry, read, sink).TryGeometry(sums);
+// A distance as a person keys one: digits with at most one point inside
+// them, no leading zero before another digit.
+bool IsKeyedForm(std::string_view digits) {
+  if (digits.empty() || digits.front() == '.' || digits.back() == '.')
+    return false;
+  if (std::count(digits.begin(), digits.end(), '.') > 1)
+    return false;
+  if (digits.size() > 1 && digits[0] == '0' && digits[1] != '.')
+    return false;
+  return std::all_of(digits.begin(), digits.end(), [](char c) { return c == '.' || IsDigit(c); });
+}
+
+class DistanceSlips {
+ public:
+  DistanceSlips(std::string_view keyed, double low, double high)
+      : keyed_(keyed),
+        low_(low),
+        high_(high),
+        start_(DigitsStart(keyed)),
+        keyed_value_(ValueOf(keyed)),
+        sign_(keyed_value_ < 0 ? -1 : 1) {}
+
+  std::vector<DistanceTrial> All() {
+    Swaps();
+    PointMoves();
+    WrongDigits();
+    Inserted();
+    Removed();
+    return std::move(out_);
+  }
+
+ private:
+  static double ValueOf(std::string_view text) {
+    const size_t at = DigitsStart(text);
+    double v = 0;
+    const char* first = text.data() + at;
+    const char* last = text.data() + text.size();
+    if (at == 1 && text[0] == '-')
+      --first;
+    if (std::from_chars(first, last, v).ptr != last)
+      return 0;
+    return v;
+  }
+
+  void Offer(BlunderKind kind, const std::string& text) {
+    if (text == keyed_ || !IsKeyedForm(std::string_view(text).substr(start_)))
+      return;
+    const double v = ValueOf(text);
+    if (!(v * sign_ > 0) || !std::isfinite(v) || v == keyed_value_ || v < low_ || v > high_)
+      return;
+    if (std::any_of(out_.begin(), out_.end(),
+                    [&](const DistanceTrial& t) { return t.text == text; }))
+      return;
+    out_.push_back({kind, text, v});
+  }
+
+  // Two digits keyed one after the other swapped, also where the point
+  // stands between them.
+  void Swaps() {
+    for (size_t i = start_; i + 1 < keyed_.size(); ++i) {
+      const size_t j = keyed_[i + 1] == '.' ? i + 2 : i + 1;
+      if (j >= keyed_.size() || !IsDigit(keyed_[i]) || !IsDigit(keyed_[j]))
+        continue;
+      std::string t(keyed_);
+      std::swap(t[i], t[j]);
+      Offer(BlunderKind::DistanceDigits, t);
+    }
+  }
+
+  // The keyed point one place off: the call had it one place to the left
+  // (the keyed value is ten times too large) or to the right.
+  void PointMoves() {
+    std::string digits(keyed_.substr(start_));
+    const size_t point = std::min(digits.find('.'), digits.size());
+    digits.erase(point, point < digits.size() ? 1 : 0);
+    const std::string prefix(keyed_.substr(0, start_));
+    if (point > 1) {
+      std::string fraction = digits.substr(point - 1);
+      // "2750" for 275: the point was never keyed, so none is given back.
+      if (point == digits.size() && fraction.find_first_not_of('0') == std::string::npos)
+        fraction.clear();
+      Offer(BlunderKind::DistanceTenth,
+            prefix + digits.substr(0, point - 1) + (fraction.empty() ? "" : "." + fraction));
+    }
+    const std::string right = point + 1 >= digits.size()
+                                  ? digits + std::string(point + 1 - digits.size(), '0')
+                                  : digits.substr(0, point + 1) + "." + digits.substr(point + 1);
+    Offer(BlunderKind::DistanceTimesTen, prefix + right);
+  }
+
+  void WrongDigits() {
+    for (size_t i = start_; i < keyed_.size(); ++i) {
+      if (!IsDigit(keyed_[i]))
+        continue;
+      for (char d = '0'; d <= '9'; ++d) {
+        std::string t(keyed_);
+        t[i] = d;
+        Offer(BlunderKind::DistanceDigit, t);
+      }
+    }
+  }
+
+  void Inserted() {
+    for (size_t i = start_; i <= keyed_.size(); ++i)
+      for (char d = '0'; d <= '9'; ++d) {
+        std::string t(keyed_);
+        t.insert(t.begin() + static_cast<std::ptrdiff_t>(i), d);
+        Offer(BlunderKind::DroppedDigit, t);
+      }
+  }
+
+  void Removed() {
+    for (size_t i = start_; i + 1 < keyed_.size(); ++i) {
+      if (!IsDigit(keyed_[i]) || keyed_[i] != keyed_[i + 1])
+        continue;
+      std::string t(keyed_);
+      t.erase(i, 1);
+      Offer(BlunderKind::DoubledDigit, t);
+    }
+  }
+
+  std::string_view keyed_;
+  double low_;
+  double high_;
+  size_t start_;
+  double keyed_value_;
+  int sign_;
+  std::vector<DistanceTrial> out_;
+};
+
+}  // namespace
+
+std::optional<CallBearing> ReadCallBearing(const BearingFieldsView& f) {
+  CallBearing b{f.quadrant, 0, 0, 0};
+  if (!IsWholeField(f.degrees, b.degrees) || !IsWholeField(f.minutes, b.minutes) ||
+      !IsWholeField(f.seconds, b.seconds) || !IsWithinBoxLimits(f))
+    return std::nullopt;
+  return b;
+}
+
+bool IsCleanCall(const CallBearing& b) {
+  return b.degrees >= 0 && b.minutes >= 0 && b.seconds >= 0 && b.minutes < 60 && b.seconds < 60 &&
+         (b.degrees < 90 || (b.degrees == 90 && b.minutes == 0 && b.seconds == 0));
+}
+
+std::vector<BearingTrial> BearingTrials(const CallBearing& keyed) {
+  std::vector<BearingTrial> out;
+  for (std::string_view q : kQuadrants) {
+    CallBearing b = keyed;
+    b.quadrant = q;
+    if (q != keyed.quadrant && IsCleanCall(b))
+      out.push_back({BlunderKind::Quadrant, b});
+  }
+  CallBearing swapped = keyed;
+  std::swap(swapped.degrees, swapped.minutes);
+  if (swapped.degrees != swapped.minutes && IsCleanCall(swapped))
+    out.push_back({BlunderKind::DegreesMinutes, swapped});
+  FieldTrials(keyed, &CallBearing::degrees, BlunderKind::DegreeDigits, BlunderKind::DegreeDigit,
+              out);
+  FieldTrials(keyed, &CallBearing::minutes, BlunderKind::MinuteDigits, BlunderKind::MinuteDigit,
+              out);
+  FieldTrials(keyed, &CallBearing::seconds, BlunderKind::SecondDigits, BlunderKind::SecondDigit,
+              out);
+  std::stable_sort(out.begin(), out.end(),
+                   [](const BearingTrial& a, const BearingTrial& b) { return a.kind < b.kind; });
+  return out;
+}
+
+std::vector<DistanceTrial> DistanceTrials(std::string_view keyed, double low, double high) {
+  return DistanceSlips(keyed, low, high).All();
+}
+
+std::string WithBearing(std::string_view entry, const CallBearing& b) {
+  std::string out(b.quadrant);
+  out.append(entry, 2, kDegreesAt - 2);
+  AppendTwoDigits(out, b.degrees);
+  out.append(entry, kDegreesAt + 2, kMinutesAt - kDegreesAt - 2);
+  AppendTwoDigits(out, b.minutes);
+  out.append(entry, kMinutesAt + 2, kSecondsAt - kMinutesAt - 2);
+  AppendTwoDigits(out, b.seconds);
+  out.append(entry, kSecondsAt + 2, std::string_view::npos);
+  return out;
+}
+
+std::string_view DistanceTextOf(std::string_view entry) {
+  return entry.substr(kDistanceAt, entry.size() - kDistanceAt - kUnitWidth);
+}
+
+std::string WithDistance(std::string_view entry, std::string_view distance) {
+  std::string out(entry.substr(0, kDistanceAt));
+  out += distance;
+  out += entry.substr(entry.size() - kUnitWidth);
+  return out;
 }
 
 }  // namespace tw

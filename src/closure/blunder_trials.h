@@ -1,47 +1,66 @@
-// The trials of the blunder finder: the single-entry mistakes tried on one
-// line, each handed on as the corrected entry and the line it would give.
+// The keying slips the blunder finder undoes: every clean call one slip away
+// from what was keyed, for the bearing and for the distance of an entry.
 #pragma once
 
+#include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "boundary/entry.h"
 #include "closure/blunder_kind.h"
-#include "closure/traverse_lines.h"
-#include "geometry/bearing.h"
 
 namespace tw {
 
-// Takes the trials that count: they differ from the entry, keep the angle
-// fields in range and whole, and read as entries.
-class TrialSink {
- public:
-  virtual void Take(BlunderKind kind, const std::string& corrected, const TraverseLine& line) = 0;
-
- protected:
-  ~TrialSink() = default;
+// The bearing of a call: a quadrant code and whole degrees, minutes and
+// seconds.
+struct CallBearing {
+  std::string_view quadrant;
+  int degrees = 0;
+  int minutes = 0;
+  int seconds = 0;
 };
 
-// An entry as the trials read it: its fields and its offsets at distance 1.
-struct TrialEntry {
-  BearingFieldsView fields;
-  Offsets unit;
+// The bearing of an entry as the trials start from: nothing unless its
+// fields are whole numbers within the boxes' limits.
+std::optional<CallBearing> ReadCallBearing(const BearingFieldsView& fields);
+
+// A bearing as deeds write it: minutes and seconds under 60, at most 90
+// degrees in all. The finder offers no other.
+bool IsCleanCall(const CallBearing& b);
+
+struct BearingTrial {
+  BlunderKind kind = BlunderKind::Quadrant;
+  CallBearing bearing;
 };
 
-// False for an entry the trials cannot read; it is then not tried.
-bool ReadTrialEntry(std::string_view entry, TrialEntry& read);
+// Every clean bearing one slip away from `keyed`, in the order of the kinds:
+// another quadrant, degrees and minutes swapped, two digits swapped in a
+// field, one digit wrong.
+std::vector<BearingTrial> BearingTrials(const CallBearing& keyed);
 
-// The trials that depend on the entry alone, always in the same order: the
-// quadrants, degrees and minutes, the digit swaps, the decimal point.
-void TryEntry(std::string_view entry, const TrialEntry& read, TrialSink& sink);
+struct DistanceTrial {
+  BlunderKind kind = BlunderKind::DistanceDigits;
+  std::string text;  // as it would be keyed, with the entry's leading blank or sign
+  double value = 0;
+};
 
-// Whether the line lies within 2 degrees of the misclosure's direction, its
-// reverse or its perpendicular: only then does TryGeometry try anything.
-bool NearMisclosure(const Offsets& unit, const TraverseSums& sums);
+// Every distance one slip away from the keyed text, with the same sign and
+// not zero, written as it would be keyed (no leading zero, no bare point):
+// two digits swapped, the point moved one place, one digit wrong, a digit
+// put back that was left out, a digit keyed twice taken out. A text may come
+// from two slips; it is listed once, for the first.
+// Only values within [low, high] are listed.
+std::vector<DistanceTrial> DistanceTrials(std::string_view keyed,
+                                          double low = -std::numeric_limits<double>::infinity(),
+                                          double high = std::numeric_limits<double>::infinity());
 
-// The trials that depend on the misclosure: a wrong distance along it, a
-// wrong bearing across it.
-void TryGeometry(std::string_view entry, const TrialEntry& read, const TraverseSums& sums,
-                 TrialSink& sink);
+// The entry with its bearing, or its distance, replaced.
+std::string WithBearing(std::string_view entry, const CallBearing& b);
+std::string WithDistance(std::string_view entry, std::string_view distance);
+
+// The distance text of an entry, as keyed.
+std::string_view DistanceTextOf(std::string_view entry);
 
 }  // namespace tw

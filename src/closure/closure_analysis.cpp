@@ -40,7 +40,7 @@ std::vector<std::pair<size_t, double>> NoLengthDirections(const EntryTexts& entr
 }
 
 Status AnalyseBearings(const EntryTexts& entries, const ClosureOptions& options,
-                       BlunderCache* cache, ClosureAnalysis& a) {
+                       ClosureAnalysis& a) {
   CornerSums corners(PlanePoint{});
   Result<std::vector<TraverseLine>> lines = ReadTraverseLines(entries, corners);
   if (!lines)
@@ -57,14 +57,15 @@ Status AnalyseBearings(const EntryTexts& entries, const ClosureOptions& options,
     a.adjustment = Adjust(a.lines, sums, *options.method);
   if (!a.standard_met && options.find_blunders) {
     a.blunders_searched = true;
-    a.blunders = cache ? FindBlunders(entries, a.lines, sums, options.standard, *cache)
-                       : FindBlunders(entries, a.lines, sums, options.standard);
+    BlunderSearch search = FindBlunders(entries, a.lines, sums, options.standard);
+    a.blunders = std::move(search.findings);
+    a.course_may_be_missing = search.course_may_be_missing;
   }
   return Ok();
 }
 
 Result<ClosureAnalysis> Analyse(const EntryList& entries, const ProgramState& state,
-                                const ClosureOptions& options, BlunderCache* cache) {
+                                const ClosureOptions& options) {
   ClosureAnalysis a;
   a.count = entries.Count();
   a.standard = options.standard;
@@ -82,7 +83,7 @@ Result<ClosureAnalysis> Analyse(const EntryList& entries, const ProgramState& st
     a.perimeter = *perimeter;
     return a;
   }
-  const Status bearings = AnalyseBearings(entries.Entries(), options, cache, a);
+  const Status bearings = AnalyseBearings(entries.Entries(), options, a);
   if (!bearings)
     return Error{bearings.error()};
   return a;
@@ -106,12 +107,7 @@ std::string LineBearingForm(const ClosureAnalysis& a, size_t i, double east, dou
 
 Result<ClosureAnalysis> AnalyseClosure(const EntryList& entries, const ProgramState& state,
                                        const ClosureOptions& options) {
-  return Analyse(entries, state, options, nullptr);
-}
-
-Result<ClosureAnalysis> AnalyseClosure(const EntryList& entries, const ProgramState& state,
-                                       const ClosureOptions& options, BlunderCache& cache) {
-  return Analyse(entries, state, options, &cache);
+  return Analyse(entries, state, options);
 }
 
 }  // namespace tw

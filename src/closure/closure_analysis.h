@@ -13,7 +13,6 @@
 #include "boundary/entry_list.h"
 #include "boundary/program_state.h"
 #include "closure/adjustment.h"
-#include "closure/blunder_cache.h"
 #include "closure/blunders.h"
 #include "closure/closure_figures.h"
 #include "closure/traverse_lines.h"
@@ -48,6 +47,8 @@ struct ClosureAnalysis {
   std::optional<Result<Adjustment>> adjustment;  // with a method
   bool blunders_searched = false;
   std::vector<BlunderFinding> blunders;
+  // Searched, nothing found, and the misclosure too large for random error.
+  bool course_may_be_missing = false;
 };
 
 // The bearing shown for line i, or for its adjustment, of offsets (east,
@@ -59,10 +60,5 @@ std::string LineBearingForm(const ClosureAnalysis& analysis, size_t i, double ea
 // as a closed boundary of no lines.
 Result<ClosureAnalysis> AnalyseClosure(const EntryList& entries, const ProgramState& state,
                                        const ClosureOptions& options);
-
-// The same analysis, the blunder search taking what it can from `cache`, for
-// a window that analyses the list again after every change.
-Result<ClosureAnalysis> AnalyseClosure(const EntryList& entries, const ProgramState& state,
-                                       const ClosureOptions& options, BlunderCache& cache);
 
 }  // namespace tw

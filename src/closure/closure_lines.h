@@ -22,7 +22,18 @@ std::string AreaLine(double area, std::string_view unit);
 // `groups` says.
 std::vector<std::string> VerdictLines(const ClosureAnalysis& analysis, DigitGroups groups);
 
-// "Line 3: <entry> -> <corrected> (<kind>), precision after 1:12000".
-std::string BlunderLine(const BlunderFinding& finding);
+// "Line 2: ENTRY -> CORRECTED (kind), precision after P"; parallel lines as
+// "Line 4 or 6: ENTRY4 -> CORRECTED4 | ENTRY6 -> CORRECTED6 (kind), ...", a
+// fitted value as "(possible wrong distance, 3.5000 longer)".
+std::string FindingLine(const BlunderFinding& finding);
+
+// Said when the search found nothing and the misclosure is small enough for
+// random error.
+inline constexpr const char* kAccumulatedError =
+    "no single mistake explains this misclosure; it looks like accumulated error";
+
+// "A course may be missing: N 12°34'56.0" E 123.4500 (between any two
+// corners)": the course that would close the traverse.
+std::string MissingCourseLine(const ClosureFigures& figures);
 
 }  // namespace tw

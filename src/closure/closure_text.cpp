@@ -56,11 +56,15 @@ void AppendBlunders(std::string& out, const ClosureAnalysis& a) {
     return Line(out, "Blunders: none needed");
   if (!a.blunders_searched)
     return Line(out, "Blunders: not searched");
+  if (a.course_may_be_missing) {
+    Line(out, "Blunders: no single-entry fix found");
+    return Line(out, Cp1252ToUtf8(MissingCourseLine(a.figures)));
+  }
   if (a.blunders.empty())
-    return Line(out, "Blunders: no single-entry fix found");
+    return Line(out, std::string("Blunders: ") + kAccumulatedError);
   Line(out, "Blunders:");
   for (const BlunderFinding& b : a.blunders)
-    Line(out, Cp1252ToUtf8(BlunderLine(b)));
+    Line(out, Cp1252ToUtf8(FindingLine(b)));
 }
 
 }  // namespace

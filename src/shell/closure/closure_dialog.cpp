@@ -205,11 +205,6 @@ void ClosureDialog::Refresh() {
 
 Result<ClosureAnalysis> ClosureDialog::Analyse(bool find_blunders) {
   const Program& p = window_.program();
-  if (p.entries.Count() <= kLiveBlunderLines)
-    return AnalyseClosure(p.entries, p.state, Options(find_blunders), blunder_cache_);
-  // Beyond the live search the trials are not kept: a million lines' would
-  // hold half a gigabyte for a search run once.
-  blunder_cache_ = BlunderCache();
   return AnalyseClosure(p.entries, p.state, Options(find_blunders));
 }
 
@@ -264,20 +259,34 @@ void ClosureDialog::ShowFindings() {
                  .arg(WholeNumberText(static_cast<std::int64_t>(kLiveBlunderLines),
                                       DigitGroups::Thousands)
                           .c_str());
+  else if (a->course_may_be_missing)
+    status = "No single-entry fix found. " + FromCp1252(MissingCourseLine(a->figures)) + '.';
   else if (a->blunders.empty())
-    status = "No single-entry fix found.";
+    status = QString(kAccumulatedError).replace(0, 1, QChar('N')) + '.';
   if (!status.isEmpty())
     findings_layout_->addWidget(new QLabel(status, findings_box_));
-  for (size_t i = 0; i < a->blunders.size(); ++i) {
-    const BlunderFinding& b = a->blunders[i];
-    auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(FromCp1252(BlunderLine(b)), findings_box_), 1);
-    QPushButton* correct = Button(findings_box_, "", "Correct");
-    correct->setObjectName(QString("cmdCorrect%1").arg(i + 1));
-    connect(correct, &QPushButton::clicked, this, [this, i] { Correct(i); });
+  for (size_t i = 0; i < a->blunders.size(); ++i)
+    findings_layout_->addLayout(FindingRow(a->blunders[i], i));
+}
+
+// The finding and a button for each line it names: parallel lines that
+// explain the misclosure equally are the user's to choose between.
+QHBoxLayout* ClosureDialog::FindingRow(const BlunderFinding& b, size_t i) {
+  auto* row = new QHBoxLayout;
+  auto* text = new QLabel(FromCp1252(FindingLine(b)), findings_box_);
+  text->setWordWrap(true);
+  row->addWidget(text, 1);
+  for (size_t k = 0; k < b.lines.size(); ++k) {
+    const bool one = b.lines.size() == 1;
+    QPushButton* correct =
+        Button(findings_box_, "",
+               one ? QString("Correct") : QString("Correct Line %1").arg(b.lines[k].index + 1));
+    correct->setObjectName(k == 0 ? QString("cmdCorrect%1").arg(i + 1)
+                                  : QString("cmdCorrect%1_%2").arg(i + 1).arg(k + 1));
+    connect(correct, &QPushButton::clicked, this, [this, i, k] { Correct(i, k); });
     row->addWidget(correct);
-    findings_layout_->addLayout(row);
   }
+  return row;
 }
 
 void ClosureDialog::ShowStandard() {
@@ -309,10 +318,11 @@ void ClosureDialog::FindBlundersNow() {
   ShowAnalysis();
 }
 
-void ClosureDialog::Correct(size_t finding) {
-  if (!analysis_ || finding >= analysis_->blunders.size())
+void ClosureDialog::Correct(size_t finding, size_t line) {
+  if (!analysis_ || finding >= analysis_->blunders.size() ||
+      line >= analysis_->blunders[finding].lines.size())
     return;
-  const BlunderFinding b = analysis_->blunders[finding];
+  const BlunderLine b = analysis_->blunders[finding].lines[line];
   Program& p = window_.program();
   if (b.index >= p.entries.Count() || p.entries.At(b.index) != b.entry)
     return;

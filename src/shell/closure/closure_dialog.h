@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -52,10 +53,11 @@ class ClosureDialog : public QDialog {
   Result<ClosureAnalysis> Analyse(bool find_blunders);
   void ShowAnalysis();
   void ShowFindings();
+  QHBoxLayout* FindingRow(const BlunderFinding& b, size_t i);
   void ShowStandard();
   void ChooseStandard();
   void FindBlundersNow();
-  void Correct(size_t finding);
+  void Correct(size_t finding, size_t line);
   void Copy();
   void SaveAdjusted();
   void ExportAdjusted();
@@ -65,9 +67,6 @@ class ClosureDialog : public QDialog {
   FileDialog& files_;
   int standard_;
   std::shared_ptr<const ClosureAnalysis> analysis_;
-  // The blunder trials of the list last searched: after one added line only
-  // that line is tried.
-  BlunderCache blunder_cache_;
   std::string failure_;  // why the list could not be analysed
   unsigned long long shown_revision_ = 0;
   std::string shown_unit_;

@@ -88,7 +88,7 @@ class ClosureDialogTest : public QObject {
     AddLine(h, "NW", "00", "100");
     QVERIFY(!d->Shown()->blunders.empty());
     const tw::BlunderFinding first = d->Shown()->blunders.front();
-    QCOMPARE(first.index, 0u);
+    QCOMPARE(first.lines.front().index, 0u);
 
     // Copy: what the batch tool prints for the dialog's settings, only the
     // title naming no file.
@@ -106,7 +106,7 @@ class ClosureDialogTest : public QObject {
     QTest::mouseClick(d->findChild<QPushButton*>("cmdCorrect1"), Qt::LeftButton);
     QCoreApplication::processEvents();
 
-    const QString corrected = QString::fromLatin1(first.corrected.c_str());
+    const QString corrected = QString::fromLatin1(first.lines.front().corrected.c_str());
     QCOMPARE(h.Lines().value(0), corrected);
     const QStringList added = h.Log().split('\n').mid(before.size());
     QCOMPARE(added.size(), 5);
@@ -114,7 +114,8 @@ class ClosureDialogTest : public QObject {
       QVERIFY2(added[i].startsWith("Closure: ") && !added[i].contains("Area"),
                qPrintable(added[i]));
     QCOMPARE(added[4],
-             "Line 1 corrected: " + QString::fromLatin1(first.entry.c_str()) + " -> " + corrected);
+             "Line 1 corrected: " + QString::fromLatin1(first.lines.front().entry.c_str()) +
+                 " -> " + corrected);
     QVERIFY(d->Shown()->standard_met);
 
     h.Click("cmdUndo");
