@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <optional>
 
@@ -41,8 +42,17 @@ bool Before(const Candidate& a, const Candidate& b) {
     return score_a < score_b;
   if (a.index != b.index)
     return a.index < b.index;
-  return a.kind < b.kind;
+  if (a.kind != b.kind)
+    return a.kind < b.kind;
+  return a.corrected < b.corrected;
 }
+
+// The best candidates so far; none past `cutoff` is written any more.
+struct Shortlist {
+  std::vector<Candidate> kept;
+  double cutoff = std::numeric_limits<double>::infinity();
+  void Shorten();
+};
 
 class Search {
  public:
@@ -79,8 +89,8 @@ class Search {
   double allowed_ = 0;
   double keyed_tolerance_ = 0;
   double fit_tolerance_ = 0;
-  std::vector<Candidate> keyed_;
-  std::vector<Candidate> fitted_;
+  Shortlist keyed_;
+  Shortlist fitted_;
 };
 
 // The corrected text is written only for a trial that passes: most do not.
@@ -91,9 +101,25 @@ void Search::Offer(size_t i, BlunderKind kind, const TraverseLine& line, double 
   const double residual = std::hypot(sums_.north - old.offsets.north + line.offsets.north,
                                      sums_.east - old.offsets.east + line.offsets.east);
   const bool fitted = IsFitted(kind);
-  if (residual * Weight(kind) > (fitted ? fit_tolerance_ : keyed_tolerance_))
+  const double score = residual * Weight(kind);
+  if (score > (fitted ? fit_tolerance_ : keyed_tolerance_))
     return;
-  (fitted ? fitted_ : keyed_).push_back({i, kind, corrected(), line, change, residual});
+  Shortlist& list = fitted ? fitted_ : keyed_;
+  if (score > list.cutoff)
+    return;
+  list.kept.push_back({i, kind, corrected(), line, change, residual});
+  if (list.kept.size() == 4 * kWalked)
+    list.Shorten();
+}
+
+// Keeps the better half: a list whose every line is within the tolerance
+// (a boundary far from closing) would otherwise hold every trial's text.
+void Shortlist::Shorten() {
+  const auto middle = kept.begin() + static_cast<std::ptrdiff_t>(2 * kWalked);
+  std::nth_element(kept.begin(), middle - 1, kept.end(), Before);
+  kept.erase(middle, kept.end());
+  const Candidate& worst = *std::max_element(kept.begin(), kept.end(), Before);
+  cutoff = worst.residual * Weight(worst.kind);
 }
 
 void Search::TryDistances(size_t i, const BearingFieldsView& f, const Offsets& unit) {
@@ -265,12 +291,12 @@ BlunderSearch Search::Run() {
   for (size_t i = 0; i < lines_.size(); ++i)
     TryLine(i);
   // A fit that lands on a call a slip gives is that slip, listed once.
-  std::erase_if(fitted_, [&](const Candidate& f) {
-    return std::any_of(keyed_.begin(), keyed_.end(),
+  std::erase_if(fitted_.kept, [&](const Candidate& f) {
+    return std::any_of(keyed_.kept.begin(), keyed_.kept.end(),
                        [&](const Candidate& k) { return SameCall(k, f); });
   });
-  out.findings = Walked(keyed_);
-  for (BlunderFinding& f : Walked(fitted_))
+  out.findings = Walked(keyed_.kept);
+  for (BlunderFinding& f : Walked(fitted_.kept))
     out.findings.push_back(std::move(f));
   if (out.findings.size() > kMostFindings)
     out.findings.resize(kMostFindings);
