@@ -14,12 +14,6 @@ TraverseLine LineOf(const CornerStep& s) {
 
 }  // namespace
 
-TraverseLine LineOf(const BearingFieldsView& f) {
-  // ComputeLatDep without converting the distance text a second time.
-  const Offsets o = LatDep(f.quadrant, f.degrees, f.minutes, f.seconds, f.length);
-  return {o, std::fabs(f.length)};
-}
-
 Result<std::vector<TraverseLine>> ReadTraverseLines(const EntryTexts& entries) {
   CornerSums sums(PlanePoint{});
   return ReadTraverseLines(entries, sums);

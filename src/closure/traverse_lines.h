@@ -19,10 +19,6 @@ struct TraverseLine {
   double length = 0;
 };
 
-// The line of an entry already read: the offsets ComputeLatDep gives for the
-// entry's fields, from its distance converted once.
-TraverseLine LineOf(const BearingFieldsView& fields);
-
 // Every line in list order. Fails with the program's unreadable-entry
 // message for the first entry that cannot be read.
 Result<std::vector<TraverseLine>> ReadTraverseLines(const EntryTexts& entries);
