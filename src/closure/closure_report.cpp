@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "base/entry_mode.h"
@@ -20,9 +21,14 @@
 namespace tw {
 namespace {
 
-void Line(std::string& out, std::string_view text) {
-  out += text;
-  out += '\n';
+using Lines = std::vector<ReportLine>;
+
+void Line(Lines& out, std::string_view text) {
+  out.push_back({std::string(text), {}});
+}
+
+void Gap(Lines& out) {
+  out.emplace_back();
 }
 
 // "2026-12-07" of a count of days since 1970-01-01, by the proleptic
@@ -92,26 +98,32 @@ size_t Width(std::string_view s) {
   return n;
 }
 
-void AppendTable(std::string& out, const std::vector<Row>& rows, std::string_view align) {
+void AppendTable(Lines& out, const std::vector<Row>& rows, std::string_view align) {
   std::vector<size_t> widths(rows.front().size(), 0);
   for (const Row& row : rows)
     for (size_t c = 0; c < row.size(); ++c)
       widths[c] = std::max(widths[c], Width(row[c]));
   for (const Row& row : rows) {
-    std::string line;
+    ReportLine line;
+    size_t from = 0;
     for (size_t c = 0; c < row.size(); ++c) {
       const std::string pad(widths[c] - Width(row[c]), ' ');
-      if (c > 0)
-        line += "  ";
-      line += align[c] == 'l' ? row[c] + pad : pad + row[c];
+      if (c > 0) {
+        line.text += "  ";
+        from += 2;
+      }
+      const bool left = align[c] == 'l';
+      line.text += left ? row[c] + pad : pad + row[c];
+      line.cells.push_back({row[c], from, from + widths[c], left});
+      from += widths[c];
     }
-    while (!line.empty() && line.back() == ' ')
-      line.pop_back();
-    Line(out, line);
+    while (!line.text.empty() && line.text.back() == ' ')
+      line.text.pop_back();
+    out.push_back(std::move(line));
   }
 }
 
-void AppendHead(std::string& out, const ReportHead& head, std::string_view unit_line) {
+void AppendHead(Lines& out, const ReportHead& head, std::string_view unit_line) {
   Line(out, "Closure report");
   Line(out, "Project: " + Utf8FileName(head.title));
   Line(out, "Date: " + head.date);
@@ -135,7 +147,7 @@ std::string PointNumber(size_t k, size_t count) {
   return std::to_string(k % count + 1);
 }
 
-void AppendCourses(std::string& out, const ClosureAnalysis& a, const EntryTexts& entries,
+void AppendCourses(Lines& out, const ClosureAnalysis& a, const EntryTexts& entries,
                    const SpelledUnits& units) {
   std::vector<Row> rows = {
       {"Course", "From", "To", "Bearing", "Distance", "Latitude", "Departure", "North", "East"}};
@@ -157,7 +169,7 @@ void AppendCourses(std::string& out, const ClosureAnalysis& a, const EntryTexts&
   AppendTable(out, rows, "rrrlrrrrr");
 }
 
-void AppendClosure(std::string& out, const ClosureAnalysis& a, std::string_view unit,
+void AppendClosure(Lines& out, const ClosureAnalysis& a, std::string_view unit,
                    const SpelledUnits& units) {
   const ClosureFigures& f = a.figures;
   Line(out, "Misclosure in latitude: " + FixedForm(f.delta_north));
@@ -175,7 +187,7 @@ void AppendClosure(std::string& out, const ClosureAnalysis& a, std::string_view 
   Line(out, "Area: " + AreaText(a.area, unit, units));
 }
 
-void AppendAdjustment(std::string& out, const ClosureAnalysis& a, const Adjustment& adjustment,
+void AppendAdjustment(Lines& out, const ClosureAnalysis& a, const Adjustment& adjustment,
                       std::string_view unit, const SpelledUnits& units) {
   std::vector<Row> courses = {{"Course", "Lat. correction", "Dep. correction", "Bearing",
                                "Distance", "Latitude", "Departure"}};
@@ -189,7 +201,7 @@ void AppendAdjustment(std::string& out, const ClosureAnalysis& a, const Adjustme
                        FixedForm(adj.offsets.east)});
   }
   AppendTable(out, courses, "rrrlrrr");
-  out += '\n';
+  Gap(out);
   // The last corner is point 1 again, to within the adjustment's rounding.
   std::vector<Row> points = {{"Point", "North", "East"}, {"1", FixedForm(0), FixedForm(0)}};
   for (size_t k = 0; k + 1 < adjustment.corners.size(); ++k) {
@@ -198,31 +210,31 @@ void AppendAdjustment(std::string& out, const ClosureAnalysis& a, const Adjustme
   }
   Line(out, "Adjusted points");
   AppendTable(out, points, "rrr");
-  out += '\n';
+  Gap(out);
   Line(out, "Adjusted area: " + AreaText(adjustment.area, unit, units));
 }
 
-void AppendBearingList(std::string& out, const ClosureAnalysis& a, const EntryTexts& entries,
+void AppendBearingList(Lines& out, const ClosureAnalysis& a, const EntryTexts& entries,
                        std::string_view unit, const SpelledUnits& units) {
-  out += '\n';
+  Gap(out);
   Line(out, "Point 1 is the point of beginning, at " + Coordinate(PlanePoint{}) + '.');
   Line(out, "Course k runs from point k to point k + 1, and the last course back to point 1,");
   Line(out, "as on the plot and the plat. The point export numbers the points after the");
   Line(out, "point of beginning from 1: its point k is point k + 1 here.");
-  out += '\n';
+  Gap(out);
   AppendCourses(out, a, entries, units);
-  out += '\n';
+  Gap(out);
   AppendClosure(out, a, unit, units);
   if (!a.method || !a.adjustment)
     return;
-  out += '\n';
+  Gap(out);
   Line(out, "Adjustment: " + std::string(RowOf(*a.method).title));
   if (!*a.adjustment)
     return Line(out, a.adjustment->error());
   AppendAdjustment(out, a, **a.adjustment, unit, units);
 }
 
-Status AppendPointList(std::string& out, const ClosureAnalysis& a, const EntryTexts& entries,
+Status AppendPointList(Lines& out, const ClosureAnalysis& a, const EntryTexts& entries,
                        std::string_view unit, const SpelledUnits& units) {
   const Result<std::vector<PlanePoint>> corners =
       WalkCorners(entries, ModeText(ModeOption::Point), PlanePoint{});
@@ -232,10 +244,10 @@ Status AppendPointList(std::string& out, const ClosureAnalysis& a, const EntryTe
   for (size_t k = 0; k < corners->size(); ++k)
     rows.push_back(
         {std::to_string(k + 1), FixedForm((*corners)[k].north), FixedForm((*corners)[k].east)});
-  out += '\n';
+  Gap(out);
   Line(out, "Points as entered");
   AppendTable(out, rows, "rrr");
-  out += '\n';
+  Gap(out);
   Line(out, "A point list closes by definition: its last point joins its first.");
   Line(out, "Perimeter: " + DistanceForm(a.perimeter, units) + ' ' + units.length);
   Line(out, "Area: " + AreaText(a.area, unit, units));
@@ -262,10 +274,11 @@ std::string ReportDateToday() {
   return ReportDate(std::getenv("SOURCE_DATE_EPOCH"), std::time(nullptr));
 }
 
-Result<std::string> ClosureReport(const ClosureAnalysis& a, const EntryTexts& entries,
-                                  const ReportHead& head) {
+Result<std::vector<ReportLine>> ClosureReportLines(const ClosureAnalysis& a,
+                                                   const EntryTexts& entries,
+                                                   const ReportHead& head) {
   const SpelledUnits units = SpelledOf(head.unit);
-  std::string out;
+  Lines out;
   AppendHead(out, head, UnitLine(head.unit, units));
   if (a.kind == EntryKind::Point) {
     const Status listed = AppendPointList(out, a, entries, head.unit, units);
@@ -274,6 +287,19 @@ Result<std::string> ClosureReport(const ClosureAnalysis& a, const EntryTexts& en
     return out;
   }
   AppendBearingList(out, a, entries, head.unit, units);
+  return out;
+}
+
+Result<std::string> ClosureReport(const ClosureAnalysis& a, const EntryTexts& entries,
+                                  const ReportHead& head) {
+  const Result<std::vector<ReportLine>> lines = ClosureReportLines(a, entries, head);
+  if (!lines)
+    return Error{lines.error()};
+  std::string out;
+  for (const ReportLine& line : *lines) {
+    out += line.text;
+    out += '\n';
+  }
   return out;
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/result.h"
 #include "boundary/entry_texts.h"
@@ -32,6 +33,26 @@ std::string ReportDate(const char* source_date_epoch, std::time_t now);
 
 // ReportDate of the environment's SOURCE_DATE_EPOCH and the clock.
 std::string ReportDateToday();
+
+// A line of the report: its text, and for a row of a table its cells, each
+// in character columns [from, to) of the text, left-aligned or right-aligned
+// there, so that a page in a proportional font can set them in columns.
+struct ReportCell {
+  std::string text;
+  size_t from = 0;
+  size_t to = 0;
+  bool left = false;
+};
+
+struct ReportLine {
+  std::string text;
+  std::vector<ReportCell> cells;  // none for a line of prose
+};
+
+// The report's lines, in UTF-8, without line ends.
+Result<std::vector<ReportLine>> ClosureReportLines(const ClosureAnalysis& analysis,
+                                                   const EntryTexts& entries,
+                                                   const ReportHead& head);
 
 // The report of `analysis`, made from `entries` (the ones analysed). Fails
 // only with the unreadable-entry message, which an analysed list never has.
