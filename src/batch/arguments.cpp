@@ -15,17 +15,24 @@ std::optional<std::string_view> CommandArguments::Option(std::string_view name) 
 }
 
 std::optional<CommandArguments> SplitArguments(std::span<const std::string> args,
-                                               std::initializer_list<std::string_view> valued) {
+                                               std::initializer_list<std::string_view> valued,
+                                               std::initializer_list<std::string_view> flags) {
   CommandArguments split;
   size_t i = 0;
-  for (; i < args.size() && args[i].starts_with('-') && args[i] != "--"; i += 2) {
+  for (; i < args.size() && args[i].starts_with('-') && args[i] != "--"; ++i) {
     const std::string& name = args[i];
+    if (split.Option(name))
+      return std::nullopt;
+    if (std::find(flags.begin(), flags.end(), name) != flags.end()) {
+      split.options.emplace_back(name, "");
+      continue;
+    }
     // A value is the next argument whatever it looks like; a wrong one is
     // refused by the command that reads it.
-    if (std::find(valued.begin(), valued.end(), name) == valued.end() || i + 1 == args.size() ||
-        split.Option(name))
+    if (std::find(valued.begin(), valued.end(), name) == valued.end() || i + 1 == args.size())
       return std::nullopt;
     split.options.emplace_back(name, args[i + 1]);
+    ++i;
   }
   for (; i < args.size(); ++i) {
     if (args[i] == "--") {

@@ -20,12 +20,13 @@ struct CommandArguments {
   std::optional<std::string_view> Option(std::string_view name) const;
 };
 
-// Options come first, each one of `valued` and followed by its value; then
-// the operands. "--" ends the options, so that an operand may start with "-".
-// Before it, anything else that starts with "-" is a wrong command line
+// Options come first, each one of `valued` and followed by its value, or one
+// of `flags`, alone (its value then reads ""); then the operands. "--" ends the options, so that an
+// operand may start with "-". Before it, anything else that starts with "-" is a wrong command line
 // (nullopt), as are an option without its value and an option given twice.
 std::optional<CommandArguments> SplitArguments(std::span<const std::string> args,
-                                               std::initializer_list<std::string_view> valued);
+                                               std::initializer_list<std::string_view> valued,
+                                               std::initializer_list<std::string_view> flags = {});
 
 // The S of "--standard S", kDefaultStandard without the option; nullopt when
 // S is anything but a whole number that IsStandard takes.

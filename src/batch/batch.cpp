@@ -146,9 +146,9 @@ std::string BatchUsage() {
          "       quadrell-batch dxf PROJECT.twc\n"
          "       quadrell-batch log PROJECT.twc\n"
          "       quadrell-batch import FORMAT POINTS\n"
-         "       quadrell-batch closure [--adjust METHOD] [--standard S] PROJECT.twc\n"
+         "       quadrell-batch closure [--adjust METHOD] [--standard S] [--report] PROJECT.twc\n"
          "       quadrell-batch adjust METHOD PROJECT.twc\n"
-         "       quadrell-batch pdf [--standard S] PROJECT.twc\n" +
+         "       quadrell-batch pdf [--standard S] [--report] PROJECT.twc\n" +
          HelpVersionUsageLine(kProgram) + FormatUsageLine() + MethodUsage() +
          "; S is a whole number from " + std::to_string(kLowestStandard) + " to " +
          std::to_string(kHighestStandard) +

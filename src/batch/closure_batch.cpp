@@ -9,6 +9,7 @@
 #include "batch/arguments.h"
 #include "closure/adjusted_files.h"
 #include "closure/closure_analysis.h"
+#include "closure/closure_report.h"
 #include "closure/closure_text.h"
 #include "files/text_encoding.h"
 #include "formats/export_commands.h"
@@ -22,7 +23,8 @@ BatchResult Failed(std::string_view message) {
 }
 
 std::optional<ClosureCommand> ParseClosure(std::span<const std::string> rest) {
-  const std::optional<CommandArguments> split = SplitArguments(rest, {"--adjust", "--standard"});
+  const std::optional<CommandArguments> split =
+      SplitArguments(rest, {"--adjust", "--standard"}, {"--report"});
   if (!split)
     return std::nullopt;
   std::optional<StandardAndProject> project = ReadStandardAndProject(*split);
@@ -34,6 +36,7 @@ std::optional<ClosureCommand> ParseClosure(std::span<const std::string> rest) {
     if (!c.method)
       return std::nullopt;
   }
+  c.report = split->Option("--report").has_value();
   c.standard = project->standard;
   c.path = std::move(project->path);
   return c;
@@ -100,7 +103,13 @@ BatchResult RunClosureCommand(const ClosureCommand& command, EntryList& entries,
     return Failed(analysis.error());
   if (analysis->adjustment && !*analysis->adjustment)
     return Failed(analysis->adjustment->error());
-  return {0, ClosureText(*analysis, FileNameOf(command.path), state.UnitAbbrev), ""};
+  if (!command.report)
+    return {0, ClosureText(*analysis, FileNameOf(command.path), state.UnitAbbrev), ""};
+  const ReportHead head{std::string(FileNameOf(command.path)), state.UnitAbbrev, ReportDateToday()};
+  const Result<std::string> report = ClosureReport(*analysis, entries.Entries(), head);
+  if (!report)
+    return Failed(report.error());
+  return {0, *report, ""};
 }
 
 }  // namespace tw

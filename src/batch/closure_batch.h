@@ -15,6 +15,7 @@ namespace tw {
 struct ClosureCommand {
   bool adjust_only = false;  // "adjust": the adjusted project file's bytes
   std::optional<AdjustMethod> method;
+  bool report = false;  // "--report": the closure report in place of the text
   int standard = 10000;
   std::string path;
 };
@@ -22,7 +23,7 @@ struct ClosureCommand {
 // True for "closure" and "adjust".
 bool IsClosureCommand(const std::vector<std::string>& args);
 
-// closure [--adjust METHOD] [--standard S] PROJECT.twc, or adjust METHOD
+// closure [--adjust METHOD] [--standard S] [--report] PROJECT.twc, or adjust METHOD
 // PROJECT.twc; nullopt for a wrong command line.
 std::optional<ClosureCommand> ParseClosureCommand(const std::vector<std::string>& args);
 

@@ -32,13 +32,14 @@ std::optional<PdfCommand> ParsePdfCommand(const std::vector<std::string>& args) 
   if (!IsPdfCommand(args))
     return std::nullopt;
   const std::optional<CommandArguments> split =
-      SplitArguments(std::span(args).subspan(1), {"--standard"});
+      SplitArguments(std::span(args).subspan(1), {"--standard"}, {"--report"});
   if (!split)
     return std::nullopt;
   std::optional<StandardAndProject> project = ReadStandardAndProject(*split);
   if (!project)
     return std::nullopt;
-  return PdfCommand{project->standard, std::move(project->path)};
+  return PdfCommand{project->standard, split->Option("--report").has_value(),
+                    std::move(project->path)};
 }
 
 int RunPdfProgram(char* argv[]) {

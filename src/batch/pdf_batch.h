@@ -1,4 +1,5 @@
-// quadrell-batch pdf [--standard S] PROJECT.twc: the plat as PDF on stdout.
+// quadrell-batch pdf [--standard S] [--report] PROJECT.twc: the plat as PDF on
+// stdout, with the closure report as further pages when asked.
 //
 // The command lives in its own program, quadrell-batch-pdf, which the batch
 // tool hands the command line to; it writes the PDF itself and needs no Qt.
@@ -12,13 +13,14 @@ namespace tw {
 
 struct PdfCommand {
   int standard = 10000;
+  bool report = false;
   std::string path;
 };
 
 // True for "pdf".
 bool IsPdfCommand(const std::vector<std::string>& args);
 
-// pdf [--standard S] PROJECT.twc; nullopt for a wrong command line.
+// pdf [--standard S] [--report] PROJECT.twc; nullopt for a wrong command line.
 std::optional<PdfCommand> ParsePdfCommand(const std::vector<std::string>& args);
 
 // Replaces this process with quadrell-batch-pdf, beside this program (the

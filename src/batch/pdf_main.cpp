@@ -51,6 +51,7 @@ int main(int argc, char* argv[]) {
   heading.title = tw::PlatTitleOf(command->path);
   heading.date = tw::TodayText();
   heading.standard = command->standard;
+  heading.closure_report = command->report;
   const tw::Result<std::string> pdf =
       tw::PlatPdfBytes(run.program.entries, run.program.state, heading);
   if (!pdf)

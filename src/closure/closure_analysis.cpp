@@ -91,18 +91,22 @@ Result<ClosureAnalysis> Analyse(const EntryList& entries, const ProgramState& st
 
 }  // namespace
 
-std::string LineBearingForm(const ClosureAnalysis& a, size_t i, double east, double north) {
+QuadrantAngle LineQuadrant(const ClosureAnalysis& a, size_t i, double east, double north) {
   if (east != 0 || north != 0)
-    return BearingForm(east, north);
+    return QuadrantOf(east, north);
   const TraverseLine& l = a.lines[i];
   if (l.offsets.east != 0 || l.offsets.north != 0)
-    return BearingForm(l.offsets.east, l.offsets.north);
+    return QuadrantOf(l.offsets.east, l.offsets.north);
   const auto& entered = a.no_length_directions;
   const auto at = std::lower_bound(entered.begin(), entered.end(), std::pair<size_t, double>(i, 0),
                                    [](const auto& x, const auto& y) { return x.first < y.first; });
   if (at == entered.end() || at->first != i)
-    return BearingForm(0, 0);
-  return QuadrantForm(QuadrantOfDirection(at->second));
+    return QuadrantOf(0, 0);
+  return QuadrantOfDirection(at->second);
+}
+
+std::string LineBearingForm(const ClosureAnalysis& a, size_t i, double east, double north) {
+  return QuadrantForm(LineQuadrant(a, i, east, north));
 }
 
 Result<ClosureAnalysis> AnalyseClosure(const EntryList& entries, const ProgramState& state,

@@ -15,6 +15,7 @@
 #include "closure/adjustment.h"
 #include "closure/blunders.h"
 #include "closure/closure_figures.h"
+#include "closure/closure_forms.h"
 #include "closure/traverse_lines.h"
 #include "settings/standard_setting.h"
 
@@ -55,6 +56,8 @@ struct ClosureAnalysis {
 // north): theirs, or where they are nothing, the line's own, or where the
 // line has no length, the bearing entered.
 std::string LineBearingForm(const ClosureAnalysis& analysis, size_t i, double east, double north);
+// The quadrant bearing that form shows.
+QuadrantAngle LineQuadrant(const ClosureAnalysis& analysis, size_t i, double east, double north);
 
 // Fails with the program's unreadable-entry message. An empty list analyses
 // as a closed boundary of no lines.

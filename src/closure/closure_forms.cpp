@@ -48,23 +48,29 @@ QuadrantAngle QuadrantOfDirection(double direction_degrees) {
   return {'N', 'W', 360 - azimuth};
 }
 
-std::string QuadrantForm(QuadrantAngle q) {
-  // Rounding the whole angle in tenths of a second carries upward by itself.
+std::string QuadrantForm(QuadrantAngle q, bool tenths) {
+  // Rounding the whole angle in the last unit shown carries upward by itself.
   // An angle in seconds is far inside the limit of a boundary number.
-  const auto tenths = std::llround(*RoundHalfAway(q.degrees * 3600, 1) * 10);
-  if (tenths == 0)
+  const long long per_second = tenths ? 10 : 1;
+  const auto units = std::llround(*RoundHalfAway(q.degrees * 3600, tenths ? 1 : 0) *
+                                  static_cast<double>(per_second));
+  const long long per_minute = 60 * per_second;
+  const long long per_degree = 60 * per_minute;
+  if (units == 0)
     q.to = 'E';
-  if (tenths == 90LL * 36000)
+  if (units == 90 * per_degree)
     q.from = 'N';
   std::string s(1, q.from);
   s += ' ';
-  AppendTwoDigits(s, tenths / 36000);
+  AppendTwoDigits(s, units / per_degree);
   s += kDegreeSign;
-  AppendTwoDigits(s, tenths / 600 % 60);
+  AppendTwoDigits(s, units / per_minute % 60);
   s += '\'';
-  AppendTwoDigits(s, tenths / 10 % 60);
-  s += '.';
-  s += static_cast<char>('0' + tenths % 10);
+  AppendTwoDigits(s, units / per_second % 60);
+  if (tenths) {
+    s += '.';
+    s += static_cast<char>('0' + units % 10);
+  }
   s += "\" ";
   s += q.to;
   return s;

@@ -48,8 +48,9 @@ QuadrantAngle QuadrantOfDirection(double direction_degrees);
 // A quadrant bearing as the analysis prints it, in Windows-1252:
 // "S 46°54'36.6\" W". Seconds are rounded to a tenth with the carry going
 // upward; due north or south prints "N 00°00'00.0\" E" or "S ...", due east
-// or west "N 90°00'00.0\" E" or "N 90°00'00.0\" W".
-std::string QuadrantForm(QuadrantAngle q);
+// or west "N 90°00'00.0\" E" or "N 90°00'00.0\" W". With `tenths` false the
+// seconds are rounded whole, as a report gives them: "S 46°54'37\" W".
+std::string QuadrantForm(QuadrantAngle q, bool tenths = true);
 
 // QuadrantForm of the bearing of a vector.
 std::string BearingForm(double east, double north);

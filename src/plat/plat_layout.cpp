@@ -16,6 +16,7 @@
 #include "closure/closure_analysis.h"
 #include "closure/closure_forms.h"
 #include "closure/closure_lines.h"
+#include "closure/closure_report.h"
 #include "closure/closure_text.h"
 #include "files/text_encoding.h"
 #include "formats/export_commands.h"
@@ -399,6 +400,30 @@ void DrawRow(Page& page, const Row& row, double y) {
     page.Line({kMargin, y + 1.2}, {kMargin + t.columns.back().x, y + 1.2}, kThin);
 }
 
+// The report's lines a page each, the cells of its tables set in columns as
+// wide as a digit, so that the numbers line up in the page's proportional font.
+std::vector<std::vector<ReportLine>> ReportPages(std::vector<ReportLine> lines, size_t per_page) {
+  std::vector<std::vector<ReportLine>> pages;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i % per_page == 0)
+      pages.emplace_back();
+    pages.back().push_back(std::move(lines[i]));
+  }
+  return pages;
+}
+
+void DrawReportLine(Page& page, const ReportLine& line, double y, double column) {
+  if (line.cells.empty()) {
+    page.Text({kMargin, y}, 9, 0, TextAlign::Left, Utf8ToCp1252(line.text));
+    return;
+  }
+  for (const ReportCell& cell : line.cells) {
+    const double x = kMargin + column * static_cast<double>(cell.left ? cell.from : cell.to);
+    page.Text({x, y}, 9, 0, cell.left ? TextAlign::Left : TextAlign::Right,
+              Utf8ToCp1252(cell.text));
+  }
+}
+
 }  // namespace
 
 std::string PlatTitleOf(std::string_view path) {
@@ -437,7 +462,15 @@ Status LayOutPlat(const EntryList& entries, const ProgramState& state, const Pla
   const double body = size.height - kTableTop - kMargin - kFooterGap;
   const auto per_page = static_cast<size_t>(std::max(4.0, std::floor(body / kRowHeight)));
   const std::vector<std::vector<Row>> pages = Paginate(tables, per_page);
-  const size_t count = pages.size() + 1;
+  std::vector<std::vector<ReportLine>> report_pages;
+  if (heading.closure_report) {
+    Result<std::vector<ReportLine>> report = ClosureReportLines(
+        *analysis, entries.Entries(), {heading.title, state.UnitAbbrev, heading.date});
+    if (!report)
+      return Error{report.error()};
+    report_pages = ReportPages(std::move(report).take(), per_page);
+  }
+  const size_t count = pages.size() + report_pages.size() + 1;
   FirstPage(page, size, heading, state.UnitAbbrev, *drawing, *analysis, count);
   for (size_t p = 0; p < pages.size(); ++p) {
     page.NewPage();
@@ -447,6 +480,16 @@ Status LayOutPlat(const EntryList& entries, const ProgramState& state, const Pla
       y += kRowHeight;
     }
     Footer(page, size, p + 2, count);
+  }
+  const double column = page.TextWidth(9, "0");
+  for (size_t p = 0; p < report_pages.size(); ++p) {
+    page.NewPage();
+    double y = kTableTop;
+    for (const ReportLine& line : report_pages[p]) {
+      DrawReportLine(page, line, y, column);
+      y += kRowHeight;
+    }
+    Footer(page, size, pages.size() + p + 2, count);
   }
   return Ok();
 }

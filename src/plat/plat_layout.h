@@ -20,6 +20,8 @@ struct PlatHeading {
   std::string title{kUntitled};  // UTF-8: the name of the last file opened or saved
   std::string date;              // YYYY-MM-DD
   int standard = kDefaultStandard;
+  // The closure report as further pages after the tables, dated as the plat.
+  bool closure_report = false;
 };
 
 // The title of a plat of the file at `path`: its name without folders, in the

@@ -4,8 +4,9 @@ finds (area, every bearing, the scale), the paper, the page count, the
 document's title (the file's name in any script), nothing on stderr, and no
 raster image anywhere.
 
-usage: pdf_check.py QUADRELL_BATCH PROJECT.twc PAPER MIN_PAGES
-PAPER is "letter" or "A4". Some PROJECTs are written here first:
+usage: pdf_check.py QUADRELL_BATCH PROJECT.twc PAPER MIN_PAGES [report]
+PAPER is "letter" or "A4". With "report" the plat is made with --report and
+must hold the plain plat's pages, then the closure report. Some PROJECTs are written here first:
   circle200     200 corners in metres, a point list;
   lines200000   a closed figure of 200,000 bearing lines of 20 ft, whose page 1
                 must leave out the labels and numbers it cannot show;
@@ -20,6 +21,7 @@ import sys
 import tempfile
 
 batch, project, paper, min_pages = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
+report = sys.argv[5:] == ["report"]
 work = tempfile.mkdtemp()
 
 
@@ -54,7 +56,8 @@ if project.startswith("cjk:"):
     project = named
 
 pdf = os.path.join(work, "plat.pdf")
-made = subprocess.run([batch, "pdf", project], check=True, capture_output=True)
+made = subprocess.run([batch, "pdf"] + (["--report"] if report else []) + [project], check=True,
+                      capture_output=True)
 with open(pdf, "wb") as f:
     f.write(made.stdout)
 failures = []
@@ -97,6 +100,19 @@ if pages < min_pages or "Page %d of %d" % (pages, pages) not in text:
     failures.append("%d pages, fewer than %d or not numbered" % (pages, min_pages))
 if len(images) > 2:  # the two heading lines
     failures.append("raster images: " + "\n".join(images[2:]))
+
+if report:
+    plain = os.path.join(work, "plain.pdf")
+    with open(plain, "wb") as f:
+        f.write(run(batch, "pdf", project))
+    plain_pages = int(re.search(r"^Pages:\s+(\d+)", run("pdfinfo", plain).decode(), re.M).group(1))
+    numbering = re.compile(r"Page \d+ of \d+")
+    kept = numbering.sub("", run("pdftotext", "-l", str(plain_pages), pdf, "-").decode())
+    if kept != numbering.sub("", run("pdftotext", plain, "-").decode()):
+        failures.append("the plat's own pages differ with the report")
+    added = run("pdftotext", "-f", str(plain_pages + 1), pdf, "-").decode()
+    if pages <= plain_pages or not added.startswith("Closure report") or "Area: " not in added:
+        failures.append("no report pages after the plat's %d" % plain_pages)
 
 shutil.rmtree(work)
 print("\n".join(failures) or "ok")

@@ -272,6 +272,17 @@ TEST(Closure, BearingForm) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(c.expected, Utf8(BearingForm(c.east, c.north))) << c.east << ", " << c.north;
+  // Whole seconds, as the report gives them, carry the same way.
+  const auto [e4, n4] = at(1, 1, 10 * 3600 + 59 * 60 + 59.5);
+  const Case whole[] = {
+      {"S 46°54'37\" W", e1, n1},
+      {"N 11°00'00\" E", e4, n4},
+      {"N 90°00'00\" W", e3, n3},
+      {"S 00°00'00\" E", -1e-12, -5},
+  };
+  for (const Case& c : whole)
+    EXPECT_EQ(c.expected, Utf8(QuadrantForm(QuadrantOf(c.east, c.north), false)))
+        << c.east << ", " << c.north;
 }
 
 TEST(Closure, NumberFormRoundsHalfAwayAndNeverShowsMinusZero) {

@@ -22,6 +22,7 @@
 #include "closure/adjusted_files.h"
 #include "closure/adjustment.h"
 #include "closure/closure_lines.h"
+#include "closure/closure_report.h"
 #include "closure/closure_text.h"
 #include "entry/entry_commands.h"
 #include "files/file_io.h"
@@ -151,16 +152,18 @@ void ClosureDialog::CreateButtons(QVBoxLayout* layout) {
   auto* row = new QHBoxLayout;
   find_blunders_ = Button(this, "cmdFindBlunders", "Find Blunders");
   copy_ = Button(this, "cmdCopy", "Copy");
+  save_report_ = Button(this, "cmdSaveReport", "Save Report...");
   save_adjusted_ = Button(this, "cmdSaveAdjusted", "Save Adjusted As...");
   export_adjusted_ = Button(this, "cmdExportAdjusted", "Export Adjusted Points...");
   QPushButton* close = Button(this, "cmdClose", "Close");
   row->addWidget(find_blunders_);
   row->addStretch();
-  for (QPushButton* b : {copy_, save_adjusted_, export_adjusted_, close})
+  for (QPushButton* b : {copy_, save_report_, save_adjusted_, export_adjusted_, close})
     row->addWidget(b);
   layout->addLayout(row);
   connect(find_blunders_, &QPushButton::clicked, this, &ClosureDialog::FindBlundersNow);
   connect(copy_, &QPushButton::clicked, this, &ClosureDialog::Copy);
+  connect(save_report_, &QPushButton::clicked, this, &ClosureDialog::SaveReport);
   connect(save_adjusted_, &QPushButton::clicked, this, &ClosureDialog::SaveAdjusted);
   connect(export_adjusted_, &QPushButton::clicked, this, &ClosureDialog::ExportAdjusted);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
@@ -231,6 +234,7 @@ void ClosureDialog::ShowAnalysis() {
   // The batch tool prints nothing for an empty list or a failed adjustment.
   const bool adjusted = !a || !a->adjustment || *a->adjustment;
   copy_->setEnabled(a && a->count > 0 && adjusted);
+  save_report_->setEnabled(a && a->count > 0 && adjusted);
   save_adjusted_->setEnabled(ShownAdjustment() != nullptr);
   export_adjusted_->setEnabled(ShownAdjustment() != nullptr);
 }
@@ -346,6 +350,27 @@ void ClosureDialog::Copy() {
   const std::string& path = window_.currentFile();
   const std::string title = path.empty() ? UntitledProjectName() : std::string(FileNameOf(path));
   QApplication::clipboard()->setText(FromUtf8(ClosureText(*a, title, shown_unit_)));
+}
+
+void ClosureDialog::SaveReport() {
+  if (!analysis_)
+    return;
+  const std::string& path = window_.currentFile();
+  ReportHead head;
+  head.title = path.empty() ? UntitledProjectName() : std::string(FileNameOf(path));
+  head.unit = shown_unit_;
+  head.date = ReportDateToday();
+  const Result<std::string> report =
+      ClosureReport(*analysis_, window_.program().entries.Entries(), head);
+  if (!report)
+    return window_.messages().Show(report.error(), kProgramTitle, MessageIcon::None);
+  const std::optional<std::string> chosen =
+      files_.Show(SaveFileRequest("Save closure report as", "Closure Report.txt", kReportFilter));
+  if (!chosen)
+    return;
+  const Status written = WriteFileAtomically(*chosen, *report);
+  if (!written)
+    window_.messages().Show(written.error(), kProgramTitle, MessageIcon::None);
 }
 
 void ClosureDialog::SaveAdjusted() {

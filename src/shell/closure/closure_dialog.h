@@ -59,6 +59,7 @@ class ClosureDialog : public QDialog {
   void FindBlundersNow();
   void Correct(size_t finding, size_t line);
   void Copy();
+  void SaveReport();
   void SaveAdjusted();
   void ExportAdjusted();
   const Adjustment* ShownAdjustment() const;
@@ -83,6 +84,7 @@ class ClosureDialog : public QDialog {
   QVBoxLayout* findings_layout_;
   QPushButton* find_blunders_;
   QPushButton* copy_;
+  QPushButton* save_report_;
   QPushButton* save_adjusted_;
   QPushButton* export_adjusted_;
 };

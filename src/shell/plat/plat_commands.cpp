@@ -47,8 +47,11 @@ PlatCommands::PlatCommands(MainWindow& window, FileDialog& dialog, PrintDialog& 
     : QObject(&window), window_(window), dialog_(dialog), printer_(printer) {
   const MenuPlace& place = window.menuPlaces().plat;
   QAction* export_pdf = place.AddItem("mnuFilePdfPlat", "Export PDF Plat...");
+  QAction* export_report =
+      place.AddItem("mnuFilePdfPlatReport", "Export PDF Plat with Closure Report...");
   QAction* print = place.AddItem("mnuFilePrint", "Print...");
   connect(export_pdf, &QAction::triggered, this, &PlatCommands::ExportPdfPlat);
+  connect(export_report, &QAction::triggered, this, &PlatCommands::ExportPdfPlatWithReport);
   connect(print, &QAction::triggered, this, &PlatCommands::PrintPlat);
 }
 
@@ -68,13 +71,23 @@ bool PlatCommands::CheckNotEmpty() {
 }
 
 void PlatCommands::ExportPdfPlat() {
+  ExportPlat(false);
+}
+
+void PlatCommands::ExportPdfPlatWithReport() {
+  ExportPlat(true);
+}
+
+void PlatCommands::ExportPlat(bool closure_report) {
   if (!CheckNotEmpty())
     return;
   const std::optional<std::string> path = dialog_.Show(PlatExportRequest());
   if (!path)
     return;
   const Program& program = window_.program();
-  const Result<std::string> pdf = PlatPdfBytes(program.entries, program.state, Heading());
+  PlatHeading heading = Heading();
+  heading.closure_report = closure_report;
+  const Result<std::string> pdf = PlatPdfBytes(program.entries, program.state, heading);
   const Status written = pdf ? WriteFileAtomically(*path, *pdf) : Status(Error{pdf.error()});
   if (!written)
     window_.messages().Show(written.error(), kProgramTitle, MessageIcon::None);

@@ -1,5 +1,5 @@
-// File > Export PDF Plat... and Print...: the plat through the file-dialog
-// and print-dialog ports.
+// File > Export PDF Plat..., Export PDF Plat with Closure Report... and
+// Print...: the plat through the file-dialog and print-dialog ports.
 #pragma once
 
 #include <QObject>
@@ -28,15 +28,18 @@ class PlatCommands : public QObject {
   Q_OBJECT
 
  public:
-  // A child of the window; puts its two items at the File menu's place the
+  // A child of the window; puts its three items at the File menu's place the
   // window keeps for them. The ports must outlive it.
   PlatCommands(MainWindow& window, FileDialog& dialog, PrintDialog& printer);
 
  public slots:
   void ExportPdfPlat();
+  // The plat with the closure report as further pages.
+  void ExportPdfPlatWithReport();
   void PrintPlat();
 
  private:
+  void ExportPlat(bool closure_report);
   PlatHeading Heading() const;
   bool CheckNotEmpty();
 

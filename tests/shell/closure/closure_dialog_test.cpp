@@ -9,7 +9,9 @@
 #include <QTableView>
 #include <QtTest>
 
+#include "closure/closure_report.h"
 #include "closure/closure_text.h"
+#include "formats/project_file.h"
 #include "shell/closure/closure_dialog.h"
 #include "shell/window_harness.h"
 
@@ -74,6 +76,40 @@ class ClosureDialogTest : public QObject {
     QCOMPARE(Rows(d, "tblCorners"), 1);
     h.window().close();
     QVERIFY(!d->isVisible());
+  }
+
+  // Save Report: the core's report for the dialog's settings, written to the
+  // file chosen; nothing when the choice is cancelled.
+  void saveReportWritesTheReport() {
+    qputenv("SOURCE_DATE_EPOCH", "1765000000");
+    WindowHarness h;
+    tw::test::ScriptedFileDialog files;
+    tw::ClosureCommands commands(h.window(), files);
+    tw::ClosureDialog* d = Open(h, commands);
+    auto* save = d->findChild<QPushButton*>("cmdSaveReport");
+    QVERIFY(!save->isEnabled());
+    AddLine(h, "NE", "90", "100");
+    AddLine(h, "SE", "00", "100.5");
+    AddLine(h, "SW", "45", "141");
+    d->findChild<QComboBox*>("cmbMethod")->setCurrentText("Transit");
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("closure report.txt").toStdString();
+    files.answers = {std::nullopt, path};
+    QTest::mouseClick(save, Qt::LeftButton);
+    QVERIFY(!QFile::exists(QString::fromStdString(path)));
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(files.requests.back().filter), QString(tw::kReportFilter));
+
+    tw::ClosureOptions options;
+    options.method = tw::AdjustMethod::Transit;
+    const tw::Program& p = h.window().program();
+    const tw::ReportHead head{tw::UntitledProjectName(), p.state.UnitAbbrev, "2025-12-06"};
+    const tw::Result<std::string> expected = tw::ClosureReport(
+        *tw::AnalyseClosure(p.entries, p.state, options), p.entries.Entries(), head);
+    QFile written(QString::fromStdString(path));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QByteArray::fromStdString(*expected));
+    qunsetenv("SOURCE_DATE_EPOCH");
   }
 
   // Line 1 keyed in the wrong quadrant: the first finding puts it right.

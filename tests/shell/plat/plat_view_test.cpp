@@ -305,7 +305,8 @@ class PlatViewTest : public QObject {
     for (QAction* a : h.Get<QMenu>("MnuPopList")->actions())
       file_items << a->objectName();
     QVERIFY(file_items.join(' ').contains(
-        "mnuFileReport mnuFilePdfPlat mnuFilePrint mnuFileSeparator3 mnuFileClose"));
+        "mnuFileReport mnuFilePdfPlat mnuFilePdfPlatReport mnuFilePrint mnuFileSeparator3 "
+        "mnuFileClose"));
     QCOMPARE(h.Item("mnuZoomToFit")->shortcut(), QKeySequence("Ctrl+0"));
     QVERIFY(h.Item("mnuEqualScales")->isChecked() && !h.Item("mnuLabels")->isChecked());
     h.Item("mnuLabels")->trigger();
@@ -332,6 +333,14 @@ class PlatViewTest : public QObject {
     QVERIFY(ReadBytes(folder.File("plat.pdf")).starts_with("%PDF"));
     h.Item("mnuFilePdfPlat")->trigger();
     QVERIFY(h.Messages().at(0).text.find("could not be written") != std::string::npos);
+    // With the closure report: the plat's pages and one more.
+    dialog.answers = {folder.File("report.pdf")};
+    h.Item("mnuFilePdfPlatReport")->trigger();
+    const auto pages = [&folder](const char* name) {
+      return QString::fromStdString(ReadBytes(folder.File(name)))
+          .count(QRegularExpression("/Type /Page\\b"));
+    };
+    QCOMPARE(pages("report.pdf"), pages("plat.pdf") + 1);
 
     w.printer.set_up = [&folder](QPrinter& p) {
       p.setOutputFormat(QPrinter::PdfFormat);
