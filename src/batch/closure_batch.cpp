@@ -63,7 +63,8 @@ BatchResult AdjustedProject(AdjustMethod method, EntryList& entries, const Progr
     return Failed(read.error());
   entries.Clear();
   std::vector<TraverseLine> lines = std::move(read).take();
-  Result<Adjustment> adjusted = Adjust(lines, SumLines(lines), method);
+  Result<Adjustment> adjusted =
+      Adjust(lines, SumLines(lines), method, PlanePoint{state.FirstPointX, state.FirstPointY});
   lines = std::vector<TraverseLine>();
   if (!adjusted)
     return Failed(adjusted.error());
@@ -98,9 +99,12 @@ BatchResult RunClosureCommand(const ClosureCommand& command, EntryList& entries,
   const Result<ClosureAnalysis> analysis = AnalyseClosure(entries, state, options);
   if (!analysis)
     return Failed(analysis.error());
+  std::string text = ClosureText(*analysis, FileNameOf(command.path), state.UnitAbbrev);
+  // The figures and findings still help find what keeps the method from
+  // adjusting; the text says why after "Adjustment:", and stderr again.
   if (analysis->adjustment && !*analysis->adjustment)
-    return Failed(analysis->adjustment->error());
-  return {0, ClosureText(*analysis, FileNameOf(command.path), state.UnitAbbrev), ""};
+    return {kBatchFailed, std::move(text), Cp1252ToUtf8(analysis->adjustment->error()) + "\n"};
+  return {0, std::move(text), ""};
 }
 
 }  // namespace tw
