@@ -100,7 +100,7 @@ Scaled ScaleLines(const std::vector<TraverseLine>& lines, PlanePoint mu, Adjuste
     const TraverseLine& l = lines[i];
     const double scale =
         l.length == 0 ? 1 : 1 + (mu.east * l.offsets.east + mu.north * l.offsets.north) / l.length;
-    if (l.length != 0 && scale <= 0 && s.turned == std::string::npos)
+    if (scale <= 0 && s.turned == std::string::npos)
       s.turned = i;
     const TraverseLine a{{.east = l.offsets.east * scale, .north = l.offsets.north * scale}, 0};
     out.push_back(a);

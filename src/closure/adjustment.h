@@ -31,7 +31,7 @@ struct LengthChange {
 
 // A length changed by more than this many misclosures means the directions
 // alone could hardly close the traverse: Crandall has bent it, not trued it.
-inline constexpr double kWeakShapeRatio = 10;
+inline constexpr int kWeakShapeRatio = 10;
 
 // The change of largest size, the first of equals; none for no lines.
 LengthChange LargestLengthChange(const std::vector<TraverseLine>& entered,

@@ -105,6 +105,12 @@ std::string LargestChangeLine(const LengthChange& change, std::string_view unit)
          std::to_string(change.line + 1) + ')';
 }
 
+std::string WeakShapeLine() {
+  return "A length changed by more than " + std::to_string(kWeakShapeRatio) +
+         " times the misclosure: the traverse is too weakly shaped for Crandall; Compass suits it "
+         "better";
+}
+
 namespace {
 
 const Adjustment* MadeAdjustment(const ClosureAnalysis& a) {
@@ -135,7 +141,7 @@ std::vector<std::string> AdjustmentNotes(const ClosureAnalysis& a, DigitGroups g
   if (weak || shown == ChangeShown::Always)
     notes.push_back(LargestChangeLine(made->largest_change, unit));
   if (weak)
-    notes.push_back(kWeakShape);
+    notes.push_back(WeakShapeLine());
   return notes;
 }
 

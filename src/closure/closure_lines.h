@@ -45,9 +45,9 @@ std::string StandardNotMetLine(const ClosureAnalysis& analysis, DigitGroups grou
 // "Largest length change: 612.3456 LF longer (line 2)".
 std::string LargestChangeLine(const LengthChange& change, std::string_view unit);
 
-inline constexpr const char* kWeakShape =
-    "A length changed by more than 10 times the misclosure: the traverse is too weakly shaped "
-    "for Crandall; Compass suits it better";
+// "A length changed by more than 10 times the misclosure: the traverse is
+// too weakly shaped for Crandall; Compass suits it better".
+std::string WeakShapeLine();
 
 // Whether the Crandall adjustment made changed a length past the guard.
 bool CrandallTooWeak(const ClosureAnalysis& analysis);
@@ -56,7 +56,7 @@ enum class ChangeShown { Always, WhenTooWeak };
 
 // What is said above an adjustment made: StandardNotMetLine when the
 // standard is not met, then for Crandall its LargestChangeLine (as `shown`
-// says) and kWeakShape where the change is past the guard. Nothing for no
+// says) and WeakShapeLine where the change is past the guard. Nothing for no
 // adjustment or one that failed.
 std::vector<std::string> AdjustmentNotes(const ClosureAnalysis& analysis, DigitGroups groups,
                                          std::string_view unit, ChangeShown shown);

@@ -333,7 +333,7 @@ TEST(Closure, GuardRails) {
     EXPECT_EQ(text.size(), (c.not_met ? 1u : 0u) + (c.weak ? 2u : 0u));
     EXPECT_EQ(dialog.size(), (c.not_met ? 1u : 0u) + (crandall ? 1u : 0u) + (c.weak ? 1u : 0u));
     EXPECT_EQ(c.not_met, !text.empty() && text.front().starts_with("The standard "));
-    EXPECT_EQ(c.weak, !text.empty() && text.back() == kWeakShape);
+    EXPECT_EQ(c.weak, !text.empty() && text.back() == WeakShapeLine());
     EXPECT_EQ(c.weak, CrandallTooWeak(a));
   }
 }

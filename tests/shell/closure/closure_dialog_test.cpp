@@ -154,7 +154,8 @@ class ClosureDialogTest : public QObject {
       QVERIFY2(notes.value(0).endsWith(" LF over 3 lines"), qPrintable(h.Lines().join('|')));
       QCOMPARE(notes.size(), c.crandall ? 3 : 1);
       QCOMPARE(notes.value(1).startsWith("Largest length change: "), c.crandall);
-      QCOMPARE(notes.value(2), c.crandall ? QString(tw::kWeakShape) : QString());
+      QCOMPARE(notes.value(2),
+               c.crandall ? QString::fromStdString(tw::WeakShapeLine()) : QString());
     }
     tw::ProgramState& state = h.window().program().state;
     state.FirstPointX = 5000.5;
