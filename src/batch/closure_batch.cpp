@@ -66,7 +66,8 @@ BatchResult AdjustedProject(AdjustMethod method, EntryList& entries, const Progr
     return Failed(read.error());
   entries.Clear();
   std::vector<TraverseLine> lines = std::move(read).take();
-  Result<Adjustment> adjusted = Adjust(lines, SumLines(lines), method);
+  Result<Adjustment> adjusted =
+      Adjust(lines, SumLines(lines), method, PlanePoint{state.FirstPointX, state.FirstPointY});
   lines = std::vector<TraverseLine>();
   if (!adjusted)
     return Failed(adjusted.error());
@@ -101,15 +102,23 @@ BatchResult RunClosureCommand(const ClosureCommand& command, EntryList& entries,
   const Result<ClosureAnalysis> analysis = AnalyseClosure(entries, state, options);
   if (!analysis)
     return Failed(analysis.error());
-  if (analysis->adjustment && !*analysis->adjustment)
-    return Failed(analysis->adjustment->error());
-  if (!command.report)
-    return {0, ClosureText(*analysis, FileNameOf(command.path), state.UnitAbbrev), ""};
-  const ReportHead head{std::string(FileNameOf(command.path)), state.UnitAbbrev, ReportDateToday()};
-  const Result<std::string> report = ClosureReport(*analysis, entries.Entries(), head);
-  if (!report)
-    return Failed(report.error());
-  return {0, *report, ""};
+  const bool failed = analysis->adjustment && !*analysis->adjustment;
+  if (command.report) {
+    if (failed)
+      return Failed(analysis->adjustment->error());
+    const ReportHead head{std::string(FileNameOf(command.path)), state.UnitAbbrev,
+                          ReportDateToday()};
+    const Result<std::string> report = ClosureReport(*analysis, entries.Entries(), head);
+    if (!report)
+      return Failed(report.error());
+    return {0, *report, ""};
+  }
+  std::string text = ClosureText(*analysis, FileNameOf(command.path), state.UnitAbbrev);
+  // The figures and findings still help find what keeps the method from
+  // adjusting; the text says why after "Adjustment:", and stderr again.
+  if (failed)
+    return {kBatchFailed, std::move(text), Cp1252ToUtf8(analysis->adjustment->error()) + "\n"};
+  return {0, std::move(text), ""};
 }
 
 }  // namespace tw

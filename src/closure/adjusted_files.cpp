@@ -15,10 +15,9 @@ namespace {
 // Corner k of the files: the start, then the ends of the lines but the last,
 // whose end is the start again.
 PlanePoint FileCorner(const Adjustment& adjustment, size_t k) {
-  if (k == 0)
-    return {};
-  // Adjust gives no corner that rounds past the limit of a point entry.
-  const PlanePoint& c = adjustment.corners[k - 1];
+  // Adjust gives no start or corner that rounds past the limit of a point
+  // entry.
+  const PlanePoint& c = k == 0 ? adjustment.start : adjustment.corners[k - 1];
   return {RoundToFourDecimals(c.east).value(), RoundToFourDecimals(c.north).value()};
 }
 
@@ -30,6 +29,10 @@ std::string AdjustedProjectBytes(const Adjustment& adjustment, std::string_view 
   ProgramState state;
   state.UnitAbbrev = unit;
   state.EntryMode = ModeText(ModeOption::Point);
+  // A point list starts at its first corner, as a saved one does.
+  const PlanePoint start = FileCorner(adjustment, 0);
+  state.FirstPointX = start.east;
+  state.FirstPointY = start.north;
   std::string out = ProjectFileBytes(state, EntryTexts{});
   const size_t n = adjustment.corners.size();
   // Never outgrown, so never copied; what the numbers leave unused is never

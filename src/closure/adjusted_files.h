@@ -12,8 +12,8 @@ namespace tw {
 // Both files hold corners 0 to n - 1, each value rounded half away from zero
 // to four decimals.
 
-// ":1.1.2", ":0,0,UNIT,Point", then "E , N" per corner in the plain number
-// form; Windows-1252, CR LF.
+// ":1.1.2", ":X,Y,UNIT,Point" with the start, then "E , N" per corner in the
+// plain number form; Windows-1252, CR LF.
 std::string AdjustedProjectBytes(const Adjustment& adjustment, std::string_view unit);
 
 // The point export's lines " k, N, E" for the same corners.

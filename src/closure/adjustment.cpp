@@ -89,7 +89,7 @@ constexpr int kRefinements = 3;
 
 struct Scaled {
   PlanePoint end;                     // the last corner, as Complete walks it
-  size_t turned = std::string::npos;  // the first line whose length changes sign
+  size_t turned = std::string::npos;  // the first line left no length, or less
 };
 
 // The lines scaled by (1 + mu . u); a zero-length line stays zero.
@@ -100,7 +100,7 @@ Scaled ScaleLines(const std::vector<TraverseLine>& lines, PlanePoint mu, Adjuste
     const TraverseLine& l = lines[i];
     const double scale =
         l.length == 0 ? 1 : 1 + (mu.east * l.offsets.east + mu.north * l.offsets.north) / l.length;
-    if (scale < 0 && s.turned == std::string::npos)
+    if (scale <= 0 && s.turned == std::string::npos)
       s.turned = i;
     const TraverseLine a{{.east = l.offsets.east * scale, .north = l.offsets.north * scale}, 0};
     out.push_back(a);
@@ -151,8 +151,10 @@ Result<AdjustedLines> Crandall(const std::vector<TraverseLine>& lines, const Tra
     const Scaled scaled = ScaleLines(lines, mu, out);
     if (std::hypot(scaled.end.east, scaled.end.north) <= 1e-12 * s.perimeter) {
       if (scaled.turned != std::string::npos)
-        return Error{"Crandall: cannot adjust: the correction would reverse line " +
-                     std::to_string(scaled.turned + 1) + " (its length would change sign)"};
+        return Error{"Crandall: cannot adjust: the correction would leave line " +
+                     std::to_string(scaled.turned + 1) +
+                     " a length of 0 or less; the traverse is too weakly shaped for Crandall, "
+                     "try Compass"};
       return out;
     }
     if (refined == kRefinements)
@@ -162,19 +164,26 @@ Result<AdjustedLines> Crandall(const std::vector<TraverseLine>& lines, const Tra
   }
 }
 
-Adjustment Complete(AdjustedLines lines) {
+// The area is summed from (0, 0), not from the start: far from the origin
+// the products of the corners would drown it.
+Adjustment Complete(const std::vector<TraverseLine>& entered, AdjustedLines lines,
+                    PlanePoint start) {
   Adjustment a;
+  a.start = start;
   a.corners.reserve(lines.size());
-  PlanePoint c;
+  PlanePoint c = start;
+  PlanePoint from_origin;
   CornerSums sums(PlanePoint{});
   for (TraverseLine& l : lines) {
     l.length = std::sqrt(l.offsets.north * l.offsets.north + l.offsets.east * l.offsets.east);
     c = {c.east + l.offsets.east, c.north + l.offsets.north};
+    from_origin = {from_origin.east + l.offsets.east, from_origin.north + l.offsets.north};
     a.corners.push_back(c);
-    sums.Add(c);
+    sums.Add(from_origin);
   }
   a.lines = std::move(lines);
   a.area = sums.Close().area;
+  a.largest_change = LargestLengthChange(entered, a.lines);
   return a;
 }
 
@@ -185,6 +194,10 @@ bool IsWritableCorner(const PlanePoint& c) {
 }
 
 Result<Adjustment> Written(Adjustment a, AdjustMethod method) {
+  if (!IsWritableCorner(a.start))
+    return Error{std::string(RowOf(method).title) +
+                 ": cannot adjust: the start lies beyond the largest coordinate a point entry "
+                 "holds (under 1E+100)"};
   const auto far = std::find_if_not(a.corners.begin(), a.corners.end(), IsWritableCorner);
   if (far == a.corners.end())
     return a;
@@ -193,31 +206,38 @@ Result<Adjustment> Written(Adjustment a, AdjustMethod method) {
                " would lie beyond the largest coordinate a point entry holds (under 1E+100)"};
 }
 
-Result<Adjustment> CompassAdjustment(const std::vector<TraverseLine>& lines,
-                                     const TraverseSums& sums) {
-  return Written(Complete(Compass(lines, sums)), AdjustMethod::Compass);
+Result<AdjustedLines> CompassLines(const std::vector<TraverseLine>& lines,
+                                   const TraverseSums& sums) {
+  return Compass(lines, sums);
 }
 
-Result<Adjustment> TransitAdjustment(const std::vector<TraverseLine>& lines,
-                                     const TraverseSums& sums) {
-  return Written(Complete(Transit(lines, sums)), AdjustMethod::Transit);
-}
-
-Result<Adjustment> CrandallAdjustment(const std::vector<TraverseLine>& lines,
-                                      const TraverseSums& sums) {
-  Result<AdjustedLines> crandall = Crandall(lines, sums);
-  if (!crandall)
-    return Error{crandall.error()};
-  return Written(Complete(std::move(crandall).take()), AdjustMethod::Crandall);
+Result<AdjustedLines> TransitLines(const std::vector<TraverseLine>& lines,
+                                   const TraverseSums& sums) {
+  return Transit(lines, sums);
 }
 
 constexpr std::array<AdjustMethodRow, 3> kMethods = {{
-    {AdjustMethod::Compass, "compass", "Compass", CompassAdjustment},
-    {AdjustMethod::Transit, "transit", "Transit", TransitAdjustment},
-    {AdjustMethod::Crandall, "crandall", "Crandall", CrandallAdjustment},
+    {AdjustMethod::Compass, "compass", "Compass", CompassLines},
+    {AdjustMethod::Transit, "transit", "Transit", TransitLines},
+    {AdjustMethod::Crandall, "crandall", "Crandall", Crandall},
 }};
 
 }  // namespace
+
+LengthChange LargestLengthChange(const std::vector<TraverseLine>& entered,
+                                 const std::vector<TraverseLine>& adjusted) {
+  LengthChange largest;
+  for (size_t i = 0; i < entered.size() && i < adjusted.size(); ++i) {
+    const double change = adjusted[i].length - entered[i].length;
+    if (std::fabs(change) > std::fabs(largest.change))
+      largest = {i, change};
+  }
+  return largest;
+}
+
+bool TooWeaklyShaped(const LengthChange& change, double misclosure) {
+  return std::fabs(change.change) > kWeakShapeRatio * misclosure;
+}
 
 std::span<const AdjustMethodRow> AdjustMethods() {
   return kMethods;
@@ -243,8 +263,11 @@ std::optional<AdjustMethod> MethodFromName(std::string_view name) {
 }
 
 Result<Adjustment> Adjust(const std::vector<TraverseLine>& lines, const TraverseSums& sums,
-                          AdjustMethod method) {
-  return RowOf(method).adjust(lines, sums);
+                          AdjustMethod method, PlanePoint start) {
+  Result<AdjustedLines> adjusted = RowOf(method).adjust(lines, sums);
+  if (!adjusted)
+    return Error{adjusted.error()};
+  return Written(Complete(lines, std::move(adjusted).take(), start), method);
 }
 
 }  // namespace tw

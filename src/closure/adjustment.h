@@ -22,16 +22,39 @@ inline constexpr const char* kCrandallIllConditioned =
     "Crandall: cannot adjust: the system is too ill-conditioned to solve (the lengths differ "
     "too much)";
 
-struct Adjustment {
-  std::vector<TraverseLine> lines;
-  // Corner k is the end of line k, from the start (0, 0); the last one
-  // coincides with the start to within 1e-12 of the perimeter.
-  std::vector<PlanePoint> corners;
-  double area = 0;
+// The change an adjustment made to the length of one line: adjusted less
+// entered, so that a shortened line's is negative.
+struct LengthChange {
+  size_t line = 0;
+  double change = 0;
 };
 
-using AdjustFunction = Result<Adjustment> (*)(const std::vector<TraverseLine>& lines,
-                                              const TraverseSums& sums);
+// A length changed by more than this many misclosures means the directions
+// alone could hardly close the traverse: Crandall has bent it, not trued it.
+inline constexpr int kWeakShapeRatio = 10;
+
+// The change of largest size, the first of equals; none for no lines.
+LengthChange LargestLengthChange(const std::vector<TraverseLine>& entered,
+                                 const std::vector<TraverseLine>& adjusted);
+
+// Whether a change that large says the traverse is too weakly shaped for
+// Crandall.
+bool TooWeaklyShaped(const LengthChange& change, double misclosure);
+
+struct Adjustment {
+  std::vector<TraverseLine> lines;
+  // Corner k is the end of line k, walked from `start` as the exports walk
+  // the entries; the last one coincides with the start to within 1e-12 of
+  // the perimeter.
+  PlanePoint start;
+  std::vector<PlanePoint> corners;
+  double area = 0;
+  LengthChange largest_change;
+};
+
+// The offsets of each adjusted line; lengths and corners follow from them.
+using AdjustFunction = Result<std::vector<TraverseLine>> (*)(const std::vector<TraverseLine>& lines,
+                                                             const TraverseSums& sums);
 
 // One row per adjustment: the batch and the closure text name it by its key,
 // the dialog offers it and its failures are reported by its title. A new
@@ -58,9 +81,9 @@ std::optional<AdjustMethod> MethodFromName(std::string_view name);
 // least squares with weights 1/L; zero-length lines stay zero. Crandall fails
 // with kCrandallSingular when the lines are all parallel, with
 // kCrandallIllConditioned when it cannot close them, and when the correction
-// would turn a line round. Any method fails when a corner would lie past
-// what a point entry holds.
+// would leave a line a length of 0 or less. Any method fails when a corner
+// would lie past what a point entry holds.
 Result<Adjustment> Adjust(const std::vector<TraverseLine>& lines, const TraverseSums& sums,
-                          AdjustMethod method);
+                          AdjustMethod method, PlanePoint start = {});
 
 }  // namespace tw

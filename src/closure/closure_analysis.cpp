@@ -39,7 +39,8 @@ std::vector<std::pair<size_t, double>> NoLengthDirections(const EntryTexts& entr
   return directions;
 }
 
-Status AnalyseBearings(const EntryTexts& entries, const ClosureOptions& options,
+// The adjusted corners start where the exports start the corners entered.
+Status AnalyseBearings(const EntryTexts& entries, PlanePoint start, const ClosureOptions& options,
                        ClosureAnalysis& a) {
   CornerSums corners(PlanePoint{});
   Result<std::vector<TraverseLine>> lines = ReadTraverseLines(entries, corners);
@@ -54,7 +55,7 @@ Status AnalyseBearings(const EntryTexts& entries, const ClosureOptions& options,
   a.standard_met = MeetsStandard(a.figures.precision, options.standard);
   a.method = options.method;
   if (options.method)
-    a.adjustment = Adjust(a.lines, sums, *options.method);
+    a.adjustment = Adjust(a.lines, sums, *options.method, start);
   if (!a.standard_met && options.find_blunders) {
     a.blunders_searched = true;
     BlunderSearch search = FindBlunders(entries, a.lines, sums, options.standard);
@@ -83,7 +84,8 @@ Result<ClosureAnalysis> Analyse(const EntryList& entries, const ProgramState& st
     a.perimeter = *perimeter;
     return a;
   }
-  const Status bearings = AnalyseBearings(entries.Entries(), options, a);
+  const Status bearings = AnalyseBearings(
+      entries.Entries(), PlanePoint{state.FirstPointX, state.FirstPointY}, options, a);
   if (!bearings)
     return Error{bearings.error()};
   return a;

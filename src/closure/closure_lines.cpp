@@ -91,4 +91,58 @@ std::string MissingCourseLine(const ClosureFigures& figures) {
          " " + FixedForm(figures.misclosure) + " (between any two corners)";
 }
 
+std::string StandardNotMetLine(const ClosureAnalysis& a, DigitGroups groups,
+                               std::string_view unit) {
+  const size_t n = a.lines.size();
+  return "The standard " + RatioLabel(a.standard, groups) +
+         " is not met; the adjustment spreads a misclosure of " + FixedForm(a.figures.misclosure) +
+         ' ' + std::string(unit) + " over " + std::to_string(n) + (n == 1 ? " line" : " lines");
+}
+
+std::string LargestChangeLine(const LengthChange& change, std::string_view unit) {
+  return "Largest length change: " + FixedForm(std::fabs(change.change)) + ' ' + std::string(unit) +
+         (change.change < 0 ? " shorter" : " longer") + " (line " +
+         std::to_string(change.line + 1) + ')';
+}
+
+std::string WeakShapeLine() {
+  return "A length changed by more than " + std::to_string(kWeakShapeRatio) +
+         " times the misclosure: the traverse is too weakly shaped for Crandall; Compass suits it "
+         "better";
+}
+
+namespace {
+
+const Adjustment* MadeAdjustment(const ClosureAnalysis& a) {
+  if (!a.method || !a.adjustment || !*a.adjustment)
+    return nullptr;
+  return &a.adjustment->value();
+}
+
+}  // namespace
+
+bool CrandallTooWeak(const ClosureAnalysis& a) {
+  const Adjustment* made = MadeAdjustment(a);
+  return made && *a.method == AdjustMethod::Crandall &&
+         TooWeaklyShaped(made->largest_change, a.figures.misclosure);
+}
+
+std::vector<std::string> AdjustmentNotes(const ClosureAnalysis& a, DigitGroups groups,
+                                         std::string_view unit, ChangeShown shown) {
+  std::vector<std::string> notes;
+  const Adjustment* made = MadeAdjustment(a);
+  if (!made)
+    return notes;
+  if (!a.standard_met)
+    notes.push_back(StandardNotMetLine(a, groups, unit));
+  if (*a.method != AdjustMethod::Crandall)
+    return notes;
+  const bool weak = CrandallTooWeak(a);
+  if (weak || shown == ChangeShown::Always)
+    notes.push_back(LargestChangeLine(made->largest_change, unit));
+  if (weak)
+    notes.push_back(WeakShapeLine());
+  return notes;
+}
+
 }  // namespace tw

@@ -36,4 +36,29 @@ inline constexpr const char* kAccumulatedError =
 // corners)": the course that would close the traverse.
 std::string MissingCourseLine(const ClosureFigures& figures);
 
+// "The standard 1:10,000 is not met; the adjustment spreads a misclosure of
+// 17.4021 LF over 5 lines": said before an adjustment of a traverse that
+// falls short of its standard.
+std::string StandardNotMetLine(const ClosureAnalysis& analysis, DigitGroups groups,
+                               std::string_view unit);
+
+// "Largest length change: 612.3456 LF longer (line 2)".
+std::string LargestChangeLine(const LengthChange& change, std::string_view unit);
+
+// "A length changed by more than 10 times the misclosure: the traverse is
+// too weakly shaped for Crandall; Compass suits it better".
+std::string WeakShapeLine();
+
+// Whether the Crandall adjustment made changed a length past the guard.
+bool CrandallTooWeak(const ClosureAnalysis& analysis);
+
+enum class ChangeShown { Always, WhenTooWeak };
+
+// What is said above an adjustment made: StandardNotMetLine when the
+// standard is not met, then for Crandall its LargestChangeLine (as `shown`
+// says) and WeakShapeLine where the change is past the guard. Nothing for no
+// adjustment or one that failed.
+std::vector<std::string> AdjustmentNotes(const ClosureAnalysis& analysis, DigitGroups groups,
+                                         std::string_view unit, ChangeShown shown);
+
 }  // namespace tw

@@ -33,6 +33,9 @@ void AppendAdjustment(std::string& out, const ClosureAnalysis& a, std::string_vi
     Line(out, adjustment.error());
     return;
   }
+  for (const std::string& note :
+       AdjustmentNotes(a, DigitGroups::None, unit, ChangeShown::WhenTooWeak))
+    Line(out, Cp1252ToUtf8(note));
   for (size_t i = 0; i < a.lines.size(); ++i) {
     const TraverseLine& l = a.lines[i];
     const TraverseLine& adj = adjustment->lines[i];

@@ -63,8 +63,7 @@ TEST(BatchMessages, HostileProjects) {
       // Fault: Crandall met the standard here by turning the short leg round.
       {Project({"SE 90°00'00'' @1000LF", "NW 90°00'10'' @1000LF", "SW 00°00'00'' @0.01LF"}),
        "adjust crandall", 1,
-       "Crandall: cannot adjust: the correction would reverse line 3 (its length would change "
-       "sign)"},
+       "Crandall: cannot adjust: the correction would leave line 3 a length of 0 or less"},
       // Fault: lines 30 degrees apart, one 9e99 times the other, were "all parallel".
       {Project({"NE 30°00'00'' @9e99LF", "NE 60°00'00'' @1LF"}), "adjust crandall", 1,
        "Crandall: cannot adjust: the system is too ill-conditioned to solve"},

@@ -294,5 +294,110 @@ TEST(Closure, NumberFormRoundsHalfAwayAndNeverShowsMinusZero) {
   EXPECT_EQ(std::nullopt, RoundToFourDecimals(-kBoundaryNumberLimit));
 }
 
+// A traverse nearly straight: a line north and two back, 20" and 2' off it.
+const EntryList kWeak =
+    test::ListOf({"NE 00°00'00'' @1000LF", "SE 00°00'20'' @500LF", "SW 00°02'00'' @500LF"});
+
+// What is said before an adjustment: the standard not met by any method;
+// for Crandall the largest change and the weak shape only past ten
+// misclosures; and a length left at 0 or less refused.
+TEST(Closure, GuardRails) {
+  struct Case {
+    const char* what;
+    const EntryList& list;
+    AdjustMethod method;
+    int standard;
+    bool not_met;
+    bool weak;
+    const char* refused;  // "" when adjusted
+  };
+  const EntryList reversed =
+      test::ListOf({"SE 90°00'00'' @1000LF", "NW 90°00'10'' @1000LF", "SW 00°00'00'' @0.01LF"});
+  const Case cases[] = {
+      {"met, Crandall within the guard", kExample, AdjustMethod::Crandall, 500, false, false, ""},
+      {"not met, Crandall within the guard", kExample, AdjustMethod::Crandall, 10000, true, false,
+       ""},
+      {"not met, Transit", kExample, AdjustMethod::Transit, 1000, true, false, ""},
+      {"weak shape, Compass", kWeak, AdjustMethod::Compass, 10000, true, false, ""},
+      {"weak shape, Crandall", kWeak, AdjustMethod::Crandall, 10000, true, true, ""},
+      {"weak shape, standard met", kWeak, AdjustMethod::Crandall, 5000, false, true, ""},
+      {"a length left at 0 or less", reversed, AdjustMethod::Crandall, 500, false, false,
+       "would leave line 3 a length of 0 or less"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ClosureOptions options = WithMethod(c.method);
+    options.standard = c.standard;
+    const ClosureAnalysis a = Analyse(c.list, options);
+    ASSERT_TRUE(a.adjustment);
+    EXPECT_EQ(*c.refused != 0, !a.adjustment->ok());
+    if (!a.adjustment->ok()) {
+      EXPECT_NE(std::string::npos, a.adjustment->error().find(c.refused)) << a.adjustment->error();
+      EXPECT_TRUE(AdjustmentNotes(a, DigitGroups::None, "LF", ChangeShown::Always).empty());
+      continue;
+    }
+    const std::vector<std::string> text =
+        AdjustmentNotes(a, DigitGroups::None, "LF", ChangeShown::WhenTooWeak);
+    const std::vector<std::string> dialog =
+        AdjustmentNotes(a, DigitGroups::Thousands, "LF", ChangeShown::Always);
+    const bool crandall = c.method == AdjustMethod::Crandall;
+    EXPECT_EQ(text.size(), (c.not_met ? 1u : 0u) + (c.weak ? 2u : 0u));
+    EXPECT_EQ(dialog.size(), (c.not_met ? 1u : 0u) + (crandall ? 1u : 0u) + (c.weak ? 1u : 0u));
+    EXPECT_EQ(c.not_met, !text.empty() && text.front().starts_with("The standard "));
+    EXPECT_EQ(c.weak, !text.empty() && text.back() == WeakShapeLine());
+    EXPECT_EQ(c.weak, CrandallTooWeak(a));
+  }
+}
+
+// The largest change is the first of the greatest size, with its sign; the
+// shape is too weak only past ten misclosures.
+TEST(Closure, LargestLengthChangeAndItsGuard) {
+  struct Case {
+    std::vector<double> entered;
+    std::vector<double> adjusted;
+    size_t line;
+    double change;
+    double misclosure;
+    bool weak;
+  };
+  const Case cases[] = {
+      {{10, 20, 30}, {12, 17, 32}, 1, -3, 0.3, false},
+      {{10, 20, 30}, {12, 17, 32}, 1, -3, 0.2999, true},
+      {{10, 20}, {12, 18}, 0, 2, 0.1, true},
+      {{10, 20}, {10, 20}, 0, 0, 0, false},
+  };
+  const auto lines = [](const std::vector<double>& lengths) {
+    std::vector<TraverseLine> out;
+    for (double l : lengths)
+      out.push_back({{.east = 0, .north = l}, l});
+    return out;
+  };
+  for (const Case& c : cases) {
+    const LengthChange change = LargestLengthChange(lines(c.entered), lines(c.adjusted));
+    EXPECT_EQ(c.line, change.line);
+    EXPECT_EQ(c.change, change.change);
+    EXPECT_EQ(c.weak, TooWeaklyShaped(change, c.misclosure)) << c.misclosure;
+  }
+}
+
+// Every method walks its corners from the project's start, as the exports
+// do, back to it, and keeps the area it has from (0, 0).
+TEST(Closure, AdjustedCornersStartAtTheStart) {
+  ProgramState moved;
+  moved.FirstPointX = 5000.5;
+  moved.FirstPointY = -20000;
+  for (const AdjustMethodRow& row : AdjustMethods()) {
+    SCOPED_TRACE(row.key);
+    const Adjustment at_zero = Analyse(kExample, WithMethod(row.method)).adjustment->value();
+    const Result<ClosureAnalysis> a = AnalyseClosure(kExample, moved, WithMethod(row.method));
+    ASSERT_TRUE(a.ok() && a->adjustment->ok());
+    const Adjustment& adj = a->adjustment->value();
+    EXPECT_EQ(at_zero.area, adj.area);
+    EXPECT_NEAR(at_zero.corners[0].east + 5000.5, adj.corners[0].east, 1e-9);
+    EXPECT_NEAR(5000.5, adj.corners.back().east, 1e-9);
+    EXPECT_NEAR(-20000, adj.corners.back().north, 1e-9);
+  }
+}
+
 }  // namespace
 }  // namespace tw

@@ -70,6 +70,20 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
   return button;
 }
 
+// Said above the tables: what kept the adjustment from being made, or what
+// to weigh before trusting the one made.
+QString AdjustmentMessage(const ClosureAnalysis& a, std::string_view unit) {
+  if (a.kind == EntryKind::Point && a.count > 0)
+    return kPointListNotAdjusted;
+  if (a.adjustment && !*a.adjustment)
+    return FromCp1252(a.adjustment->error());
+  std::string notes;
+  for (const std::string& note :
+       AdjustmentNotes(a, DigitGroups::Thousands, unit, ChangeShown::Always))
+    notes += (notes.empty() ? "" : "\n") + note;
+  return FromCp1252(notes);
+}
+
 }  // namespace
 
 ClosureDialog::ClosureDialog(MainWindow& window, FileDialog& files)
@@ -182,7 +196,8 @@ ClosureOptions ClosureDialog::Options(bool find_blunders) const {
 
 void ClosureDialog::Follow() {
   const Program& p = window_.program();
-  if (analysed_ && p.entries.Revision() == shown_revision_ && p.state.UnitAbbrev == shown_unit_)
+  if (analysed_ && p.entries.Revision() == shown_revision_ && p.state.UnitAbbrev == shown_unit_ &&
+      p.state.FirstPointX == shown_start_.east && p.state.FirstPointY == shown_start_.north)
     return;
   Refresh();
 }
@@ -194,6 +209,7 @@ void ClosureDialog::Refresh() {
   analysed_ = true;
   shown_revision_ = p.entries.Revision();
   shown_unit_ = p.state.UnitAbbrev;
+  shown_start_ = {p.state.FirstPointX, p.state.FirstPointY};
   const bool live = p.entries.Count() <= kLiveBlunderLines;
   Result<ClosureAnalysis> a = Analyse(live || blunders_asked_);
   if (a) {
@@ -221,19 +237,16 @@ const Adjustment* ClosureDialog::ShownAdjustment() const {
 void ClosureDialog::ShowAnalysis() {
   const ClosureAnalysis* a = analysis_.get();
   figures_->setText(a ? FromUtf8(ClosureFiguresText(*a, shown_unit_)) : QString());
-  QString message = FromCp1252(failure_);
-  if (a && a->kind == EntryKind::Point && a->count > 0)
-    message = kPointListNotAdjusted;
-  else if (a && a->adjustment && !*a->adjustment)
-    message = FromCp1252(a->adjustment->error());
+  const QString message = a ? AdjustmentMessage(*a, shown_unit_) : FromCp1252(failure_);
   message_->setText(message);
   message_->setVisible(!message.isEmpty());
   lines_model_->Show(analysis_);
   corners_model_->Show(analysis_);
   ShowFindings();
-  // The batch tool prints nothing for an empty list or a failed adjustment.
+  // The batch tool prints nothing for an empty list; a failed adjustment it
+  // prints with the reason, but no report for it.
   const bool adjusted = !a || !a->adjustment || *a->adjustment;
-  copy_->setEnabled(a && a->count > 0 && adjusted);
+  copy_->setEnabled(a && a->count > 0);
   save_report_->setEnabled(a && a->count > 0 && adjusted);
   save_adjusted_->setEnabled(ShownAdjustment() != nullptr);
   export_adjusted_->setEnabled(ShownAdjustment() != nullptr);

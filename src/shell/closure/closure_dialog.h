@@ -37,7 +37,8 @@ class ClosureDialog : public QDialog {
   ClosureDialog(MainWindow& window, FileDialog& files);
   ~ClosureDialog() override;
 
-  // Analyses the list again when it, or its unit, changed since it was shown.
+  // Analyses the list again when it, its unit or its start changed since it
+  // was shown.
   void Follow();
   // Analyses the list again.
   void Refresh();
@@ -71,6 +72,7 @@ class ClosureDialog : public QDialog {
   std::string failure_;  // why the list could not be analysed
   unsigned long long shown_revision_ = 0;
   std::string shown_unit_;
+  PlanePoint shown_start_;  // the adjusted corners start there
   bool analysed_ = false;
   bool blunders_asked_ = false;  // for the list as shown
 

@@ -78,7 +78,7 @@ QString ClosureTableModel::LineCell(int row, int column) const {
                 : Number(values[static_cast<size_t>(c - 1)]);
 }
 
-// Corner 0 is the start (0, 0) and is not listed, as in the batch text.
+// Corner 0 is the project's start and is not listed, as in the batch text.
 QString ClosureTableModel::CornerCell(int row, int column) const {
   const PlanePoint& c = ShownAdjustment()->corners[static_cast<size_t>(row)];
   if (column == 0)

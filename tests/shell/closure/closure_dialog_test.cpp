@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QtTest>
 
+#include "closure/closure_lines.h"
 #include "closure/closure_report.h"
 #include "closure/closure_text.h"
 #include "formats/project_file.h"
@@ -157,6 +158,51 @@ class ClosureDialogTest : public QObject {
     h.Click("cmdUndo");
     QCOMPARE(h.Lines().size(), 3);
     QCOMPARE(h.Lines().value(0), corrected);
+  }
+
+  // A traverse short of its standard, nearly straight: every method says
+  // so, Crandall its largest change always and the weak shape here; the
+  // corners and the exported points follow the start.
+  void adjustmentNotesAndStart() {
+    struct Case {
+      const char* method;
+      bool crandall;
+    };
+    const Case cases[] = {{"Compass", false}, {"Transit", false}, {"Crandall", true}};
+    WindowHarness h;
+    tw::test::ScratchFolder folder;
+    tw::test::ScriptedFileDialog files;
+    tw::ClosureCommands commands(h.window(), files);
+    tw::ClosureDialog* d = Open(h, commands);
+    AddLine(h, "NE", "00", "1000");
+    h.Type("txtSeconds", "20");
+    AddLine(h, "SE", "00", "500");
+    h.Type("txtSeconds", "00");
+    h.Type("txtMinutes", "02");
+    AddLine(h, "SW", "00", "500");
+    const auto* message = d->findChild<QLabel*>("lblMessage");
+    for (const Case& c : cases) {
+      d->findChild<QComboBox*>("cmbMethod")->setCurrentText(c.method);
+      const QStringList notes = message->text().split('\n');
+      QVERIFY2(notes.value(0).startsWith("The standard 1:10,000 is not met; the adjustment "
+                                         "spreads a misclosure of "),
+               qPrintable(notes.value(0)));
+      QVERIFY2(notes.value(0).endsWith(" LF over 3 lines"), qPrintable(h.Lines().join('|')));
+      QCOMPARE(notes.size(), c.crandall ? 3 : 1);
+      QCOMPARE(notes.value(1).startsWith("Largest length change: "), c.crandall);
+      QCOMPARE(notes.value(2),
+               c.crandall ? QString::fromStdString(tw::WeakShapeLine()) : QString());
+    }
+    tw::ProgramState& state = h.window().program().state;
+    state.FirstPointX = 5000.5;
+    state.FirstPointY = -20000;
+    d->Follow();
+    const QAbstractItemModel* corners = d->findChild<QTableView*>("tblCorners")->model();
+    QCOMPARE(corners->index(2, 1).data().toString(), QString("-20000.0000"));
+    QCOMPARE(corners->index(2, 2).data().toString(), QString("5000.5000"));
+    files.answers.push_back(folder.File("adjusted.asc"));
+    QTest::mouseClick(d->findChild<QPushButton*>("cmdExportAdjusted"), Qt::LeftButton);
+    QVERIFY(tw::test::ReadBytes(folder.File("adjusted.asc")).starts_with(" 1,-20000, 5000.5\r\n"));
   }
 
   // STANDARD in [SETTINGS]: read, written in place, every other line kept.
