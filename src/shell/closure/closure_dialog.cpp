@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStyle>
+#include <QStyleOptionHeader>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -73,9 +74,19 @@ int FullWidth(QTableView* view, const ClosureTableModel& model) {
   int width = model.MostColumns() * view->horizontalHeader()->defaultSectionSize() +
               view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view) +
               2 * view->frameWidth();
-  if (view->verticalHeader()->isVisibleTo(view))
-    width += view->verticalHeader()->fontMetrics().horizontalAdvance("000000") +
-             4 * view->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, view);
+  QHeaderView* numbers = view->verticalHeader();
+  if (numbers->isVisibleTo(view)) {
+    QStyleOptionHeader option;
+    option.initFrom(numbers);
+    // The header makes room for its highlighted, bold, numbers.
+    QFont bold = numbers->font();
+    bold.setBold(true);
+    option.fontMetrics = QFontMetrics(bold);
+    option.text = "000000";
+    width += numbers->style()
+                 ->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), numbers)
+                 .width();
+  }
   return width;
 }
 

@@ -91,15 +91,21 @@ class ClosureDialogTest : public QObject {
     QVERIFY(!d->isVisible());
   }
 
-  // On the screen main() gives, with more lines than fit and a method
-  // chosen: every column of both tables in sight, the dialog on the screen.
+  // On the screen main() gives, with lines numbered in six digits and a
+  // method chosen: every column of both tables in sight, the dialog on the
+  // screen.
   void opensWithEveryColumnInSight() {
     WindowHarness h;
     tw::test::ScriptedFileDialog files;
     tw::ClosureCommands commands(h.window(), files);
     tw::ClosureDialog* d = Open(h, commands);
-    for (int i = 0; i < 40; ++i)
-      AddLine(h, i % 2 ? "SE" : "NE", "45", "100");
+    std::vector<std::string> zigzag(tw::kLiveBlunderLines + 1,
+                                    "NE 45\xB0"
+                                    "00'00'' @100LF");
+    for (size_t i = 1; i < zigzag.size(); i += 2)
+      zigzag[i][0] = 'S';
+    h.window().program().entries.Replace(zigzag);
+    h.window().FinishCommand();
     d->findChild<QComboBox*>("cmbMethod")->setCurrentText("Compass");
     QCoreApplication::processEvents();
     QVERIFY(d->screen()->availableGeometry().contains(d->frameGeometry()));
