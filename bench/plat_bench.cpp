@@ -49,7 +49,8 @@ void BM_RedrawWithLabels(benchmark::State& state) {
   for (auto _ : state) {
     benchmark::DoNotOptimize(tw::RedrawBoundary(program));
     if (state.range(2))
-      surface.SetLabels(tw::ScreenLabels(*tw::DrawingOf(program.entries)));
+      surface.SetLabels(
+          tw::ScreenLabels(*tw::DrawingOf(program.entries), surface.LabelSizeInUnits()));
     benchmark::DoNotOptimize(surface.Picture());
   }
 }

@@ -32,6 +32,17 @@ Result<std::vector<TraverseLine>> ReadTraverseLines(const EntryTexts& entries, C
   return lines;
 }
 
+std::vector<PlanePoint> CornersOf(const std::vector<TraverseLine>& lines) {
+  std::vector<PlanePoint> corners;
+  corners.reserve(lines.size());
+  PlanePoint c;
+  for (const TraverseLine& l : lines) {
+    c = {c.east + l.offsets.east, c.north + l.offsets.north};
+    corners.push_back(c);
+  }
+  return corners;
+}
+
 TraverseSums SumLines(const std::vector<TraverseLine>& lines) {
   return SumLinesReplacing(lines, lines.size(), {});
 }

@@ -34,6 +34,10 @@ struct TraverseSums {
 
 TraverseSums SumLines(const std::vector<TraverseLine>& lines);
 
+// Corner k is the end of line k, from the start (0, 0), added up in list
+// order as the walk of the entries adds them.
+std::vector<PlanePoint> CornersOf(const std::vector<TraverseLine>& lines);
+
 // The sums of the list with line `index` replaced, walked in list order like
 // SumLines, so that a corrected list is judged exactly as if it were read.
 TraverseSums SumLinesReplacing(const std::vector<TraverseLine>& lines, size_t index,

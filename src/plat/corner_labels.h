@@ -11,9 +11,11 @@
 
 namespace tw {
 
-// Every corner, except that a bearing list ending on its start corner (no
-// closing side drawn) numbers that corner once.
-size_t NumberedCorners(const BoundaryDrawing& drawing);
+// Every corner, except that a boundary ending on or near its first corner
+// numbers that corner once: a bearing list ending on its start (no closing
+// side drawn), or any boundary whose last corner is nearer the first than
+// `label_size`, in drawing units, where its number would cover the first's.
+size_t NumberedCorners(const BoundaryDrawing& drawing, double label_size);
 
 // The mean of the corners, each term divided by the count before it is
 // added; (0, 0) for none.

@@ -186,7 +186,9 @@ class TakenBoxes {
 
 // False when a number was left out for touching one already drawn.
 bool CornerNumbers(Page& page, const PlatMapping& map, const BoundaryDrawing& d) {
-  const size_t count = NumberedCorners(d);
+  // A number takes its height and a gap each side, which at this scale
+  // spans this many drawing units.
+  const size_t count = NumberedCorners(d, (kLabelHeight + 2 * kNumberGap) / map.mm_per_unit);
   const PlanePoint mean = CornerMean(d.corners);
   TakenBoxes taken;
   bool all = true;

@@ -10,26 +10,42 @@ namespace tw {
 namespace {
 
 TEST(CornerLabels, NumberTheStartCornerOnce) {
+  // The corners run east from (0, 0), 10 apart, and the last is put `gap`
+  // north of the first; labels are 2 units high.
   struct Case {
     EntryKind kind;
     size_t corners, lines;
     bool closing_side;
+    double gap;
     size_t numbered;
   } cases[] = {
-      {EntryKind::Angle, 5, 4, false, 4},  // ends on its start
-      {EntryKind::Angle, 6, 5, true, 6},   // the misclosure drawn: it misses the start
-      {EntryKind::Angle, 1, 0, false, 1}, {EntryKind::Angle, 0, 0, false, 0},
-      {EntryKind::Point, 4, 4, true, 4},  {EntryKind::Point, 2, 1, false, 2},
+      {EntryKind::Angle, 5, 4, false, 0, 4},  // ends on its start
+      // The misclosure drawn: it misses the start, by more than a label...
+      {EntryKind::Angle, 6, 5, true, 30, 6},
+      {EntryKind::Angle, 6, 5, true, 2, 6},
+      // ... or by less, where "6" would stand on "1".
+      {EntryKind::Angle, 6, 5, true, 1.99, 5},
+      {EntryKind::Angle, 6, 5, true, 0.0001, 5},
+      {EntryKind::Angle, 1, 0, false, 0, 1},
+      {EntryKind::Angle, 0, 0, false, 0, 0},
+      {EntryKind::Point, 4, 4, true, 30, 4},
+      {EntryKind::Point, 4, 4, true, 1, 3},  // the first point entered again, nearly
+      {EntryKind::Point, 2, 1, false, 30, 2},
+      {EntryKind::Point, 2, 1, false, 0, 1},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.corners << " corners, closing " << c.closing_side);
+    SCOPED_TRACE(testing::Message() << c.corners << " corners, closing " << c.closing_side
+                                    << ", last " << c.gap << " from the first");
     BoundaryDrawing d;
     d.kind = c.kind;
-    d.corners.resize(c.corners);
+    for (size_t i = 0; i < c.corners; ++i)
+      d.corners.push_back({10.0 * static_cast<double>(i), 0});
+    if (c.corners > 1)
+      d.corners.back() = {0, c.gap};
     d.lines.resize(c.lines);
     if (c.lines > 0)
       d.lines.back().closing = c.closing_side;
-    EXPECT_EQ(NumberedCorners(d), c.numbered);
+    EXPECT_EQ(NumberedCorners(d, 2), c.numbered);
   }
 }
 

@@ -261,7 +261,7 @@ TEST(PlatLayout, LeavesOutLabelsTooCrowdedToRead) {
     bool note;
   } cases[] = {
       // The 0.4210 closing side is half a millimetre on paper: no label, and
-      // corner 5 would cover corner 1.
+      // no corner 5 over corner 1.
       {test::ClosureExampleEntries(), "LF", 4, 4, 4, true},
       {{"0 , 0", "100 , 0", "100 , 100", "0 , 100"}, "m.", 4, 4, 4, false},
       // Sides of 2.4 mm: no line label, and not every number.

@@ -10,9 +10,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
+#include <QStyle>
+#include <QStyleOptionHeader>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <span>
@@ -63,6 +67,30 @@ QTableView* Table(QWidget* parent, const char* name, ClosureTableModel* model) {
   return view;
 }
 
+// Every column the table can show, the adjusted ones too, beside a line
+// number of six digits and a vertical scroll bar: both come and go with the
+// list, and neither should push a column out of sight.
+int FullWidth(QTableView* view, const ClosureTableModel& model) {
+  view->ensurePolished();
+  int width = model.MostColumns() * view->horizontalHeader()->defaultSectionSize() +
+              view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view) +
+              2 * view->frameWidth();
+  QHeaderView* numbers = view->verticalHeader();
+  if (numbers->isVisibleTo(view)) {
+    QStyleOptionHeader option;
+    option.initFrom(numbers);
+    // The header makes room for its highlighted, bold, numbers.
+    QFont bold = numbers->font();
+    bold.setBold(true);
+    option.fontMetrics = QFontMetrics(bold);
+    option.text = "000000";
+    width += numbers->style()
+                 ->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), numbers)
+                 .width();
+  }
+  return width;
+}
+
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
@@ -105,13 +133,16 @@ ClosureDialog::ClosureDialog(MainWindow& window, FileDialog& files)
   message_->setWordWrap(true);
   layout->addWidget(message_);
   CreateChoosers(layout);
-  CreateTables(layout);
+  const int tables_width = CreateTables(layout);
   findings_box_ = new QGroupBox("Blunders", this);
   findings_box_->setObjectName("grpBlunders");
   findings_layout_ = new QVBoxLayout(findings_box_);
   layout->addWidget(findings_box_);
   CreateButtons(layout);
-  resize(900, 640);
+  const QMargins margins = layout->contentsMargins();
+  const QRect room = screen()->availableGeometry();
+  resize(std::min(tables_width + margins.left() + margins.right(), room.width()),
+         std::min(640, room.height()));
 }
 
 ClosureDialog::~ClosureDialog() {
@@ -149,17 +180,22 @@ void ClosureDialog::CreateChoosers(QVBoxLayout* layout) {
   connect(method_box_, &QComboBox::currentIndexChanged, this, &ClosureDialog::Refresh);
 }
 
-void ClosureDialog::CreateTables(QVBoxLayout* layout) {
+int ClosureDialog::CreateTables(QVBoxLayout* layout) {
   auto* split = new QSplitter(Qt::Horizontal, this);
   lines_model_ = new ClosureTableModel(ClosureTableModel::Table::Lines, this);
   corners_model_ = new ClosureTableModel(ClosureTableModel::Table::Corners, this);
-  split->addWidget(Table(split, "tblLines", lines_model_));
+  QTableView* lines = Table(split, "tblLines", lines_model_);
+  split->addWidget(lines);
   QTableView* corners = Table(split, "tblCorners", corners_model_);
   corners->verticalHeader()->hide();
   split->addWidget(corners);
   split->setStretchFactor(0, 3);
   split->setStretchFactor(1, 1);
+  const int lines_width = FullWidth(lines, *lines_model_);
+  const int corners_width = FullWidth(corners, *corners_model_);
+  split->setSizes({lines_width, corners_width});
   layout->addWidget(split, 1);
+  return lines_width + split->handleWidth() + corners_width;
 }
 
 void ClosureDialog::CreateButtons(QVBoxLayout* layout) {

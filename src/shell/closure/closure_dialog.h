@@ -48,7 +48,8 @@ class ClosureDialog : public QDialog {
 
  private:
   void CreateChoosers(QVBoxLayout* layout);
-  void CreateTables(QVBoxLayout* layout);
+  // Returns the width both tables take with every column showing.
+  int CreateTables(QVBoxLayout* layout);
   void CreateButtons(QVBoxLayout* layout);
   ClosureOptions Options(bool find_blunders) const;
   Result<ClosureAnalysis> Analyse(bool find_blunders);

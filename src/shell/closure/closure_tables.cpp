@@ -27,6 +27,9 @@ ClosureTableModel::ClosureTableModel(Table table, QObject* parent)
 void ClosureTableModel::Show(std::shared_ptr<const ClosureAnalysis> analysis) {
   beginResetModel();
   analysis_ = std::move(analysis);
+  unadjusted_corners_.clear();
+  if (table_ == Table::Corners && analysis_ && !ShownAdjustment())
+    unadjusted_corners_ = CornersOf(analysis_->lines);
   endResetModel();
 }
 
@@ -36,13 +39,17 @@ const Adjustment* ClosureTableModel::ShownAdjustment() const {
   return &analysis_->adjustment->value();
 }
 
+const std::vector<PlanePoint>& ClosureTableModel::Corners() const {
+  const Adjustment* a = ShownAdjustment();
+  return a ? a->corners : unadjusted_corners_;
+}
+
 int ClosureTableModel::rowCount(const QModelIndex& parent) const {
   if (parent.isValid() || !analysis_)
     return 0;
   if (table_ == Table::Lines)
     return static_cast<int>(analysis_->lines.size());
-  const Adjustment* a = ShownAdjustment();
-  return a ? static_cast<int>(a->corners.size()) : 0;
+  return static_cast<int>(Corners().size());
 }
 
 int ClosureTableModel::columnCount(const QModelIndex& parent) const {
@@ -50,7 +57,11 @@ int ClosureTableModel::columnCount(const QModelIndex& parent) const {
     return 0;
   if (table_ == Table::Corners)
     return kCornerColumns;
-  return ShownAdjustment() ? 2 * kPlainLineColumns : kPlainLineColumns;
+  return ShownAdjustment() ? MostColumns() : kPlainLineColumns;
+}
+
+int ClosureTableModel::MostColumns() const {
+  return table_ == Table::Corners ? kCornerColumns : 2 * kPlainLineColumns;
 }
 
 QVariant ClosureTableModel::data(const QModelIndex& index, int role) const {
@@ -80,7 +91,7 @@ QString ClosureTableModel::LineCell(int row, int column) const {
 
 // Corner 0 is the project's start and is not listed, as in the batch text.
 QString ClosureTableModel::CornerCell(int row, int column) const {
-  const PlanePoint& c = ShownAdjustment()->corners[static_cast<size_t>(row)];
+  const PlanePoint& c = Corners()[static_cast<size_t>(row)];
   if (column == 0)
     return QString::number(row + 1);
   return Number(column == 1 ? c.north : c.east);

@@ -1,5 +1,6 @@
 // The plot surface's line labels and corner numbers, drawn over the picture.
 #include <QFontMetricsF>
+#include <algorithm>
 #include <cmath>
 
 #include "shell/plot/plot_surface.h"
@@ -28,6 +29,15 @@ void PlotSurface::SetLabels(PlotLabels labels) {
   if (label_images_.size() > 4 * labels_.lines.size() + 1000)
     label_images_.clear();
   update();
+}
+
+double PlotSurface::LabelSizeInUnits() const {
+  const std::optional<Mapping> m = CurrentMapping();
+  if (!m)
+    return 0;
+  QFont font = this->font();
+  font.setPointSizeF(kLabelPoints);
+  return QFontMetricsF(font).height() / std::min(std::fabs(m->sx), std::fabs(m->sy));
 }
 
 // Turned text is drawn glyph by glyph as curves, each time; a label is

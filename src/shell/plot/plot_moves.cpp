@@ -1,6 +1,7 @@
 #include "shell/plot/plot_moves.h"
 
 #include <cmath>
+#include <utility>
 
 #include "program/plot.h"
 
@@ -39,6 +40,7 @@ void PlotMoves::Turn(QPointF at, double notches) {
   if (!point)
     return;
   ZoomViewAbout(program_.state, CornerOf(*point), std::pow(kNotchZoom, -notches));
+  zoomed_ = true;
   RedrawLater();
 }
 
@@ -52,6 +54,8 @@ void PlotMoves::RedrawLater() {
 // comes before it without saying so again.
 void PlotMoves::RedrawNow() {
   (void)RedrawView(program_);
+  if (std::exchange(zoomed_, false))
+    emit zoomed();
 }
 
 }  // namespace tw

@@ -21,6 +21,10 @@ class PlotMoves : public QObject {
   // Each wheel notch away from the user shows the drawing this much larger.
   static constexpr double kNotchZoom = 1.25;
 
+ signals:
+  // Redrawn at a new scale: what is sized by it follows.
+  void zoomed();
+
  private:
   void Drag(QPointF from, QPointF to);
   void Turn(QPointF at, double notches);
@@ -32,6 +36,7 @@ class PlotMoves : public QObject {
   Program& program_;
   PlotSurface& surface_;
   QTimer redraw_;
+  bool zoomed_ = false;  // since the last redraw
 };
 
 }  // namespace tw

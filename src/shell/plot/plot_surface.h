@@ -68,6 +68,9 @@ class PlotSurface : public QWidget, public DrawingSurface {
   // about the same centre. The owner replots.
   void SetEqualScales(bool on) { equal_scales_ = on; }
   void SetLabels(PlotLabels labels);
+  // The drawing units a label's height spans at the present scale; 0 when
+  // the scale cannot be used.
+  double LabelSizeInUnits() const;
 
   // The picture as drawn so far, with the labels, at the device pixel ratio.
   QImage Picture();

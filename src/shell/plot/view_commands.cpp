@@ -22,7 +22,7 @@ QAction* CheckItem(const MenuPlace& place, const char* name, const char* caption
 
 }  // namespace
 
-PlotLabels ScreenLabels(const BoundaryDrawing& d) {
+PlotLabels ScreenLabels(const BoundaryDrawing& d, double label_size) {
   PlotLabels labels;
   for (const BoundaryLine& line : d.lines) {
     if (line.closing && d.kind == EntryKind::Angle)
@@ -33,7 +33,7 @@ PlotLabels ScreenLabels(const BoundaryDrawing& d) {
   if (d.corners.empty())
     return labels;
   const PlanePoint mean = CornerMean(d.corners);
-  const size_t count = NumberedCorners(d);
+  const size_t count = NumberedCorners(d, label_size);
   for (size_t i = 0; i < count; ++i) {
     const PlanePoint c = d.corners[i];
     const PlanePoint out = OutwardOf(c, mean);
@@ -56,7 +56,8 @@ ViewCommands::ViewCommands(MainWindow& window)
   connect(mnuLabels, &QAction::triggered, this, &ViewCommands::Labels_Click);
   connect(&window, &MainWindow::commandFinished, this, &ViewCommands::RefreshLabels);
   surface_.SetEqualScales(stored.equal_scales);
-  new PlotMoves(window.program(), surface_, this);
+  auto* moves = new PlotMoves(window.program(), surface_, this);
+  connect(moves, &PlotMoves::zoomed, this, &ViewCommands::RefreshLabels);
   Replot();
 }
 
@@ -87,7 +88,7 @@ void ViewCommands::RefreshLabels() {
     return;
   }
   const Result<BoundaryDrawing> drawing = DrawingOf(window_.program().entries);
-  surface_.SetLabels(drawing ? ScreenLabels(*drawing) : PlotLabels{});
+  surface_.SetLabels(drawing ? ScreenLabels(*drawing, surface_.LabelSizeInUnits()) : PlotLabels{});
 }
 
 }  // namespace tw

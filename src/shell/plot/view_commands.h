@@ -13,8 +13,9 @@ namespace tw {
 
 class MainWindow;
 
-// The screen labels of a boundary drawing: every entered line and corner.
-PlotLabels ScreenLabels(const BoundaryDrawing& drawing);
+// The screen labels of a boundary drawing: every entered line and corner,
+// the corners numbered for labels `label_size` drawing units high.
+PlotLabels ScreenLabels(const BoundaryDrawing& drawing, double label_size);
 
 class ViewCommands : public QObject {
   Q_OBJECT

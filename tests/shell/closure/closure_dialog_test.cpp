@@ -6,7 +6,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "closure/closure_lines.h"
@@ -46,6 +48,16 @@ QStringList Titles(tw::ClosureDialog* d, const char* table) {
   return titles;
 }
 
+// Every cell of a table, row by row.
+QStringList Cells(tw::ClosureDialog* d, const char* table) {
+  const QAbstractItemModel* m = d->findChild<QTableView*>(table)->model();
+  QStringList cells;
+  for (int r = 0; r < m->rowCount(); ++r)
+    for (int c = 0; c < m->columnCount(); ++c)
+      cells << m->index(r, c).data().toString();
+  return cells;
+}
+
 }  // namespace
 
 class ClosureDialogTest : public QObject {
@@ -65,6 +77,9 @@ class ClosureDialogTest : public QObject {
     QCOMPARE(Rows(d, "tblLines"), 2);
     QVERIFY(d->findChild<QLabel*>("lblFigures")->text().startsWith("Lines: 2\n"));
     QCOMPARE(Titles(d, "tblLines").size(), 4);
+    // No method: the corners as entered, due east and then due south.
+    QCOMPARE(Cells(d, "tblCorners"),
+             QStringList({"1", "0.0000", "100.0000", "2", "-100.0000", "100.0000"}));
     d->findChild<QComboBox*>("cmbMethod")->setCurrentText("Compass");
     QCOMPARE(Rows(d, "tblCorners"), 2);
     QCOMPARE(Titles(d, "tblLines").mid(3),
@@ -111,6 +126,32 @@ class ClosureDialogTest : public QObject {
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), QByteArray::fromStdString(*expected));
     qunsetenv("SOURCE_DATE_EPOCH");
+  }
+
+  // On the screen main() gives, with lines numbered in six digits and a
+  // method chosen: every column of both tables in sight, the dialog on the
+  // screen.
+  void opensWithEveryColumnInSight() {
+    WindowHarness h;
+    tw::test::ScriptedFileDialog files;
+    tw::ClosureCommands commands(h.window(), files);
+    tw::ClosureDialog* d = Open(h, commands);
+    std::vector<std::string> zigzag(tw::kLiveBlunderLines + 1,
+                                    "NE 45\xB0"
+                                    "00'00'' @100LF");
+    for (size_t i = 1; i < zigzag.size(); i += 2)
+      zigzag[i][0] = 'S';
+    h.window().program().entries.Replace(zigzag);
+    h.window().FinishCommand();
+    d->findChild<QComboBox*>("cmbMethod")->setCurrentText("Compass");
+    QCoreApplication::processEvents();
+    QVERIFY(d->screen()->availableGeometry().contains(d->frameGeometry()));
+    for (const char* name : {"tblLines", "tblCorners"}) {
+      auto* table = d->findChild<QTableView*>(name);
+      QVERIFY2(table->verticalScrollBar()->isVisible(), name);
+      QVERIFY2(table->horizontalScrollBar()->maximum() == 0, name);
+    }
+    QCOMPARE(Titles(d, "tblLines").size(), 8);
   }
 
   // Line 1 keyed in the wrong quadrant: the first finding puts it right.
@@ -240,5 +281,19 @@ class ClosureDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(ClosureDialogTest)
+// The dialog opens for a 1600 x 1000 screen: the offscreen platform is
+// given one instead of its own 800 x 600.
+int main(int argc, char** argv) {
+  QTemporaryDir folder;
+  QFile screens(folder.filePath("screens.json"));
+  if (!screens.open(QIODevice::WriteOnly))
+    return 1;
+  screens.write(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1600,
+                   "height": 1000, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+  screens.close();
+  qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens.fileName()).toLocal8Bit());
+  QApplication app(argc, argv);
+  ClosureDialogTest test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "closure_dialog_test.moc"
