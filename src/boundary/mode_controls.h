@@ -10,12 +10,14 @@ namespace tw {
 struct ControlState {
   bool enabled = true;
   bool checked = false;  // an option's value, a menu item's check mark
+  bool operator==(const ControlState&) const = default;
 };
 
 struct ModeControls {
   ControlState optSurveyor, optCarpenter, optPoint;
   ControlState mnuSetSurveyor, mnuSetCarpenter, mnuSetPoint;
   ControlState mnuSetImperial, mnuSetMetric;
+  bool operator==(const ModeControls&) const = default;
 };
 
 // Leaves only the unit system of a bearing list enabled; both stay enabled in

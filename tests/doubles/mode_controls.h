@@ -1,6 +1,5 @@
-// The eight mode and unit controls compared as a whole against an expected
-// set, so that a command test states every state it leaves, and a failure
-// prints each control by name.
+// The eight mode and unit controls as a command test expects them: every
+// state it leaves stated, and a failure printing each control by name.
 #pragma once
 
 #include <ostream>
@@ -8,17 +7,6 @@
 #include "boundary/mode_controls.h"
 
 namespace tw {
-
-inline bool operator==(const ControlState& a, const ControlState& b) {
-  return a.enabled == b.enabled && a.checked == b.checked;
-}
-
-inline bool operator==(const ModeControls& a, const ModeControls& b) {
-  return a.optSurveyor == b.optSurveyor && a.optCarpenter == b.optCarpenter &&
-         a.optPoint == b.optPoint && a.mnuSetSurveyor == b.mnuSetSurveyor &&
-         a.mnuSetCarpenter == b.mnuSetCarpenter && a.mnuSetPoint == b.mnuSetPoint &&
-         a.mnuSetImperial == b.mnuSetImperial && a.mnuSetMetric == b.mnuSetMetric;
-}
 
 // Found by GoogleTest for its failure messages.
 inline void PrintTo(const ModeControls& c, std::ostream* out) {
