@@ -146,9 +146,11 @@ ClosureDialog::ClosureDialog(MainWindow& window, FileDialog& files)
 }
 
 ClosureDialog::~ClosureDialog() {
-  // The standard's editor reports the end of its editing when the focus leaves
-  // it as the children go, which is after this part of the dialog is gone.
+  // The standard's editor and its box report the end of editing when the
+  // focus leaves them as the dialog hides, which is after this part of the
+  // dialog is gone.
   standard_box_->lineEdit()->disconnect(this);
+  standard_box_->disconnect(this);
 }
 
 void ClosureDialog::CreateChoosers(QVBoxLayout* layout) {
