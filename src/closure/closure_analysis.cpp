@@ -46,6 +46,7 @@ Status AnalyseBearings(const EntryTexts& entries, PlanePoint start, const Closur
   Result<std::vector<TraverseLine>> lines = ReadTraverseLines(entries, corners);
   if (!lines)
     return Error{lines.error()};
+  a.start = start;
   a.lines = std::move(lines).take();
   a.no_length_directions = NoLengthDirections(entries, a.lines);
   const TraverseSums sums = SumLines(a.lines);

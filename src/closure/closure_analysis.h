@@ -38,6 +38,7 @@ struct ClosureAnalysis {
   int standard = kDefaultStandard;
 
   // A bearing list only; a point list closes by definition.
+  PlanePoint start;  // its first corner: the project's start, as the exports place it
   std::vector<TraverseLine> lines;
   // The direction entered for each line of no length, which its offsets
   // cannot show: the line's index and the direction angle, in line order.

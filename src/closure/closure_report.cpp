@@ -151,7 +151,7 @@ void AppendCourses(Lines& out, const ClosureAnalysis& a, const EntryTexts& entri
                    const SpelledUnits& units) {
   std::vector<Row> rows = {
       {"Course", "From", "To", "Bearing", "Distance", "Latitude", "Departure", "North", "East"}};
-  PlanePoint at;
+  PlanePoint at = a.start;
   const size_t n = a.lines.size();
   for (size_t i = 0; i < n; ++i) {
     BearingFieldsView f;
@@ -203,7 +203,9 @@ void AppendAdjustment(Lines& out, const ClosureAnalysis& a, const Adjustment& ad
   AppendTable(out, courses, "rrrlrrr");
   Gap(out);
   // The last corner is point 1 again, to within the adjustment's rounding.
-  std::vector<Row> points = {{"Point", "North", "East"}, {"1", FixedForm(0), FixedForm(0)}};
+  const PlanePoint start = adjustment.start;
+  std::vector<Row> points = {{"Point", "North", "East"},
+                             {"1", FixedForm(start.north), FixedForm(start.east)}};
   for (size_t k = 0; k + 1 < adjustment.corners.size(); ++k) {
     const PlanePoint& c = adjustment.corners[k];
     points.push_back({std::to_string(k + 2), FixedForm(c.north), FixedForm(c.east)});
@@ -217,7 +219,7 @@ void AppendAdjustment(Lines& out, const ClosureAnalysis& a, const Adjustment& ad
 void AppendBearingList(Lines& out, const ClosureAnalysis& a, const EntryTexts& entries,
                        std::string_view unit, const SpelledUnits& units) {
   Gap(out);
-  Line(out, "Point 1 is the point of beginning, at " + Coordinate(PlanePoint{}) + '.');
+  Line(out, "Point 1 is the point of beginning, at " + Coordinate(a.start) + '.');
   Line(out, "Course k runs from point k to point k + 1, and the last course back to point 1,");
   Line(out, "as on the plot and the plat. The point export numbers the points after the");
   Line(out, "point of beginning from 1: its point k is point k + 1 here.");
