@@ -14,7 +14,7 @@ namespace {
 // The offsets of each line after the correction; lengths follow from them.
 using AdjustedLines = std::vector<TraverseLine>;
 
-AdjustedLines Compass(const std::vector<TraverseLine>& lines, const TraverseSums& s) {
+Result<AdjustedLines> Compass(const std::vector<TraverseLine>& lines, const TraverseSums& s) {
   AdjustedLines out;
   out.reserve(lines.size());
   for (const TraverseLine& l : lines) {
@@ -25,7 +25,7 @@ AdjustedLines Compass(const std::vector<TraverseLine>& lines, const TraverseSums
   return out;
 }
 
-AdjustedLines Transit(const std::vector<TraverseLine>& lines, const TraverseSums& s) {
+Result<AdjustedLines> Transit(const std::vector<TraverseLine>& lines, const TraverseSums& s) {
   double lat_sum = 0;
   double dep_sum = 0;
   for (const TraverseLine& l : lines) {
@@ -206,19 +206,9 @@ Result<Adjustment> Written(Adjustment a, AdjustMethod method) {
                " would lie beyond the largest coordinate a point entry holds (under 1E+100)"};
 }
 
-Result<AdjustedLines> CompassLines(const std::vector<TraverseLine>& lines,
-                                   const TraverseSums& sums) {
-  return Compass(lines, sums);
-}
-
-Result<AdjustedLines> TransitLines(const std::vector<TraverseLine>& lines,
-                                   const TraverseSums& sums) {
-  return Transit(lines, sums);
-}
-
 constexpr std::array<AdjustMethodRow, 3> kMethods = {{
-    {AdjustMethod::Compass, "compass", "Compass", CompassLines},
-    {AdjustMethod::Transit, "transit", "Transit", TransitLines},
+    {AdjustMethod::Compass, "compass", "Compass", Compass},
+    {AdjustMethod::Transit, "transit", "Transit", Transit},
     {AdjustMethod::Crandall, "crandall", "Crandall", Crandall},
 }};
 
