@@ -9,32 +9,6 @@
 
 namespace tw {
 
-std::string AreaFigure(double area, std::string_view unit) {
-  const std::optional<AreaWords> words = AreaWordsOf(unit);
-  if (!words)
-    return FixedForm(area) + ' ' + std::string(unit);
-  return FixedForm(area) + ' ' + std::string(words->square) + " (" +
-         FixedForm(words->convert(area)) + ' ' + std::string(words->large) + ')';
-}
-
-std::string AreaLine(double area, std::string_view unit) {
-  return "Area: " + AreaFigure(area, unit);
-}
-
-std::vector<std::string> VerdictLines(const ClosureAnalysis& a, DigitGroups groups) {
-  const ClosureFigures& f = a.figures;
-  std::vector<std::string> lines;
-  if (f.precision.exact)
-    lines.push_back("Misclosure: " + FixedForm(0));
-  else
-    lines.push_back("Misclosure: " + FixedForm(f.misclosure) + " towards " +
-                    BearingForm(f.delta_east, f.delta_north));
-  lines.push_back("Precision: " + PrecisionText(f.precision, groups));
-  lines.push_back("Standard: " + RatioLabel(a.standard, groups) +
-                  (a.standard_met ? " met" : " not met"));
-  return lines;
-}
-
 namespace {
 
 std::string LineNumbers(const BlunderFinding& f) {
@@ -68,7 +42,39 @@ std::string KindText(const BlunderFinding& f) {
   return out;
 }
 
+const Adjustment* MadeAdjustment(const ClosureAnalysis& a) {
+  if (!a.method || !a.adjustment || !*a.adjustment)
+    return nullptr;
+  return &a.adjustment->value();
+}
+
 }  // namespace
+
+std::string AreaFigure(double area, std::string_view unit) {
+  const std::optional<AreaWords> words = AreaWordsOf(unit);
+  if (!words)
+    return FixedForm(area) + ' ' + std::string(unit);
+  return FixedForm(area) + ' ' + std::string(words->square) + " (" +
+         FixedForm(words->convert(area)) + ' ' + std::string(words->large) + ')';
+}
+
+std::string AreaLine(double area, std::string_view unit) {
+  return "Area: " + AreaFigure(area, unit);
+}
+
+std::vector<std::string> VerdictLines(const ClosureAnalysis& a, DigitGroups groups) {
+  const ClosureFigures& f = a.figures;
+  std::vector<std::string> lines;
+  if (f.precision.exact)
+    lines.push_back("Misclosure: " + FixedForm(0));
+  else
+    lines.push_back("Misclosure: " + FixedForm(f.misclosure) + " towards " +
+                    BearingForm(f.delta_east, f.delta_north));
+  lines.push_back("Precision: " + PrecisionText(f.precision, groups));
+  lines.push_back("Standard: " + RatioLabel(a.standard, groups) +
+                  (a.standard_met ? " met" : " not met"));
+  return lines;
+}
 
 std::string FindingLine(const BlunderFinding& f) {
   const bool one_kind = std::all_of(f.lines.begin(), f.lines.end(),
@@ -110,16 +116,6 @@ std::string WeakShapeLine() {
          " times the misclosure: the traverse is too weakly shaped for Crandall; Compass suits it "
          "better";
 }
-
-namespace {
-
-const Adjustment* MadeAdjustment(const ClosureAnalysis& a) {
-  if (!a.method || !a.adjustment || !*a.adjustment)
-    return nullptr;
-  return &a.adjustment->value();
-}
-
-}  // namespace
 
 bool CrandallTooWeak(const ClosureAnalysis& a) {
   const Adjustment* made = MadeAdjustment(a);
