@@ -2,6 +2,7 @@
 
 #include "base/numbers.h"
 #include "base/quote.h"
+#include "base/text.h"
 #include "base/version.h"
 #include "boundary/entry.h"
 #include "formats/text_lines.h"
@@ -88,6 +89,10 @@ Status ReadEntries(LineCursor& cursor, EntryTexts& entries) {
 
 std::string UntitledProjectName() {
   return std::string(kUntitled) + ".twc";
+}
+
+std::string ProjectTitleOf(std::string_view path) {
+  return path.empty() ? UntitledProjectName() : std::string(FileNameOf(path));
 }
 
 std::string ProjectFileBytes(const ProgramState& state, const EntryTexts& entries) {

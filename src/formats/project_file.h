@@ -25,6 +25,9 @@ inline constexpr std::string_view kUntitled = "Untitled";
 // The same as a project file's name: offered for saving, and named by the
 // closure text copied from the dialog.
 std::string UntitledProjectName();
+// A project as the closure texts name it: the file's name without folders,
+// or UntitledProjectName() before it is first saved.
+std::string ProjectTitleOf(std::string_view path);
 
 // The bytes that saving writes, the first point in the plain number form.
 std::string ProjectFileBytes(const ProgramState& state, const EntryTexts& entries);

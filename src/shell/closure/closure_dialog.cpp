@@ -22,7 +22,6 @@
 #include <span>
 
 #include "base/numbers.h"
-#include "base/text.h"
 #include "closure/adjusted_files.h"
 #include "closure/adjustment.h"
 #include "closure/closure_lines.h"
@@ -398,17 +397,15 @@ void ClosureDialog::Copy() {
     a = std::make_shared<const ClosureAnalysis>(std::move(searched).take());
   }
   // Named as the batch tool names its file: without the folders.
-  const std::string& path = window_.currentFile();
-  const std::string title = path.empty() ? UntitledProjectName() : std::string(FileNameOf(path));
+  const std::string title = ProjectTitleOf(window_.currentFile());
   QApplication::clipboard()->setText(FromUtf8(ClosureText(*a, title, shown_unit_)));
 }
 
 void ClosureDialog::SaveReport() {
   if (!analysis_)
     return;
-  const std::string& path = window_.currentFile();
   ReportHead head;
-  head.title = path.empty() ? UntitledProjectName() : std::string(FileNameOf(path));
+  head.title = ProjectTitleOf(window_.currentFile());
   head.unit = shown_unit_;
   head.date = ReportDateToday();
   const Result<std::string> report =
