@@ -23,7 +23,7 @@ struct Candidate {
   std::string corrected;
   TraverseLine line;
   double change = 0;
-  double residual = 0;  // from the sums
+  double score = 0;  // the misclosure left, from the sums, weighted by the kind
 };
 
 // A slip of one common kind (a swap, a quadrant, a moved point) is likelier
@@ -37,9 +37,8 @@ double Weight(BlunderKind kind) {
 }
 
 bool Before(const Candidate& a, const Candidate& b) {
-  const double score_a = a.residual * Weight(a.kind), score_b = b.residual * Weight(b.kind);
-  if (score_a != score_b)
-    return score_a < score_b;
+  if (a.score != b.score)
+    return a.score < b.score;
   if (a.index != b.index)
     return a.index < b.index;
   if (a.kind != b.kind)
@@ -107,7 +106,7 @@ void Search::Offer(size_t i, BlunderKind kind, const TraverseLine& line, double 
   Shortlist& list = fitted ? fitted_ : keyed_;
   if (score > list.cutoff)
     return;
-  list.kept.push_back({i, kind, corrected(), line, change, residual});
+  list.kept.push_back({i, kind, corrected(), line, change, score});
   if (list.kept.size() == 4 * kWalked)
     list.Shorten();
 }
@@ -119,7 +118,7 @@ void Shortlist::Shorten() {
   std::nth_element(kept.begin(), middle - 1, kept.end(), Before);
   kept.erase(middle, kept.end());
   const Candidate& worst = *std::max_element(kept.begin(), kept.end(), Before);
-  cutoff = worst.residual * Weight(worst.kind);
+  cutoff = worst.score;
 }
 
 void Search::TryDistances(size_t i, const BearingFieldsView& f, const Offsets& unit) {
