@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "closure/closure_report.h"
 #include "closure/closure_text.h"
 #include "doubles/entry_lists.h"
 #include "geometry/bearing_forms.h"
@@ -85,6 +86,27 @@ TEST(ClosureCurves, EachMethodAdjustsTheChordAndHoldsTheRadius) {
                    "20.00LF delta 180°00'00'' CB NE 00°00'00'') is longer than the curve's "
                    "diameter 40.0000"),
       half.adjustment->error());
+}
+
+// A curve's course runs along its chord, by the chord's bearing, length,
+// latitude and departure; the curve table gives its call and elements.
+TEST(ClosureCurves, TheReportListsACurveByItsChordAndItsElements) {
+  const Result<std::vector<ReportLine>> lines =
+      ClosureReportLines(Analysed(Lot()), Lot().Entries(), {"lot.twc", "LF", "2026-12-07"});
+  ASSERT_TRUE(lines.ok());
+  const std::vector<std::vector<std::string>> expected = {
+      {"3", "3", "4", "S 45°00'00\" E", "28.28", "-20.0000", "20.0000", "100.0000", "60.0000"},
+      {"3", "Curve right R 20.00LF delta 90°00'00'' tangent", "20.00", "90°00'00.0\"", "31.42",
+       "S 45°00'00\" E", "28.28"}};
+  std::vector<std::vector<std::string>> rows;  // the course and the curve
+  for (const ReportLine& l : *lines) {
+    if (!l.cells.empty() && l.cells[0].text == "3")
+      rows.emplace_back();
+    for (const ReportCell& c : l.cells)
+      if (l.cells[0].text == "3")
+        rows.back().push_back(c.text);
+  }
+  EXPECT_EQ(expected, rows);
 }
 
 }  // namespace
