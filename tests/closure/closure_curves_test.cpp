@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "closure/adjusted_files.h"
 #include "closure/closure_report.h"
 #include "closure/closure_text.h"
 #include "doubles/entry_lists.h"
+#include "formats/project_file.h"
 #include "geometry/bearing_forms.h"
+#include "geometry/traverse.h"
 
 namespace tw {
 namespace {
@@ -107,6 +110,46 @@ TEST(ClosureCurves, TheReportListsACurveByItsChordAndItsElements) {
         rows.back().push_back(c.text);
   }
   EXPECT_EQ(expected, rows);
+}
+
+// The adjusted project of a boundary with curves is a Surveyor list of
+// lines and chord-bearing curves that reads back to the adjusted boundary,
+// its area with the segments; a major arc stays major.
+TEST(ClosureCurves, TheAdjustedProjectHoldsLinesAndCurves) {
+  struct Case {
+    EntryList list;
+    const char* curve;  // the curve entry written, as a pattern
+    size_t at;
+  };
+  const Case cases[] = {
+      {Lot(),
+       "Curve right R 20\\.00LF chord 28\\.28[0-9]{2}LF CB SE 45\xB0"
+       "00'[0-9]{2}''",
+       2},
+      {test::ListOf(
+           {"NE 90°00'00'' @30.02LF", "Curve left R 20.0LF chord 30.00LF major CB NW 90°00'00''"}),
+       "Curve left R 20\\.0LF chord 30\\.0100LF major CB NW 90\xB0"
+       "00'00''",
+       1},
+  };
+  for (const Case& c : cases) {
+    for (AdjustMethod method : {AdjustMethod::Compass, AdjustMethod::Transit}) {
+      const ClosureAnalysis a = Analysed(c.list, method);
+      const Adjustment& adj = a.adjustment->value();
+      const Result<ProjectFile> project = ParseProjectFile(AdjustedProjectBytes(adj, "LF"));
+      ASSERT_TRUE(project.ok() && project->header);
+      EXPECT_EQ("Surveyor", project->header->EntryMode);
+      ASSERT_EQ(c.list.Count(), project->entries.size());
+      EXPECT_TRUE(std::regex_match(std::string(project->entries[c.at]), std::regex(c.curve)))
+          << project->entries[c.at];
+      EntryList read;
+      read.Replace(project->entries);
+      const Result<BoundaryFigures> figures = ComputeFigures(read, ProgramState{});
+      ASSERT_TRUE(figures.ok()) << figures.error();
+      EXPECT_NEAR(adj.area, figures->area, 0.05);
+      EXPECT_LT(figures->closure, 1e-3);
+    }
+  }
 }
 
 }  // namespace
