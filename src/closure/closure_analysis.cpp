@@ -59,7 +59,7 @@ Status AnalyseBearings(const EntryTexts& entries, PlanePoint start, const Closur
     a.adjustment = Adjust(a.lines, sums, *options.method, start, a.curves);
   if (!a.standard_met && options.find_blunders) {
     a.blunders_searched = true;
-    BlunderSearch search = FindBlunders(entries, a.lines, sums, options.standard);
+    BlunderSearch search = FindBlunders(entries, a.lines, sums, options.standard, a.curves);
     a.blunders = std::move(search.findings);
     a.course_may_be_missing = search.course_may_be_missing;
   }
