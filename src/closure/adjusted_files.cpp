@@ -1,5 +1,7 @@
 #include "closure/adjusted_files.h"
 
+#include <cmath>
+
 #include "base/numbers.h"
 #include "boundary/entry.h"
 #include "formats/point_file.h"
@@ -33,7 +35,9 @@ std::string_view RadiusText(std::string_view entry, std::string_view unit) {
 
 std::string CurveEntryOf(const TraverseCurve& curve, std::string_view unit) {
   const CurveElements& e = curve.elements;
-  const std::string chord = FixedForm(e.chord);
+  // A chord rounded up past the diameter would not read back: it is cut.
+  const bool past = RoundToFourDecimals(e.chord).value_or(0) > 2 * e.radius;
+  const std::string chord = FixedForm(past ? std::floor(e.chord * 1e4) / 1e4 : e.chord);
   const std::string bearing = NearestBearingText(e.chord_heading);
   CurveTexts t;
   t.side = e.side;
@@ -45,6 +49,15 @@ std::string CurveEntryOf(const TraverseCurve& curve, std::string_view unit) {
   t.bearing = bearing;
   t.unit = unit;
   return ComposeCurveEntry(t);
+}
+
+// A line by its bearing to the whole second and its length, a curve by its
+// chord and chord bearing.
+std::string AdjustedEntry(const Adjustment& adjustment, size_t index, std::string_view unit) {
+  if (const TraverseCurve* curve = CurveAt(adjustment.curves, index))
+    return CurveEntryOf(*curve, unit);
+  const TraverseLine& l = adjustment.lines[index];
+  return NearestBearingText(HeadingOf(l.offsets)) + " @" + FixedForm(l.length) + std::string(unit);
 }
 
 std::string SurveyorProjectBytes(const Adjustment& adjustment, std::string_view unit) {
@@ -62,13 +75,6 @@ std::string SurveyorProjectBytes(const Adjustment& adjustment, std::string_view 
 }
 
 }  // namespace
-
-std::string AdjustedEntry(const Adjustment& adjustment, size_t index, std::string_view unit) {
-  if (const TraverseCurve* curve = CurveAt(adjustment.curves, index))
-    return CurveEntryOf(*curve, unit);
-  const TraverseLine& l = adjustment.lines[index];
-  return NearestBearingText(HeadingOf(l.offsets)) + " @" + FixedForm(l.length) + std::string(unit);
-}
 
 // Written straight from the corners: a million corners would otherwise be
 // held twice more, as corners and as entry texts, while the file is written.

@@ -21,9 +21,6 @@ namespace tw {
 // entered, its chord and its chord bearing in those forms.
 std::string AdjustedProjectBytes(const Adjustment& adjustment, std::string_view unit);
 
-// The entry of adjusted line `index`, as the project with curves holds it.
-std::string AdjustedEntry(const Adjustment& adjustment, size_t index, std::string_view unit);
-
 // The point export's lines " k, N, E" for the same corners.
 std::string AdjustedPointBytes(const Adjustment& adjustment);
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -30,6 +29,13 @@ EntryList Lot(size_t at = 4, const char* entry = "SW 89°59'00'' @60.03LF") {
   return test::ListOf(lot);
 }
 
+// Whether `text` is `pattern`, each '#' in it standing for a digit.
+bool Matches(std::string_view text, std::string_view pattern) {
+  return text.size() == pattern.size() &&
+         std::equal(text.begin(), text.end(), pattern.begin(),
+                    [](char t, char p) { return p == '#' ? t >= '0' && t <= '9' : t == p; });
+}
+
 ClosureAnalysis Analysed(const EntryList& list, std::optional<AdjustMethod> method = {}) {
   ClosureOptions options;
   options.method = method;
@@ -40,9 +46,9 @@ ClosureAnalysis Analysed(const EntryList& list, std::optional<AdjustMethod> meth
 // its departure, Crandall along it) and holds its radius and side; the arc,
 // the perimeter and the adjusted area follow, and a chord past 2R is refused.
 TEST(ClosureCurves, EachMethodAdjustsTheChordAndHoldsTheRadius) {
-  const std::regex line3(
+  const char* const line3 =
       "Line 3: Curve right R 20.00LF delta 90°00'00'' tangent: chord S 45°00'00.0\" E 28.2843 -> "
-      "S 45°00'[0-9]{2}\\.[0-9]\" E 28\\.28[0-9]{2} \\(lat -[0-9.]+, dep [0-9.]+\\), R held");
+      "S 45°00'##.#\" E 28.28## (lat -##.####, dep ##.####), R held";
   for (const AdjustMethodRow& row : AdjustMethods()) {
     SCOPED_TRACE(row.key);
     const ClosureAnalysis a = Analysed(Lot(), row.method);
@@ -50,7 +56,7 @@ TEST(ClosureCurves, EachMethodAdjustsTheChordAndHoldsTheRadius) {
     const Adjustment& adj = a.adjustment->value();
     const std::string text = ClosureText(a, "lot.twc", "LF");
     const size_t at = text.find("\nLine 3: ") + 1;
-    EXPECT_TRUE(std::regex_match(text.substr(at, text.find('\n', at) - at), line3)) << text;
+    EXPECT_TRUE(Matches(text.substr(at, text.find('\n', at) - at), line3)) << text;
     EXPECT_NE(std::string::npos, text.find("\nPerimeter: " + FixedForm(260 + 10 * std::numbers::pi +
                                                                        a.lines[4].length)));
     const CurveElements& e = adj.curves[0].elements;
@@ -101,10 +107,10 @@ TEST(ClosureCurves, TheReportListsACurveByItsChordAndItsElements) {
 // pattern) that reads back to the adjusted boundary and its area.
 TEST(ClosureCurves, TheAdjustedProjectHoldsLinesAndCurves) {
   const std::pair<EntryList, const char*> cases[] = {
-      {Lot(), "Curve right R 20\\.00LF chord 28\\.28[0-9]{2}LF CB SE 45°00'[0-9]{2}''"},
+      {Lot(), "Curve right R 20.00LF chord 28.28##LF CB SE 45°00'##''"},
       {test::ListOf(
            {"NE 90°00'00'' @30.02LF", "Curve left R 20.0LF chord 30.00LF major CB NW 90°00'00''"}),
-       "Curve left R 20\\.0LF chord 30\\.0100LF major CB NW 90°00'00''"},
+       "Curve left R 20.0LF chord 30.0100LF major CB NW 90°00'00''"},
   };
   for (const auto& [list, pattern] : cases) {
     for (AdjustMethod method : {AdjustMethod::Compass, AdjustMethod::Transit}) {
@@ -113,7 +119,7 @@ TEST(ClosureCurves, TheAdjustedProjectHoldsLinesAndCurves) {
       const Result<ProjectFile> project = ParseProjectFile(AdjustedProjectBytes(adj, "LF"));
       ASSERT_TRUE(project.ok() && project->entries.size() == list.Count());
       const std::string curve(project->entries[list.Count() == 2 ? 1 : 2]);
-      EXPECT_TRUE(std::regex_match(curve, std::regex(test::Cp1252(pattern)))) << curve;
+      EXPECT_TRUE(Matches(curve, test::Cp1252(pattern))) << curve;
       EntryList read;
       read.Replace(project->entries);
       const BoundaryFigures figures = ComputeFigures(read, ProgramState{}).value();
@@ -156,16 +162,11 @@ TEST(ClosureCurves, TheBlunderFinderUndoesASlipInACurve) {
     })) << FindingLine(first);
     EXPECT_NE(std::string::npos,
               FindingLine(first).find(test::Cp1252(c.keyed) + " -> " + test::Cp1252(was)));
-    EXPECT_GT(RankOf(first.after), 50000);
   }
-  for (const char* keyed : {"Curve left R 50.00LF chord 25.00LF major CB SE 80°00'00''",
-                            "Curve left R 50.00LF chord 25.00LF major RB SE 80°00'00''"}) {
-    const std::string entry = test::Cp1252(keyed);
-    size_t moved = 0;
-    for (const CurveTrial& t : CurveTrials(entry, ReadCurveEntry(entry).value()))
-      moved += t.kind == BlunderKind::CurveSide || t.kind == BlunderKind::MajorMinor;
-    EXPECT_EQ(entry.find(" CB ") == std::string::npos ? 2u : 0u, moved) << keyed;
-  }
+  // With a chord bearing the side and the arc move only the area: not tried.
+  const std::string cb = test::Cp1252("Curve left R 50.00LF chord 25.00LF major CB SE 80°00'00''");
+  for (const CurveTrial& t : CurveTrials(cb, ReadCurveEntry(cb).value()))
+    EXPECT_TRUE(t.kind != BlunderKind::CurveSide && t.kind != BlunderKind::MajorMinor) << t.entry;
 }
 
 }  // namespace
