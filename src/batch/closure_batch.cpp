@@ -61,18 +61,21 @@ std::optional<ClosureCommand> ParseAdjust(std::span<const std::string> rest) {
 BatchResult AdjustedProject(AdjustMethod method, EntryList& entries, const ProgramState& state) {
   if (KindOf(entries.At(0)) == EntryKind::Point)
     return Failed(kPointListNotAdjusted);
-  Result<std::vector<TraverseLine>> read = ReadTraverseLines(entries.Entries());
+  CornerSums corners(PlanePoint{});
+  std::vector<TraverseCurve> curves;
+  Result<std::vector<TraverseLine>> read = ReadTraverseLines(entries.Entries(), corners, &curves);
   if (!read)
     return Failed(read.error());
   entries.Clear();
   std::vector<TraverseLine> lines = std::move(read).take();
-  Result<Adjustment> adjusted =
-      Adjust(lines, SumLines(lines), method, PlanePoint{state.FirstPointX, state.FirstPointY});
+  Result<Adjustment> adjusted = Adjust(lines, SumLines(lines), method,
+                                       PlanePoint{state.FirstPointX, state.FirstPointY}, curves);
   lines = std::vector<TraverseLine>();
   if (!adjusted)
     return Failed(adjusted.error());
   Adjustment adjustment = std::move(adjusted).take();
-  adjustment.lines = std::vector<TraverseLine>();  // the file holds the corners only
+  if (adjustment.curves.empty())
+    adjustment.lines = std::vector<TraverseLine>();  // the file holds the corners only
   return {0, AdjustedProjectBytes(adjustment, state.UnitAbbrev), ""};
 }
 

@@ -1,5 +1,7 @@
-// The adjusted boundary as files: a Point-mode project file and a point
-// export of the adjusted corners 0 to n - 1 (corner n is the start again).
+// The adjusted boundary as files: a project file and a point export of the
+// adjusted corners 0 to n - 1 (corner n is the start again). A boundary
+// with curves is written as a Surveyor list, since its corners alone would
+// lose every segment.
 #pragma once
 
 #include <string>
@@ -13,7 +15,10 @@ namespace tw {
 // to four decimals.
 
 // ":1.1.2", ":X,Y,UNIT,Point" with the start, then "E , N" per corner in the
-// plain number form; Windows-1252, CR LF.
+// plain number form; Windows-1252, CR LF. With curves, ":X,Y,UNIT,Surveyor"
+// and a line or curve entry per adjusted line: a line by its bearing to the
+// whole second and its length to four decimals, a curve by its radius as
+// entered, its chord and its chord bearing in those forms.
 std::string AdjustedProjectBytes(const Adjustment& adjustment, std::string_view unit);
 
 // The point export's lines " k, N, E" for the same corners.

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "geometry/bearing_forms.h"
+#include "geometry/corner_walk.h"
+#include "geometry/curve.h"
 #include "geometry/traverse.h"
 
 namespace tw {
@@ -18,7 +20,7 @@ Result<AdjustedLines> Compass(const std::vector<TraverseLine>& lines, const Trav
   AdjustedLines out;
   out.reserve(lines.size());
   for (const TraverseLine& l : lines) {
-    const double share = s.perimeter == 0 ? 0 : l.length / s.perimeter;
+    const double share = s.chords == 0 ? 0 : l.length / s.chords;
     out.push_back(
         {{.east = l.offsets.east - s.east * share, .north = l.offsets.north - s.north * share}, 0});
   }
@@ -164,20 +166,64 @@ Result<AdjustedLines> Crandall(const std::vector<TraverseLine>& lines, const Tra
   }
 }
 
+// The curve on an adjusted chord: its radius, side and major or minor arc
+// held, its delta from the chord. False for a chord longer than the diameter.
+bool CurveOnChord(const CurveElements& entered, const Offsets& chord, CurveElements& adjusted) {
+  const double length = std::hypot(chord.east, chord.north);
+  if (length > 2 * entered.radius)
+    return false;
+  CurveCall call;
+  call.side = entered.side;
+  call.radius = entered.radius;
+  call.size = CurveSize::Chord;
+  call.length = length;
+  call.major = entered.delta > kAngleConstant;
+  call.aim = CurveAim::Tangent;
+  const double heading = HeadingOf(chord);
+  const double minor = 2 * std::asin(length / (2 * entered.radius));
+  const double delta = call.major ? 2 * kAngleConstant - minor : minor;
+  ComputeCurve(call, heading - TurnSign(entered.side) * delta / 2, adjusted);
+  adjusted.chord_offsets = chord;
+  adjusted.chord_heading = heading;
+  return true;
+}
+
+// "Compass: cannot adjust: the adjusted chord 40.0123 of line 3 (ENTRY) is
+// longer than the curve's diameter 40.0000".
+std::string ChordTooLong(AdjustMethod method, const TraverseCurve& curve, double chord) {
+  return std::string(RowOf(method).title) + ": cannot adjust: the adjusted chord " +
+         FixedForm(chord) + " of line " + std::to_string(curve.index + 1) + " (" + curve.entry +
+         ") is longer than the curve's diameter " + FixedForm(2 * curve.elements.radius);
+}
+
 // The area is summed from (0, 0), not from the start: far from the origin
 // the products of the corners would drown it.
-Adjustment Complete(const std::vector<TraverseLine>& entered, AdjustedLines lines,
-                    PlanePoint start) {
+Result<Adjustment> Complete(const std::vector<TraverseLine>& entered, AdjustedLines lines,
+                            PlanePoint start, std::span<const TraverseCurve> curves,
+                            AdjustMethod method) {
   Adjustment a;
   a.start = start;
   a.corners.reserve(lines.size());
+  a.curves.assign(curves.begin(), curves.end());
+  auto curve = a.curves.begin();
   PlanePoint c = start;
-  PlanePoint from_origin;
+  CornerStep from_origin;
   CornerSums sums(PlanePoint{});
-  for (TraverseLine& l : lines) {
+  for (size_t i = 0; i < lines.size(); ++i) {
+    TraverseLine& l = lines[i];
     l.length = std::sqrt(l.offsets.north * l.offsets.north + l.offsets.east * l.offsets.east);
+    if (curve != a.curves.end() && curve->index == i) {
+      if (!CurveOnChord(curves[curve - a.curves.begin()].elements, l.offsets, curve->elements))
+        return Error{ChordTooLong(method, *curve, l.length)};
+      l.bend = curve->elements.arc - l.length;
+      from_origin.own_area = curve->elements.segment_area;
+      ++curve;
+    } else {
+      from_origin.own_area = 0;
+    }
     c = {c.east + l.offsets.east, c.north + l.offsets.north};
-    from_origin = {from_origin.east + l.offsets.east, from_origin.north + l.offsets.north};
+    from_origin.corner = {from_origin.corner.east + l.offsets.east,
+                          from_origin.corner.north + l.offsets.north};
     a.corners.push_back(c);
     sums.Add(from_origin);
   }
@@ -253,11 +299,15 @@ std::optional<AdjustMethod> MethodFromName(std::string_view name) {
 }
 
 Result<Adjustment> Adjust(const std::vector<TraverseLine>& lines, const TraverseSums& sums,
-                          AdjustMethod method, PlanePoint start) {
+                          AdjustMethod method, PlanePoint start,
+                          std::span<const TraverseCurve> curves) {
   Result<AdjustedLines> adjusted = RowOf(method).adjust(lines, sums);
   if (!adjusted)
     return Error{adjusted.error()};
-  return Written(Complete(lines, std::move(adjusted).take(), start), method);
+  Result<Adjustment> completed = Complete(lines, std::move(adjusted).take(), start, curves, method);
+  if (!completed)
+    return completed;
+  return Written(std::move(completed).take(), method);
 }
 
 }  // namespace tw

@@ -43,12 +43,15 @@ bool TooWeaklyShaped(const LengthChange& change, double misclosure);
 
 struct Adjustment {
   std::vector<TraverseLine> lines;
+  // The curves with their adjusted chords, in list order: radius and side
+  // held, delta and arc following from the chord, major arcs kept major.
+  std::vector<TraverseCurve> curves;
   // Corner k is the end of line k, walked from `start` as the exports walk
   // the entries; the last one coincides with the start to within 1e-12 of
   // the perimeter.
   PlanePoint start;
   std::vector<PlanePoint> corners;
-  double area = 0;
+  double area = 0;  // with the adjusted curves' segments
   LengthChange largest_change;
 };
 
@@ -82,8 +85,11 @@ std::optional<AdjustMethod> MethodFromName(std::string_view name);
 // with kCrandallSingular when the lines are all parallel, with
 // kCrandallIllConditioned when it cannot close them, and when the correction
 // would leave a line a length of 0 or less. Any method fails when a corner
-// would lie past what a point entry holds.
+// would lie past what a point entry holds, and when a curve's adjusted chord
+// is longer than its diameter. A curve's line takes part by its chord; the
+// curves are those of `lines`.
 Result<Adjustment> Adjust(const std::vector<TraverseLine>& lines, const TraverseSums& sums,
-                          AdjustMethod method, PlanePoint start = {});
+                          AdjustMethod method, PlanePoint start = {},
+                          std::span<const TraverseCurve> curves = {});
 
 }  // namespace tw

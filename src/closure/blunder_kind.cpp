@@ -6,7 +6,7 @@
 namespace tw {
 namespace {
 
-constexpr std::array<std::string_view, 16> kKindTexts = {
+constexpr std::array<std::string_view, 20> kKindTexts = {
     "wrong quadrant",
     "degrees and minutes swapped",
     "digits swapped in the degrees",
@@ -21,6 +21,10 @@ constexpr std::array<std::string_view, 16> kKindTexts = {
     "wrong digit in the distance",
     "digit left out of the distance",
     "digit keyed twice in the distance",
+    "curve side reversed",
+    "arc length keyed as the chord",
+    "chord keyed as the arc length",
+    "major and minor arc swapped",
     "wrong distance",
     "wrong bearing",
 };

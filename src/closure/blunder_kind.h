@@ -24,6 +24,10 @@ enum class BlunderKind : std::uint8_t {
   DistanceDigit,     // ... in the distance
   DroppedDigit,      // a digit left out of the distance
   DoubledDigit,      // a digit of the distance keyed twice
+  CurveSide,         // a curve's side reversed
+  ArcAsChord,        // a curve's arc length keyed as its chord
+  ChordAsArc,        // a curve's chord keyed as its arc length
+  MajorMinor,        // a curve's major and minor arc swapped
   WrongDistance,     // a line along the misclosure: its distance
   WrongBearing,      // a line across the misclosure: its bearing
 };

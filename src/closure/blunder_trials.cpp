@@ -172,7 +172,91 @@ class DistanceSlips {
   std::vector<DistanceTrial> out_;
 };
 
+// The blank-separated tokens of a curve entry, to be changed and joined.
+using Tokens = std::vector<std::string>;
+
+Tokens TokensOf(std::string_view entry) {
+  Tokens out;
+  for (size_t from = 0; from <= entry.size();) {
+    const size_t end = std::min(entry.find(' ', from), entry.size());
+    out.emplace_back(entry.substr(from, end - from));
+    from = end + 1;
+  }
+  return out;
+}
+
+std::string Joined(const Tokens& tokens) {
+  std::string out;
+  for (const std::string& t : tokens)
+    out += (out.empty() ? "" : " ") + t;
+  return out;
+}
+
+// Token places of "Curve right R 20.00LF chord 25.00LF major CB NE 45°00'00''".
+constexpr size_t kSideToken = 1;
+constexpr size_t kRadiusToken = 3;
+constexpr size_t kSizeToken = 4;
+constexpr size_t kMajorToken = 6;
+
+// The side reversed, the size keyword swapped, the major arc swapped.
+void ShapeTrials(const Tokens& keyed, const CurveCall& call, std::vector<CurveTrial>& out) {
+  // With a chord bearing the chord stays where it is: only the area moves.
+  const bool moves_end = call.aim != CurveAim::ChordBearing;
+  Tokens t = keyed;
+  if (moves_end) {
+    t[kSideToken] = call.side == CurveSide::Right ? "left" : "right";
+    out.push_back({BlunderKind::CurveSide, Joined(t)});
+  }
+  if (call.size == CurveSize::Delta)
+    return;
+  t = keyed;
+  if (call.size == CurveSize::Chord) {
+    t[kSizeToken] = "arc";
+    if (call.major)
+      t.erase(t.begin() + kMajorToken);
+    out.push_back({BlunderKind::ArcAsChord, Joined(t)});
+  } else {
+    t[kSizeToken] = "chord";
+    out.push_back({BlunderKind::ChordAsArc, Joined(t)});
+  }
+  if (call.size != CurveSize::Chord || !moves_end)
+    return;
+  t = keyed;
+  if (call.major)
+    t.erase(t.begin() + kMajorToken);
+  else
+    t.insert(t.begin() + kMajorToken, "major");
+  out.push_back({BlunderKind::MajorMinor, Joined(t)});
+}
+
 }  // namespace
+
+std::vector<CurveTrial> CurveTrials(std::string_view entry, const CurveCall& call) {
+  const Tokens keyed = TokensOf(entry);
+  std::vector<CurveTrial> out;
+  ShapeTrials(keyed, call, out);
+  if (call.aim != CurveAim::Tangent) {
+    const WholeAngle& a = call.bearing.angle;
+    for (const BearingTrial& t :
+         BearingTrials(CallBearing{call.bearing.quadrant, a.degrees, a.minutes, a.seconds})) {
+      Tokens changed = keyed;
+      changed.pop_back();
+      changed.back() = CurveBearingText(t.bearing.quadrant,
+                                        {t.bearing.degrees, t.bearing.minutes, t.bearing.seconds});
+      out.push_back({t.kind, Joined(changed)});
+    }
+  }
+  const std::string& radius = keyed[kRadiusToken];
+  const std::string_view unit = std::string_view(radius).substr(radius.size() - 2);
+  for (const DistanceTrial& t :
+       DistanceTrials(std::string_view(radius).substr(0, radius.size() - 2), 0,
+                      std::numeric_limits<double>::infinity())) {
+    Tokens changed = keyed;
+    changed[kRadiusToken] = t.text + std::string(unit);
+    out.push_back({t.kind, Joined(changed)});
+  }
+  return out;
+}
 
 std::optional<CallBearing> ReadCallBearing(const BearingFieldsView& f) {
   CallBearing b{f.quadrant, 0, 0, 0};

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "boundary/curve_entry.h"
 #include "boundary/entry.h"
 #include "closure/blunder_kind.h"
 
@@ -62,5 +63,17 @@ std::string WithDistance(std::string_view entry, std::string_view distance);
 
 // The distance text of an entry, as keyed.
 std::string_view DistanceTextOf(std::string_view entry);
+
+struct CurveTrial {
+  BlunderKind kind = BlunderKind::CurveSide;
+  std::string entry;  // the curve entry with the slip undone, not yet read
+};
+
+// Every curve call one slip away from `entry`, which reads as `call`: its
+// side reversed and its major and minor arc swapped where that moves its end
+// (not with a chord bearing), its arc keyed as its chord or its chord as its
+// arc, its bearing through BearingTrials and its radius through
+// DistanceTrials. A trial the reader would refuse is the caller's to drop.
+std::vector<CurveTrial> CurveTrials(std::string_view entry, const CurveCall& call);
 
 }  // namespace tw

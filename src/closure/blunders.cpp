@@ -23,6 +23,7 @@ struct Candidate {
   std::string corrected;
   TraverseLine line;
   double change = 0;
+  double turn = 0;   // of the direction the entry ends in, radians counter-clockwise
   double score = 0;  // the misclosure left, from the sums, weighted by the kind
 };
 
@@ -56,8 +57,9 @@ struct Shortlist {
 class Search {
  public:
   Search(const EntryTexts& entries, const std::vector<TraverseLine>& lines,
-         const TraverseSums& sums, int standard)
-      : entries_(entries), lines_(lines), sums_(sums), standard_(standard) {
+         const TraverseSums& sums, int standard, std::span<const TraverseCurve> curves)
+      : entries_(entries), lines_(lines), sums_(sums), standard_(standard), curves_(curves) {
+    FollowTangents();
     misclosure_ = std::hypot(sums.north, sums.east);
     allowed_ = sums.perimeter / standard;
     keyed_tolerance_ = std::min(allowed_, misclosure_ / kExplainsAtLeast);
@@ -71,19 +73,31 @@ class Search {
   BlunderSearch Run();
 
  private:
+  void FollowTangents();
+  bool Chained(size_t i) const {
+    return !chains_.empty() && (chains_[i].east != 0 || chains_[i].north != 0);
+  }
+  Offsets ChainShift(size_t i, double turn) const;
+  TraverseSums SumsOf(const Candidate& c) const;
   void TryLine(size_t i);
+  void TryCurve(size_t i, const TraverseCurve& curve);
   void TryDistances(size_t i, const BearingFieldsView& f, const Offsets& unit);
   void TryBearings(size_t i, const BearingFieldsView& f);
   void FitDistance(size_t i, const BearingFieldsView& f, const Offsets& unit);
   void FitBearing(size_t i, const BearingFieldsView& f);
   template <class Text>
-  void Offer(size_t i, BlunderKind kind, const TraverseLine& line, double change, Text&& corrected);
+  void Offer(size_t i, BlunderKind kind, const TraverseLine& line, double change, Text&& corrected,
+             double turn = 0);
   std::vector<BlunderFinding> Walked(std::vector<Candidate>& candidates) const;
 
   const EntryTexts& entries_;
   const std::vector<TraverseLine>& lines_;
   TraverseSums sums_;
   int standard_;
+  std::span<const TraverseCurve> curves_;
+  // The chords of the tangent curves that follow each line, added up: what
+  // turns with the line's end. Empty without curves.
+  std::vector<Offsets> chains_;
   double misclosure_ = 0;
   double allowed_ = 0;
   double keyed_tolerance_ = 0;
@@ -95,10 +109,16 @@ class Search {
 // The corrected text is written only for a trial that passes: most do not.
 template <class Text>
 void Search::Offer(size_t i, BlunderKind kind, const TraverseLine& line, double change,
-                   Text&& corrected) {
+                   Text&& corrected, double turn) {
   const TraverseLine& old = lines_[i];
-  const double residual = std::hypot(sums_.north - old.offsets.north + line.offsets.north,
-                                     sums_.east - old.offsets.east + line.offsets.east);
+  double north = sums_.north - old.offsets.north + line.offsets.north;
+  double east = sums_.east - old.offsets.east + line.offsets.east;
+  if (turn != 0 && Chained(i)) {
+    const Offsets shift = ChainShift(i, turn);
+    north += shift.north;
+    east += shift.east;
+  }
+  const double residual = std::hypot(north, east);
   const bool fitted = IsFitted(kind);
   const double score = residual * Weight(kind);
   if (score > (fitted ? fit_tolerance_ : keyed_tolerance_))
@@ -106,7 +126,7 @@ void Search::Offer(size_t i, BlunderKind kind, const TraverseLine& line, double 
   Shortlist& list = fitted ? fitted_ : keyed_;
   if (score > list.cutoff)
     return;
-  list.kept.push_back({i, kind, corrected(), line, change, score});
+  list.kept.push_back({i, kind, corrected(), line, change, turn, score});
   if (list.kept.size() == 4 * kWalked)
     list.Shorten();
 }
@@ -119,6 +139,61 @@ void Shortlist::Shorten() {
   kept.erase(middle, kept.end());
   const Candidate& worst = *std::max_element(kept.begin(), kept.end(), Before);
   cutoff = worst.score;
+}
+
+void Search::FollowTangents() {
+  if (curves_.empty())
+    return;
+  chains_.assign(lines_.size(), Offsets{});
+  for (size_t next = lines_.size(); next-- > 1;) {
+    if (IsCurveEntry(entries_[next]) && entries_[next].ends_with(" tangent"))
+      chains_[next - 1] = {chains_[next].east + lines_[next].offsets.east,
+                           chains_[next].north + lines_[next].offsets.north};
+  }
+}
+
+// How far the end of the chain after line i moves when its start turns.
+Offsets Search::ChainShift(size_t i, double turn) const {
+  const Offsets& c = chains_[i];
+  const double half = std::sin(turn / 2);
+  const double cos = -2 * half * half;  // cos(turn) - 1, whole for a small turn
+  const double sin = std::sin(turn);
+  return {c.east * cos - c.north * sin, c.east * sin + c.north * cos};
+}
+
+// The corrected list's sums, the tangent curves after a turned entry
+// turned with it, as reading the corrected list computes them.
+TraverseSums Search::SumsOf(const Candidate& c) const {
+  if (c.turn == 0 || !Chained(c.index))
+    return SumLinesReplacing(lines_, c.index, c.line);
+  std::vector<TraverseLine> lines = lines_;
+  lines[c.index] = c.line;
+  const double cos = std::cos(c.turn);
+  const double sin = std::sin(c.turn);
+  for (size_t k = c.index + 1;
+       k < lines.size() && IsCurveEntry(entries_[k]) && entries_[k].ends_with(" tangent"); ++k) {
+    const Offsets o = lines[k].offsets;
+    lines[k].offsets = {o.east * cos - o.north * sin, o.east * sin + o.north * cos};
+  }
+  return SumLines(lines);
+}
+
+// Each trial is read as the corrected entry would be, after the same
+// direction as the curve entered.
+void Search::TryCurve(size_t i, const TraverseCurve& curve) {
+  CurveCall call;
+  if (!ReadCurveEntryTo(curve.entry, call))
+    return;
+  const CurveElements& was = curve.elements;
+  for (const CurveTrial& t : CurveTrials(curve.entry, call)) {
+    CurveCall tried;
+    CurveElements e;
+    if (!ReadCurveEntryTo(t.entry, tried) || !ComputeCurve(tried, was.start_heading, e))
+      continue;
+    Offer(
+        i, t.kind, {e.chord_offsets, e.chord, e.arc - e.chord}, 0, [&] { return t.entry; },
+        e.end_heading - was.end_heading);
+  }
 }
 
 void Search::TryDistances(size_t i, const BearingFieldsView& f, const Offsets& unit) {
@@ -167,18 +242,25 @@ void Search::TryBearings(size_t i, const BearingFieldsView& f) {
     const double target = std::atan2(ty, tx);
     const double apart = keyed_tolerance_ / (2 * std::sqrt(old.length * std::hypot(tx, ty)));
     const double window = 2 * std::asin(std::min(apart, 1.0)) + 1e-9;
+    const bool chained = Chained(i);
+    const double keyed_angle =
+        DirectionAngle(f.quadrant, f.degrees, f.minutes, f.seconds) * kAngleConstant / 180;
     for (const BearingTrial& t : BearingTrials(*keyed)) {
       const CallBearing& b = t.bearing;
       const double angle =
           DirectionAngle(b.quadrant, b.degrees, b.minutes, b.seconds) * kAngleConstant / 180;
-      if (std::fabs(std::remainder(angle - target, 2 * std::numbers::pi)) > window)
+      // A line that tangent curves follow turns them too: its window is
+      // not the line's alone.
+      if (!chained && std::fabs(std::remainder(angle - target, 2 * std::numbers::pi)) > window)
         continue;
       const Offsets o = LatDep(b.quadrant, b.degrees, b.minutes, b.seconds, f.length);
-      Offer(i, t.kind, {{o.east, o.north}, old.length}, 0,
-            [&] { return WithBearing(entries_[i], b); });
+      Offer(
+          i, t.kind, {{o.east, o.north}, old.length}, 0,
+          [&] { return WithBearing(entries_[i], b); }, chained ? angle - keyed_angle : 0);
     }
   }
-  FitBearing(i, f);
+  if (!Chained(i))
+    FitBearing(i, f);
 }
 
 // The bearing that ends the line where the misclosure says it should, to
@@ -203,6 +285,8 @@ void Search::FitBearing(size_t i, const BearingFieldsView& f) {
 }
 
 void Search::TryLine(size_t i) {
+  if (const TraverseCurve* curve = CurveAt(curves_, i))
+    return TryCurve(i, *curve);
   const TraverseLine& old = lines_[i];
   if (old.length == 0)
     return;
@@ -215,7 +299,7 @@ void Search::TryLine(size_t i) {
       std::hypot(old.offsets.east - sums_.east, old.offsets.north - sums_.north) - old.length;
   const double slack = keyed_tolerance_ * (1 + 1e-9);
   const bool distance = std::fabs(across) <= slack;
-  const bool bearing = std::fabs(reach) <= slack;
+  const bool bearing = std::fabs(reach) <= slack || Chained(i);
   if (!distance && !bearing)
     return;
   BearingFieldsView f;
@@ -229,7 +313,7 @@ void Search::TryLine(size_t i) {
 
 bool SameCall(const Candidate& a, const Candidate& b) {
   return a.index == b.index && a.line.offsets.east == b.line.offsets.east &&
-         a.line.offsets.north == b.line.offsets.north;
+         a.line.offsets.north == b.line.offsets.north && a.turn == b.turn;
 }
 
 struct Walk {
@@ -250,7 +334,7 @@ std::vector<BlunderFinding> Search::Walked(std::vector<Candidate>& candidates) c
     if (std::any_of(walks.begin(), walks.end(),
                     [&](const Walk& w) { return SameCall(*w.candidate, c); }))
       continue;
-    const TraverseSums s = SumLinesReplacing(lines_, c.index, c.line);
+    const TraverseSums s = SumsOf(c);
     const double residual = std::hypot(s.north, s.east);
     const double score = residual * Weight(c.kind);
     if (score <= std::min(s.perimeter / standard_, misclosure_ / kExplainsAtLeast) * (1 + 1e-9))
@@ -308,8 +392,9 @@ BlunderSearch Search::Run() {
 }  // namespace
 
 BlunderSearch FindBlunders(const EntryTexts& entries, const std::vector<TraverseLine>& lines,
-                           const TraverseSums& sums, int standard) {
-  return Search(entries, lines, sums, standard).Run();
+                           const TraverseSums& sums, int standard,
+                           std::span<const TraverseCurve> curves) {
+  return Search(entries, lines, sums, standard, curves).Run();
 }
 
 }  // namespace tw

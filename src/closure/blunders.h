@@ -2,6 +2,7 @@
 // closure of a bearing list.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -59,7 +60,11 @@ struct BlunderSearch {
 // the line's direction, one in the bearing keeps its length. Two findings
 // never give the same corrected call. `lines` and `sums` are those of
 // `entries`.
+// A curve is tried by CurveTrials; a trial that turns the direction an
+// entry ends in turns the chords of the tangent curves that follow it with
+// it. `curves` are those of `entries`, in list order.
 BlunderSearch FindBlunders(const EntryTexts& entries, const std::vector<TraverseLine>& lines,
-                           const TraverseSums& sums, int standard);
+                           const TraverseSums& sums, int standard,
+                           std::span<const TraverseCurve> curves = {});
 
 }  // namespace tw

@@ -43,7 +43,7 @@ std::vector<std::pair<size_t, double>> NoLengthDirections(const EntryTexts& entr
 Status AnalyseBearings(const EntryTexts& entries, PlanePoint start, const ClosureOptions& options,
                        ClosureAnalysis& a) {
   CornerSums corners(PlanePoint{});
-  Result<std::vector<TraverseLine>> lines = ReadTraverseLines(entries, corners);
+  Result<std::vector<TraverseLine>> lines = ReadTraverseLines(entries, corners, &a.curves);
   if (!lines)
     return Error{lines.error()};
   a.start = start;
@@ -56,10 +56,10 @@ Status AnalyseBearings(const EntryTexts& entries, PlanePoint start, const Closur
   a.standard_met = MeetsStandard(a.figures.precision, options.standard);
   a.method = options.method;
   if (options.method)
-    a.adjustment = Adjust(a.lines, sums, *options.method, start);
+    a.adjustment = Adjust(a.lines, sums, *options.method, start, a.curves);
   if (!a.standard_met && options.find_blunders) {
     a.blunders_searched = true;
-    BlunderSearch search = FindBlunders(entries, a.lines, sums, options.standard);
+    BlunderSearch search = FindBlunders(entries, a.lines, sums, options.standard, a.curves);
     a.blunders = std::move(search.findings);
     a.course_may_be_missing = search.course_may_be_missing;
   }

@@ -40,6 +40,7 @@ struct ClosureAnalysis {
   // A bearing list only; a point list closes by definition.
   PlanePoint start;  // its first corner: the project's start, as the exports place it
   std::vector<TraverseLine> lines;
+  std::vector<TraverseCurve> curves;  // the lines that are curves, in list order
   // The direction entered for each line of no length, which its offsets
   // cannot show: the line's index and the direction angle, in line order.
   std::vector<std::pair<size_t, double>> no_length_directions;

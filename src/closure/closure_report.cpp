@@ -16,6 +16,7 @@
 #include "formats/corners.h"
 #include "geometry/bearing.h"
 #include "geometry/bearing_forms.h"
+#include "geometry/curve.h"
 #include "ports/message_box.h"
 
 namespace tw {
@@ -147,6 +148,43 @@ std::string PointNumber(size_t k, size_t count) {
   return std::to_string(k % count + 1);
 }
 
+// A curve's course runs along its chord: its bearing and distance are the
+// chord's, its call and elements in the curve table.
+std::string CourseBearing(const ClosureAnalysis& a, const EntryTexts& entries, size_t i) {
+  if (const TraverseCurve* curve = CurveAt(a.curves, i))
+    return Bearing(
+        QuadrantOf(curve->elements.chord_offsets.east, curve->elements.chord_offsets.north));
+  BearingFieldsView f;
+  ReadBearingEntryTo(entries[i], f);  // read once already by the analysis
+  return Bearing(QuadrantOfDirection(DirectionAngle(f.quadrant, f.degrees, f.minutes, f.seconds)));
+}
+
+std::string CourseDistance(const ClosureAnalysis& a, const EntryTexts& entries, size_t i,
+                           const SpelledUnits& units) {
+  if (const TraverseCurve* curve = CurveAt(a.curves, i))
+    return DistanceForm(curve->elements.chord, units);
+  BearingFieldsView f;
+  ReadBearingEntryTo(entries[i], f);
+  return DistanceForm(f.length, units);
+}
+
+void AppendCurves(Lines& out, const ClosureAnalysis& a, const SpelledUnits& units) {
+  if (a.curves.empty())
+    return;
+  std::vector<Row> rows = {{"Course", "Call", "Radius", "Delta", "Arc", "Chord bearing", "Chord"}};
+  for (const TraverseCurve& c : a.curves) {
+    const CurveElements& e = c.elements;
+    rows.push_back(
+        {std::to_string(c.index + 1), Cp1252ToUtf8(c.entry), DistanceForm(e.radius, units),
+         Cp1252ToUtf8(AngleForm(e.delta * 180 / kAngleConstant)), DistanceForm(e.arc, units),
+         Bearing(QuadrantOf(e.chord_offsets.east, e.chord_offsets.north)),
+         DistanceForm(e.chord, units)});
+  }
+  Gap(out);
+  Line(out, "Curves (each course above runs along its chord)");
+  AppendTable(out, rows, "rlrrrlr");
+}
+
 void AppendCourses(Lines& out, const ClosureAnalysis& a, const EntryTexts& entries,
                    const SpelledUnits& units) {
   std::vector<Row> rows = {
@@ -154,19 +192,17 @@ void AppendCourses(Lines& out, const ClosureAnalysis& a, const EntryTexts& entri
   PlanePoint at = a.start;
   const size_t n = a.lines.size();
   for (size_t i = 0; i < n; ++i) {
-    BearingFieldsView f;
-    ReadBearingEntryTo(entries[i], f);  // read once already by the analysis
     const Offsets& o = a.lines[i].offsets;
     at.north += o.north;
     at.east += o.east;
-    rows.push_back(
-        {std::to_string(i + 1), PointNumber(i, n), PointNumber(i + 1, n),
-         Bearing(QuadrantOfDirection(DirectionAngle(f.quadrant, f.degrees, f.minutes, f.seconds))),
-         DistanceForm(f.length, units), FixedForm(o.north), FixedForm(o.east), FixedForm(at.north),
-         FixedForm(at.east)});
+    rows.push_back({std::to_string(i + 1), PointNumber(i, n), PointNumber(i + 1, n),
+                    CourseBearing(a, entries, i), CourseDistance(a, entries, i, units),
+                    FixedForm(o.north), FixedForm(o.east), FixedForm(at.north),
+                    FixedForm(at.east)});
   }
   Line(out, "Courses as entered (North and East: the point reached)");
   AppendTable(out, rows, "rrrlrrrrr");
+  AppendCurves(out, a, units);
 }
 
 void AppendClosure(Lines& out, const ClosureAnalysis& a, std::string_view unit,
@@ -232,7 +268,7 @@ void AppendBearingList(Lines& out, const ClosureAnalysis& a, const EntryTexts& e
   Gap(out);
   Line(out, "Adjustment: " + std::string(RowOf(*a.method).title));
   if (!*a.adjustment)
-    return Line(out, a.adjustment->error());
+    return Line(out, Cp1252ToUtf8(a.adjustment->error()));
   AppendAdjustment(out, a, **a.adjustment, unit, units);
 }
 

@@ -30,7 +30,7 @@ void AppendAdjustment(std::string& out, const ClosureAnalysis& a, std::string_vi
   Line(out, "Adjustment: " + std::string(MethodName(*a.method)));
   const Result<Adjustment>& adjustment = *a.adjustment;
   if (!adjustment) {
-    Line(out, adjustment.error());
+    Line(out, Cp1252ToUtf8(adjustment.error()));
     return;
   }
   for (const std::string& note :
@@ -39,11 +39,14 @@ void AppendAdjustment(std::string& out, const ClosureAnalysis& a, std::string_vi
   for (size_t i = 0; i < a.lines.size(); ++i) {
     const TraverseLine& l = a.lines[i];
     const TraverseLine& adj = adjustment->lines[i];
+    const TraverseCurve* curve = CurveAt(a.curves, i);
+    // A curve's chord is adjusted as a line is; its radius is held.
     Line(out, "Line " + std::to_string(i + 1) + ": " +
+                  (curve ? Cp1252ToUtf8(curve->entry) + ": chord " : std::string()) +
                   LineBearing(a, i, l.offsets.east, l.offsets.north) + ' ' + FixedForm(l.length) +
                   " -> " + LineBearing(a, i, adj.offsets.east, adj.offsets.north) + ' ' +
                   FixedForm(adj.length) + " (lat " + FixedForm(adj.offsets.north) + ", dep " +
-                  FixedForm(adj.offsets.east) + ')');
+                  FixedForm(adj.offsets.east) + ')' + (curve ? ", R held" : ""));
   }
   for (size_t k = 0; k < adjustment->corners.size(); ++k) {
     const PlanePoint& c = adjustment->corners[k];
