@@ -193,6 +193,19 @@ std::optional<WrittenBearing> ReadQuadrantBearing(const std::vector<Token>& toke
   return b;
 }
 
+// Without "due", a cardinal word is a call only where a course goes on from
+// it ("East 100 feet", "North, along the fence, 20 feet"), not where it
+// names a side ("the east line", "less the east 10 feet").
+bool StartsDueCall(const std::vector<Token>& tokens, size_t at) {
+  if (at > 0 && IsAnyWord(tokens[at - 1], {"the", "said", "an", "a", "its", "of"}))
+    return false;
+  if (at + 1 >= tokens.size())
+    return false;
+  const Token& next = tokens[at + 1];
+  return next.kind == TokenKind::Number || IsMark(next, ",") ||
+         IsAnyWord(next, {"along", "a", "distance", "with", "for"});
+}
+
 // "due East", or "North" spelled out with no angle after it.
 std::optional<WrittenBearing> ReadDueDirection(const std::vector<Token>& tokens, size_t at) {
   const bool due = IsAnyWord(tokens[at], {"due"});
@@ -205,7 +218,7 @@ std::optional<WrittenBearing> ReadDueDirection(const std::vector<Token>& tokens,
       continue;
     const bool angle_follows = i + 2 < tokens.size() && tokens[i + 1].kind == TokenKind::Number &&
                                MarkOf(tokens[i + 2]) != AngleMark::None;
-    if (angle_follows)
+    if (angle_follows || (!due && !StartsDueCall(tokens, at)))
       return std::nullopt;
     WrittenBearing b;
     b.azimuth_seconds = static_cast<double>(k) * 90 * kSecondsPerDegree;
