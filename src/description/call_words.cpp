@@ -116,7 +116,8 @@ AngleFields ReadAngleFields(const std::vector<Token>& tokens, size_t i) {
 
 // The fields as degrees, minutes and seconds, flagging a mark a scan
 // changed. False when the marks do not fit any written form.
-bool PlaceFields(AngleFields& a, std::vector<std::string>& doubts, double& seconds) {
+bool PlaceFields(AngleFields& a, double most_degrees, std::vector<std::string>& doubts,
+                 double& seconds) {
   std::vector<AngleField>& f = a.fields;
   if (f.empty())
     return false;
@@ -130,7 +131,7 @@ bool PlaceFields(AngleFields& a, std::vector<std::string>& doubts, double& secon
   }
   constexpr std::array<AngleMark, 3> kExpected = {AngleMark::Degree, AngleMark::Minute,
                                                   AngleMark::Second};
-  constexpr std::array<double, 3> kLimit = {90, 60, 60};
+  const std::array<double, 3> kLimit = {most_degrees, 60, 60};
   constexpr std::array<double, 3> kScale = {3600, 60, 1};
   seconds = 0;
   for (size_t k = 0; k < f.size(); ++k) {
@@ -143,7 +144,7 @@ bool PlaceFields(AngleFields& a, std::vector<std::string>& doubts, double& secon
       doubts.push_back(f[k].doubt);
     seconds += f[k].value * kScale[k];
   }
-  return seconds <= 90 * kSecondsPerDegree;
+  return seconds <= most_degrees * kSecondsPerDegree;
 }
 
 // 'N' or 'S' for a word that starts a quadrant bearing; 'E' or 'W' for one
@@ -183,7 +184,7 @@ std::optional<WrittenBearing> ReadQuadrantBearing(const std::vector<Token>& toke
   AngleFields fields = ReadAngleFields(tokens, i);
   WrittenBearing b;
   double angle = 0;
-  if (fields.end >= tokens.size() || !PlaceFields(fields, b.doubts, angle))
+  if (fields.end >= tokens.size() || !PlaceFields(fields, 90, b.doubts, angle))
     return std::nullopt;
   const char ew = EastWest(tokens[fields.end]);
   if (ew == '\0')
@@ -400,6 +401,19 @@ std::optional<WrittenBearing> ReadBearingAt(const std::vector<Token>& tokens, si
   if (b)
     MarkUsed(used, at, b->end);
   return b;
+}
+
+std::optional<WrittenBearing> ReadAngleAt(const std::vector<Token>& tokens, size_t at,
+                                          UsedTokens& used) {
+  AngleFields fields = ReadAngleFields(tokens, at);
+  WrittenBearing angle;
+  // A central angle is below a full turn.
+  if (!PlaceFields(fields, 359, angle.doubts, angle.azimuth_seconds) ||
+      angle.azimuth_seconds >= kFullCircleSeconds || angle.azimuth_seconds <= 0)
+    return std::nullopt;
+  angle.end = fields.end;
+  MarkUsed(used, at, angle.end);
+  return angle;
 }
 
 LengthRules LengthRulesOf(const std::vector<Token>& tokens) {

@@ -31,6 +31,11 @@ struct WrittenBearing {
 std::optional<WrittenBearing> ReadBearingAt(const std::vector<Token>& tokens, size_t at,
                                             UsedTokens& used);
 
+// An angle without a quadrant, such as a curve's central angle ("90°00'00\"",
+// "90 degrees"), in seconds in `azimuth_seconds`: above 0 and below a turn.
+std::optional<WrittenBearing> ReadAngleAt(const std::vector<Token>& tokens, size_t at,
+                                          UsedTokens& used);
+
 // The units a distance is written in.
 enum class LengthUnit { Foot, Metre, Chain, Link, Rod, Yard, Vara, Inch };
 

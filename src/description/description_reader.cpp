@@ -5,11 +5,14 @@
 #include <initializer_list>
 
 #include "base/numbers.h"
+#include "boundary/curve_entry.h"
 #include "boundary/entry.h"
 #include "description/call_words.h"
+#include "description/curve_words.h"
 #include "description/tokens.h"
 #include "files/text_encoding.h"
 #include "geometry/corner_walk.h"
+#include "geometry/curve.h"
 
 namespace tw {
 namespace {
@@ -44,26 +47,37 @@ std::string TwoDigits(long long v) {
   return s.size() < 2 ? "0" + s : s;
 }
 
-// The bearing entry of an azimuth in whole seconds.
-std::string EntryOfAzimuth(long long azimuth, std::string_view distance, std::string_view unit) {
+struct QuadrantAngle {
+  std::string_view quadrant;
+  long long angle = 0;  // seconds from the meridian
+};
+
+// The quadrant bearing of an azimuth in whole seconds; due east is
+// "NE 90", due west "NW 90", as a typed entry gives them.
+QuadrantAngle QuadrantOf(long long azimuth) {
   constexpr long long kQuarter = 90 * 3600;
   azimuth %= 4 * kQuarter;
   if (azimuth < 0)
     azimuth += 4 * kQuarter;
-  std::string_view quadrant = "NE";
-  long long angle = azimuth;
-  if (azimuth >= 3 * kQuarter) {
-    quadrant = "NW";
-    angle = 4 * kQuarter - azimuth;
-  } else if (azimuth > 2 * kQuarter) {
-    quadrant = "SW";
-    angle = azimuth - 2 * kQuarter;
-  } else if (azimuth > kQuarter) {
-    quadrant = "SE";
-    angle = 2 * kQuarter - azimuth;
-  }
-  return ComposeBearingEntry(quadrant, TwoDigits(angle / 3600), TwoDigits(angle / 60 % 60),
-                             TwoDigits(angle % 60), distance, unit);
+  if (azimuth >= 3 * kQuarter)
+    return {"NW", 4 * kQuarter - azimuth};
+  if (azimuth > 2 * kQuarter)
+    return {"SW", azimuth - 2 * kQuarter};
+  if (azimuth > kQuarter)
+    return {"SE", 2 * kQuarter - azimuth};
+  return {"NE", azimuth};
+}
+
+WholeAngle WholeAngleOf(long long seconds) {
+  return {static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
+          static_cast<int>(seconds % 60)};
+}
+
+// The bearing entry of an azimuth in whole seconds.
+std::string EntryOfAzimuth(long long azimuth, std::string_view distance, std::string_view unit) {
+  const QuadrantAngle q = QuadrantOf(azimuth);
+  return ComposeBearingEntry(q.quadrant, TwoDigits(q.angle / 3600), TwoDigits(q.angle / 60 % 60),
+                             TwoDigits(q.angle % 60), distance, unit);
 }
 
 TextSpan SpanOf(const std::vector<Token>& tokens, size_t from, size_t to) {
@@ -154,6 +168,8 @@ class Reader {
       return;
     if (IsWordOf(t, {"continuing", "continue", "same"}) && ReadSameCourse())
       return;
+    if (IsWordOf(t, {"curve", "arc"}) && ReadCurve())
+      return;
     if (ReadCourse())
       return;
     FlagLookalike();
@@ -224,8 +240,10 @@ class Reader {
     return true;
   }
 
-  bool ClauseHasCurve(size_t stop) const {
-    for (size_t k = i_; k < stop; ++k)
+  bool ClauseHasCurve(size_t stop) const { return CurveWordIn(i_, stop); }
+
+  bool CurveWordIn(size_t from, size_t stop) const {
+    for (size_t k = from; k < stop; ++k)
       if (IsWordOf(tokens_[k], {"curve", "arc"}))
         return true;
     return false;
@@ -239,16 +257,152 @@ class Reader {
     call.doubts.insert(call.doubts.end(), d.doubts.begin(), d.doubts.end());
     call.notes = d.notes;
     last_azimuth_ = written_azimuth;
-    const double turned = written_azimuth + options_.rotation * kSecondsPerDegree;
-    const double whole = std::round(turned);
-    if (std::fabs(whole - turned) > 1e-6) {
+    double rounding = 0;
+    const long long whole = Turned(written_azimuth, rounding);
+    if (rounding > 0) {
       // The end moves along an arc of the call's length.
-      const double moved = std::fabs(whole - turned) / kSecondsPerDegree * M_PI / 180 * d.value;
+      const double moved = rounding / kSecondsPerDegree * M_PI / 180 * d.value;
       call.notes.push_back("rounded to whole seconds: the end moves " +
                            ApplyPattern(moved, 1, 4, 4) + " " + options_.unit);
     }
-    call.entry = EntryOfAzimuth(static_cast<long long>(whole), d.text, options_.unit);
+    call.entry = EntryOfAzimuth(whole, d.text, options_.unit);
     Courses().push_back(std::move(call));
+  }
+
+  // A written azimuth turned by the rotation, in whole seconds, and how many
+  // seconds the rounding moved it.
+  long long Turned(double written, double& rounding) const {
+    const double turned = written + options_.rotation * kSecondsPerDegree;
+    const double whole = std::round(turned);
+    rounding = std::fabs(whole - turned) > 1e-6 ? std::fabs(whole - turned) : 0;
+    return static_cast<long long>(whole);
+  }
+
+  // "thence along said curve ...": the curve of the clause before goes on.
+  bool ContinuesCurve(size_t from) const {
+    for (size_t k = from; k + 1 < clause_end_[from]; ++k)
+      if (IsWordOf(tokens_[k], {"said", "same"}) && IsWordOf(tokens_[k + 1], {"curve", "arc"}))
+        return true;
+    return false;
+  }
+
+  // A curve call: its words in its clause and in any clause that goes on
+  // along "said curve", composed into one curve entry.
+  bool ReadCurve() {
+    size_t stop = clause_end_[i_];
+    for (;;) {
+      size_t next = stop;
+      while (next < tokens_.size() && IsSeparator(tokens_[next]))
+        ++next;
+      if (next >= tokens_.size() || !ContinuesCurve(next))
+        break;
+      Use(stop, next);
+      stop = clause_end_[next];
+    }
+    UsedTokens used = used_;
+    const WrittenCurve w = ReadCurveWords(tokens_, i_, stop, metric_, rules_, used);
+    ReadCall call;
+    std::string reason;
+    if (!ComposeCurve(w, call, reason)) {
+      Unread(i_, stop, std::move(reason));
+      i_ = stop;
+      return true;
+    }
+    size_t last = i_;
+    for (size_t k = i_; k < stop; ++k)
+      if (used[k])
+        last = k;
+    used_ = std::move(used);
+    call.span = SpanOf(tokens_, i_, last + 1);
+    Courses().push_back(std::move(call));
+    last_azimuth_.reset();
+    // A curve may end at the point of beginning, as a line does.
+    for (i_ = last + 1; i_ < stop;) {
+      if (const size_t n = BeginningPhrase(i_))
+        ReachBeginning(n);
+      else
+        ++i_;
+    }
+    return true;
+  }
+
+  // The side: as written, or from the side the curve is concave to and the
+  // direction it runs in (its chord, else the course before it).
+  std::optional<CurveSide> SideOf(const WrittenCurve& w) const {
+    if (w.side)
+      return w.side;
+    const std::optional<double> travel =
+        w.chord_bearing ? std::optional<double>(w.chord_bearing->azimuth_seconds) : last_azimuth_;
+    if (!w.concave_azimuth || !travel)
+      return std::nullopt;
+    const double turn = (*w.concave_azimuth - *travel) / kSecondsPerDegree * M_PI / 180;
+    return std::sin(turn) > 0 ? CurveSide::Right : CurveSide::Left;
+  }
+
+  // The curve's bearing text, turned by the rotation.
+  std::string CurveBearing(double written, ReadCall& call) const {
+    double rounding = 0;
+    const QuadrantAngle q = QuadrantOf(Turned(written, rounding));
+    if (rounding > 0)
+      call.notes.push_back("its bearing rounded to whole seconds");
+    return CurveBearingText(q.quadrant, WholeAngleOf(q.angle));
+  }
+
+  bool ComposeCurve(const WrittenCurve& w, ReadCall& call, std::string& reason) const {
+    const std::optional<CurveSide> side = SideOf(w);
+    if (!w.radius || !side) {
+      reason = !w.radius ? "a curve without its radius" : "a curve without its side";
+      return false;
+    }
+    CurveTexts t;
+    t.side = *side;
+    t.radius = w.radius->text;
+    t.unit = options_.unit;
+    std::string size_text;
+    if (w.delta) {
+      const double seconds = std::round(w.delta->azimuth_seconds);
+      if (seconds != w.delta->azimuth_seconds)
+        call.notes.push_back("its central angle rounded to whole seconds");
+      size_text = WholeAngleText(WholeAngleOf(static_cast<long long>(seconds)));
+      t.size = CurveSize::Delta;
+    } else if (w.arc || w.chord) {
+      size_text = w.arc ? w.arc->text : w.chord->text;
+      t.size = w.arc ? CurveSize::Arc : CurveSize::Chord;
+    } else {
+      reason = "a curve without its central angle, arc or chord";
+      return false;
+    }
+    t.size_text = size_text;
+    std::string bearing;
+    if (w.chord_bearing) {
+      t.aim = CurveAim::ChordBearing;
+      bearing = CurveBearing(w.chord_bearing->azimuth_seconds, call);
+    } else if (w.radial) {
+      t.aim = CurveAim::RadialBearing;
+      const double half_turn = w.radial_reversed ? kFullCircleSeconds / 2 : 0;
+      bearing = CurveBearing(w.radial->azimuth_seconds + half_turn, call);
+      call.notes.push_back(w.radial_reversed ? "the radial, written from the centre, reversed"
+                                             : "the radial towards the centre, as written");
+    } else if (w.non_tangent) {
+      reason = "a non-tangent curve without a chord or radial bearing";
+      return false;
+    } else if ((commencing_ && !beginning_reached_ ? r_.ties : r_.calls).empty()) {
+      reason = kTangentFirstReason;
+      return false;
+    } else if (!w.tangent) {
+      call.notes.push_back("tangent to the course before: no other direction is given");
+    }
+    t.bearing = bearing;
+    call.entry = ComposeCurveEntry(t);
+    for (const auto* doubts :
+         {w.radius ? &w.radius->doubts : nullptr, w.delta ? &w.delta->doubts : nullptr,
+          w.arc ? &w.arc->doubts : nullptr, w.chord_bearing ? &w.chord_bearing->doubts : nullptr})
+      if (doubts != nullptr)
+        call.doubts.insert(call.doubts.end(), doubts->begin(), doubts->end());
+    const Result<CurveCall> check = ReadCurveEntry(call.entry);
+    if (!check)
+      reason = "the curve cannot be an entry: " + check.error();
+    return check.ok();
   }
 
   // A Number, or "-" and a Number, at k; advances k past it.
@@ -353,8 +507,6 @@ class Reader {
       Unread(i_, stop, "a bearing that cannot be read");
     } else if (IsVagueDirection(t) && HasNumberBefore(stop)) {
       Unread(i_, stop, "\"" + std::string(t.text) + "\" gives no angle: it is not a bearing");
-    } else if (ClauseHasCurve(stop) && IsWordOf(t, {"curve", "arc"})) {
-      Unread(i_, stop, "a curve, which is not read into a line");
     }
   }
 

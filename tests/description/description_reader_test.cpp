@@ -160,6 +160,56 @@ TEST(DescriptionReader, Structure) {
   EXPECT_EQ(unused.find("themce"), std::string::npos) << unused;
 }
 
+TEST(DescriptionReader, CurvesInWords) {
+  struct Curve {
+    const char* text;
+    const char* entry;  // "~" for the degree sign
+    const char* note;   // part of the curve's last note, if any
+  };
+  const Curve cases[] = {
+      {"along a curve to the right having a radius of 20.00 feet, a central angle of "
+       "90\xB0"
+       "00'00\", an arc length of 31.42 feet, and a chord which bears South "
+       "45\xB0"
+       "00'00\" East, 28.28 feet",
+       "Curve right R 20.00LF delta 90~00'00'' CB SE 45~00'00''", ""},
+      {"along a curve to the left, tangent to the previous course, having a radius of 210.00 "
+       "feet and an arc length of 105.32 feet",
+       "Curve left R 210.00LF arc 105.32LF tangent", ""},
+      {"along a non-tangent curve concave to the northeast, having a radius of 50.00 feet, a "
+       "chord bearing and distance of N 45\xB0"
+       "00'00\" W, 25.00 feet",
+       "Curve right R 50.00LF chord 25.00LF CB NW 45~00'00''", ""},
+      {"along a curve to the right having a radius of 50 feet and a delta of 30\xB0, from which "
+       "the radius point bears S 10\xB0 E",
+       "Curve right R 50LF delta 30~00'00'' RB SE 10~00'00''", "as written"},
+      {"along a curve to the left with a radius of 50 feet and a central angle of 30 degrees, "
+       "along a radial line bearing N 10\xB0 W",
+       "Curve left R 50LF delta 30~00'00'' RB SE 10~00'00''", "reversed"},
+      {"along a curve to the right having a radius of 20 feet; thence along said curve through "
+       "a central angle of 90\xB0"
+       "00'00\" to the point of tangency",
+       "Curve right R 20LF delta 90~00'00'' tangent", "no other direction"},
+      {"along a curve to the right having a radius of 1 chain and an arc length of 10.5 feet",
+       "Curve right R 66LF arc 10.5LF tangent", ""},
+  };
+  for (const Curve& c : cases) {
+    SCOPED_TRACE(c.text);
+    const DescriptionReading r = ReadDescription(
+        std::string("N 0\xB0 E 100 feet; thence ") + c.text + "; thence West 5 ft", {});
+    ASSERT_EQ(r.calls.size(), 3u);
+    std::string entry = c.entry;
+    for (char& ch : entry)
+      ch = ch == '~' ? '\xB0' : ch;
+    EXPECT_EQ(r.calls[1].entry, entry);
+    EXPECT_TRUE(r.unread.empty());
+    if (*c.note != '\0') {
+      ASSERT_FALSE(r.calls[1].notes.empty());
+      EXPECT_NE(r.calls[1].notes.back().find(c.note), std::string::npos);
+    }
+  }
+}
+
 TEST(DescriptionReader, UnreadTextIsReportedWithItsPlace) {
   struct Unread {
     const char* text;
@@ -172,6 +222,10 @@ TEST(DescriptionReader, UnreadTextIsReportedWithItsPlace) {
       {"thence N 45\xB0 30' 100 feet", 1, 8, "cannot be read"},
       {"thence N 95\xB0 E 100 feet", 1, 8, "cannot be read"},
       {"x\r\n  thence S 10\xB0 E along the fence", 2, 10, "without a distance"},
+      {"thence along a curve to the right 31.42 feet", 1, 16, "without its radius"},
+      {"Beginning at a pin; thence along a curve to the left having a radius of 9 feet and an "
+       "arc length of 4 feet",
+       1, 36, "needs an entry before it"},
   };
   for (const Unread& c : cases) {
     SCOPED_TRACE(c.text);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "boundary/curve_entry.h"
 #include "boundary/entry.h"
 #include "description/description_reader.h"
 #include "geometry/corner_walk.h"
@@ -54,6 +55,32 @@ TEST(DescriptionWriter, WritesEveryCallAndTheClosureOfThePrintedCalls) {
        "00'00\" West, a distance of 100.00 feet to the Point of Beginning, "
        "containing 10,000 square feet (0.230 acres), more or less.\nClosure of the calls as "
        "printed: 0.0000 feet, precision exact.\n"},
+      {{"NE 00\xB0"
+        "00'00'' @120.00LF",
+        "NE 90\xB0"
+        "00'00'' @40.00LF",
+        "Curve right R 20.00LF delta 90\xB0"
+        "00'00'' tangent",
+        "SE 00\xB0"
+        "00'00'' @100.00LF",
+        "SW 90\xB0"
+        "00'00'' @60.00LF"},
+       "LF",
+       {false, 2, "an iron rod"},
+       "Beginning at an iron rod; thence North 00\u00B0"
+       "00'00\" East, a distance of 120.00 feet; "
+       "thence North 90\u00B0"
+       "00'00\" East, a distance of 40.00 feet; thence along a curve to "
+       "the right having a radius of 20.00 feet, a central angle of 90\u00B0"
+       "00'00\", an arc "
+       "length of 31.42 feet, and a chord which bears South 45\u00B0"
+       "00'00\" East, 28.28 feet; "
+       "thence South 00\u00B0"
+       "00'00\" East, a distance of 100.00 feet; thence North "
+       "90\u00B0"
+       "00'00\" West, a distance of 60.00 feet to the Point of Beginning, containing "
+       "7,114 square feet (0.163 acres), more or less.\nClosure of the calls as printed: 0.0043 "
+       "feet, precision 1:82,276.\n"},
       {{"0 , 0", "30 , 40.004", "0 , 40"},
        "m.",
        {true, 1, "the iron pin"},
@@ -89,6 +116,20 @@ EntryTexts RandomBoundary(std::mt19937& random, bool points, const std::string& 
       continue;
     }
     auto two = [](int v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+    if (i > 0 && i % 3 == 0) {
+      // A curve after a line, tangent to it or by its chord bearing.
+      const std::string radius = std::to_string(hundredths(random) / 100.0 + 1);
+      const std::string delta =
+          WholeAngleText({degrees(random) * 3 + 1, sixty(random), sixty(random)});
+      const std::string bearing = std::string(kQuadrants[quadrant(random)]) + " " +
+                                  two(degrees(random)) + "\xB0" + two(sixty(random)) + "'" +
+                                  two(sixty(random)) + "''";
+      const bool tangent = i % 2 == 0;
+      entries.push_back(ComposeCurveEntry(
+          {i % 4 ? CurveSide::Left : CurveSide::Right, radius, CurveSize::Delta, delta, false,
+           tangent ? CurveAim::Tangent : CurveAim::ChordBearing, bearing, unit}));
+      continue;
+    }
     entries.push_back(ComposeBearingEntry(kQuadrants[quadrant(random)], two(degrees(random)),
                                           two(sixty(random)), two(sixty(random)), distance, unit));
   }
@@ -123,7 +164,7 @@ TEST(DescriptionWriter, ReadingTheWrittenTextGivesBackTheCalls) {
       const double length = std::hypot(want[i].east, want[i].north);
       // Half a unit of the last decimal, and for a point list half a second
       // of the bearing written.
-      const double allowed = half_unit + (points ? length * 2.5e-6 : 0) + 1e-9;
+      const double allowed = 3 * half_unit + (points || i % 3 == 0 ? length * 5e-6 : 0) + 1e-9;
       EXPECT_NEAR(got[i].east, want[i].east, allowed) << i;
       EXPECT_NEAR(got[i].north, want[i].north, allowed) << i;
     }

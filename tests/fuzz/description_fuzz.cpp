@@ -1,6 +1,7 @@
 // The description reader takes any text: it never fails, every call it reads
 // is an entry the list reads back, every place it names lies in the text,
 // and it never reads more calls than the text has numbers.
+#include "boundary/curve_entry.h"
 #include "boundary/entry.h"
 #include "description/description_reader.h"
 #include "fuzz/fuzz_check.h"
@@ -35,7 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const ReadCall& call : *list) {
       CheckSpan(call.span, text);
       BearingFieldsView fields;
-      FUZZ_CHECK(ReadBearingEntryTo(call.entry, fields) && IsWithinBoxLimits(fields));
+      FUZZ_CHECK(IsCurveEntry(call.entry)
+                     ? ReadCurveEntry(call.entry).ok()
+                     : ReadBearingEntryTo(call.entry, fields) && IsWithinBoxLimits(fields));
     }
   }
   for (const UnreadCall& u : r.unread)
