@@ -118,9 +118,19 @@ class CurveWords {
       return;
     if (std::optional<WrittenBearing> b = BearingAfter(t_, k + 1, stop_, used_)) {
       c_.radial_reversed = IsOneOf(t_[k], {"radial"});
+      c_.radial_at_end = EndsHere(k);
       c_.radial = b;
       Use(k);
     }
+  }
+
+  // "... to a point from which the radius point bears": the radial of the
+  // curve's end, where the call arrives.
+  bool EndsHere(size_t k) const {
+    for (size_t j = k > kFigureReach ? k - kFigureReach : 0; j + 2 < k; ++j)
+      if (IsOneOf(t_[j], {"to"}) && IsOneOf(t_[j + 1], {"a"}) && IsOneOf(t_[j + 2], {"point"}))
+        return true;
+    return false;
   }
 
   void Delta(size_t k) {

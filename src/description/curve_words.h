@@ -22,8 +22,9 @@ struct WrittenCurve {
   // The radial towards the centre: one written from the centre is reversed.
   std::optional<WrittenBearing> radial;
   bool radial_reversed = false;
-  bool tangent = false;      // "tangent to the previous course"
-  bool non_tangent = false;  // "non-tangent"
+  bool radial_at_end = false;  // "to a point from which the radius point bears"
+  bool tangent = false;        // "tangent to the previous course"
+  bool non_tangent = false;    // "non-tangent"
 };
 
 // The curve's words from token `at` (its word "curve") up to `stop`.

@@ -348,6 +348,23 @@ class Reader {
     return CurveBearingText(q.quadrant, WholeAngleOf(q.angle));
   }
 
+  // The turn from the end's radial back to the start's, in seconds: the
+  // radial turns with the curve, by its central angle.
+  static bool TurnBack(const WrittenCurve& w, CurveSide side, double& seconds) {
+    double delta = 0;
+    if (w.delta)
+      delta = w.delta->azimuth_seconds;
+    else if (w.arc && w.radius->value > 0)
+      delta = w.arc->value / w.radius->value * 180 / M_PI * kSecondsPerDegree;
+    else if (w.chord && w.radius->value > 0 && w.chord->value <= 2 * w.radius->value)
+      delta =
+          2 * std::asin(w.chord->value / (2 * w.radius->value)) * 180 / M_PI * kSecondsPerDegree;
+    else
+      return false;
+    seconds = side == CurveSide::Right ? -delta : delta;
+    return true;
+  }
+
   bool ComposeCurve(const WrittenCurve& w, ReadCall& call, std::string& reason) const {
     const std::optional<CurveSide> side = SideOf(w);
     if (!w.radius || !side) {
@@ -380,9 +397,16 @@ class Reader {
     } else if (w.radial) {
       t.aim = CurveAim::RadialBearing;
       const double half_turn = w.radial_reversed ? kFullCircleSeconds / 2 : 0;
-      bearing = CurveBearing(w.radial->azimuth_seconds + half_turn, call);
+      double back = 0;
+      if (w.radial_at_end && !TurnBack(w, *side, back)) {
+        reason = "a radial at the curve's end without its central angle, arc or chord";
+        return false;
+      }
+      bearing = CurveBearing(w.radial->azimuth_seconds + half_turn + back, call);
       call.notes.push_back(w.radial_reversed ? "the radial, written from the centre, reversed"
                                              : "the radial towards the centre, as written");
+      if (w.radial_at_end)
+        call.notes.push_back("the radial given at the curve's end, turned back by its delta");
     } else if (w.non_tangent) {
       reason = "a non-tangent curve without a chord or radial bearing";
       return false;

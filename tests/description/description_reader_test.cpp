@@ -190,6 +190,9 @@ TEST(DescriptionReader, CurvesInWords) {
        "a central angle of 90\xB0"
        "00'00\" to the point of tangency",
        "Curve right R 20LF delta 90~00'00'' tangent", "no other direction"},
+      {"along a curve to the left having a radius of 50 feet and a central angle of 30\xB0 "
+       "to a point from which the radius point bears S 10\xB0 E",
+       "Curve left R 50LF delta 30~00'00'' RB SW 20~00'00''", "turned back"},
       {"along a curve to the right having a radius of 1 chain and an arc length of 10.5 feet",
        "Curve right R 66LF arc 10.5LF tangent", ""},
   };
