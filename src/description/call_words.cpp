@@ -436,20 +436,22 @@ LengthRules LengthRulesOf(const std::vector<Token>& tokens) {
 std::optional<WrittenDistance> ReadDistanceIn(const std::vector<Token>& tokens, size_t at,
                                               size_t stop, bool metric, const LengthRules& rules,
                                               UsedTokens& used) {
-  bool distance_said = false;
+  std::optional<size_t> distance_word;  // "a distance of": a bare number then will do
   for (size_t i = at; i < stop && i < tokens.size(); ++i) {
     const Token& t = tokens[i];
     if (IsAnyWord(t, {"distance"})) {
-      distance_said = true;
-      MarkUsed(used, i, i + 1);
+      distance_word = i;
       continue;
     }
     if (t.kind != TokenKind::Number)
       continue;
     if (i > at && NorthSouth(tokens[i - 1]) != '\0')
       return std::nullopt;  // the next bearing, not this call's distance
-    std::optional<WrittenDistance> d = ReadQuantity(tokens, i, metric, rules, distance_said);
+    std::optional<WrittenDistance> d =
+        ReadQuantity(tokens, i, metric, rules, distance_word.has_value());
     if (d) {
+      if (distance_word)
+        MarkUsed(used, *distance_word, *distance_word + 1);
       MarkUsed(used, i, d->end);
       return d;
     }

@@ -1,5 +1,6 @@
 #include "description/description_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <initializer_list>
@@ -194,18 +195,19 @@ class Reader {
     const size_t stop = clause_end_[i_];
     if (ClauseHasCurve(stop))
       return false;
-    UsedTokens used = used_;
-    const std::optional<WrittenBearing> b = ReadBearingAt(tokens_, i_, used);
+    // Both readings mark their words only when they succeed.
+    const std::optional<WrittenBearing> b = ReadBearingAt(tokens_, i_, used_);
     if (!b)
       return false;
     const std::optional<WrittenDistance> d =
-        ReadDistanceIn(tokens_, b->end, stop, metric_, rules_, used);
+        ReadDistanceIn(tokens_, b->end, stop, metric_, rules_, used_);
     if (!d) {
+      std::fill(used_.begin() + static_cast<std::ptrdiff_t>(i_),
+                used_.begin() + static_cast<std::ptrdiff_t>(b->end), false);
       Unread(i_, stop, "a bearing without a distance");
       i_ = b->end;
       return true;
     }
-    used_ = std::move(used);
     AddCall(b->azimuth_seconds, *d, b->doubts, i_, d->end);
     i_ = d->end;
     return true;
@@ -225,12 +227,10 @@ class Reader {
       ++i_;
       return true;
     }
-    UsedTokens used = used_;
     const std::optional<WrittenDistance> d =
-        ReadDistanceIn(tokens_, k + 2, stop, metric_, rules_, used);
+        ReadDistanceIn(tokens_, k + 2, stop, metric_, rules_, used_);
     if (!d)
       return false;
-    used_ = std::move(used);
     Use(i_, i_ + 1);
     Use(k, k + 2);
     const double azimuth = *last_azimuth_;
