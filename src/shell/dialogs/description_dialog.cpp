@@ -212,10 +212,11 @@ void DescriptionDialog::UseCalls() {
     return;
   if (reading_.HasDoubts()) {
     std::string question = "Some calls were read from damaged text:";
-    for (const ReadCall& call : reading_.calls)
-      if (!call.doubts.empty())
-        question +=
-            "\n" + PlaceText(call.span) + ": " + call.entry + " (" + Joined(call.doubts) + ")";
+    for (const std::vector<ReadCall>* list : {&reading_.ties, &reading_.calls})
+      for (const ReadCall& call : *list)
+        if (!call.doubts.empty())
+          question +=
+              "\n" + PlaceText(call.span) + ": " + call.entry + " (" + Joined(call.doubts) + ")";
     question += "\n\nUse these readings?";
     if (questions_.AskYesNo(question, kDescriptionTitle) != YesNoAnswer::Yes)
       return;
