@@ -7,6 +7,7 @@
 #include "base/program_options.h"
 #include "batch/arguments.h"
 #include "batch/closure_batch.h"
+#include "batch/description_batch.h"
 #include "batch/fresh_run.h"
 #include "closure/adjustment.h"
 #include "entry/entry_commands.h"
@@ -148,11 +149,17 @@ std::string BatchUsage() {
          "       quadrell-batch import FORMAT POINTS\n"
          "       quadrell-batch closure [--adjust METHOD] [--standard S] [--report] PROJECT.twc\n"
          "       quadrell-batch adjust METHOD PROJECT.twc\n"
-         "       quadrell-batch pdf [--standard S] [--report] PROJECT.twc\n" +
+         "       quadrell-batch pdf [--standard S] [--report] PROJECT.twc\n"
+         "       quadrell-batch read [--unit LF|m.] [--rotate ANGLE] [--accept-doubtful] "
+         "DESCRIPTION.txt\n"
+         "       quadrell-batch describe [--words] [--decimals N] [--beginning NAME] "
+         "PROJECT.twc\n" +
          HelpVersionUsageLine(kProgram) + FormatUsageLine() + MethodUsage() +
          "; S is a whole number from " + std::to_string(kLowestStandard) + " to " +
          std::to_string(kHighestStandard) +
          ".\n"
+         "ANGLE is signed degrees-minutes-seconds (+0-12-30) or decimal degrees (+0.208333); "
+         "N is 0 to 6.\n"
          "\"--\" ends the options, for a file whose name starts with \"-\".\n";
 }
 
@@ -163,6 +170,10 @@ BatchResult RunBatch(const std::vector<std::string>& args) {
   }
   if (IsClosureCommand(args))
     return Closure(args);
+  if (!args.empty() && args[0] == "read")
+    return ReadDescriptionCommand(std::span(args).subspan(1));
+  if (!args.empty() && args[0] == "describe")
+    return DescribeCommand(std::span(args).subspan(1));
   const std::optional<CommandArguments> split =
       args.empty() ? std::nullopt : SplitArguments(std::span(args).subspan(1), {});
   if (!split)

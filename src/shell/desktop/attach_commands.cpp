@@ -2,6 +2,7 @@
 
 #include "shell/closure/closure_dialog.h"
 #include "shell/desktop/about.h"
+#include "shell/desktop/description_commands_qt.h"
 #include "shell/desktop/desktop_session.h"
 #include "shell/desktop/file_commands.h"
 #include "shell/plat/plat_commands.h"
@@ -19,6 +20,7 @@ AttachedCommands AttachCommands(MainWindow& window, const CommandPorts& ports) {
   attached.closure = new ClosureCommands(window, ports.files);
   attached.plat = new PlatCommands(window, ports.files, ports.printer);
   attached.view = new ViewCommands(window);
+  attached.description = new DescriptionCommands(window, ports.files, ports.questions);
   HelpCommands& help = ports.help;
   QObject::connect(&window, &MainWindow::helpRequested, &window, [&help] { help.ShowHelp(); });
   QObject::connect(&window, &MainWindow::aboutRequested, &window, [&help] { help.ShowAbout(); });

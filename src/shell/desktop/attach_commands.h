@@ -8,6 +8,7 @@
 namespace tw {
 
 class ClosureCommands;
+class DescriptionCommands;
 class Desktop;
 class DesktopSession;
 class FileCommands;
@@ -39,6 +40,7 @@ struct AttachedCommands {
   ClosureCommands* closure = nullptr;
   PlatCommands* plat = nullptr;
   ViewCommands* view = nullptr;
+  DescriptionCommands* description = nullptr;
 };
 
 // Before the window is shown. The session's Start is left to the caller, for

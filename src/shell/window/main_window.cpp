@@ -118,6 +118,7 @@ void MainWindow::CreateMenus() {
   after_import->setObjectName("mnuFileSeparator4");
   mnuFileExPoints = AddMenuItem(file, "mnuFileExPoints", "Export Points..");
   mnuFileDxfExport = AddMenuItem(file, "mnuFileDxfExport", "Export to DXF..");
+  mnuFileExDescription = AddMenuItem(file, "mnuFileExDescription", "Export Description...");
   file->addSeparator()->setObjectName("mnuFileSeparator2");
   mnuFileReport = AddMenuItem(file, "mnuFileReport", "Report");
   QAction* after_report = file->addSeparator();
@@ -148,6 +149,8 @@ void MainWindow::CreateMenus() {
   tools->setObjectName("mnuTools");
   mnuToolsClosure = AddMenuItem(tools, "mnuToolsClosure", "Closure Analysis...");
   mnuToolsClosure->setShortcut(QKeySequence("Ctrl+K"));
+  mnuToolsDescription = AddMenuItem(tools, "mnuToolsDescription", "Read Description...");
+  mnuToolsDescription->setShortcut(QKeySequence("Ctrl+D"));
 
   QMenu* help = menuBar()->addMenu("Help");
   help->setObjectName("mnuHelp");
@@ -308,6 +311,8 @@ void MainWindow::ConnectCommands() {
   on(mnuHelpHelp, &QAction::triggered, &MainWindow::helpRequested);
   on(mnuHelpAbout, &QAction::triggered, &MainWindow::aboutRequested);
   on(mnuToolsClosure, &QAction::triggered, &MainWindow::closureAnalysisRequested);
+  on(mnuToolsDescription, &QAction::triggered, &MainWindow::readDescriptionRequested);
+  on(mnuFileExDescription, &QAction::triggered, &MainWindow::exportDescriptionRequested);
   on(cmdAddLine, &QPushButton::clicked, &MainWindow::cmdAddLine_Click);
   on(cmdCarpAddLine, &QPushButton::clicked, &MainWindow::cmdCarpAddLine_Click);
   on(cmdPOINTAddLine, &QPushButton::clicked, &MainWindow::cmdPOINTAddLine_Click);

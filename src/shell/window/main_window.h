@@ -89,6 +89,8 @@ class MainWindow : public QMainWindow {
   void helpRequested();
   void aboutRequested();
   void closureAnalysisRequested();
+  void readDescriptionRequested();
+  void exportDescriptionRequested();
   // Every command has ended (FinishCommand): the boundary may have changed.
   void commandFinished();
 
@@ -162,6 +164,7 @@ class MainWindow : public QMainWindow {
   QAction *mnuZoomIN, *mnuZoomOut, *mnuRedraw;
   QAction *mnuSetMetric, *mnuSetImperial, *mnuSetSurveyor, *mnuSetCarpenter, *mnuSetPoint;
   QAction* mnuToolsClosure;
+  QAction *mnuToolsDescription, *mnuFileExDescription;
   QAction *mnuHelpHelp, *mnuHelpAbout;
 
   // Top row.

@@ -13,6 +13,8 @@
 #include <functional>
 
 #include "shell/closure/closure_dialog.h"
+#include "shell/desktop/description_commands_qt.h"
+#include "shell/dialogs/description_dialog.h"
 #include "shell/dialogs/qt_message_box.h"
 #include "shell/window_harness.h"
 
@@ -57,13 +59,14 @@ class MainWindowTest : public QObject {
         {"MnuPopList:File", "mnuFileNew:New", "mnuFileOpen:Open..", "mnuFileSave:Save as..",
          "mnuFileSeparator1:-", "mnuFileImportPts:Import Points..", "mnuFileSeparator4:-",
          "mnuFileExPoints:Export Points..", "mnuFileDxfExport:Export to DXF..",
-         "mnuFileSeparator2:-", "mnuFileReport:Report", "mnuFileSeparator3:-",
-         "mnuFileClose:Close"},
+         "mnuFileExDescription:Export Description...", "mnuFileSeparator2:-",
+         "mnuFileReport:Report", "mnuFileSeparator3:-", "mnuFileClose:Close"},
         {"mnuView:View", "mnuZoomIN:Zoom In", "mnuZoomOut:Zoom Out", "mnuRedraw:Re-Draw"},
         {"mnuSettings:Settings", "mnuSetMetric:SI Metric System",
          "mnuSetImperial:US Imperial System", "mnuSetSeparator1:-", "mnuSetSurveyor:Surveyor Mode",
          "mnuSetCarpenter:Carpenter Mode", "mnuSetPoint:Point Mode"},
-        {"mnuTools:Tools", "mnuToolsClosure:Closure Analysis..."},
+        {"mnuTools:Tools", "mnuToolsClosure:Closure Analysis...",
+         "mnuToolsDescription:Read Description..."},
         {"mnuHelp:Help", "mnuHelpHelp:Help", "mnuHelpSeparator1:-", "mnuHelpAbout:About"}};
     const QList<QAction*> menus = h.window().menuBar()->actions();
     QCOMPARE(menus.size(), 5);
@@ -82,13 +85,13 @@ class MainWindowTest : public QObject {
     tw::test::AssembledWindow w;
     const QStringList expected[] = {
         {"New", "Open..", "Save as..", "-", "Import Points..", "Recent Files (off)", "-",
-         "Export Points..", "Export to DXF..", "-", "Report", "Export PDF Plat...",
-         "Export PDF Plat with Closure Report...", "Print...", "-", "Close"},
+         "Export Points..", "Export to DXF..", "Export Description...", "-", "Report",
+         "Export PDF Plat...", "Export PDF Plat with Closure Report...", "Print...", "-", "Close"},
         {"Zoom In", "Zoom Out", "Re-Draw", "-", "Zoom to Fit Ctrl+0", "Equal Scales",
          "Line Labels"},
         {"SI Metric System", "US Imperial System", "-", "Surveyor Mode", "Carpenter Mode",
          "Point Mode"},
-        {"Closure Analysis... Ctrl+K"},
+        {"Closure Analysis... Ctrl+K", "Read Description... Ctrl+D"},
         {"Help", "-", "About"}};
     const QList<QAction*> menus = w.harness.window().menuBar()->actions();
     QCOMPARE(menus.size(), 5);
@@ -116,6 +119,7 @@ class MainWindowTest : public QObject {
         {"mnuFileOpen", [&] { return w.dialog.requests.size() == 1; }},
         {"mnuFilePdfPlat", [&] { return h.Messages().size() == 1; }},
         {"mnuToolsClosure", [&] { return w.commands.closure->Dialog()->isVisible(); }},
+        {"mnuToolsDescription", [&] { return w.commands.description->Dialog()->isVisible(); }},
         {"mnuEqualScales",
          [&] { return h.SettingsText().find("EQUALSCALES=0") != std::string::npos; }},
         {"mnuHelpHelp", [&] { return w.desktop.opened.size() == 1; }},

@@ -1,0 +1,80 @@
+#include "description/description_commands.h"
+
+#include "boundary/mode_option.h"
+#include "files/file_io.h"
+#include "formats/export_commands.h"
+#include "geometry/corner_walk.h"
+#include "geometry/traverse.h"
+#include "program/plot.h"
+
+namespace tw {
+namespace {
+
+EntryTexts EntriesOfCalls(const DescriptionReading& reading) {
+  std::vector<std::string> entries;
+  entries.reserve(reading.calls.size());
+  for (const ReadCall& call : reading.calls)
+    entries.push_back(call.entry);
+  return EntryTexts(entries);
+}
+
+}  // namespace
+
+std::optional<ReadFigures> FiguresOfCalls(const DescriptionReading& reading) {
+  if (reading.calls.empty())
+    return std::nullopt;
+  CornerSums sums(reading.start);
+  ReadFigures figures;
+  const std::optional<UnreadableEntry> stop = WalkEntries(EntriesOfCalls(reading), EntryKind::Angle,
+                                                          reading.start, [&](const CornerStep& s) {
+                                                            sums.Add(s);
+                                                            figures.perimeter += PathLength(s);
+                                                          });
+  if (stop)
+    return std::nullopt;
+  const BoundaryFigures closed = sums.Close();
+  figures.area = closed.area;
+  const PlanePoint last = sums.Last();
+  figures.closure =
+      ComputeClosure(last.east - reading.start.east, last.north - reading.start.north);
+  return figures;
+}
+
+Status UseReadCalls(Program& program, EntryControls& controls, const DescriptionReading& reading) {
+  program.state.EntryMode = ModeText(ModeOption::Surveyor);
+  program.state.FirstPointX = reading.start.east;
+  program.state.FirstPointY = reading.start.north;
+  program.entries.Replace(EntriesOfCalls(reading));
+  RecentreDrawing(program);
+  controls.modes = PressModeOption(controls.modes, ModeOption::Surveyor);
+  const size_t count = program.entries.Count();
+  controls.modes =
+      UpdateUnitMenus(controls.modes, count, program.state.UnitAbbrev, program.state.EntryMode);
+  const Status drawn = RedrawBoundary(program);
+  controls.modes = RelockModeControls(controls.modes, count);
+  controls.cmdUndo_enabled = count > 0;
+  return drawn;
+}
+
+FileDialogRequest DescriptionExportRequest() {
+  return SaveFileRequest("Export Description", "Untitled.txt", kDescriptionFilter);
+}
+
+void ExportDescriptionFile(Program& program, FileDialog& dialog, MessageBox& messages,
+                           const DescribeOptions& options) {
+  if (program.entries.Empty()) {
+    messages.Show(kNothingToExport, "Export Description", MessageIcon::Information);
+    return;
+  }
+  const std::optional<std::string> path = dialog.Show(DescriptionExportRequest());
+  if (!path)
+    return;
+  const Result<std::string> text =
+      DescribeBoundary(program.entries.Entries(), program.state, options);
+  program.entries.SelectLast();
+  const Status written = text ? WriteFileAtomically(*path, *text) : Status(Error{text.error()});
+  if (!written)
+    messages.Show(written.error(), kProgramTitle, MessageIcon::None);
+}
+
+}  // namespace tw
