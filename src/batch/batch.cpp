@@ -17,6 +17,7 @@
 #include "formats/point_file.h"
 #include "formats/project_commands.h"
 #include "formats/project_file.h"
+#include "map/map_formats.h"
 #include "program/log.h"
 #include "program/program.h"
 #include "report/boundary_report.h"
@@ -138,6 +139,19 @@ std::string MethodUsage() {
   return line;
 }
 
+// The map command's words, its formats from the map's own table.
+std::string MapUsage() {
+  std::string line = "MAP is one of ";
+  for (const MapFormatRow& row : kMapFormats) {
+    if (&row != kMapFormats.begin())
+      line += ", ";
+    line += row.key;
+  }
+  return line +
+         "; PLACE is \"EPSG:CODE N E\" or \"WGS84 LAT LON\"; ANGLE is +D-M-S or +D.DDDD;\n"
+         "K is the grid scale factor.\n";
+}
+
 }  // namespace
 
 std::string BatchUsage() {
@@ -148,11 +162,12 @@ std::string BatchUsage() {
          "       quadrell-batch import FORMAT POINTS\n"
          "       quadrell-batch closure [--adjust METHOD] [--standard S] [--report] PROJECT.twc\n"
          "       quadrell-batch adjust METHOD PROJECT.twc\n"
-         "       quadrell-batch pdf [--standard S] [--report] PROJECT.twc\n" +
+         "       quadrell-batch pdf [--standard S] [--report] PROJECT.twc\n"
+         "       quadrell-batch map MAP [--location PLACE] [--rotate ANGLE] [--scale K]\n"
+         "                          [--name NAME] -o OUT PROJECT.twc\n" +
          HelpVersionUsageLine(kProgram) + FormatUsageLine() + MethodUsage() +
          "; S is a whole number from " + std::to_string(kLowestStandard) + " to " +
-         std::to_string(kHighestStandard) +
-         ".\n"
+         std::to_string(kHighestStandard) + ".\n" + MapUsage() +
          "\"--\" ends the options, for a file whose name starts with \"-\".\n";
 }
 
