@@ -4,6 +4,7 @@
 #include "shell/desktop/about.h"
 #include "shell/desktop/desktop_session.h"
 #include "shell/desktop/file_commands.h"
+#include "shell/map/map_commands.h"
 #include "shell/plat/plat_commands.h"
 #include "shell/plot/view_commands.h"
 #include "shell/window/main_window.h"
@@ -18,6 +19,7 @@ AttachedCommands AttachCommands(MainWindow& window, const CommandPorts& ports) {
                          {.settings_folder = ports.folders.settings, .disk = ports.recovery_disk});
   attached.closure = new ClosureCommands(window, ports.files);
   attached.plat = new PlatCommands(window, ports.files, ports.printer);
+  attached.map = new MapCommands(window, ports.files);
   attached.view = new ViewCommands(window);
   HelpCommands& help = ports.help;
   QObject::connect(&window, &MainWindow::helpRequested, &window, [&help] { help.ShowHelp(); });

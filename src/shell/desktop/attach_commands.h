@@ -14,6 +14,7 @@ class FileCommands;
 class FileDialog;
 class HelpCommands;
 class MainWindow;
+class MapCommands;
 class PlatCommands;
 class PrintDialog;
 class QuestionBox;
@@ -38,6 +39,7 @@ struct AttachedCommands {
   DesktopSession* session = nullptr;
   ClosureCommands* closure = nullptr;
   PlatCommands* plat = nullptr;
+  MapCommands* map = nullptr;
   ViewCommands* view = nullptr;
 };
 
