@@ -32,21 +32,28 @@ Error GdalError(std::string_view what) {
 }
 
 // The ring in the format's coordinates: the grid's own, or WGS 84 longitude
-// and latitude.
+// and latitude, turned in one call (one call a corner costs GDAL its choice
+// of operation every time).
 Result<std::vector<PlanePoint>> RingFor(const MapFormatRow& format, const MapBoundary& map,
                                         const OGRSpatialReference& grid) {
-  std::vector<PlanePoint> ring = map.ring;
   if (!format.lon_lat)
-    return ring;
+    return map.ring;
   const OGRSpatialReference lon_lat = LonLatReference();
   const std::unique_ptr<OGRCoordinateTransformation, TransformDeleter> to_lon_lat(
       OGRCreateCoordinateTransformation(&grid, &lon_lat));
   if (!to_lon_lat)
     return GdalError("The grid cannot be turned into longitude and latitude");
-  for (PlanePoint& p : ring) {
-    if (!to_lon_lat->Transform(1, &p.east, &p.north))
-      return GdalError("A corner cannot be turned into longitude and latitude");
+  std::vector<double> x(map.ring.size());
+  std::vector<double> y(map.ring.size());
+  for (size_t i = 0; i < map.ring.size(); ++i) {
+    x[i] = map.ring[i].east;
+    y[i] = map.ring[i].north;
   }
+  if (!to_lon_lat->Transform(x.size(), x.data(), y.data()))
+    return GdalError("The corners cannot be turned into longitude and latitude");
+  std::vector<PlanePoint> ring(map.ring.size());
+  for (size_t i = 0; i < ring.size(); ++i)
+    ring[i] = {x[i], y[i]};
   return ring;
 }
 
