@@ -2,6 +2,7 @@
 // figures its polygon carries. Pure: no projection library here.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,19 +33,41 @@ struct MapFigures {
   std::string_view note;  // kClosedByClosingLine or empty
 };
 
+// A side that is a circular arc, in grid coordinates.
+struct MapArc {
+  PlanePoint centre;
+  double radius = 0;
+  double sweep = 0;  // radians from the side's start to its end, counter-clockwise positive
+};
+
 struct MapBoundary {
   // The corners in grid coordinates, counter-clockwise, the first not
   // repeated at the end and no corner twice in a row.
   std::vector<PlanePoint> ring;
+  // arcs[i]: the side from ring[i] to the next corner, when it is an arc.
+  std::vector<std::optional<MapArc>> arcs;
+  double scale = 1;  // grid units per unit of the list
   MapFigures figures;
 };
+
+// A map without arcs takes each as a polyline whose chords stray from the
+// arc by at most this much of the list's unit.
+inline constexpr double kArcDeviation = 0.01;
+
+// The point halfway along an arc that starts at `from`.
+PlanePoint ArcMidpoint(const MapArc& arc, PlanePoint from);
+
+// The ring as points only: each corner, and along each arc the points that
+// keep every chord within `deviation` (grid units) of it.
+std::vector<PlanePoint> RingPoints(const MapBoundary& map, double deviation);
 
 // True for a list in feet ("LF"), false for metres ("m."); nullopt for any
 // other unit, which no map coordinate reference system has.
 std::optional<bool> IsFootList(std::string_view unit);
 
 // The boundary read as the exports read it (by EntryMode) from the start
-// corner (FirstPointX, FirstPointY), placed by `location`. Fails for an empty
+// corner (FirstPointX, FirstPointY), placed by `location`, its curves kept
+// as arcs (a rotation and a scale leave an arc an arc). Fails for an empty
 // list, a unit other than feet or metres, fewer than three distinct corners,
 // or an entry that cannot be read.
 Result<MapBoundary> MapBoundaryOf(const EntryTexts& entries, const ProgramState& state,

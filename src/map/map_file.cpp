@@ -5,6 +5,7 @@
 #include <gdal_priv.h>
 #include <ogrsf_frmts.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -31,42 +32,80 @@ Error GdalError(std::string_view what) {
   return Error{std::string(what) + (reason && *reason ? ": " + std::string(reason) : "")};
 }
 
-// The ring in the format's coordinates: the grid's own, or WGS 84 longitude
-// and latitude, turned in one call (one call a corner costs GDAL its choice
+// Points in the format's coordinates: the grid's own, or WGS 84 longitude
+// and latitude, turned in one call (one call a point costs GDAL its choice
 // of operation every time).
-Result<std::vector<PlanePoint>> RingFor(const MapFormatRow& format, const MapBoundary& map,
-                                        const OGRSpatialReference& grid) {
+Result<std::vector<PlanePoint>> InFormat(const MapFormatRow& format, std::vector<PlanePoint> points,
+                                         const OGRSpatialReference& grid) {
   if (!format.lon_lat)
-    return map.ring;
+    return points;
   const OGRSpatialReference lon_lat = LonLatReference();
   const std::unique_ptr<OGRCoordinateTransformation, TransformDeleter> to_lon_lat(
       OGRCreateCoordinateTransformation(&grid, &lon_lat));
   if (!to_lon_lat)
     return GdalError("The grid cannot be turned into longitude and latitude");
-  std::vector<double> x(map.ring.size());
-  std::vector<double> y(map.ring.size());
-  for (size_t i = 0; i < map.ring.size(); ++i) {
-    x[i] = map.ring[i].east;
-    y[i] = map.ring[i].north;
+  std::vector<double> x(points.size());
+  std::vector<double> y(points.size());
+  for (size_t i = 0; i < points.size(); ++i) {
+    x[i] = points[i].east;
+    y[i] = points[i].north;
   }
   if (!to_lon_lat->Transform(x.size(), x.data(), y.data()))
     return GdalError("The corners cannot be turned into longitude and latitude");
-  std::vector<PlanePoint> ring(map.ring.size());
-  for (size_t i = 0; i < ring.size(); ++i)
-    ring[i] = {x[i], y[i]};
-  return ring;
+  for (size_t i = 0; i < points.size(); ++i)
+    points[i] = {x[i], y[i]};
+  return points;
 }
 
-OGRPolygon PolygonOf(const std::vector<PlanePoint>& ring) {
+std::unique_ptr<OGRGeometry> PolygonOf(const std::vector<PlanePoint>& ring) {
   auto linear = std::make_unique<OGRLinearRing>();
   linear->setNumPoints(static_cast<int>(ring.size() + 1), FALSE);
   for (size_t i = 0; i <= ring.size(); ++i) {
     const PlanePoint p = ring[i % ring.size()];
     linear->setPoint(static_cast<int>(i), p.east, p.north);
   }
-  OGRPolygon polygon;
-  polygon.addRingDirectly(linear.release());
+  auto polygon = std::make_unique<OGRPolygon>();
+  polygon->addRingDirectly(linear.release());
   return polygon;
+}
+
+// The ring as runs of straight sides and arcs, each arc a circular string
+// through its midpoint.
+std::unique_ptr<OGRGeometry> CurvePolygonOf(const MapBoundary& map) {
+  auto compound = std::make_unique<OGRCompoundCurve>();
+  auto straight = std::make_unique<OGRLineString>();
+  const auto flush = [&] {
+    if (straight->getNumPoints() > 1)
+      compound->addCurveDirectly(straight.release());
+    straight = std::make_unique<OGRLineString>();
+  };
+  const size_t n = map.ring.size();
+  for (size_t i = 0; i < n; ++i) {
+    const PlanePoint from = map.ring[i];
+    const PlanePoint to = map.ring[(i + 1) % n];
+    if (!map.arcs[i]) {
+      if (straight->getNumPoints() == 0)
+        straight->addPoint(from.east, from.north);
+      straight->addPoint(to.east, to.north);
+      continue;
+    }
+    flush();
+    auto arc = std::make_unique<OGRCircularString>();
+    const PlanePoint middle = ArcMidpoint(*map.arcs[i], from);
+    arc->addPoint(from.east, from.north);
+    arc->addPoint(middle.east, middle.north);
+    arc->addPoint(to.east, to.north);
+    compound->addCurveDirectly(arc.release());
+  }
+  flush();
+  auto polygon = std::make_unique<OGRCurvePolygon>();
+  polygon->addRingDirectly(compound.release());
+  return polygon;
+}
+
+bool HasArcs(const MapBoundary& map) {
+  return std::any_of(map.arcs.begin(), map.arcs.end(),
+                     [](const std::optional<MapArc>& arc) { return arc.has_value(); });
 }
 
 bool AddField(OGRLayer& layer, const char* name, OGRFieldType type) {
@@ -98,7 +137,7 @@ void SetFigures(OGRFeature& feature, const MapFormatRow& format, const MapFigure
 }
 
 Status WritePolygon(GDALDataset& dataset, const MapFormatRow& format, const MapFigures& figures,
-                    const OGRSpatialReference& srs, const std::vector<PlanePoint>& ring) {
+                    const OGRSpatialReference& srs, const OGRGeometry& outline) {
   CPLStringList options;
   if (format.key == "geojson")
     options.SetNameValue("RFC7946", "YES");
@@ -106,13 +145,13 @@ Status WritePolygon(GDALDataset& dataset, const MapFormatRow& format, const MapF
     options.SetNameValue("ENCODING", "UTF-8");
   // GDAL takes its own copy of the reference but asks for a mutable one.
   OGRSpatialReference reference = srs;
-  OGRLayer* layer = dataset.CreateLayer("boundary", &reference, wkbPolygon, options.List());
+  OGRLayer* layer =
+      dataset.CreateLayer("boundary", &reference, outline.getGeometryType(), options.List());
   if (!layer || !AddFigureFields(*layer, format, figures))
     return GdalError("The boundary's layer cannot be made");
   OGRFeature feature(layer->GetLayerDefn());
   SetFigures(feature, format, figures);
-  const OGRPolygon polygon = PolygonOf(ring);
-  feature.SetGeometry(&polygon);
+  feature.SetGeometry(&outline);
   if (layer->CreateFeature(&feature) != OGRERR_NONE)
     return GdalError("The boundary cannot be written");
   return Ok();
@@ -162,19 +201,25 @@ Result<DatasetPtr> CreateDataset(const MapFormatRow& format, const std::string& 
 Status WriteMapFile(const MapBoundary& map, const OGRSpatialReference& grid,
                     const MapFormatRow& format, const std::string& path) {
   CPLErrorReset();
-  const Result<std::vector<PlanePoint>> ring = RingFor(format, map, grid);
-  if (!ring)
-    return Error{ring.error()};
+  const bool curved = format.arcs && HasArcs(map);
+  const Result<std::vector<PlanePoint>> outline =
+      InFormat(format, curved ? map.ring : RingPoints(map, kArcDeviation * map.scale), grid);
+  if (!outline)
+    return Error{outline.error()};
+  const Result<std::vector<PlanePoint>> corners = InFormat(format, map.ring, grid);
+  if (!corners)
+    return Error{corners.error()};
   Result<DatasetPtr> created = CreateDataset(format, path);
   if (!created)
     return Error{created.error()};
   DatasetPtr dataset = std::move(created).take();
   const OGRSpatialReference srs = format.lon_lat ? LonLatReference() : grid;
-  if (const Status polygon = WritePolygon(*dataset, format, map.figures, srs, *ring); !polygon)
+  const std::unique_ptr<OGRGeometry> geometry = curved ? CurvePolygonOf(map) : PolygonOf(*outline);
+  if (const Status polygon = WritePolygon(*dataset, format, map.figures, srs, *geometry); !polygon)
     return polygon;
   if (format.corner_placemarks) {
-    if (const Status corners = WriteCorners(*dataset, srs, *ring); !corners)
-      return corners;
+    if (const Status written = WriteCorners(*dataset, srs, *corners); !written)
+      return written;
   }
   dataset.reset();
   if (CPLGetLastErrorType() >= CE_Failure)

@@ -17,14 +17,16 @@ struct MapFormatRow {
   // keep the grid coordinates in the projected CRS.
   bool lon_lat;
   bool corner_placemarks;  // the corners as named points (Google Earth)
+  // True where curves stay true arcs; the others take them as polylines.
+  bool arcs;
 };
 
 inline constexpr std::array<MapFormatRow, 5> kMapFormats{{
-    {"geojson", "GeoJSON (*.geojson)", ".geojson", "GeoJSON", true, false},
-    {"kml", "KML for Google Earth (*.kml)", ".kml", "KML", true, true},
-    {"kmz", "KMZ for Google Earth (*.kmz)", ".kmz", "LIBKML", true, true},
-    {"gpkg", "GeoPackage (*.gpkg)", ".gpkg", "GPKG", false, false},
-    {"shp", "Shapefile (*.shp)", ".shp", "ESRI Shapefile", false, false},
+    {"geojson", "GeoJSON (*.geojson)", ".geojson", "GeoJSON", true, false, false},
+    {"kml", "KML for Google Earth (*.kml)", ".kml", "KML", true, true, false},
+    {"kmz", "KMZ for Google Earth (*.kmz)", ".kmz", "LIBKML", true, true, false},
+    {"gpkg", "GeoPackage (*.gpkg)", ".gpkg", "GPKG", false, false, true},
+    {"shp", "Shapefile (*.shp)", ".shp", "ESRI Shapefile", false, false, false},
 }};
 
 inline constexpr const char* kNoLocation =

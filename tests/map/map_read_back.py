@@ -167,6 +167,51 @@ def check_placement(case, out, expected_grid, epsg, tolerance):
             problem(case, f"corner {i + 1} at {glat}, {glon}; cs2cs says {lat}, {lon}")
 
 
+def curve_parts(geometry):
+    """The kinds of the parts of a GeoPackage ring, with their point counts."""
+    ring = geometry.GetGeometryRef(0)
+    return [(ring.GetGeometryRef(i).GetGeometryName(), ring.GetGeometryRef(i).GetPointCount())
+            for i in range(ring.GetGeometryCount())]
+
+
+def check_curves(e0, n0):
+    """A lot with a half-circle side: the GeoPackage keeps it as one arc, the
+    Shapefile has it as a polyline within 0.01 ft of the arc."""
+    lot = project("curved", "LF", "Surveyor", [
+        "NE 90\xb000'00'' @100LF", "Curve left R 50.00LF delta 180\xb000'00'' tangent",
+        "SW 90\xb000'00'' @100LF", "SE 00\xb000'00'' @100LF"],
+        f":LOCATION,EPSG:32040,{n0!r},{e0!r},0,1")
+    area = report_area(lot)
+    out, done = run("gpkg", lot)
+    if done.returncode != 0:
+        problem("curved", f"gpkg: {done.stderr}")
+        return
+    arc_source, arc_feature, _ = polygon_of(out, "gpkg")
+    arcs = arc_feature.GetGeometryRef().Clone()
+    parts = curve_parts(arcs)
+    if parts != [("LINESTRING", 2), ("CIRCULARSTRING", 3), ("LINESTRING", 3)]:
+        problem("curved", f"gpkg ring parts {parts}")
+    # GDAL's own area of a curve takes 4-degree chords: finer ones here.
+    fine = arcs.GetLinearGeometry(0.01)
+    if abs(fine.GetArea() - area) > 1e-4 * area:
+        problem("curved", f"gpkg area {fine.GetArea()}, not {area}")
+    boundary = fine.GetBoundary()
+    out, done = run("shp", lot)
+    shp_source, feature, _ = polygon_of(out, "shp")
+    polygon = feature.GetGeometryRef()
+    if abs(polygon.GetArea() - area) > 1e-4 * area:
+        problem("curved", f"shp area {polygon.GetArea()}, not {area}")
+    ring = polygon.GetGeometryRef(0)
+    points = [ring.GetPoint_2D(i) for i in range(ring.GetPointCount())]
+    worst = 0.0
+    for (ax, ay), (bx, by) in zip(points, points[1:]):
+        for x, y in ((ax, ay), ((ax + bx) / 2, (ay + by) / 2)):
+            point = ogr.CreateGeometryFromWkt(f"POINT ({x!r} {y!r})")
+            worst = max(worst, point.Distance(boundary))
+    if worst > 0.01 + 1e-6 or len(points) < 10:
+        problem("curved", f"shp: {len(points)} points, {worst} ft off the arc")
+
+
 def main():
     # The control point itself, as cs2cs gives it: our reading of its axes.
     (e0, n0), = cs2cs("EPSG:4267", "EPSG:32040", [(LAT, LON)])
@@ -207,6 +252,8 @@ def main():
     (lon, lat), = lon_lat_corners(out)[:1]
     if abs(lon - LON) > 1e-9 or abs(lat - LAT) > 1e-9:
         problem("open", f"the start corner is at {lat}, {lon}")
+
+    check_curves(e0, n0)
 
     # lat/lon -> CRS -> lat/lon: the start located at cs2cs's grid point of a
     # latitude and longitude lands on that latitude and longitude again. (A
