@@ -172,7 +172,8 @@ bool LocationDialog::UnitFits(int code, std::string& problem) {
   if (feet && *feet == (crs->family == "foot") && (*feet || crs->family == "metre"))
     return true;
   problem = "EPSG:" + std::to_string(code) + " (" + crs->name + ") is in " + crs->unit +
-            " units; the list is in " + (feet ? (*feet ? "feet." : "metres.") : "neither.");
+            " units; the list is in " +
+            (feet ? (*feet ? "feet." : "metres.") : "neither feet nor metres.");
   return false;
 }
 
