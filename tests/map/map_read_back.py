@@ -174,33 +174,42 @@ def curve_parts(geometry):
             for i in range(ring.GetGeometryCount())]
 
 
-def check_curves(e0, n0):
+CURVED_LOTS = {
+    # Counter-clockwise, as the map's ring runs, and clockwise, which the map
+    # turns round, its arc swept back.
+    "curved": ["NE 90\xb000'00'' @100LF", "Curve left R 50.00LF delta 180\xb000'00'' tangent",
+               "SW 90\xb000'00'' @100LF", "SE 00\xb000'00'' @100LF"],
+    "curved clockwise": ["NW 00\xb000'00'' @100LF", "NE 90\xb000'00'' @100LF",
+                         "Curve right R 50.00LF delta 180\xb000'00'' tangent",
+                         "SW 90\xb000'00'' @100LF"],
+}
+
+
+def check_curves(e0, n0, case):
     """A lot with a half-circle side: the GeoPackage keeps it as one arc, the
     Shapefile has it as a polyline within 0.01 ft of the arc."""
-    lot = project("curved", "LF", "Surveyor", [
-        "NE 90\xb000'00'' @100LF", "Curve left R 50.00LF delta 180\xb000'00'' tangent",
-        "SW 90\xb000'00'' @100LF", "SE 00\xb000'00'' @100LF"],
-        f":LOCATION,EPSG:32040,{n0!r},{e0!r},0,1")
+    lot = project(case, "LF", "Surveyor", CURVED_LOTS[case],
+                  f":LOCATION,EPSG:32040,{n0!r},{e0!r},0,1")
     area = report_area(lot)
     out, done = run("gpkg", lot)
     if done.returncode != 0:
-        problem("curved", f"gpkg: {done.stderr}")
+        problem(case, f"gpkg: {done.stderr}")
         return
     arc_source, arc_feature, _ = polygon_of(out, "gpkg")
     arcs = arc_feature.GetGeometryRef().Clone()
     parts = curve_parts(arcs)
     if parts != [("LINESTRING", 2), ("CIRCULARSTRING", 3), ("LINESTRING", 3)]:
-        problem("curved", f"gpkg ring parts {parts}")
+        problem(case, f"gpkg ring parts {parts}")
     # GDAL's own area of a curve takes 4-degree chords: finer ones here.
     fine = arcs.GetLinearGeometry(0.01)
     if abs(fine.GetArea() - area) > 1e-4 * area:
-        problem("curved", f"gpkg area {fine.GetArea()}, not {area}")
+        problem(case, f"gpkg area {fine.GetArea()}, not {area}")
     boundary = fine.GetBoundary()
     out, done = run("shp", lot)
     shp_source, feature, _ = polygon_of(out, "shp")
     polygon = feature.GetGeometryRef()
     if abs(polygon.GetArea() - area) > 1e-4 * area:
-        problem("curved", f"shp area {polygon.GetArea()}, not {area}")
+        problem(case, f"shp area {polygon.GetArea()}, not {area}")
     ring = polygon.GetGeometryRef(0)
     points = [ring.GetPoint_2D(i) for i in range(ring.GetPointCount())]
     worst = 0.0
@@ -209,7 +218,7 @@ def check_curves(e0, n0):
             point = ogr.CreateGeometryFromWkt(f"POINT ({x!r} {y!r})")
             worst = max(worst, point.Distance(boundary))
     if worst > 0.01 + 1e-6 or len(points) < 10:
-        problem("curved", f"shp: {len(points)} points, {worst} ft off the arc")
+        problem(case, f"shp: {len(points)} points, {worst} ft off the arc")
 
 
 def main():
@@ -253,7 +262,8 @@ def main():
     if abs(lon - LON) > 1e-9 or abs(lat - LAT) > 1e-9:
         problem("open", f"the start corner is at {lat}, {lon}")
 
-    check_curves(e0, n0)
+    for case in CURVED_LOTS:
+        check_curves(e0, n0, case)
 
     # lat/lon -> CRS -> lat/lon: the start located at cs2cs's grid point of a
     # latitude and longitude lands on that latitude and longitude again. (A
