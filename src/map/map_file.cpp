@@ -176,6 +176,11 @@ Status WriteCorners(GDALDataset& dataset, const OGRSpatialReference& srs,
 }
 
 Result<DatasetPtr> CreateDataset(const MapFormatRow& format, const std::string& path) {
+  // These drivers write another kind of file (or a folder) under another name.
+  if (format.named_by_extension && !path.ends_with(format.extension)) {
+    return Error{"A " + std::string(format.key) + " map's file name ends in \"" +
+                 std::string(format.extension) + "\"."};
+  }
   GDALAllRegister();
   GDALDriver* driver = GetGDALDriverManager()->GetDriverByName(std::string(format.driver).c_str());
   if (!driver)
@@ -188,8 +193,6 @@ Result<DatasetPtr> CreateDataset(const MapFormatRow& format, const std::string& 
     options.SetNameValue("NameField", "name");
     options.SetNameValue("DescriptionField", "description");
   }
-  if (format.key == "kmz")
-    options.SetNameValue("FORMAT", "KMZ");
   DatasetPtr dataset(driver->Create(path.c_str(), 0, 0, 0, GDT_Unknown, options.List()));
   if (!dataset)
     return GdalError("The file \"" + Utf8ToCp1252(path) + "\" cannot be written");

@@ -19,14 +19,16 @@ struct MapFormatRow {
   bool corner_placemarks;  // the corners as named points (Google Earth)
   // True where curves stay true arcs; the others take them as polylines.
   bool arcs;
+  // True where the driver tells the file's kind by its name's extension.
+  bool named_by_extension;
 };
 
 inline constexpr std::array<MapFormatRow, 5> kMapFormats{{
-    {"geojson", "GeoJSON (*.geojson)", ".geojson", "GeoJSON", true, false, false},
-    {"kml", "KML for Google Earth (*.kml)", ".kml", "KML", true, true, false},
-    {"kmz", "KMZ for Google Earth (*.kmz)", ".kmz", "LIBKML", true, true, false},
-    {"gpkg", "GeoPackage (*.gpkg)", ".gpkg", "GPKG", false, false, true},
-    {"shp", "Shapefile (*.shp)", ".shp", "ESRI Shapefile", false, false, false},
+    {"geojson", "GeoJSON (*.geojson)", ".geojson", "GeoJSON", true, false, false, false},
+    {"kml", "KML for Google Earth (*.kml)", ".kml", "KML", true, true, false, false},
+    {"kmz", "KMZ for Google Earth (*.kmz)", ".kmz", "LIBKML", true, true, false, true},
+    {"gpkg", "GeoPackage (*.gpkg)", ".gpkg", "GPKG", false, false, true, false},
+    {"shp", "Shapefile (*.shp)", ".shp", "ESRI Shapefile", false, false, false, true},
 }};
 
 inline constexpr const char* kNoLocation =

@@ -278,9 +278,13 @@ def main():
     for case, options, message in [
             ("unlocated", [], "set a location first"),
             ("unit", ["--location", "EPSG:32618 0 0"], "is in metre units; the list is in feet"),
-            ("geographic", ["--location", "EPSG:4326 0 0"], "is not a projected")]:
+            ("geographic", ["--location", "EPSG:4326 0 0"], "is not a projected"),
+            ("kmz name", ["--location", "EPSG:2248 0 0"], "ends in \".kmz\"")]:
         bare = project("bare", "LF", "Point", ["0 , 0", "10 , 0", "0 , 10"])
-        _, done = run("geojson", bare, *options)
+        fmt = "kmz" if case == "kmz name" else "geojson"
+        out = os.path.join(FOLDER, "bare.kml")
+        done = subprocess.run([BATCH, "map", fmt, *options, "-o", out, bare],
+                              capture_output=True, text=True)
         if done.returncode != 1 or message not in done.stderr:
             problem(case, f"exit {done.returncode}: {done.stderr!r}")
 
