@@ -77,7 +77,7 @@ def polygon_of(out, fmt):
 
 
 def grid_corners(corners, rotation_deg, scale, north, east):
-    """The issue's placement: (N, E) + S R(theta) (corner - start), by hand for
+    """The placement rule: (N, E) + S R(theta) (corner - start), by hand for
     the quarter turns the cases use."""
     quarter = {0: lambda de, dn: (de, dn), 90: lambda de, dn: (dn, -de)}[rotation_deg]
     start = corners[0]
@@ -137,7 +137,6 @@ def check_export(case, fmt, out, done, want):
     if fmt in ("kml", "kmz") and source.GetLayerByName("corners").GetFeatureCount() \
             != want["corners"]:
         problem(case, f"{fmt}: not one placemark per corner")
-    return feature
 
 
 def check_geojson(case, out):
