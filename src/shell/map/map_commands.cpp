@@ -1,6 +1,7 @@
 #include "shell/map/map_commands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QInputDialog>
 #include <QTemporaryFile>
 
@@ -87,9 +88,12 @@ void MapCommands::ExportMap() {
     messages.Show("The map could not be prepared.", kProgramTitle, MessageIcon::None);
     return;
   }
+  // A long boundary takes a second or two; the window waits for it.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
   const MapRun run = RunMapProgram({"map", QString::fromStdString(std::string(format->key)),
                                     "--name", QString::fromStdString(name), "-o",
                                     QFile::decodeName(path->c_str()), project.fileName()});
+  QApplication::restoreOverrideCursor();
   if (!run.err.empty())
     messages.Show(Utf8ToCp1252(run.err), kProgramTitle, MessageIcon::None);
 }
