@@ -18,6 +18,7 @@
 #include "formats/point_file.h"
 #include "formats/project_commands.h"
 #include "formats/project_file.h"
+#include "map/map_formats.h"
 #include "program/log.h"
 #include "program/program.h"
 #include "report/boundary_report.h"
@@ -139,6 +140,19 @@ std::string MethodUsage() {
   return line;
 }
 
+// The map command's words, its formats from the map's own table.
+std::string MapUsage() {
+  std::string line = "MAP is one of ";
+  for (const MapFormatRow& row : kMapFormats) {
+    if (&row != kMapFormats.begin())
+      line += ", ";
+    line += row.key;
+  }
+  return line +
+         "; PLACE is \"EPSG:CODE N E\" or \"WGS84 LAT LON\"; ANGLE is +D-M-S or +D.DDDD;\n"
+         "K is the grid scale factor.\n";
+}
+
 }  // namespace
 
 std::string BatchUsage() {
@@ -153,14 +167,16 @@ std::string BatchUsage() {
          "       quadrell-batch read [--unit LF|m.] [--rotate ANGLE] [--accept-doubtful] "
          "DESCRIPTION.txt\n"
          "       quadrell-batch describe [--words] [--decimals N] [--beginning NAME] "
-         "PROJECT.twc\n" +
+         "PROJECT.twc\n"
+         "       quadrell-batch map MAP [--location PLACE] [--rotate ANGLE] [--scale K]\n"
+         "                          [--name NAME] -o OUT PROJECT.twc\n" +
          HelpVersionUsageLine(kProgram) + FormatUsageLine() + MethodUsage() +
          "; S is a whole number from " + std::to_string(kLowestStandard) + " to " +
          std::to_string(kHighestStandard) +
          ".\n"
          "ANGLE is signed degrees-minutes-seconds (+0-12-30) or decimal degrees (+0.208333); "
-         "N is 0 to 6.\n"
-         "\"--\" ends the options, for a file whose name starts with \"-\".\n";
+         "N is 0 to 6.\n" +
+         MapUsage() + "\"--\" ends the options, for a file whose name starts with \"-\".\n";
 }
 
 BatchResult RunBatch(const std::vector<std::string>& args) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "batch/batch.h"
+#include "batch/map_batch.h"
 #include "batch/output.h"
 #include "batch/pdf_batch.h"
 #include "files/standard_descriptors.h"
@@ -24,6 +25,8 @@ int main(int argc, char* argv[]) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (tw::IsPdfCommand(args))
     return tw::RunPdfProgram(argv);
+  if (tw::IsMapCommand(args))
+    return tw::RunMapProgram(argv);
   const tw::BatchResult result = tw::RunBatch(args);
   const tw::Status written = tw::WriteOutput(STDOUT_FILENO, result.out);
   std::fwrite(result.err.data(), 1, result.err.size(), stderr);

@@ -1,10 +1,12 @@
 // The program-wide state of one run, with its start values.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "base/entry_mode.h"
 #include "base/units.h"
+#include "location/location.h"
 
 namespace tw {
 
@@ -20,6 +22,8 @@ struct ProgramState {
   // The first corner of a point list: the plot origin and first vertex.
   double FirstPointX = 0;
   double FirstPointY = 0;
+  // Where the start corner lies on the earth; none until the user sets it.
+  std::optional<Location> location;
   // The corner reached by the bearing traverse so far, relative to its start.
   double LastCornerX = 0;
   double LastCornerY = 0;

@@ -227,6 +227,8 @@ void ClearBoundary(Program& program, EntryControls& controls) {
   controls.cmdUndo_enabled = false;
   program.state.FirstPointX = 0;
   program.state.FirstPointY = 0;
+  // The location names the start corner that was just let go.
+  program.state.location.reset();
   controls.modes = UnlockModeControls(controls.modes, 0);
   RecentreDrawing(program);
   controls.modes =

@@ -15,6 +15,7 @@ void ApplyHeader(ProgramState& state, const ProjectHeader& header) {
   state.FirstPointY = header.FirstPointY;
   state.UnitAbbrev = header.UnitAbbrev;
   state.EntryMode = header.EntryMode;
+  state.location = header.location;
 }
 
 std::string ModeCorrectedMessage(const std::string& path, std::string_view said, EntryKind kind,

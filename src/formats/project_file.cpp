@@ -53,7 +53,7 @@ Result<ProjectHeader> ReadHeader(std::string_view line) {
   const Result<double> y = HeaderNumber(fields[1], 2);
   if (!y)
     return Error{y.error()};
-  return ProjectHeader{*x, *y, std::string(fields[2]), std::string(fields[3])};
+  return ProjectHeader{*x, *y, std::string(fields[2]), std::string(fields[3]), std::nullopt};
 }
 
 // The reason an entry cannot be read by the list's kind, or "" when it can.
@@ -93,6 +93,21 @@ Status ReadEntries(LineCursor& cursor, EntryTexts& entries) {
   return Ok();
 }
 
+// The line after the header, when it is a location line; the cursor stays
+// before any other line.
+Status ReadLocation(LineCursor& cursor, ProjectHeader& header) {
+  LineCursor after = cursor;
+  std::string_view line;
+  if (!after.Next(line) || !IsLocationLine(line))
+    return Ok();
+  cursor = after;
+  const Result<Location> location = ReadLocationLine(line);
+  if (!location)
+    return Error{"line " + std::to_string(cursor.LineNumber()) + ": " + location.error()};
+  header.location = *location;
+  return Ok();
+}
+
 }  // namespace
 
 std::string UntitledProjectName() {
@@ -108,6 +123,8 @@ std::string ProjectFileBytes(const ProgramState& state, const EntryTexts& entrie
   out.reserve(64 + entries.text_size() + 2 * entries.size());
   AppendLine(out, VersionLine());
   AppendLine(out, HeaderLine(state));
+  if (state.location)
+    AppendLine(out, LocationLine(*state.location));
   for (std::string_view e : entries)
     AppendLine(out, e);
   return out;
@@ -134,6 +151,8 @@ Result<ProjectFile> ParseCp1252ProjectFile(std::string_view bytes) {
     if (!header)
       return Error{header.error()};
     file.header = *header;
+    if (const Status located = ReadLocation(cursor, *file.header); !located)
+      return Error{located.error()};
   }
   const Status read = ReadEntries(cursor, file.entries);
   if (!read)

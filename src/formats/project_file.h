@@ -2,6 +2,7 @@
 //
 //   :1.1.2
 //   :FirstPointX,FirstPointY,UnitAbbrev,EntryMode
+//   :LOCATION,...  (only in a located project, see location/location.h)
 //   one line per entry, unchanged
 //
 // Windows-1252 bytes, CR LF after every line.
@@ -15,6 +16,7 @@
 #include "base/result.h"
 #include "boundary/entry_texts.h"
 #include "boundary/program_state.h"
+#include "location/location.h"
 
 namespace tw {
 
@@ -37,6 +39,8 @@ struct ProjectHeader {
   double FirstPointY = 0;
   std::string UnitAbbrev;  // as written, whatever it is
   std::string EntryMode;   // as written, whatever it is
+  // The line after the header, when it is a location line.
+  std::optional<Location> location;
 };
 
 struct ProjectFile {
@@ -48,7 +52,8 @@ struct ProjectFile {
 
 // Reads and validates the whole file. Fails with a reason naming the line when
 // the file is empty, line 1 starts with ":" but line 2 is missing, line 2 has
-// fewer than four ","-separated fields, field 1 or 2 is not a number, or an
+// fewer than four ","-separated fields, field 1 or 2 is not a number, line 3
+// is a location line that cannot be read (ReadLocationLine), or an
 // entry cannot be read back by the kind of the first entry. Fields after the
 // fourth are ignored. A file that starts with the UTF-8 byte-order mark is
 // read as UTF-8 (Utf8FileText).

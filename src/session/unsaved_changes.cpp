@@ -5,7 +5,7 @@
 namespace tw {
 
 ProjectMark MarkOf(const EntryList& list, const ProgramState& state) {
-  return {list.Revision(), state.FirstPointX, state.FirstPointY, state.UnitAbbrev};
+  return {list.Revision(), state.FirstPointX, state.FirstPointY, state.UnitAbbrev, state.location};
 }
 
 bool MayThrowAwayBoundary(bool unsaved_work, QuestionBox& questions,

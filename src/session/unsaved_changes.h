@@ -16,12 +16,13 @@ inline constexpr const char* kSaveChangesQuestion = "Save changes to the boundar
 
 // What a project file holds, told apart cheaply: the list's revision and
 // the header's values (a point list's unit is switched without an entry
-// changing, and is saved with it).
+// changing, and is saved with it) and the location, likewise saved.
 struct ProjectMark {
   unsigned long long revision = 0;
   double first_x = 0;
   double first_y = 0;
   std::string unit;
+  std::optional<Location> location;
 
   bool operator==(const ProjectMark&) const = default;
 };

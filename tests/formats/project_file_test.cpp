@@ -67,6 +67,21 @@ TEST(ParseProjectFile, AcceptsWhatOpeningTakes) {
   }
 }
 
+TEST(ProjectFileBytes, ALocationFollowsTheHeaderAndReadsBack) {
+  ProgramState state;
+  state.location = Location{2248, 500123.25, 1300456.5, -0.208333, 0.99995};
+  const std::string bytes = ProjectFileBytes(state, {kBearing});
+  EXPECT_EQ(
+      ":1.1.2\r\n:0,0,LF,Surveyor\r\n:LOCATION,EPSG:2248,500123.25,1300456.5,-0.208333,"
+      "0.99995\r\n" +
+          kBearing + "\r\n",
+      bytes);
+  const Result<ProjectFile> file = ParseProjectFile(bytes);
+  ASSERT_TRUE(file) << file.error();
+  EXPECT_EQ(state.location, file->header->location);
+  EXPECT_EQ(EntryTexts{kBearing}, file->entries);
+}
+
 struct RejectCase {
   std::string bytes;
   std::string reason;
@@ -109,6 +124,13 @@ TEST(ParseProjectFile, RejectsADamagedFileNamingTheLine) {
       {"\xEF\xBB\xBF:1.1.2\r\n:0,0,LF,Point\r\n1 , 2\r\n\r\n3 , \xE2\x88\x9A\r\n",
        "line 5 cannot be read (not a Windows-1252 character)"},
       {"\xEF\xBB\xBF", "the file is empty"},
+      {":1.1.2\r\n:0,0,LF,Point\r\n:LOCATION,EPSG:2248,1,2,0\r\n",
+       "line 3: the location has 5 fields, not 6"},
+      {":1.1.2\r\n:0,0,LF,Point\r\n:LOCATION,EPSG:2248,1,2,0,-1\r\n1 , 2\r\n",
+       "line 3: the scale factor is not above 0"},
+      // Only line 3 may place the boundary: anywhere else it is no entry.
+      {":1.1.2\r\n:0,0,LF,Point\r\n1 , 2\r\n:LOCATION,WGS84,1,2,0,1\r\n",
+       "line 4 cannot be read (the point entry has no \" , \"): :LOCATION,WGS84,1,2,0,1"},
   };
   for (const RejectCase& c : cases) {
     const Result<ProjectFile> file = ParseProjectFile(c.bytes);

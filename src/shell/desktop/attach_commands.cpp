@@ -5,6 +5,7 @@
 #include "shell/desktop/description_commands_qt.h"
 #include "shell/desktop/desktop_session.h"
 #include "shell/desktop/file_commands.h"
+#include "shell/map/map_commands.h"
 #include "shell/plat/plat_commands.h"
 #include "shell/plot/view_commands.h"
 #include "shell/window/main_window.h"
@@ -19,6 +20,7 @@ AttachedCommands AttachCommands(MainWindow& window, const CommandPorts& ports) {
                          {.settings_folder = ports.folders.settings, .disk = ports.recovery_disk});
   attached.closure = new ClosureCommands(window, ports.files);
   attached.plat = new PlatCommands(window, ports.files, ports.printer);
+  attached.map = new MapCommands(window, ports.files);
   attached.view = new ViewCommands(window);
   attached.description = new DescriptionCommands(window, ports.files, ports.questions);
   HelpCommands& help = ports.help;

@@ -15,6 +15,7 @@ class FileCommands;
 class FileDialog;
 class HelpCommands;
 class MainWindow;
+class MapCommands;
 class PlatCommands;
 class PrintDialog;
 class QuestionBox;
@@ -39,6 +40,7 @@ struct AttachedCommands {
   DesktopSession* session = nullptr;
   ClosureCommands* closure = nullptr;
   PlatCommands* plat = nullptr;
+  MapCommands* map = nullptr;
   ViewCommands* view = nullptr;
   DescriptionCommands* description = nullptr;
 };

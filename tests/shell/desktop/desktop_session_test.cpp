@@ -79,6 +79,7 @@ class DesktopSessionTest : public QObject {
   void recoveryFileFollowsTheBoundaryAndIsOfferedOnce();
   void theRecoveryFilesAreNeverTheUsersFiles();
   void aUnitSwitchIsAChange();
+  void aLocationIsAChange();
   void unsavedWorkThatCannotBeKeptIsSaidOnce();
   void recentFilesAreAbsolute();
 };
@@ -293,6 +294,22 @@ void DesktopSessionTest::aUnitSwitchIsAChange() {
   w.harness.Item("mnuSetMetric")->trigger();
   w.session->FlushRecovery();
   QVERIFY(ReadBytes(w.session->RecoveryPath()).find(",m.,") != std::string::npos);
+  w.harness.window().close();
+  QCOMPARE(w.questions.asked, std::vector<std::string>{"Save changes to the boundary?"});
+}
+
+// A location is saved with the file, as the unit is: closing asks, and the
+// recovery file holds it.
+void DesktopSessionTest::aLocationIsAChange() {
+  tw::test::ScratchFolder settings;
+  SessionWindow w(settings.path().string());
+  w.dialog.answers.push_back(GoldenPath("points3.twc"));
+  w.harness.Click("cmdOpen");
+  w.harness.window().program().state.location = tw::Location{2248, 1, 2, 0, 1};
+  w.harness.window().FinishCommand();
+  w.session->FlushRecovery();
+  QVERIFY(ReadBytes(w.session->RecoveryPath()).find(":LOCATION,EPSG:2248,1,2,0,1\r\n") !=
+          std::string::npos);
   w.harness.window().close();
   QCOMPARE(w.questions.asked, std::vector<std::string>{"Save changes to the boundary?"});
 }

@@ -85,8 +85,9 @@ class MainWindowTest : public QObject {
     tw::test::AssembledWindow w;
     const QStringList expected[] = {
         {"New", "Open..", "Save as..", "-", "Import Points..", "Recent Files (off)", "-",
-         "Export Points..", "Export to DXF..", "Export Description...", "-", "Report",
-         "Export PDF Plat...", "Export PDF Plat with Closure Report...", "Print...", "-", "Close"},
+         "Export Points..", "Export to DXF..", "Export Description...", "Location...",
+         "Export Map...", "-", "Report", "Export PDF Plat...",
+         "Export PDF Plat with Closure Report...", "Print...", "-", "Close"},
         {"Zoom In", "Zoom Out", "Re-Draw", "-", "Zoom to Fit Ctrl+0", "Equal Scales",
          "Line Labels"},
         {"SI Metric System", "US Imperial System", "-", "Surveyor Mode", "Carpenter Mode",
