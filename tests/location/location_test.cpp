@@ -4,41 +4,8 @@
 
 #include <cmath>
 
-#include "base/signed_angle.h"
-
 namespace tw {
 namespace {
-
-TEST(ReadSignedAngle, TakesBothTypedFormsAndRefusesTheRest) {
-  struct Case {
-    const char* text;
-    std::optional<double> degrees;
-  } const cases[] = {
-      {"+0-12-30", 12.5 / 60},
-      {"-0-12-30", -12.5 / 60},
-      {"1-02-03.5", 1 + 2 / 60.0 + 3.5 / 3600},
-      {"+0.208333", 0.208333},
-      {" -12 ", -12},
-      {"359-59-59.9", 359 + 59 / 60.0 + 59.9 / 3600},
-      {"0-60-00", std::nullopt},
-      {"0-00-60", std::nullopt},
-      {"0.5-10-00", std::nullopt},
-      {"0-10", std::nullopt},
-      {"0-1-2-3", std::nullopt},
-      {"--1", std::nullopt},
-      {"1e3", std::nullopt},
-      {".5", std::nullopt},
-      {"", std::nullopt},
-      {"+", std::nullopt},
-  };
-  for (const Case& c : cases) {
-    const std::optional<double> read = ReadSignedAngle(c.text);
-    ASSERT_EQ(c.degrees.has_value(), read.has_value()) << c.text;
-    if (read) {
-      EXPECT_NEAR(*c.degrees, *read, 1e-12) << c.text;
-    }
-  }
-}
 
 TEST(LocationLine, ReadsBackWhatItWritesAndNamesWhatIsWrong) {
   const Location located[] = {{2248, 500123.25, 1300456.5, -0.208333, 0.99995},
