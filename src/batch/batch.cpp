@@ -7,6 +7,7 @@
 #include "base/program_options.h"
 #include "batch/arguments.h"
 #include "batch/closure_batch.h"
+#include "batch/curve_batch.h"
 #include "batch/fresh_run.h"
 #include "closure/adjustment.h"
 #include "entry/entry_commands.h"
@@ -148,11 +149,14 @@ std::string BatchUsage() {
          "       quadrell-batch import FORMAT POINTS\n"
          "       quadrell-batch closure [--adjust METHOD] [--standard S] [--report] PROJECT.twc\n"
          "       quadrell-batch adjust METHOD PROJECT.twc\n"
-         "       quadrell-batch pdf [--standard S] [--report] PROJECT.twc\n" +
+         "       quadrell-batch pdf [--standard S] [--report] PROJECT.twc\n"
+         "       quadrell-batch curve [--after BEARING] ENTRY\n" +
          HelpVersionUsageLine(kProgram) + FormatUsageLine() + MethodUsage() +
          "; S is a whole number from " + std::to_string(kLowestStandard) + " to " +
          std::to_string(kHighestStandard) +
          ".\n"
+         "BEARING is written as in an entry: \"NE 45\xC2\xB0"
+         "00'00''\".\n"
          "\"--\" ends the options, for a file whose name starts with \"-\".\n";
 }
 
@@ -163,6 +167,8 @@ BatchResult RunBatch(const std::vector<std::string>& args) {
   }
   if (IsClosureCommand(args))
     return Closure(args);
+  if (!args.empty() && args[0] == "curve")
+    return RunCurveCommand(std::span(args).subspan(1));
   const std::optional<CommandArguments> split =
       args.empty() ? std::nullopt : SplitArguments(std::span(args).subspan(1), {});
   if (!split)

@@ -59,6 +59,10 @@ bool ReadWholeAngle(std::string_view text, size_t min_digits, size_t max_digits,
          (a.degrees < most || (a.minutes == 0 && a.seconds == 0));
 }
 
+bool IsCurveQuadrant(std::string_view t) {
+  return t == "NE" || t == "NW" || t == "SW" || t == "SE";
+}
+
 // A length followed directly by its unit, above 0.
 bool ReadLength(std::string_view text, double& value) {
   if (text.size() < 3)
@@ -137,14 +141,19 @@ class CurveReader {
     return "";
   }
 
-  static bool IsCurveQuadrant(std::string_view t) {
-    return t == "NE" || t == "NW" || t == "SW" || t == "SE";
-  }
-
   Tokens tokens_;
 };
 
 }  // namespace
+
+bool ReadCurveBearing(std::string_view text, CurveBearing& bearing) {
+  const size_t blank = text.find(' ');
+  if (blank == std::string_view::npos || !IsCurveQuadrant(text.substr(0, blank)) ||
+      !ReadWholeAngle(text.substr(blank + 1), 2, 2, 90, bearing.angle))
+    return false;
+  bearing.quadrant = text.substr(0, blank);
+  return true;
+}
 
 bool ReadCurveEntryTo(std::string_view entry, CurveCall& call) {
   return CurveReader(entry).Read(call).empty();

@@ -14,12 +14,6 @@ double DegreesOf(WholeAngle a) {
   return (a.degrees + a.minutes / 60.0) + a.seconds / 3600.0;
 }
 
-// A bearing's direction, by the rule a line's bearing follows.
-double BearingRadians(const CurveBearing& b) {
-  return DirectionRadians(
-      DirectionAngle(b.quadrant, b.angle.degrees, b.angle.minutes, b.angle.seconds));
-}
-
 void SetSize(const CurveCall& c, CurveElements& e) {
   const double r = c.radius;
   switch (c.size) {
@@ -44,6 +38,11 @@ void SetSize(const CurveCall& c, CurveElements& e) {
 }
 
 }  // namespace
+
+double BearingRadians(const CurveBearing& b) {
+  return DirectionRadians(
+      DirectionAngle(b.quadrant, b.angle.degrees, b.angle.minutes, b.angle.seconds));
+}
 
 bool ComputeCurve(const CurveCall& c, std::optional<double> heading_before, CurveElements& e) {
   e.side = c.side;
@@ -91,10 +90,14 @@ std::string NearestBearingText(double heading) {
   return CurveBearingText(quadrant, a);
 }
 
-std::string CurveElementsLine(const CurveElements& e) {
+std::string CurveSizeLine(const CurveElements& e) {
   const std::string delta = AngleForm(e.delta * 180 / kAngleConstant);
   return "R " + FixedForm(e.radius) + " Delta " + delta + " Arc " + FixedForm(e.arc) + " Chord " +
-         FixedForm(e.chord) + " CB " + HeadingForm(e.chord_heading);
+         FixedForm(e.chord);
+}
+
+std::string CurveElementsLine(const CurveElements& e) {
+  return CurveSizeLine(e) + " CB " + HeadingForm(e.chord_heading);
 }
 
 }  // namespace tw
