@@ -39,12 +39,14 @@ bool ReadTwoDigits(std::string_view text, int& value) {
   return true;
 }
 
-// "DD°MM'SS''" with `min_digits` to `max_digits` degree digits, minutes and
-// seconds below 60 and the degrees at most `most`.
+// "DD°MM'SS''" with `min_digits` to `max_digits` degree digits, zero-padded
+// to `min_digits` only, minutes and seconds below 60 and the degrees at most
+// `most`.
 bool ReadWholeAngle(std::string_view text, size_t min_digits, size_t max_digits, int most,
                     WholeAngle& a) {
   const size_t sign = text.find(kDegreeSign);
-  if (sign < min_digits || sign > max_digits || text.size() != sign + 8)
+  if (sign < min_digits || sign > max_digits || text.size() != sign + 8 ||
+      (sign > min_digits && text[0] == '0'))
     return false;
   a.degrees = 0;
   for (char c : text.substr(0, sign)) {
