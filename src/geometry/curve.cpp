@@ -14,27 +14,36 @@ double DegreesOf(WholeAngle a) {
   return (a.degrees + a.minutes / 60.0) + a.seconds / 3600.0;
 }
 
-void SetSize(const CurveCall& c, CurveElements& e) {
+// The sine and cosine of half the delta: with them the chord, the centre and
+// the segment need no further sine, as the walk computes a curve per entry.
+struct HalfDelta {
+  double sin = 0;
+  double cos = 1;
+};
+
+HalfDelta SetSize(const CurveCall& c, CurveElements& e) {
   const double r = c.radius;
   switch (c.size) {
     case CurveSize::Arc:
-      e.arc = c.length;
-      e.delta = c.length / r;
-      e.chord = 2 * r * std::sin(e.delta / 2);
-      return;
-    case CurveSize::Delta:
-      e.delta = DirectionRadians(DegreesOf(c.delta));
-      e.arc = r * e.delta;
-      e.chord = 2 * r * std::sin(e.delta / 2);
-      return;
+    case CurveSize::Delta: {
+      e.delta = c.size == CurveSize::Arc ? c.length / r : DirectionRadians(DegreesOf(c.delta));
+      e.arc = c.size == CurveSize::Arc ? c.length : r * e.delta;
+      const HalfDelta half{std::sin(e.delta / 2), std::cos(e.delta / 2)};
+      e.chord = 2 * r * half.sin;
+      return half;
+    }
     case CurveSize::Chord: {
-      const double minor = 2 * std::asin(std::min(1.0, c.length / (2 * r)));
+      const double half_sin = std::min(1.0, c.length / (2 * r));
+      const double minor = 2 * std::asin(half_sin);
       e.delta = c.major ? 2 * kAngleConstant - minor : minor;
       e.arc = r * e.delta;
       e.chord = c.length;
-      return;
+      // The major arc's half delta lies past a quarter turn.
+      const double half_cos = std::sqrt((1 - half_sin) * (1 + half_sin));
+      return {half_sin, c.major ? -half_cos : half_cos};
     }
   }
+  return {};
 }
 
 }  // namespace
@@ -47,7 +56,7 @@ double BearingRadians(const CurveBearing& b) {
 bool ComputeCurve(const CurveCall& c, std::optional<double> heading_before, CurveElements& e) {
   e.side = c.side;
   e.radius = c.radius;
-  SetSize(c, e);
+  const HalfDelta half = SetSize(c, e);
   const double turn = TurnSign(c.side);
   switch (c.aim) {
     case CurveAim::Tangent:
@@ -64,10 +73,16 @@ bool ComputeCurve(const CurveCall& c, std::optional<double> heading_before, Curv
   }
   e.chord_heading = e.start_heading + turn * e.delta / 2;
   e.end_heading = e.start_heading + turn * e.delta;
-  e.chord_offsets = {e.chord * std::cos(e.chord_heading), e.chord * std::sin(e.chord_heading)};
-  const double radial = e.start_heading + turn * kAngleConstant / 2;
-  e.to_centre = {c.radius * std::cos(radial), c.radius * std::sin(radial)};
-  e.segment_area = turn * c.radius * c.radius / 2 * (e.delta - std::sin(e.delta));
+  const double along_east = std::cos(e.chord_heading);
+  const double along_north = std::sin(e.chord_heading);
+  e.chord_offsets = {e.chord * along_east, e.chord * along_north};
+  // The centre stands off the chord's middle by R cos(delta/2), to the side
+  // the curve turns to (past the chord's middle for a major arc).
+  const double off = turn * c.radius * half.cos;
+  e.to_centre = {e.chord / 2 * along_east - off * along_north,
+                 e.chord / 2 * along_north + off * along_east};
+  const double sin_delta = 2 * half.sin * half.cos;
+  e.segment_area = turn * c.radius * c.radius / 2 * (e.delta - sin_delta);
   return true;
 }
 
