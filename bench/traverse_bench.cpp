@@ -1,12 +1,15 @@
 // Area and closure of a whole list, the walk every add, undo, open and report
 // repeats, against a bare loop that does the same arithmetic over the same
-// strings with nothing but from_chars, two-digit arithmetic, cos and sin.
+// strings with nothing but from_chars, two-digit arithmetic, cos and sin; and
+// the same walk over lines with every other entry a curve, whose cost per
+// entry is held against the lines'.
 #include <benchmark/benchmark.h>
 
 #include <charconv>
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "bench_entries.h"
 #include "geometry/bearing.h"
@@ -24,6 +27,39 @@ std::string BearingEntry(int i) {
   e += std::to_string(1 + i % 997) + "." + std::to_string(1 + i % 9999);
   e += i % 2 ? "LF" : "m.";
   return e;
+}
+
+// Both sides, the three sizes and the three directions in turn, radii of 20
+// to 1016 and every size within the circle, so that every curve takes the
+// whole reading and computing path. A tangent curve follows the line before.
+std::string CurveEntry(int i) {
+  const char* unit = i % 4 < 2 ? "LF" : "m.";
+  std::string e = i % 2 ? "Curve right R " : "Curve left R ";
+  e += std::to_string(20 + i % 997) + "." + bench::TwoDigits(i % 100) + unit;
+  switch (i % 3) {
+    case 0:
+      e += " arc " + std::to_string(1 + i % 101) + ".5" + unit;
+      break;
+    case 1:
+      e += " delta " + bench::TwoDigits(1 + i % 300) + '\xB0' + bench::TwoDigits(i % 60) + '\'' +
+           bench::TwoDigits(i * 7 % 60) + "''";
+      break;
+    default:
+      e += " chord " + std::to_string(1 + i % 39) + ".25" + unit;
+      if (i % 5 == 0)
+        e += " major";
+  }
+  switch (i / 3 % 3) {
+    case 0:
+      return e + " tangent";
+    case 1:
+      e += " CB ";
+      break;
+    default:
+      e += " RB ";
+  }
+  return e + bench::QuadrantOf(i / 9) + ' ' + bench::TwoDigits(i % 90) + '\xB0' +
+         bench::TwoDigits(i % 60) + '\'' + bench::TwoDigits(i * 7 % 60) + "''";
 }
 
 std::string PointEntry(int i) {
@@ -51,6 +87,29 @@ void BM_CoreBearings(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   const EntryList list = ListOf(true, n);
   const ProgramState program_state;
+  for (auto _ : state) {
+    const Result<BoundaryFigures> figures = ComputeFigures(list, program_state);
+    benchmark::DoNotOptimize(figures->area);
+    benchmark::DoNotOptimize(figures->closure);
+  }
+  CountEntries(state, n);
+}
+
+// Every other entry a curve: the walk that a rounded lot's list takes.
+void BM_CoreHalfCurves(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  std::vector<std::string> entries;
+  entries.reserve(static_cast<size_t>(n));
+  for (int i = 0; i < n; ++i)
+    entries.push_back(i % 2 ? CurveEntry(i / 2) : BearingEntry(i));
+  EntryList list;
+  list.Replace(std::move(entries));
+  const ProgramState program_state;
+  const Result<BoundaryFigures> read = ComputeFigures(list, program_state);
+  if (!read) {
+    state.SkipWithError(read.error().c_str());
+    return;
+  }
   for (auto _ : state) {
     const Result<BoundaryFigures> figures = ComputeFigures(list, program_state);
     benchmark::DoNotOptimize(figures->area);
@@ -144,6 +203,7 @@ void Sizes(benchmark::internal::Benchmark* b) {
 }
 
 BENCHMARK(BM_CoreBearings)->Apply(Sizes);
+BENCHMARK(BM_CoreHalfCurves)->Apply(Sizes);
 BENCHMARK(BM_BareBearings)->Apply(Sizes);
 BENCHMARK(BM_CorePoints)->Apply(Sizes);
 BENCHMARK(BM_BarePoints)->Apply(Sizes);

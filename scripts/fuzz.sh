@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes the core's readers with libFuzzer, AddressSanitizer and UBSan.
 #   bash scripts/fuzz.sh [SECONDS]   every target for SECONDS (default 60), two at a time
-# Each target starts from its seeds in tests/fuzz/corpus/NAME (and the words in
-# tests/fuzz/NAME.dict, where there is one); what it learns
+# Each target starts from its seeds in tests/fuzz/corpus/NAME, with the tokens
+# of tests/fuzz/NAME.dict where there is one; what it learns
 # stays in build-fuzz/corpus/NAME for the next run. A finding is saved in
 # build-fuzz/findings/ and makes the script fail.
 set -euo pipefail
@@ -19,12 +19,12 @@ cmake --build build-fuzz
 
 mkdir -p build-fuzz/findings
 run_one() {
-  local name="$1" seconds="$2"
+  local name="$1" seconds="$2" dict=()
   mkdir -p "build-fuzz/corpus/$name"
-  local dict=()
+  # A target's dictionary of the tokens its texts are made of, where it has one.
   [ -f "tests/fuzz/$name.dict" ] && dict=(-dict="tests/fuzz/$name.dict")
-  if "build-fuzz/tests/fuzz/${name}_fuzz" "${dict[@]}" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-      -artifact_prefix="build-fuzz/findings/${name}-" -print_final_stats=1 \
+  if "build-fuzz/tests/fuzz/${name}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+      -artifact_prefix="build-fuzz/findings/${name}-" -print_final_stats=1 "${dict[@]}" \
       "build-fuzz/corpus/$name" "tests/fuzz/corpus/$name" >"build-fuzz/$name.log" 2>&1; then
     echo "$name: $(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "build-fuzz/$name.log" |
       grep -o '[0-9]*$') executions, no finding"

@@ -7,6 +7,7 @@
 #include "base/program_options.h"
 #include "batch/arguments.h"
 #include "batch/closure_batch.h"
+#include "batch/curve_batch.h"
 #include "batch/description_batch.h"
 #include "batch/fresh_run.h"
 #include "closure/adjustment.h"
@@ -164,6 +165,7 @@ std::string BatchUsage() {
          "       quadrell-batch closure [--adjust METHOD] [--standard S] [--report] PROJECT.twc\n"
          "       quadrell-batch adjust METHOD PROJECT.twc\n"
          "       quadrell-batch pdf [--standard S] [--report] PROJECT.twc\n"
+         "       quadrell-batch curve [--after BEARING] ENTRY\n"
          "       quadrell-batch read [--unit LF|m.] [--rotate ANGLE] [--accept-doubtful] "
          "DESCRIPTION.txt\n"
          "       quadrell-batch describe [--words] [--decimals N] [--beginning NAME] "
@@ -174,6 +176,8 @@ std::string BatchUsage() {
          "; S is a whole number from " + std::to_string(kLowestStandard) + " to " +
          std::to_string(kHighestStandard) +
          ".\n"
+         "BEARING is written as in an entry: \"NE 45\xC2\xB0"
+         "00'00''\".\n"
          "ANGLE is signed degrees-minutes-seconds (+0-12-30) or decimal degrees (+0.208333); "
          "N is 0 to 6.\n" +
          MapUsage() + "\"--\" ends the options, for a file whose name starts with \"-\".\n";
@@ -186,6 +190,8 @@ BatchResult RunBatch(const std::vector<std::string>& args) {
   }
   if (IsClosureCommand(args))
     return Closure(args);
+  if (!args.empty() && args[0] == "curve")
+    return RunCurveCommand(std::span(args).subspan(1));
   if (!args.empty() && args[0] == "read")
     return ReadDescriptionCommand(std::span(args).subspan(1));
   if (!args.empty() && args[0] == "describe")

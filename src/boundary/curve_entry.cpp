@@ -1,6 +1,7 @@
 #include "boundary/curve_entry.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "base/angle_constant.h"
 #include "base/numbers.h"
@@ -10,6 +11,24 @@
 namespace tw {
 namespace {
 
+// Whether the token is the word: of a size known here, so compared in place
+// with no call, as the walk reads a curve per entry.
+template <size_t N>
+bool Is(std::string_view token, const char (&word)[N]) {
+  return token.size() == N - 1 && std::memcmp(token.data(), word, N - 1) == 0;
+}
+
+// Where `c` first is in `text`, or npos: the tokens are a few bytes long,
+// shorter than a call to the library's search pays for itself in a walk
+// that reads a curve per entry.
+size_t FindIn(std::string_view text, char c) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == c)
+      return i;
+  }
+  return std::string_view::npos;
+}
+
 // Splits at single blanks, one token at a time.
 class Tokens {
  public:
@@ -17,7 +36,7 @@ class Tokens {
   bool Next(std::string_view& token) {
     if (done_)
       return false;
-    const size_t blank = rest_.find(' ');
+    const size_t blank = FindIn(rest_, ' ');
     token = rest_.substr(0, blank);
     if (blank == std::string_view::npos)
       done_ = true;
@@ -39,12 +58,14 @@ bool ReadTwoDigits(std::string_view text, int& value) {
   return true;
 }
 
-// "DD°MM'SS''" with `min_digits` to `max_digits` degree digits, minutes and
-// seconds below 60 and the degrees at most `most`.
+// "DD°MM'SS''" with `min_digits` to `max_digits` degree digits, zero-padded
+// to `min_digits` only, minutes and seconds below 60 and the degrees at most
+// `most`.
 bool ReadWholeAngle(std::string_view text, size_t min_digits, size_t max_digits, int most,
                     WholeAngle& a) {
-  const size_t sign = text.find(kDegreeSign);
-  if (sign < min_digits || sign > max_digits || text.size() != sign + 8)
+  const size_t sign = FindIn(text, kDegreeSign);
+  if (sign < min_digits || sign > max_digits || text.size() != sign + 8 ||
+      (sign > min_digits && text[0] == '0'))
     return false;
   a.degrees = 0;
   for (char c : text.substr(0, sign)) {
@@ -54,9 +75,13 @@ bool ReadWholeAngle(std::string_view text, size_t min_digits, size_t max_digits,
   }
   const std::string_view rest = text.substr(sign + 1);
   return ReadTwoDigits(rest.substr(0, 2), a.minutes) && rest[2] == '\'' &&
-         ReadTwoDigits(rest.substr(3, 2), a.seconds) && rest.substr(5) == "''" &&
+         ReadTwoDigits(rest.substr(3, 2), a.seconds) && Is(rest.substr(5), "''") &&
          a.degrees <= most && a.minutes < 60 && a.seconds < 60 &&
          (a.degrees < most || (a.minutes == 0 && a.seconds == 0));
+}
+
+bool IsCurveQuadrant(std::string_view t) {
+  return Is(t, "NE") || Is(t, "NW") || Is(t, "SW") || Is(t, "SE");
 }
 
 // A length followed directly by its unit, above 0.
@@ -64,7 +89,7 @@ bool ReadLength(std::string_view text, double& value) {
   if (text.size() < 3)
     return false;
   const std::string_view unit = text.substr(text.size() - 2);
-  if (unit != "LF" && unit != "m.")
+  if (!Is(unit, "LF") && !Is(unit, "m."))
     return false;
   return ConvertStrictTo(text.substr(0, text.size() - 2), value) && value > 0;
 }
@@ -77,12 +102,12 @@ class CurveReader {
   // Empty when the entry reads; else the name of the field that does not.
   std::string_view Read(CurveCall& c) {
     std::string_view t;
-    if (!tokens_.Next(t) || t != "Curve")
+    if (!tokens_.Next(t) || !Is(t, "Curve"))
       return "curve";
-    if (!tokens_.Next(t) || (t != "right" && t != "left"))
+    if (!tokens_.Next(t) || (!Is(t, "right") && !Is(t, "left")))
       return "side";
-    c.side = t == "right" ? CurveSide::Right : CurveSide::Left;
-    if (!tokens_.Next(t) || t != "R" || !tokens_.Next(t) || !ReadLength(t, c.radius))
+    c.side = Is(t, "right") ? CurveSide::Right : CurveSide::Left;
+    if (!tokens_.Next(t) || !Is(t, "R") || !tokens_.Next(t) || !ReadLength(t, c.radius))
       return "radius";
     if (std::string_view problem = ReadSize(c); !problem.empty())
       return problem;
@@ -97,18 +122,18 @@ class CurveReader {
     std::string_view value;
     if (!tokens_.Next(t) || !tokens_.Next(value))
       return "size";
-    if (t == "arc") {
+    if (Is(t, "arc")) {
       c.size = CurveSize::Arc;
       return ReadLength(value, c.length) && c.length < 2 * kAngleConstant * c.radius ? ""
                                                                                      : "arc length";
     }
-    if (t == "delta") {
+    if (Is(t, "delta")) {
       c.size = CurveSize::Delta;
       const bool ok = ReadWholeAngle(value, 2, 3, 359, c.delta) &&
                       (c.delta.degrees | c.delta.minutes | c.delta.seconds) != 0;
       return ok ? "" : "delta";
     }
-    if (t != "chord")
+    if (!Is(t, "chord"))
       return "size";
     c.size = CurveSize::Chord;
     return ReadLength(value, c.length) && c.length <= 2 * c.radius ? "" : "chord";
@@ -118,17 +143,17 @@ class CurveReader {
     std::string_view t;
     if (!tokens_.Next(t))
       return "direction";
-    c.major = t == "major";
+    c.major = Is(t, "major");
     if (c.major && (c.size != CurveSize::Chord || !tokens_.Next(t)))
       return "major";
-    if (t == "tangent") {
+    if (Is(t, "tangent")) {
       c.aim = CurveAim::Tangent;
       return "";
     }
-    if (t != "CB" && t != "RB")
+    if (!Is(t, "CB") && !Is(t, "RB"))
       return "direction";
-    c.aim = t == "CB" ? CurveAim::ChordBearing : CurveAim::RadialBearing;
-    const std::string_view name = t == "CB" ? "chord bearing" : "radial bearing";
+    c.aim = Is(t, "CB") ? CurveAim::ChordBearing : CurveAim::RadialBearing;
+    const std::string_view name = Is(t, "CB") ? "chord bearing" : "radial bearing";
     std::string_view angle;
     if (!tokens_.Next(t) || !IsCurveQuadrant(t) || !tokens_.Next(angle) ||
         !ReadWholeAngle(angle, 2, 2, 90, c.bearing.angle))
@@ -137,14 +162,19 @@ class CurveReader {
     return "";
   }
 
-  static bool IsCurveQuadrant(std::string_view t) {
-    return t == "NE" || t == "NW" || t == "SW" || t == "SE";
-  }
-
   Tokens tokens_;
 };
 
 }  // namespace
+
+bool ReadCurveBearing(std::string_view text, CurveBearing& bearing) {
+  const size_t blank = text.find(' ');
+  if (blank == std::string_view::npos || !IsCurveQuadrant(text.substr(0, blank)) ||
+      !ReadWholeAngle(text.substr(blank + 1), 2, 2, 90, bearing.angle))
+    return false;
+  bearing.quadrant = text.substr(0, blank);
+  return true;
+}
 
 bool ReadCurveEntryTo(std::string_view entry, CurveCall& call) {
   return CurveReader(entry).Read(call).empty();

@@ -59,6 +59,10 @@ Result<CurveCall> ReadCurveEntry(std::string_view entry);
 // ReadCurveEntry fails.
 bool ReadCurveEntryTo(std::string_view entry, CurveCall& call);
 
+// A bearing exactly as a curve entry writes one, "NE 45°00'00''", read as
+// strictly as there; the quadrant a view into `text`.
+bool ReadCurveBearing(std::string_view text, CurveBearing& bearing);
+
 // "90°00'00''": degrees at least two digits, as a delta is written.
 std::string WholeAngleText(WholeAngle a);
 // "NE 45°00'00''", as a line entry writes its bearing.

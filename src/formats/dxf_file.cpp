@@ -1,11 +1,14 @@
 #include "formats/dxf_file.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <string_view>
 
+#include "base/entry_mode.h"
 #include "base/numbers.h"
-#include "formats/corners.h"
 #include "formats/text_lines.h"
+#include "geometry/corner_walk.h"
 
 namespace tw {
 namespace {
@@ -50,6 +53,40 @@ void AppendLineEntity(std::string& out, const CornerText& from, const CornerText
   AppendPair(out, " 31 ", kZero);
 }
 
+// A number in the print number form, converted in place.
+class NumberText {
+ public:
+  explicit NumberText(double v) : end_(WritePrintForm(text_, v)) {}
+  operator std::string_view() const { return std::string_view(text_, end_); }  // NOLINT
+
+ private:
+  char text_[kLongestForm + 1];
+  char* end_;
+};
+
+// Degrees from 0 up to 360 of an angle in radians, by the program's angle
+// constant, as an entry's degrees became radians.
+double ArcDegrees(double radians) {
+  const double degrees = std::fmod(radians * 180 / kAngleConstant, 360.0);
+  return degrees < 0 ? degrees + 360 : degrees;
+}
+
+// A DXF arc runs counter-clockwise from its start angle to its end angle, so
+// a right curve is written from where it ends to where it starts.
+void AppendArcEntity(std::string& out, PlanePoint from, const CurveElements& e) {
+  const double start = ArcStartAngle(e);
+  const double end = start + ArcSweep(e);
+  const bool left = e.side == CurveSide::Left;
+  AppendPair(out, kCode0, "ARC");
+  AppendPair(out, " 8 ", "0");
+  AppendPair(out, " 10 ", NumberText(from.east + e.to_centre.east));
+  AppendPair(out, " 20 ", NumberText(from.north + e.to_centre.north));
+  AppendPair(out, " 30 ", kZero);
+  AppendPair(out, " 40 ", NumberText(e.radius));
+  AppendPair(out, " 50 ", NumberText(ArcDegrees(left ? start : end)));
+  AppendPair(out, " 51 ", NumberText(ArcDegrees(left ? end : start)));
+}
+
 void AppendHeader(std::string& out) {
   AppendPair(out, kCode0, "SECTION");
   AppendPair(out, " 2 ", "HEADER");
@@ -66,8 +103,9 @@ void AppendFooter(std::string& out) {
 }
 
 // The most bytes the file can take: its fixed text, counted by writing it
-// with empty coordinates, and four print forms of the longest a LINE.
-size_t DxfBound(size_t lines) {
+// with empty coordinates, and for each entry the larger of a LINE with four
+// print forms of the longest and an ARC with five.
+size_t DxfBound(size_t entities) {
   std::string fixed;
   AppendHeader(fixed);
   AppendFooter(fixed);
@@ -75,28 +113,37 @@ size_t DxfBound(size_t lines) {
   fixed.clear();
   const CornerText none(PlanePoint{});
   AppendLineEntity(fixed, none, none);
-  const size_t entity = fixed.size() - 2 * none.X().size() - 2 * none.Y().size();
-  return frame + lines * (entity + 4 * (kLongestForm + 1));
+  const size_t line = fixed.size() - 2 * none.X().size() - 2 * none.Y().size();
+  fixed.clear();
+  AppendArcEntity(fixed, PlanePoint{}, CurveElements{});
+  const size_t arc = fixed.size() - 5 * std::string_view(NumberText(0)).size();
+  return frame + entities * (std::max(line + 4 * (kLongestForm + 1), arc + 5 * (kLongestForm + 1)));
 }
 
 }  // namespace
 
 Result<std::string> DxfFileBytes(const EntryTexts& entries, const ProgramState& state) {
   const PlanePoint start{state.FirstPointX, state.FirstPointY};
-  const Result<std::vector<PlanePoint>> corners = WalkCorners(entries, state.EntryMode, start);
-  if (!corners)
-    return Error{corners.error()};
+  const EntryKind kind = IsPointMode(state.EntryMode) ? EntryKind::Point : EntryKind::Angle;
   // Never outgrown, so the file is never copied; the part of the reservation
   // left unwritten is never touched and takes no memory.
   std::string out;
-  out.reserve(DxfBound(corners->size()));
+  out.reserve(DxfBound(entries.size()));
   AppendHeader(out);
+  PlanePoint at = start;
   CornerText from(start);
-  for (const PlanePoint& corner : *corners) {
-    CornerText to(corner);
-    AppendLineEntity(out, from, to);
-    from = to;
-  }
+  const std::optional<UnreadableEntry> stop =
+      WalkEntries(entries, kind, start, [&](const CornerStep& s) {
+        CornerText to(s.corner);
+        if (s.is_curve)
+          AppendArcEntity(out, at, s.arc);
+        else
+          AppendLineEntity(out, from, to);
+        at = s.corner;
+        from = to;
+      });
+  if (stop)
+    return Error{stop->message};
   AppendFooter(out);
   return out;
 }

@@ -1,6 +1,7 @@
 // The DXF drawing of the DXF export: a header naming release 12 ("AC1009")
-// and one LINE entity per entry on layer "0", chained corner to corner.
-// Group codes and numbers are written in the print number form (" 10 ").
+// and one entity per entry on layer "0", chained corner to corner: a LINE,
+// or an ARC for a curve. Group codes and numbers are written in the print
+// number form (" 10 ").
 #pragma once
 
 #include <string>
@@ -14,7 +15,7 @@ namespace tw {
 
 inline constexpr const char* kDxfFilter = "DXF file (*.dxf)|*.dxf|";
 
-// The first LINE starts at (FirstPointX, FirstPointY); for a point list that
+// The first entity starts at (FirstPointX, FirstPointY); for a point list that
 // is the first point, so the first LINE has zero length. No LINE closes the
 // boundary. Fails, naming the entry, when an entry cannot be read under
 // EntryMode.

@@ -62,10 +62,12 @@ inline bool StepOnCurve(std::string_view entry, CornerStep& s) {
   CurveCall call;
   if (!ReadCurveEntryTo(entry, call))
     return false;
-  CurveElements e;
-  if (!ComputeCurve(call, s.has_heading ? std::optional<double>(s.heading) : std::nullopt, e))
+  // The one call that cannot compute, refused first so that the elements go
+  // straight into the step.
+  if (call.aim == CurveAim::Tangent && !s.has_heading)
     return false;
-  s.arc = e;
+  ComputeCurve(call, s.heading, s.arc);
+  const CurveElements& e = s.arc;
   s.is_curve = true;
   s.offsets = e.chord_offsets;
   s.corner = {s.corner.east + s.offsets.east, s.corner.north + s.offsets.north};

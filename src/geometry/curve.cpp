@@ -14,41 +14,49 @@ double DegreesOf(WholeAngle a) {
   return (a.degrees + a.minutes / 60.0) + a.seconds / 3600.0;
 }
 
-// A bearing's direction, by the rule a line's bearing follows.
+// The sine and cosine of half the delta: with them the chord, the centre and
+// the segment need no further sine, as the walk computes a curve per entry.
+struct HalfDelta {
+  double sin = 0;
+  double cos = 1;
+};
+
+HalfDelta SetSize(const CurveCall& c, CurveElements& e) {
+  const double r = c.radius;
+  switch (c.size) {
+    case CurveSize::Arc:
+    case CurveSize::Delta: {
+      e.delta = c.size == CurveSize::Arc ? c.length / r : DirectionRadians(DegreesOf(c.delta));
+      e.arc = c.size == CurveSize::Arc ? c.length : r * e.delta;
+      const HalfDelta half{std::sin(e.delta / 2), std::cos(e.delta / 2)};
+      e.chord = 2 * r * half.sin;
+      return half;
+    }
+    case CurveSize::Chord: {
+      const double half_sin = std::min(1.0, c.length / (2 * r));
+      const double minor = 2 * std::asin(half_sin);
+      e.delta = c.major ? 2 * kAngleConstant - minor : minor;
+      e.arc = r * e.delta;
+      e.chord = c.length;
+      // The major arc's half delta lies past a quarter turn.
+      const double half_cos = std::sqrt((1 - half_sin) * (1 + half_sin));
+      return {half_sin, c.major ? -half_cos : half_cos};
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
 double BearingRadians(const CurveBearing& b) {
   return DirectionRadians(
       DirectionAngle(b.quadrant, b.angle.degrees, b.angle.minutes, b.angle.seconds));
 }
 
-void SetSize(const CurveCall& c, CurveElements& e) {
-  const double r = c.radius;
-  switch (c.size) {
-    case CurveSize::Arc:
-      e.arc = c.length;
-      e.delta = c.length / r;
-      e.chord = 2 * r * std::sin(e.delta / 2);
-      return;
-    case CurveSize::Delta:
-      e.delta = DirectionRadians(DegreesOf(c.delta));
-      e.arc = r * e.delta;
-      e.chord = 2 * r * std::sin(e.delta / 2);
-      return;
-    case CurveSize::Chord: {
-      const double minor = 2 * std::asin(std::min(1.0, c.length / (2 * r)));
-      e.delta = c.major ? 2 * kAngleConstant - minor : minor;
-      e.arc = r * e.delta;
-      e.chord = c.length;
-      return;
-    }
-  }
-}
-
-}  // namespace
-
 bool ComputeCurve(const CurveCall& c, std::optional<double> heading_before, CurveElements& e) {
   e.side = c.side;
   e.radius = c.radius;
-  SetSize(c, e);
+  const HalfDelta half = SetSize(c, e);
   const double turn = TurnSign(c.side);
   switch (c.aim) {
     case CurveAim::Tangent:
@@ -65,10 +73,16 @@ bool ComputeCurve(const CurveCall& c, std::optional<double> heading_before, Curv
   }
   e.chord_heading = e.start_heading + turn * e.delta / 2;
   e.end_heading = e.start_heading + turn * e.delta;
-  e.chord_offsets = {e.chord * std::cos(e.chord_heading), e.chord * std::sin(e.chord_heading)};
-  const double radial = e.start_heading + turn * kAngleConstant / 2;
-  e.to_centre = {c.radius * std::cos(radial), c.radius * std::sin(radial)};
-  e.segment_area = turn * c.radius * c.radius / 2 * (e.delta - std::sin(e.delta));
+  const double along_east = std::cos(e.chord_heading);
+  const double along_north = std::sin(e.chord_heading);
+  e.chord_offsets = {e.chord * along_east, e.chord * along_north};
+  // The centre stands off the chord's middle by R cos(delta/2), to the side
+  // the curve turns to (past the chord's middle for a major arc).
+  const double off = turn * c.radius * half.cos;
+  e.to_centre = {e.chord / 2 * along_east - off * along_north,
+                 e.chord / 2 * along_north + off * along_east};
+  const double sin_delta = 2 * half.sin * half.cos;
+  e.segment_area = turn * c.radius * c.radius / 2 * (e.delta - sin_delta);
   return true;
 }
 
@@ -91,10 +105,14 @@ std::string NearestBearingText(double heading) {
   return CurveBearingText(quadrant, a);
 }
 
-std::string CurveElementsLine(const CurveElements& e) {
+std::string CurveSizeLine(const CurveElements& e) {
   const std::string delta = AngleForm(e.delta * 180 / kAngleConstant);
   return "R " + FixedForm(e.radius) + " Delta " + delta + " Arc " + FixedForm(e.arc) + " Chord " +
-         FixedForm(e.chord) + " CB " + HeadingForm(e.chord_heading);
+         FixedForm(e.chord);
+}
+
+std::string CurveElementsLine(const CurveElements& e) {
+  return CurveSizeLine(e) + " CB " + HeadingForm(e.chord_heading);
 }
 
 }  // namespace tw

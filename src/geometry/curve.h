@@ -41,6 +41,9 @@ inline double TurnSign(CurveSide side) {
   return side == CurveSide::Left ? 1 : -1;
 }
 
+// A bearing's direction, by the rule a line's bearing follows.
+double BearingRadians(const CurveBearing& b);
+
 // The elements of `call`, a tangent curve following `heading_before` (the
 // direction the entry before it ends in). False for a tangent curve with no
 // entry before it.
@@ -89,6 +92,9 @@ void VisitArcBounds(const CurveElements& e, PlanePoint start, Visit&& visit) {
 // "R 20.0000 Delta 90°00'00.0\" Arc 31.4159 Chord 28.2843 CB S 45°00'00.0\" E":
 // the elements as the report and the curve command print them.
 std::string CurveElementsLine(const CurveElements& e);
+// The same without the chord bearing, which a tangent curve has only after
+// an entry: "R 20.0000 Delta 90°00'00.0\" Arc 31.4159 Chord 28.2843".
+std::string CurveSizeLine(const CurveElements& e);
 
 // The whole-second quadrant bearing nearest to a direction in radians, as a
 // line entry writes it ("SE 00°00'00''" due south, "NE 90°00'00''" due east).

@@ -20,7 +20,8 @@ Status AddBearingLines(const EntryTexts& entries, BoundaryDrawing& d, CornerSums
   d.corners.push_back(PlanePoint{});
   const std::optional<UnreadableEntry> stop =
       WalkEntries(entries, EntryKind::Angle, PlanePoint{}, [&](const CornerStep& s) {
-        d.lines.push_back({d.corners.back(), s.corner, std::string(entries[s.index]), false});
+        d.lines.push_back({d.corners.back(), s.corner, std::string(entries[s.index]), false,
+                           s.is_curve ? std::optional(s.arc) : std::nullopt});
         d.corners.push_back(s.corner);
         perimeter += std::fabs(s.distance);
         sums.Add(s);
@@ -32,7 +33,7 @@ Status AddBearingLines(const EntryTexts& entries, BoundaryDrawing& d, CornerSums
   const PlanePoint at = d.corners.back();
   const ClosureFigures figures = FiguresOf({perimeter, at.north, at.east});
   if (HasClosingSide(figures))
-    d.lines.push_back({at, PlanePoint{}, FixedForm(figures.misclosure), true});
+    d.lines.push_back({at, PlanePoint{}, FixedForm(figures.misclosure), true, std::nullopt});
   return Ok();
 }
 
@@ -52,8 +53,9 @@ Status AddPointLines(const EntryTexts& entries, BoundaryDrawing& d, CornerSums& 
     const PlanePoint a = d.corners[i];
     const PlanePoint b = d.corners[j];
     const double length = std::hypot(b.east - a.east, b.north - a.north);
-    d.lines.push_back(
-        {a, b, NumberText(i + 1) + kEnDash + NumberText(j + 1) + ' ' + FixedForm(length), j == 0});
+    d.lines.push_back({a, b,
+                       NumberText(i + 1) + kEnDash + NumberText(j + 1) + ' ' + FixedForm(length),
+                       j == 0, std::nullopt});
   };
   for (size_t i = 0; i + 1 < n; ++i)
     add(i, i + 1);

@@ -2,6 +2,7 @@
 // plat, the screen's line labels and Zoom to Fit.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "boundary/entry.h"
 #include "boundary/entry_list.h"
 #include "closure/closure_figures.h"
+#include "geometry/curve.h"
 #include "geometry/plane.h"
 
 namespace tw {
@@ -27,6 +29,9 @@ struct BoundaryLine {
   // The side that closes the figure: a point list's last corner back to its
   // first, or a bearing list's misclosure (its text is the length).
   bool closing = false;
+  // A curve's elements, its chord running from `from` to `to`; none for a
+  // straight side.
+  std::optional<CurveElements> curve;
 };
 
 struct BoundaryDrawing {

@@ -45,6 +45,9 @@ constexpr double kRowHeight = 4.8;    // mm per table row
 constexpr double kTableTop = kMargin + 8;
 constexpr double kFooterGap = 8;  // mm from the bottom edge to "Page i of n"
 
+// A curve is named on the drawing by its number in the curve table.
+constexpr char kCurvePrefix = 'C';
+
 constexpr const char* kLeftOutNote =
     "Labels of short lines and crowded corner numbers are left out: see the tables.";
 
@@ -113,15 +116,55 @@ struct Box {
   double west, south, east, north;
 };
 
-Box BoxOf(const std::vector<PlanePoint>& corners) {
-  Box b{corners[0].east, corners[0].north, corners[0].east, corners[0].north};
-  for (const PlanePoint& c : corners) {
+// Around every corner and every arc's extreme points: an arc can bulge far
+// past its ends.
+Box BoxOf(const BoundaryDrawing& d) {
+  const PlanePoint first = d.corners[0];
+  Box b{first.east, first.north, first.east, first.north};
+  auto take = [&b](PlanePoint c) {
     b.west = std::min(b.west, c.east);
     b.east = std::max(b.east, c.east);
     b.south = std::min(b.south, c.north);
     b.north = std::max(b.north, c.north);
+  };
+  for (const PlanePoint& c : d.corners)
+    take(c);
+  for (const BoundaryLine& line : d.lines) {
+    if (line.curve)
+      VisitArcBounds(*line.curve, line.from, take);
   }
   return b;
+}
+
+std::string CurveName(size_t k) {
+  return kCurvePrefix + std::to_string(k + 1);
+}
+
+// The arc on the page: the page's angles run clockwise as seen, the
+// drawing's counter-clockwise.
+void DrawArc(Page& page, const PlatMapping& map, const BoundaryLine& line) {
+  const CurveElements& e = *line.curve;
+  const PlanePoint centre{line.from.east + e.to_centre.east, line.from.north + e.to_centre.north};
+  page.Arc(map(centre), e.radius * map.mm_per_unit, -ArcStartAngle(e), -ArcSweep(e),
+           kBoundaryWidth);
+}
+
+// "Ck" beside the middle of the arc, on the chord's outer side, which is
+// outside the figure whether the arc bulges out or bites in. False, drawing
+// nothing, where the arc on paper is shorter than its name.
+bool CurveLabel(Page& page, const PlatMapping& map, const BoundaryDrawing& d,
+                const BoundaryLine& line, const std::string& name) {
+  const CurveElements& e = *line.curve;
+  if (e.arc * map.mm_per_unit < page.TextWidth(kLabelSize, name))
+    return false;
+  const double middle = ArcStartAngle(e) + ArcSweep(e) / 2;
+  const PagePoint at = map({line.from.east + e.to_centre.east + e.radius * std::cos(middle),
+                            line.from.north + e.to_centre.north + e.radius * std::sin(middle)});
+  const Offsets normal = OuterNormal(d, line);
+  const double offset = kLabelGap + kLabelHeight / 2;
+  page.Text({at.x + normal.east * offset, at.y - normal.north * offset + kLabelHeight / 2},
+            kLabelSize, 0, TextAlign::Centre, name);
+  return true;
 }
 
 // Turned to read from the left, never upside down.
@@ -235,14 +278,19 @@ void ScaleBar(Page& page, const PlatScale& scale, PagePoint at) {
 
 void DrawBoundary(Page& page, const PlatMapping& map, const BoundaryDrawing& d, const Rect& area) {
   for (const BoundaryLine& line : d.lines) {
-    if (line.closing && d.kind == EntryKind::Angle)
+    if (line.curve)
+      DrawArc(page, map, line);
+    else if (line.closing && d.kind == EntryKind::Angle)
       page.DashedLine(map(line.from), map(line.to), kBoundaryWidth / 2);
     else
       page.Line(map(line.from), map(line.to), kBoundaryWidth);
   }
   bool all = true;
-  for (const BoundaryLine& line : d.lines)
-    all &= LineLabel(page, map, d, line);
+  size_t curves = 0;
+  for (const BoundaryLine& line : d.lines) {
+    all &= line.curve ? CurveLabel(page, map, d, line, CurveName(curves++))
+                      : LineLabel(page, map, d, line);
+  }
   all &= CornerNumbers(page, map, d);
   if (!all)
     page.Text({area.left + 3, area.bottom - 3}, kLabelSize, 0, TextAlign::Left, kLeftOutNote);
@@ -276,7 +324,7 @@ void FirstPage(Page& page, PageSize size, const PlatHeading& heading, std::strin
   const Rect area{kMargin, kMargin + kTitleHeight + 4, size.width - kMargin,
                   size.height - kMargin - below};
   Frame(page, area, kThin);
-  const Box box = BoxOf(d.corners);
+  const Box box = BoxOf(d);
   const std::optional<PlatScale> scale =
       ChooseScale(unit, box.east - box.west, box.north - box.south, area.Width() - 2 * kLabelRoom,
                   area.Height() - 2 * kLabelRoom);
@@ -315,18 +363,38 @@ struct Table {
   std::function<std::vector<std::string>(size_t)> row;
 };
 
-Table LinesTable(const BoundaryDrawing& d, const ClosureAnalysis& a) {
+// The drawing's lines that each table lists, by their index: the straight
+// sides and the curves apart. A bearing list's misclosure is not a line of
+// the list.
+struct TableLines {
+  std::vector<size_t> straight;
+  std::vector<size_t> curves;
+};
+
+TableLines TableLinesOf(const BoundaryDrawing& d) {
   const bool bearings = d.kind == EntryKind::Angle;
-  // A bearing list's misclosure is not a line of the list.
   const size_t count = d.lines.size() - (bearings && !d.lines.empty() && d.lines.back().closing);
+  TableLines t;
+  t.straight.reserve(count);
+  for (size_t i = 0; i < count; ++i)
+    (d.lines[i].curve ? t.curves : t.straight).push_back(i);
+  return t;
+}
+
+// Numbered as the entries are, so that a line keeps its number beside the
+// curves that have theirs in the curve table.
+Table LinesTable(const BoundaryDrawing& d, const ClosureAnalysis& a,
+                 const std::vector<size_t>& straight) {
+  const bool bearings = d.kind == EntryKind::Angle;
   return {"Lines",
           {{"No.", 10, TextAlign::Right},
            {kLineTitles[0], 15, TextAlign::Left},
            {kLineTitles[1], 85, TextAlign::Right},
            {kLineTitles[2], 125, TextAlign::Right},
            {kLineTitles[3], 165, TextAlign::Right}},
-          count,
-          [&d, &a, bearings](size_t i) -> std::vector<std::string> {
+          straight.size(),
+          [&d, &a, &straight, bearings](size_t k) -> std::vector<std::string> {
+            const size_t i = straight[k];
             const BoundaryLine& l = d.lines[i];
             double dx = l.to.east - l.from.east;
             double dy = l.to.north - l.from.north;
@@ -338,6 +406,26 @@ Table LinesTable(const BoundaryDrawing& d, const ClosureAnalysis& a) {
             }
             return {std::to_string(i + 1), BearingForm(dx, dy), FixedForm(length), FixedForm(dy),
                     FixedForm(dx)};
+          }};
+}
+
+Table CurvesTable(const BoundaryDrawing& d, const std::vector<size_t>& curves) {
+  return {"Curves",
+          {{"No.", 10, TextAlign::Right},
+           {"Radius", 40, TextAlign::Right},
+           {"Delta", 70, TextAlign::Right},
+           {"Arc", 100, TextAlign::Right},
+           {"Chord bearing", 140, TextAlign::Right},
+           {"Chord", 170, TextAlign::Right}},
+          curves.size(),
+          [&d, &curves](size_t k) -> std::vector<std::string> {
+            const CurveElements& e = *d.lines[curves[k]].curve;
+            return {CurveName(k),
+                    FixedForm(e.radius),
+                    AngleForm(e.delta * 180 / kAngleConstant),
+                    FixedForm(e.arc),
+                    HeadingForm(e.chord_heading),
+                    FixedForm(e.chord)};
           }};
 }
 
@@ -461,7 +549,11 @@ Status LayOutPlat(const EntryList& entries, const ProgramState& state, const Pla
   const Result<BoundaryDrawing> drawing = DrawingOf(entries);
   if (!drawing)
     return Error{drawing.error()};
-  const std::vector<Table> tables{LinesTable(*drawing, *analysis), CornersTable(*drawing)};
+  const TableLines lines = TableLinesOf(*drawing);
+  std::vector<Table> tables{LinesTable(*drawing, *analysis, lines.straight)};
+  if (!lines.curves.empty())
+    tables.push_back(CurvesTable(*drawing, lines.curves));
+  tables.push_back(CornersTable(*drawing));
   const double body = size.height - kTableTop - kMargin - kFooterGap;
   const auto per_page = static_cast<size_t>(std::max(4.0, std::floor(body / kRowHeight)));
   const std::vector<std::vector<Row>> pages = Paginate(tables, per_page);

@@ -1,5 +1,7 @@
 #include "report/boundary_report.h"
 
+#include <algorithm>
+
 #include "base/entry_mode.h"
 #include "base/numbers.h"
 #include "base/units.h"
@@ -13,12 +15,42 @@
 namespace tw {
 namespace {
 
+// Room for a curve's element line with lengths below some 10^12; a vaster
+// radius only makes the report grow once more.
+constexpr size_t kCurveLineRoom = 128;
+
+size_t CurveCount(const EntryTexts& entries) {
+  return static_cast<size_t>(std::count_if(entries.begin(), entries.end(), IsCurveEntry));
+}
+
+// The entries as they stand, each curve followed by its elements. Those take
+// a walk, as a tangent curve follows the entries before it; a list without
+// curves is copied as it is.
+std::optional<UnreadableEntry> AppendEntryLines(std::string& out, const EntryTexts& entries,
+                                                bool curves) {
+  if (!curves) {
+    for (std::string_view e : entries)
+      AppendLine(out, e);
+    return std::nullopt;
+  }
+  std::string line;
+  return WalkEntries(entries, EntryKind::Angle, PlanePoint{}, [&](const CornerStep& s) {
+    AppendLine(out, entries[s.index]);
+    if (s.is_curve) {
+      line = "  ";
+      line += CurveElementsLine(s.arc);
+      AppendLine(out, line);
+    }
+  });
+}
+
 // "BEARING  @DISTANCE", the entries, then the corners from (0, 0), whose
 // sums give the closure and the area.
 Result<CornerSums> AppendBearingLayout(std::string& out, const EntryTexts& entries) {
   AppendLine(out, "BEARING  @DISTANCE");
-  for (std::string_view e : entries)
-    AppendLine(out, e);
+  if (const std::optional<UnreadableEntry> stop =
+          AppendEntryLines(out, entries, CurveCount(entries) > 0))
+    return Error{stop->message};
   AppendLine(out, "");
   AppendLine(out, "POINT LIST (PN, N, E)");
   CornerSums sums(PlanePoint{});
@@ -78,8 +110,9 @@ void AppendAreaLines(std::string& out, double area, const UnitRecord& unit) {
 size_t ReportBound(const EntryTexts& entries, bool point_layout, const std::string& unit) {
   constexpr size_t kFigureLines = size_t{3} * (64 + 1 + 310 + 1 + 16);
   const size_t size = 128 + kFigureLines + unit.size() + entries.text_size() + 2 * entries.size();
-  return size +
-         (point_layout ? entries.size() * (kLongestCount + 2) : CornerLinesBound(entries.size()));
+  if (point_layout)
+    return size + entries.size() * (kLongestCount + 2);
+  return size + CornerLinesBound(entries.size()) + CurveCount(entries) * kCurveLineRoom;
 }
 
 }  // namespace
@@ -93,8 +126,8 @@ Result<CornerSums> AppendReportCorners(std::string& out, const EntryTexts& entri
 Result<std::string> BoundaryReportBytes(EntryList& entries, const ProgramState& state) {
   if (entries.Empty())
     return std::string();
-  // Never outgrown, so the report is never copied; the part of the
-  // reservation left unwritten is never touched and takes no memory.
+  // Never outgrown but by a vast curve, so the report is not copied; the part
+  // of the reservation left unwritten is never touched and takes no memory.
   const bool point_layout = IsPointMode(state.EntryMode);
   std::string out;
   out.reserve(ReportBound(entries.Entries(), point_layout, state.UnitAbbrev));

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """quadrell-batch pdf checked with poppler's own tools: the text a reader
-finds (area, every bearing, the scale), the paper, the page count, the
+finds (area, every bearing, each curve's row of the curve table and its
+name on the drawing, the scale), the paper, the page count, the
 document's title (the file's name in any script), nothing on stderr, and no
 raster image anywhere.
 
@@ -79,9 +80,26 @@ entries = [] if huge else open(project, "rb").read().decode("cp1252").split("\r\
 for e in entries:
     m = re.match(r"([NS])([EW]) (\d\d)°(\d\d)'(\d\d)''", e)
     if m:
-        bearing = '%s %s°%s\'%s.0" %s' % (m[1], m[3], m[4], m[5], m[2])
+        # Due east or west is printed from the north.
+        due = m[3] + m[4] + m[5] == "900000"
+        bearing = '%s %s°%s\'%s.0" %s' % ("N" if due else m[1], m[3], m[4], m[5], m[2])
         if bearing not in text:
             failures.append("no bearing " + bearing)
+
+# Each curve's elements as the report lists them, in the curve table's row
+# "Ck R DELTA ARC CHORD-BEARING CHORD", and "Ck" on the drawing.
+report_lines = [] if huge else run(batch, "report", project).decode("cp1252").split("\r\n")
+curves = [m for m in map(re.compile(r'  R (\S+) Delta (\S+) Arc (\S+) Chord (\S+) CB (.*)$').match,
+                         report_lines) if m]
+if curves:
+    rows = [" ".join(line.split()) for line in run("pdftotext", "-layout", pdf, "-").decode().splitlines()]
+    words = run("pdftotext", "-l", "1", pdf, "-").decode().split()
+    for k, m in enumerate(curves, 1):
+        row = "C%d %s %s %s %s %s" % (k, m[1], m[2], m[3], m[5], m[4])
+        if row not in rows:
+            failures.append("no curve row " + row)
+        if "C%d" % k not in words:
+            failures.append("no curve C%d on the drawing" % k)
 
 if not re.search(r"Scale 1(\" = \d+'|:\d+)", text):
     failures.append("no scale text")

@@ -97,6 +97,19 @@ TEST_F(ProjectCommandsTest, OpenReplacesTheBoundaryAndReplots) {
             controls.modes);
 }
 
+TEST_F(ProjectCommandsTest, CurvesOpenSaveAndReopenByteForByte) {
+  const std::string golden = ReadGolden("curve_lot.twc");
+  std::string bytes = golden;
+  for (int round = 0; round < 2; ++round) {
+    ASSERT_TRUE(Open(bytes));
+    ASSERT_TRUE(messages.shown.empty()) << messages.shown[0].text;
+    dialog.answers.push_back(folder.File("saved.twc"));
+    SaveProjectFile(program, dialog, messages);
+    bytes = ReadBytes(folder.File("saved.twc"));
+    EXPECT_EQ(golden, bytes) << "round " << round;
+  }
+}
+
 TEST_F(ProjectCommandsTest, OpenTakesAPointListsFirstPointFromItsFirstEntry) {
   const std::optional<OpenOutcome> opened =
       Open(":1.1.2\r\n:12.5,-3,m.,Point,extra\r\n100 , 200\r\n\r\n130 , 200\r\n130 , 240\r\n");

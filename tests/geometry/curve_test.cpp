@@ -73,6 +73,7 @@ TEST(Curve, ReaderRefusesAnythingButItsOwnForm) {
       "Curve right R 1LF arc 6.2832LF tangent",        // past the circle
       "Curve right R 20LF delta 90°60'00'' tangent",   // 60 minutes
       "Curve right R 20LF delta 9°00'00'' tangent",    // one digit
+      "Curve right R 20LF delta 090°00'00'' tangent",  // padded past two digits
       "Curve right R 20LF arc 10LF major tangent",     // major without a chord
       "Curve right R 20LF arc 10LF CB NE 91°00'00''",  // over 90
       "Curve right R 20LF arc 10LF CB NE 90°00'01''",  // over 90

@@ -212,6 +212,27 @@ TEST(PlatLayout, DrawsTheBoundaryToItsStatedScale) {
   EXPECT_TRUE(page.HasText("Standard: 1:10,000 not met"));
 }
 
+// Fault to guard: a scale taken from the corners alone let an arc that
+// bulges ten times past its chord run off the page.
+TEST(PlatLayout, FitsItsScaleToTheArcsAndNamesThem) {
+  const PageRecorder page =
+      LaidOut(test::ListOf({"NE 90°00'00'' @100LF",
+                            "Curve left R 500LF chord 100LF major CB NW 90°00'00''"}),
+              InUnit("LF"));
+  int boundary_lines = 0, names = 0;
+  for (const Call& c : page.calls) {
+    boundary_lines += c.kind == Call::Line && c.width > 0.45;
+    names += c.kind == Call::Text && c.text == "C1";
+    if (c.kind == Call::Line) {
+      EXPECT_GE(std::min(c.a.x, c.b.x), 15);
+      EXPECT_LE(std::max(c.a.x, c.b.x), kLetter.width - 15);
+    }
+  }
+  EXPECT_GT(boundary_lines, 20);  // the arc, in chords within a twentieth of a mm
+  EXPECT_EQ(names, 2);            // on the drawing and in the curve table
+  EXPECT_TRUE(page.HasText("Curves"));
+}
+
 // A point list of 200 corners: its tables run over several pages, each
 // numbered "Page i of n", none below the bottom margin; a closed figure has
 // no dashed side.

@@ -62,18 +62,33 @@ TEST(BoundaryReport, WritesEachLineAsItsLayoutSays) {
 }
 
 TEST(BoundaryReport, AnUnreadableEntryIsNamedAndNoReportMade) {
-  EntryList entries;
-  entries.Replace(
-      {"NE 90\xB0"
-       "00'00'' @10LF",
-       "NE 90\xB0"
-       "00'00'' @xLF"});
-  const Result<std::string> bytes = BoundaryReportBytes(entries, State("LF", "Surveyor"));
-  ASSERT_FALSE(bytes);
-  EXPECT_EQ(
-      "Entry 2 cannot be read (the distance \"x\" is not a number): NE 90\xB0"
-      "00'00'' @xLF",
-      bytes.error());
+  struct Case {
+    std::vector<std::string> entries;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{"NE 90\xB0"
+        "00'00'' @10LF",
+        "NE 90\xB0"
+        "00'00'' @xLF"},
+       "Entry 2 cannot be read (the distance \"x\" is not a number): NE 90\xB0"
+       "00'00'' @xLF"},
+      // A curve's elements are listed before the corners: the same stop.
+      {{"Curve left R 5LF delta 10\xB0"
+        "00'00'' tangent",
+        "NE 90\xB0"
+        "00'00'' @10LF"},
+       "Entry 1 cannot be read (a tangent curve needs an entry before it to follow): Curve left "
+       "R 5LF delta 10\xB0"
+       "00'00'' tangent"},
+  };
+  for (const Case& c : cases) {
+    EntryList entries;
+    entries.Replace(c.entries);
+    const Result<std::string> bytes = BoundaryReportBytes(entries, State("LF", "Surveyor"));
+    ASSERT_FALSE(bytes);
+    EXPECT_EQ(c.message, bytes.error());
+  }
 }
 
 }  // namespace
