@@ -180,9 +180,13 @@ std::string CurvePreview(CurveFields f, std::string_view unit,
   const Result<CurveDraft> draft = DraftCurve(f, unit, heading_before);
   if (!draft)
     return "Not a curve: " + draft.error();
-  std::string line = CurveElementsLine(draft->elements);
-  if (HasTangentLength(draft->elements))
-    line += " Tangent " + FixedForm(TangentLength(draft->elements));
+  // The letters the elements go by on a plat, to fit the strip's one row.
+  const CurveElements& e = draft->elements;
+  std::string line = "R " + FixedForm(e.radius) + " Delta " +
+                     AngleForm(e.delta * 180 / kAngleConstant) + " L " + FixedForm(e.arc) + " C " +
+                     FixedForm(e.chord) + " CB " + HeadingForm(e.chord_heading);
+  if (HasTangentLength(e))
+    line += " T " + FixedForm(TangentLength(e));
   return line;
 }
 

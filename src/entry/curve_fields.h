@@ -45,8 +45,8 @@ Result<CurveDraft> DraftCurve(const CurveFields& padded, std::string_view unit,
                               std::optional<double> heading_before);
 
 // The strip's one-line preview of what an add would make of the boxes as
-// they stand: the elements as the report prints them and the tangent length,
-// or why it is no curve yet.
+// they stand: R, delta, L (the arc), C (the chord), CB and T (the tangent
+// length, below half a turn), or why it is no curve yet.
 std::string CurvePreview(CurveFields f, std::string_view unit,
                          std::optional<double> heading_before);
 

@@ -169,10 +169,10 @@ TEST(CurvePreview, GivesTheElementsOrWhyNot) {
   const double east = 0;
   const Case cases[] = {
       {Boxes(Right, "20.00", Delta, "", {"90", "", ""}), east,
-       "R 20.0000 Delta 90°00'00.0\" Arc 31.4159 Chord 28.2843 CB S 45°00'00.0\" E "
-       "Tangent 20.0000"},
+       "R 20.0000 Delta 90°00'00.0\" L 31.4159 C 28.2843 CB S 45°00'00.0\" E "
+       "T 20.0000"},
       {Boxes(Left, "10", Delta, "", {"270", "", ""}, ChordBearing, {"NE", "45", "", ""}),
-       std::nullopt, "R 10.0000 Delta 270°00'00.0\" Arc 47.1239 Chord 14.1421 CB N 45°00'00.0\" E"},
+       std::nullopt, "R 10.0000 Delta 270°00'00.0\" L 47.1239 C 14.1421 CB N 45°00'00.0\" E"},
       {Boxes(Right, "20", Delta, "", {"90", "", ""}), std::nullopt,
        "Not a curve: a tangent curve needs an entry before it to follow"},
       {Boxes(Right, "20", Chord, "41", {"", "", ""}), east,
