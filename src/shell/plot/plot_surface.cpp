@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 
+#include "geometry/arc_clip.h"
 #include "geometry/line_clip.h"
 #include "shell/plot/pixel_lines.h"
 
@@ -147,18 +148,21 @@ void PlotSurface::Line(double x1, double y1, double x2, double y2, std::optional
   pen_y_ = y2;
 }
 
+// The visible area in user units, widened by the pen so that a thick line
+// just outside an edge still shows its part.
+ClipRect PlotSurface::VisibleArea(const Mapping& m) const {
+  const double margin = pen_width_ + 2;
+  const double mx = margin / std::abs(m.sx);
+  const double my = margin / std::abs(m.sy);
+  return {std::min(m.left, m.right) - mx, std::min(m.top, m.bottom) - my,
+          std::max(m.left, m.right) + mx, std::max(m.top, m.bottom) + my};
+}
+
 void PlotSurface::DrawClipped(double x1, double y1, double x2, double y2, const QColor& colour) {
   const std::optional<Mapping> m = CurrentMapping();
   if (!m || width() <= 0 || height() <= 0)
     return;
-  // The visible area in user units, widened by the pen so that a thick line
-  // just outside an edge still shows its part.
-  const double margin = pen_width_ + 2;
-  const double mx = margin / std::abs(m->sx);
-  const double my = margin / std::abs(m->sy);
-  const ClipRect visible{std::min(m->left, m->right) - mx, std::min(m->top, m->bottom) - my,
-                         std::max(m->left, m->right) + mx, std::max(m->top, m->bottom) + my};
-  const std::optional<Segment> cut = ClipLine({x1, y1, x2, y2}, visible);
+  const std::optional<Segment> cut = ClipLine({x1, y1, x2, y2}, VisibleArea(*m));
   if (!cut)
     return;
   const QPointF a = (*m)(cut->x1, cut->y1);
@@ -176,6 +180,31 @@ void PlotSurface::DrawClipped(double x1, double y1, double x2, double y2, const 
     p.drawLine(a, b);
   }
   Touched();
+}
+
+void PlotSurface::Arc(double cx, double cy, double radius, double start, double sweep,
+                      std::optional<int> colour) {
+  const std::optional<Mapping> m = CurrentMapping();
+  if (m && width() > 0 && height() > 0) {
+    const QColor c = colour ? PaletteColour(*colour) : kForeground;
+    const double pixels = radius * PixelsPerUnit();
+    const ArcPieces cut = ClipArc(cx, cy, radius, start, sweep, VisibleArea(*m));
+    for (int i = 0; i < cut.count; ++i) {
+      const ArcPiece& piece = cut.pieces[static_cast<size_t>(i)];
+      const int chords = ArcChordCount(pixels, piece.sweep, kArcPixelTolerance);
+      double from_x = 0, from_y = 0;
+      bool first = true;
+      WalkArc(cx, cy, radius, piece.start, piece.sweep, chords, [&](double x, double y) {
+        if (!first)
+          DrawClipped(from_x, from_y, x, y, c);
+        first = false;
+        from_x = x;
+        from_y = y;
+      });
+    }
+  }
+  pen_x_ = cx + radius * std::cos(start + sweep);
+  pen_y_ = cy + radius * std::sin(start + sweep);
 }
 
 void PlotSurface::Point(double x, double y, int colour) {
