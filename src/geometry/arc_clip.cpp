@@ -32,6 +32,27 @@ ArcPieces ClipArc(double cx, double cy, double radius, double start, double swee
   if (cx + radius < r.x_min || cx - radius > r.x_max || cy + radius < r.y_min ||
       cy - radius > r.y_max)
     return out;
+  // The whole arc inside, as most of a boundary zoomed to fit is: its ends
+  // and the points due east, north, west and south of its centre that it
+  // passes bound it.
+  const double end = start + sweep;
+  const double cos_start = std::cos(start), sin_start = std::sin(start);
+  const double cos_end = std::cos(end), sin_end = std::sin(end);
+  double low_x = std::min(cos_start, cos_end), high_x = std::max(cos_start, cos_end);
+  double low_y = std::min(sin_start, sin_end), high_y = std::max(sin_start, sin_end);
+  const double from = std::min(start, end);
+  for (double k = std::ceil(from / (kTurn / 4)); k * (kTurn / 4) <= from + std::fabs(sweep); ++k) {
+    const int quarter = static_cast<int>(std::fmod(std::fmod(k, 4) + 4, 4));
+    low_x = quarter == 2 ? -1 : low_x;
+    high_x = quarter == 0 ? 1 : high_x;
+    low_y = quarter == 3 ? -1 : low_y;
+    high_y = quarter == 1 ? 1 : high_y;
+  }
+  if (Inside(r, cx + radius * low_x, cy + radius * low_y) &&
+      Inside(r, cx + radius * high_x, cy + radius * high_y)) {
+    out.pieces[out.count++] = {start, sweep};
+    return out;
+  }
   const double far_x = std::max(std::fabs(r.x_min - cx), std::fabs(r.x_max - cx));
   const double far_y = std::max(std::fabs(r.y_min - cy), std::fabs(r.y_max - cy));
   if (std::hypot(far_x, far_y) < radius)

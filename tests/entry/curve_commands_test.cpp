@@ -16,21 +16,37 @@ namespace {
 using test::Cp1252;
 using ::testing::Contains;
 using ::testing::EndsWith;
-using Kind = CommandOutcome::Kind;
 using Texts = std::vector<std::string>;
-using enum CurveSide;
-using enum CurveSize;
-using enum CurveAim;
+using enum CommandOutcome::Kind;
 
 const std::string kEast40 = Cp1252("NE 90°00'00'' @40.00LF");
 
-// The boxes in the strip's order: side, radius, size, direction.
-CurveFields Boxes(CurveSide side, std::string radius, CurveSize size, std::string length,
-                  Texts delta, CurveAim aim = Tangent, Texts bearing = {"", "", "", ""},
-                  bool major = false) {
-  return {
-      side, std::move(radius), size,       std::move(length), delta[0],  delta[1], delta[2], major,
-      aim,  bearing[0],        bearing[1], bearing[2],        bearing[3]};
+// The boxes in the strip's order, '|' between: side, radius, size, arc or
+// chord, the delta's three, direction, quadrant, its three, major; each
+// chooser by its initial (R/L; A/D/C; T/C/R), M for a major arc.
+CurveFields Boxes(std::string_view typed) {
+  Texts t;
+  for (size_t at = 0, bar = 0; bar != std::string_view::npos; at = bar + 1) {
+    bar = typed.find('|', at);
+    t.emplace_back(typed.substr(at, bar - at));
+  }
+  t.resize(13);
+  const auto pick = [](const std::string& initial, std::string_view initials) {
+    return static_cast<int>(initials.find(initial.empty() ? '?' : initial[0]));
+  };
+  return {static_cast<CurveSide>(pick(t[0], "RL")),
+          t[1],
+          static_cast<CurveSize>(pick(t[2], "ADC")),
+          t[3],
+          t[4],
+          t[5],
+          t[6],
+          t[12] == "M",
+          static_cast<CurveAim>(pick(t[7], "TCR")),
+          t[8],
+          t[9],
+          t[10],
+          t[11]};
 }
 
 // What an add makes of the boxes after the entries `before`: the entry, or
@@ -38,65 +54,47 @@ CurveFields Boxes(CurveSide side, std::string radius, CurveSize size, std::strin
 TEST(AddCurve, BoxesMakeTheEntryOrAreRefusedInWords) {
   struct Case {
     Texts before;
-    CurveFields boxes;
-    Kind kind;
+    const char* boxes;
+    CommandOutcome::Kind kind;
     std::string entry_or_reason;
   };
-  const Texts none;
-  const Texts no_delta{"", "", ""};
+  const Texts line{kEast40};
   const Case cases[] = {
-      {{kEast40},
-       Boxes(Right, "20.00", Delta, "", {"90", "", ""}),
-       Kind::Added,
-       "Curve right R 20.00LF delta 90°00'00'' tangent"},
-      {none, Boxes(Left, "210.00", Arc, "105.32", no_delta, ChordBearing, {"NE", "45", "", ""}),
-       Kind::Added, "Curve left R 210.00LF arc 105.32LF CB NE 45°00'00''"},
-      {none,
-       Boxes(Left, "50.00", Chord, "25.00", no_delta, ChordBearing, {"SE", "80", "", ""}, true),
-       Kind::Added, "Curve left R 50.00LF chord 25.00LF major CB SE 80°00'00''"},
-      {none,
-       Boxes(Right, "5", Delta, "7", {"105", "3", "7"}, RadialBearing, {"NW", "5", "", "9"}, true),
-       Kind::Added, "Curve right R 05LF delta 105°03'07'' RB NW 05°00'09''"},
-      {none, Boxes(Right, "20", Delta, "", {"90", "", ""}), Kind::Refused,
-       "a tangent curve needs an entry before it to follow"},
-      {{"1 , 2"},
-       Boxes(Right, "20", Delta, "", {"90", "", ""}),
-       Kind::Refused,
-       "the boundary is made of points, not lines"},
-      {{kEast40},
-       Boxes(Right, "20", Chord, "40.01", no_delta),
-       Kind::Refused,
-       "the chord is longer than twice the radius"},
-      {{kEast40},
-       Boxes(Right, "20", Arc, "125.67", no_delta),
-       Kind::Refused,
+      {line, "R|20.00|D||90|||T", Added, "Curve right R 20.00LF delta 90°00'00'' tangent"},
+      {{},
+       "L|210.00|A|105.32||||C|NE|45",
+       Added,
+       "Curve left R 210.00LF arc 105.32LF CB NE 45°00'00''"},
+      {{},
+       "L|50.00|C|25.00||||C|SE|80|||M",
+       Added,
+       "Curve left R 50.00LF chord 25.00LF major CB SE 80°00'00''"},
+      {{},
+       "R|5|D|7|105|3|7|R|NW|5||9|M",
+       Added,
+       "Curve right R 05LF delta 105°03'07'' RB NW 05°00'09''"},
+      {{}, "R|20|D||90|||T", Refused, "a tangent curve needs an entry before it to follow"},
+      {{"1 , 2"}, "R|20|D||90|||T", Refused, "the boundary is made of points, not lines"},
+      {line, "R|20|C|40.01||||T", Refused, "the chord is longer than twice the radius"},
+      {line, "R|20|A|125.67||||T", Refused,
        "the arc is not shorter than the whole circle of that radius"},
-      {{kEast40},
-       Boxes(Right, "0", Arc, "5", no_delta),
-       Kind::Refused,
-       "the radius must be more than 0"},
-      {{kEast40},
-       Boxes(Right, "2.0.", Arc, "5", no_delta),
-       Kind::Refused,
-       "the radius \"2.0.\" is not a number"},
-      {{kEast40},
-       Boxes(Right, "20", Delta, "", {"360", "", ""}),
-       Kind::Refused,
+      {line, "R|0|A|5||||T", Refused, "the radius must be more than 0"},
+      {line, "R|2.0.|A|5||||T", Refused, "the radius \"2.0.\" is not a number"},
+      {line, "R|20|D||360|||T", Refused,
        "the delta's degrees \"360\" must be a whole number from 0 to 359"},
-      {{kEast40},
-       Boxes(Right, "20", Delta, "", {"1", "5.", ""}),
-       Kind::Refused,
+      {line, "R|20|D||1|5.||T", Refused,
        "the delta's minutes \"5.\" must be a whole number from 0 to 59"},
-      {{kEast40},
-       Boxes(Right, "20", Delta, "", {"0", "", ""}),
-       Kind::Refused,
-       "the delta must be more than 0"},
-      {none, Boxes(Right, "20", Delta, "", {"9", "", ""}, RadialBearing, {"NE", "91", "", ""}),
-       Kind::Refused, "the radial bearing's degrees \"91\" must be a whole number from 0 to 90"},
-      {none, Boxes(Right, "20", Delta, "", {"9", "", ""}, ChordBearing, {"NE", "90", "", "1"}),
-       Kind::Refused, "the chord bearing is more than 90 degrees from the meridian"},
-      {{kEast40}, Boxes(Right, "", Delta, "", {"90", "", ""}), Kind::Ignored, ""},
-      {{kEast40}, Boxes(Right, "20", Arc, "", {"90", "", ""}), Kind::Ignored, ""},
+      {line, "R|20|D||0|||T", Refused, "the delta must be more than 0"},
+      {{},
+       "R|20|D||9|||R|NE|91",
+       Refused,
+       "the radial bearing's degrees \"91\" must be a whole number from 0 to 90"},
+      {{},
+       "R|20|D||9|||C|NE|90||1",
+       Refused,
+       "the chord bearing is more than 90 degrees from the meridian"},
+      {line, "R||D||90|||T", Ignored, ""},
+      {line, "R|20|A||90|||T", Ignored, ""},
   };
   for (const Case& c : cases) {
     StringLog log;
@@ -104,16 +102,16 @@ TEST(AddCurve, BoxesMakeTheEntryOrAreRefusedInWords) {
     Program program{log, surface};
     EntryControls controls;
     program.entries.Replace(c.before);
-    CurveFields boxes = c.boxes;
+    CurveFields boxes = Boxes(c.boxes);
     const CommandOutcome outcome = AddSurveyorCurve(program, controls, boxes);
     EXPECT_EQ(c.kind, outcome.kind) << c.entry_or_reason;
     Texts listed = c.before;
-    if (c.kind == Kind::Added) {
+    if (c.kind == Added) {
       listed.push_back(Cp1252(c.entry_or_reason));
       EXPECT_EQ("", outcome.message);
       EXPECT_EQ("|||||", boxes.radius + "|" + boxes.length + "|" + boxes.delta_degrees + "|" +
                              boxes.delta_minutes + "|" + boxes.degrees + "|" + boxes.seconds);
-    } else if (c.kind == Kind::Refused) {
+    } else if (c.kind == Refused) {
       EXPECT_EQ("The curve was not added: " + c.entry_or_reason + ".", outcome.message);
       EXPECT_EQ(2u, boxes.delta_minutes.size()) << "padded for correction";
     }
@@ -130,14 +128,14 @@ TEST(AddCurve, IsLoggedDrawnLockedAndUndoneAsALine) {
   controls.modes.optSurveyor.checked = true;
   const auto line = [&](const char* quadrant, const char* degrees, const char* length) {
     SurveyorFields f{quadrant, degrees, "", "", length};
-    ASSERT_EQ(Kind::Added, AddSurveyorLine(program, controls, f).kind);
+    ASSERT_EQ(Added, AddSurveyorLine(program, controls, f).kind);
   };
   line("NE", "", "120.00");
   line("NE", "90", "40.00");
   const ModeControls after_lines = controls.modes;
   surface.calls.clear();
-  CurveFields curve = Boxes(Right, "20.00", Delta, "", {"90", "", ""});
-  ASSERT_EQ(Kind::Added, AddSurveyorCurve(program, controls, curve).kind);
+  CurveFields curve = Boxes("R|20.00|D||90|||T");
+  ASSERT_EQ(Added, AddSurveyorCurve(program, controls, curve).kind);
   // The chord runs to (60, 100): 4,000 inside the chords plus the segment
   // 100 pi - 200 outside them.
   EXPECT_THAT(log.Text(), EndsWith(Cp1252("\r\nAdded curve: Curve right R 20.00LF delta "
@@ -162,26 +160,24 @@ TEST(AddCurve, IsLoggedDrawnLockedAndUndoneAsALine) {
 
 TEST(CurvePreview, GivesTheElementsOrWhyNot) {
   struct Case {
-    CurveFields boxes;
+    const char* boxes;
     std::optional<double> heading;
     std::string shown;
   };
   const double east = 0;
   const Case cases[] = {
-      {Boxes(Right, "20.00", Delta, "", {"90", "", ""}), east,
-       "R 20.0000 Delta 90°00'00.0\" L 31.4159 C 28.2843 CB S 45°00'00.0\" E "
-       "T 20.0000"},
-      {Boxes(Left, "10", Delta, "", {"270", "", ""}, ChordBearing, {"NE", "45", "", ""}),
-       std::nullopt, "R 10.0000 Delta 270°00'00.0\" L 47.1239 C 14.1421 CB N 45°00'00.0\" E"},
-      {Boxes(Right, "20", Delta, "", {"90", "", ""}), std::nullopt,
+      {"R|20.00|D||90|||T", east,
+       "R 20.0000 Delta 90°00'00.0\" L 31.4159 C 28.2843 CB S 45°00'00.0\" E T 20.0000"},
+      {"L|10|D||270|||C|NE|45", std::nullopt,
+       "R 10.0000 Delta 270°00'00.0\" L 47.1239 C 14.1421 CB N 45°00'00.0\" E"},
+      {"R|20|D||90|||T", std::nullopt,
        "Not a curve: a tangent curve needs an entry before it to follow"},
-      {Boxes(Right, "20", Chord, "41", {"", "", ""}), east,
-       "Not a curve: the chord is longer than twice the radius"},
-      {Boxes(Right, "", Delta, "", {"90", "", ""}), east, "Curve: enter its radius"},
-      {Boxes(Right, "20", Arc, "", {"90", "", ""}), east, "Curve: enter its arc length"},
+      {"R|20|C|41||||T", east, "Not a curve: the chord is longer than twice the radius"},
+      {"R||D||90|||T", east, "Curve: enter its radius"},
+      {"R|20|A||90|||T", east, "Curve: enter its arc length"},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(Cp1252(c.shown), CurvePreview(c.boxes, "LF", c.heading));
+    EXPECT_EQ(Cp1252(c.shown), CurvePreview(Boxes(c.boxes), "LF", c.heading));
 }
 
 }  // namespace

@@ -22,6 +22,11 @@ constexpr std::array<QRgb, 16> kPalette = {
 
 const QColor kForeground = Qt::black;
 
+// The pixels of a line are whole ones, each up to half a pixel off the line:
+// chords within half a pixel of an arc set the pixels the arc would, in
+// fewer lines than the default's quarter pixel asks for.
+constexpr double kArcPixels = 0.5;
+
 }  // namespace
 
 QColor PaletteColour(int index) {
@@ -186,25 +191,57 @@ void PlotSurface::Arc(double cx, double cy, double radius, double start, double 
                       std::optional<int> colour) {
   const std::optional<Mapping> m = CurrentMapping();
   if (m && width() > 0 && height() > 0) {
-    const QColor c = colour ? PaletteColour(*colour) : kForeground;
-    const double pixels = radius * PixelsPerUnit();
     const ArcPieces cut = ClipArc(cx, cy, radius, start, sweep, VisibleArea(*m));
-    for (int i = 0; i < cut.count; ++i) {
-      const ArcPiece& piece = cut.pieces[static_cast<size_t>(i)];
-      const int chords = ArcChordCount(pixels, piece.sweep, kArcPixelTolerance);
-      double from_x = 0, from_y = 0;
-      bool first = true;
-      WalkArc(cx, cy, radius, piece.start, piece.sweep, chords, [&](double x, double y) {
-        if (!first)
-          DrawClipped(from_x, from_y, x, y, c);
-        first = false;
-        from_x = x;
-        from_y = y;
-      });
-    }
+    const QColor c = colour ? PaletteColour(*colour) : kForeground;
+    for (int i = 0; i < cut.count; ++i)
+      DrawArcPiece(*m, cx, cy, radius, cut.pieces[static_cast<size_t>(i)], c);
   }
   pen_x_ = cx + radius * std::cos(start + sweep);
   pen_y_ = cy + radius * std::sin(start + sweep);
+}
+
+// A piece lies within the visible area widened by the pen, and so do its
+// chords: a thin pen writes them to the pixels without cutting them again.
+// The chords' ends turn by one rotation each, not a sine and cosine each.
+void PlotSurface::DrawArcPiece(const Mapping& m, double cx, double cy, double radius,
+                               const ArcPiece& piece, const QColor& colour) {
+  const bool thin = pen_width_ <= 2;
+  // As PixelsPerUnit, without asking the screen for its ratio again.
+  const double ratio = thin ? Pixels().devicePixelRatio() : devicePixelRatioF();
+  const double pixels_per_unit = std::max(std::fabs(m.sx), std::fabs(m.sy)) * ratio;
+  const int chords = ArcChordCount(radius * pixels_per_unit, piece.sweep, kArcPixels);
+  if (chords == 0)
+    return;
+  const double step = piece.sweep / chords;
+  const double turn_cos = std::cos(step), turn_sin = std::sin(step);
+  double along_x = std::cos(piece.start), along_y = std::sin(piece.start);
+  const auto point = [&] { return QPointF(cx + radius * along_x, cy + radius * along_y); };
+  QPointF from = point();
+  if (!thin) {
+    for (int i = 0; i < chords; ++i) {
+      const double x = along_x * turn_cos - along_y * turn_sin;
+      along_y = along_y * turn_cos + along_x * turn_sin;
+      along_x = x;
+      const QPointF to = point();
+      DrawClipped(from.x(), from.y(), to.x(), to.y(), colour);
+      from = to;
+    }
+    return;
+  }
+  QImage& pixels = Pixels();
+  const int thickness = std::max(1, static_cast<int>(std::lround(pen_width_ * ratio)));
+  const QRgb rgb = colour.rgb();
+  QPointF a = m(from.x(), from.y()) * ratio;
+  for (int i = 0; i < chords; ++i) {
+    const double x = along_x * turn_cos - along_y * turn_sin;
+    along_y = along_y * turn_cos + along_x * turn_sin;
+    along_x = x;
+    const QPointF to = point();
+    const QPointF b = m(to.x(), to.y()) * ratio;
+    DrawPixelLine(pixels, a, b, thickness, rgb);
+    a = b;
+  }
+  Touched();
 }
 
 void PlotSurface::Point(double x, double y, int colour) {

@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "geometry/arc_clip.h"
 #include "geometry/line_clip.h"
 #include "geometry/plane.h"
 #include "ports/drawing_surface.h"
@@ -120,6 +121,8 @@ class PlotSurface : public QWidget, public DrawingSurface {
   void EnsureBuffer();
   ClipRect VisibleArea(const Mapping& m) const;
   void DrawClipped(double x1, double y1, double x2, double y2, const QColor& colour);
+  void DrawArcPiece(const Mapping& m, double cx, double cy, double radius, const ArcPiece& piece,
+                    const QColor& colour);
   void Touched();
   const std::vector<MarkRun>& Dot();
   struct LabelPlace;
