@@ -26,7 +26,6 @@ TEST(FieldRangeLimit, ByTheBoxName) {
   EXPECT_EQ(60, FieldRangeLimit("txtMinutes"));
   EXPECT_EQ(60, FieldRangeLimit("txtSeconds"));
   EXPECT_EQ(90, FieldRangeLimit("txtCurveDegrees"));
-  EXPECT_EQ(60, FieldRangeLimit("txtCurveSeconds"));
   EXPECT_EQ(359, FieldRangeLimit("txtDeltaDegrees"));
   EXPECT_EQ(60, FieldRangeLimit("txtDeltaMinutes"));
   for (const char* unchecked : {"txtLength", "txtCarDistance", "txtCarInches", "txtPtX", "txtPtY",

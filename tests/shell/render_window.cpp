@@ -3,7 +3,6 @@
 // each entry mode, where every caption must still fit.
 //   QT_QPA_PLATFORM=offscreen render_window [folder]
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
@@ -87,15 +86,6 @@ int main(int argc, char* argv[]) {
     SaveLog(h, folder + "/log_box_wrapped.png");
     ShowAtSize(h, {1, 1});
     Save(h, folder + "/main_window_minimum_surveyor.png");
-    // The curve rows with every box a chord and a bearing call for.
-    h.Get<QCheckBox>("chkCurve")->setChecked(true);
-    h.Get<QComboBox>("cmbCurveSize")->setCurrentIndex(2);
-    h.Get<QComboBox>("cmbCurveAim")->setCurrentIndex(1);
-    h.Type("txtRadius", "50");
-    h.Type("txtCurveLength", "25");
-    h.Type("txtCurveDegrees", "80");
-    Save(h, folder + "/main_window_minimum_curve.png");
-    h.Get<QCheckBox>("chkCurve")->setChecked(false);
     // A list longer than its box, scrolled to the selected last line.
     for (int i = 0; i < 200; ++i)
       h.window().program().entries.Append(
