@@ -40,13 +40,16 @@ ArcPieces ClipArc(double cx, double cy, double radius, double start, double swee
   const double cos_end = std::cos(end), sin_end = std::sin(end);
   double low_x = std::min(cos_start, cos_end), high_x = std::max(cos_start, cos_end);
   double low_y = std::min(sin_start, sin_end), high_y = std::max(sin_start, sin_end);
-  const double from = std::min(start, end);
-  for (double k = std::ceil(from / (kTurn / 4)); k * (kTurn / 4) <= from + std::fabs(sweep); ++k) {
-    const int quarter = static_cast<int>(std::fmod(std::fmod(k, 4) + 4, 4));
-    low_x = quarter == 2 ? -1 : low_x;
-    high_x = quarter == 0 ? 1 : high_x;
-    low_y = quarter == 3 ? -1 : low_y;
-    high_y = quarter == 1 ? 1 : high_y;
+  // At most five quarter turns fall within one turn, counted from the first
+  // so that no angle however large makes the count stand still.
+  const double quarter = kTurn / 4;
+  const double first = std::ceil(std::min(start, end) / quarter);
+  for (int i = 0; i < 5 && (first + i) * quarter <= std::max(start, end); ++i) {
+    const int at = static_cast<int>(std::fmod(std::fmod(first + i, 4) + 4, 4));
+    low_x = at == 2 ? -1 : low_x;
+    high_x = at == 0 ? 1 : high_x;
+    low_y = at == 3 ? -1 : low_y;
+    high_y = at == 1 ? 1 : high_y;
   }
   if (Inside(r, cx + radius * low_x, cy + radius * low_y) &&
       Inside(r, cx + radius * high_x, cy + radius * high_y)) {

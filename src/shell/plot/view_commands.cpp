@@ -1,6 +1,7 @@
 #include "shell/plot/view_commands.h"
 
 #include <QAction>
+#include <algorithm>
 
 #include "geometry/bearing_forms.h"
 #include "geometry/corner_walk.h"
@@ -45,9 +46,12 @@ PlotLabels ScreenLabels(const BoundaryDrawing& d, double label_size) {
 }
 
 void LabelCurves(const EntryList& entries, PlotLabels& labels) {
-  if (entries.Empty() || KindOf(entries.At(0)) != EntryKind::Angle)
+  const EntryTexts& texts = entries.Entries();
+  // A list of lines alone is not walked again after every command.
+  if (entries.Empty() || KindOf(entries.At(0)) != EntryKind::Angle ||
+      std::none_of(texts.begin(), texts.end(), IsCurveEntry))
     return;
-  (void)WalkEntries(entries.Entries(), EntryKind::Angle, PlanePoint{}, [&](const CornerStep& s) {
+  (void)WalkEntries(texts, EntryKind::Angle, PlanePoint{}, [&](const CornerStep& s) {
     if (!s.is_curve || s.index >= labels.lines.size())
       return;
     const CurveElements& e = s.arc;
