@@ -204,6 +204,21 @@ inline std::vector<std::string> StarBearings(int n) {
   return entries;
 }
 
+// The same star with every other line a curve on the same chord, of a
+// radius as long as the chord (a sixth of a turn), bulging to the right and
+// to the left in turn: the arcs cross the plot as the lines do.
+inline std::vector<std::string> StarCurves(int n) {
+  std::vector<std::string> entries = StarBearings(n);
+  for (size_t i = 1; i < entries.size(); i += 2) {
+    const std::string line = entries[i];
+    const size_t at = line.find(" @");
+    const std::string chord = line.substr(at + 2);
+    entries[i] = std::string("Curve ") + (i % 4 == 1 ? "right" : "left") + " R " + chord +
+                 " chord " + chord + " CB " + line.substr(0, at);
+  }
+  return entries;
+}
+
 // The centre and the corners of a star of n - 1 as point entries
 // "east , north": points are drawn from the first, so the star stays about
 // the origin.

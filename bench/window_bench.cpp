@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "bench_window.h"
+#include "boundary/curve_entry.h"
 #include "shell/closure/closure_dialog.h"
 #include "shell/plot/plot_surface.h"
 
@@ -73,6 +75,18 @@ void BM_RedrawBoundary(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RedrawBoundary)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The same Re-Draw with every other line of the star a curve on its chord.
+void BM_RedrawCurves(benchmark::State& state) {
+  BenchWindow w;
+  Load(w, tw::bench::StarCurves(static_cast<int>(state.range(0))));
+  auto* redraw = w.Get<QPushButton>("cmdRedraw");
+  for (auto _ : state) {
+    redraw->click();
+    SettleWindow();
+  }
+}
+BENCHMARK(BM_RedrawCurves)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // The plot held and dragged over a star of n bearing lines zoomed to fit:
 // each iteration is one pass of the event loop in which the pointer moved
@@ -138,6 +152,36 @@ BENCHMARK(BM_AddBearingLine)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(50);
+
+// One more curve on a star of n with half its lines curves, typed into the
+// curve boxes as a chord on a chord bearing, across the plot and back again,
+// previewed as the boxes fill and painted.
+void BM_AddCurve(benchmark::State& state) {
+  BenchWindow w;
+  Load(w, tw::bench::StarCurves(static_cast<int>(state.range(0))));
+  w.Get<QCheckBox>("chkCurve")->setChecked(true);
+  w.Get<QComboBox>("cmbCurveSize")->setCurrentIndex(static_cast<int>(tw::CurveSize::Chord));
+  w.Get<QComboBox>("cmbCurveAim")->setCurrentIndex(static_cast<int>(tw::CurveAim::ChordBearing));
+  SettleWindow();
+  auto* quadrant = w.Get<QComboBox>("cmbCurveQuadrant");
+  auto* radius = w.Get<QLineEdit>("txtRadius");
+  auto* chord = w.Get<QLineEdit>("txtCurveLength");
+  auto* degrees = w.Get<QLineEdit>("txtCurveDegrees");
+  auto* add = w.Get<QPushButton>("cmdAddLine");
+  bool out = true;
+  for (auto _ : state) {
+    quadrant->setCurrentText(out ? "NE" : "SW");
+    out = !out;
+    radius->setText("100");
+    chord->setText("150");
+    degrees->setText("45");
+    add->click();
+    SettleWindow();
+  }
+  if (w.window.program().entries.Count() != static_cast<size_t>(state.range(0) + 50))
+    state.SkipWithError("not added");
+}
+BENCHMARK(BM_AddCurve)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(50);
 
 // The closure dialog's refresh after one more line on a list of n: the
 // analysis, both tables and the findings; the 20 lines added take the list

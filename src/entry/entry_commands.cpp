@@ -9,6 +9,7 @@
 #include "boundary/entry.h"
 #include "entry/carpenter.h"
 #include "geometry/bearing.h"
+#include "geometry/corner_walk.h"
 #include "geometry/traverse.h"
 #include "program/log.h"
 #include "program/plot.h"
@@ -26,6 +27,10 @@ std::string Quoted(std::string_view text) {
 
 CommandOutcome Refuse(std::string reason) {
   return {Kind::Refused, "The line was not added: " + std::move(reason) + "."};
+}
+
+CommandOutcome RefuseCurve(std::string reason) {
+  return {Kind::Refused, "The curve was not added: " + std::move(reason) + "."};
 }
 
 void FillEmpty(std::string& text) {
@@ -81,21 +86,38 @@ std::string LogRunningArea(Program& program) {
   return {};
 }
 
-// What both bearing modes do once the entry is composed: list it, log it,
-// draw it and log the area. A message comes back only when an entry already
-// in the list cannot be read for the area.
-CommandOutcome AddBearingEntry(Program& program, const std::string& entry,
-                               std::string_view quadrant, double degrees, double minutes,
-                               double seconds, std::string_view distance) {
+// What every bearing entry's add does once the entry is composed: list it,
+// log it as "Added WHAT: ENTRY", draw it and log the area. A message comes
+// back only when an entry already in the list cannot be read for the area.
+template <class Draw>
+CommandOutcome ListAndDraw(Program& program, const std::string& entry, std::string_view what,
+                           Draw&& draw) {
   program.entries.Append(entry);
-  AppendLog(program.log, "Added line: " + entry, true);
+  AppendLog(program.log, "Added " + std::string(what) + ": " + entry, true);
   CommandOutcome outcome{Kind::Added, {}};
-  // Both callers refuse a distance that is not a number before composing the
-  // entry, and that is the drawing's only failure.
-  (void)DrawBearingLine(program, quadrant, degrees, minutes, seconds, distance);
+  draw();
   if (program.entries.Count() >= 2)
     outcome.message = LogRunningArea(program);
   return outcome;
+}
+
+CommandOutcome AddBearingEntry(Program& program, const std::string& entry,
+                               std::string_view quadrant, double degrees, double minutes,
+                               double seconds, std::string_view distance) {
+  return ListAndDraw(program, entry, "line", [&] {
+    // Both callers refuse a distance that is not a number before composing
+    // the entry, and that is the drawing's only failure.
+    (void)DrawBearingLine(program, quadrant, degrees, minutes, seconds, distance);
+  });
+}
+
+// The Surveyor strip's states after a line or a curve went in.
+void LockAfterSurveyorAdd(const Program& program, EntryControls& controls) {
+  const size_t count = program.entries.Count();
+  controls.cmdUndo_enabled = count >= 1;
+  controls.modes = LockModeControls(controls.modes, count);
+  controls.modes =
+      UpdateUnitMenus(controls.modes, count, program.state.UnitAbbrev, program.state.EntryMode);
 }
 
 double FieldValue(std::string_view text) {
@@ -130,10 +152,36 @@ CommandOutcome AddSurveyorLine(Program& program, EntryControls& controls, Survey
   fields.minutes.clear();
   fields.seconds.clear();
   fields.length.clear();
-  const size_t count = program.entries.Count();
-  controls.cmdUndo_enabled = count >= 1;
-  controls.modes = LockModeControls(controls.modes, count);
-  controls.modes = UpdateUnitMenus(controls.modes, count, unit, program.state.EntryMode);
+  LockAfterSurveyorAdd(program, controls);
+  return outcome;
+}
+
+std::optional<double> HeadingAfterLast(const Program& program) {
+  if (program.entries.Empty() || KindOf(program.entries.At(0)) != EntryKind::Angle)
+    return std::nullopt;
+  CornerStep s;
+  TakeHeadingAt(program.entries.Entries(), EntryKind::Angle, program.entries.Count(), s);
+  return s.has_heading ? std::optional<double>(s.heading) : std::nullopt;
+}
+
+CommandOutcome AddSurveyorCurve(Program& program, EntryControls& controls, CurveFields& fields) {
+  if (!HasCurveSize(fields))
+    return {};
+  PadCurveFields(fields);
+  if (HoldsOtherKind(program.entries, EntryKind::Angle))
+    return RefuseCurve(kMixedWithPoints);
+  const Result<CurveDraft> draft =
+      DraftCurve(fields, program.state.UnitAbbrev, HeadingAfterLast(program));
+  if (!draft)
+    return RefuseCurve(draft.error());
+
+  CommandOutcome outcome =
+      ListAndDraw(program, draft->entry, "curve", [&] { DrawCurve(program, draft->elements); });
+  for (std::string* box :
+       {&fields.radius, &fields.length, &fields.delta_degrees, &fields.delta_minutes,
+        &fields.delta_seconds, &fields.degrees, &fields.minutes, &fields.seconds})
+    box->clear();
+  LockAfterSurveyorAdd(program, controls);
   return outcome;
 }
 

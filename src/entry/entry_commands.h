@@ -5,10 +5,12 @@
 // emptied after an add), then applies the control states and the focus.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "base/result.h"
 #include "boundary/mode_controls.h"
+#include "entry/curve_fields.h"
 #include "program/program.h"
 
 namespace tw {
@@ -49,6 +51,16 @@ struct EntryControls {
 CommandOutcome AddSurveyorLine(Program& program, EntryControls& controls, SurveyorFields& fields);
 CommandOutcome AddCarpenterLine(Program& program, EntryControls& controls, CarpenterFields& fields);
 CommandOutcome AddPoint(Program& program, EntryControls& controls, PointFieldTexts& fields);
+
+// A curve after the last entry, as a Surveyor line is added: listed, logged
+// "Added curve: ENTRY" with the closure and area lines a line gets, drawn as
+// an arc, its text boxes emptied. Ignored while the radius or the size is
+// empty; refused with the reason in words, the boxes kept padded.
+CommandOutcome AddSurveyorCurve(Program& program, EntryControls& controls, CurveFields& fields);
+
+// The direction the list's last entry ends in, which a tangent curve added
+// now follows; none for an empty list or one of points.
+std::optional<double> HeadingAfterLast(const Program& program);
 
 // Puts `corrected` in place of entry `index` (< Count()) and redraws, which
 // logs the closure lines, then logs "Line N corrected: OLD -> NEW" (N from

@@ -8,6 +8,7 @@ namespace {
 
 constexpr int kBackspace = 8;
 constexpr int kTab = 9;
+constexpr int kMostDeltaDegrees = 359;
 
 // A text whose digits overflow a double reads as no number; its sign still
 // says on which side of the limit it lies.
@@ -24,12 +25,22 @@ bool FilterNumericKey(int code) {
 }
 
 std::optional<int> FieldRangeLimit(std::string_view box_name) {
-  if (box_name == "TxtDegrees")
-    return kMostDegrees;
-  if (box_name == "txtMinutes")
-    return kMostMinutes;
-  if (box_name == "txtSeconds")
-    return kMostSeconds;
+  struct Limit {
+    std::string_view box;
+    int most;
+  };
+  // A curve's bearing boxes are checked as a line's; its delta turns up to
+  // a whole circle.
+  static constexpr Limit kLimits[] = {
+      {"TxtDegrees", kMostDegrees},           {"txtMinutes", kMostMinutes},
+      {"txtSeconds", kMostSeconds},           {"txtCurveDegrees", kMostDegrees},
+      {"txtCurveMinutes", kMostMinutes},      {"txtCurveSeconds", kMostSeconds},
+      {"txtDeltaDegrees", kMostDeltaDegrees}, {"txtDeltaMinutes", kMostMinutes},
+      {"txtDeltaSeconds", kMostSeconds},
+  };
+  for (const Limit& l : kLimits)
+    if (l.box == box_name)
+      return l.most;
   return std::nullopt;
 }
 

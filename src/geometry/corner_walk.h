@@ -121,24 +121,32 @@ inline std::string UnreadableReason(EntryKind kind, std::string_view entry,
   return before.has_heading ? std::string() : kTangentFirstReason;
 }
 
-// The direction entry `from` - 1 ends in, for a walk that starts at `from`:
-// a tangent curve there needs it. Reads back only to the last entry that
-// sets its own direction, so a resumed walk stays as short as its resumption.
-inline void TakeHeadingBefore(const EntryTexts& entries, EntryKind kind, size_t from,
-                              CornerStep& s) {
+// The direction entry `end` - 1 ends in, which a tangent curve at `end`
+// follows; none after a point or an unreadable entry. Reads back only to the
+// last entry that sets its own direction, so it costs as little at the end
+// of a long list as at its start.
+inline void TakeHeadingAt(const EntryTexts& entries, EntryKind kind, size_t end, CornerStep& s) {
   s.has_heading = false;
-  if (from == 0 || kind != EntryKind::Angle || !IsCurveEntry(entries[from]))
+  if (end == 0 || kind != EntryKind::Angle)
     return;
-  size_t first = from - 1;
+  size_t first = end - 1;
   while (first > 0 && IsCurveEntry(entries[first]) && entries[first].ends_with(" tangent"))
     --first;
   CornerStep scratch;
-  for (size_t i = first; i < from; ++i) {
+  for (size_t i = first; i < end; ++i) {
     if (!StepOn(kind, entries[i], scratch))
       return;
   }
   s.heading = scratch.heading;
   s.has_heading = scratch.has_heading;
+}
+
+// For a walk that starts at `from`: only a curve there needs the direction.
+inline void TakeHeadingBefore(const EntryTexts& entries, EntryKind kind, size_t from,
+                              CornerStep& s) {
+  s.has_heading = false;
+  if (from < entries.size() && IsCurveEntry(entries[from]))
+    TakeHeadingAt(entries, kind, from, s);
 }
 
 // The entry a walk stopped at, and the one message naming it.

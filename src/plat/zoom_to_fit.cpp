@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "geometry/corner_walk.h"
 #include "plat/boundary_drawing.h"
 #include "program/log.h"
 #include "program/plot.h"
@@ -27,10 +28,20 @@ Status ZoomToFit(Program& program) {
     return Error{drawing.error()};
   PlanePoint low = drawing->corners.front();
   PlanePoint high = low;
-  for (const PlanePoint& c : drawing->corners) {
+  const auto take = [&low, &high](PlanePoint c) {
     low = {std::min(low.east, c.east), std::min(low.north, c.north)};
     high = {std::max(high.east, c.east), std::max(high.north, c.north)};
-  }
+  };
+  for (const PlanePoint& c : drawing->corners)
+    take(c);
+  // An arc can bulge past its ends: its points due north, south, east and
+  // west of its centre bound it. The drawing has read every entry already.
+  if (drawing->kind == EntryKind::Angle)
+    (void)WalkEntries(program.entries.Entries(), EntryKind::Angle, PlanePoint{},
+                      [&take](const CornerStep& s) {
+                        if (s.is_curve)
+                          VisitArcBounds(s.arc, StartOf(s), take);
+                      });
   const double half_x = (high.east - low.east) / 2;
   const double half_y = (high.north - low.north) / 2;
   const double reach = std::max(half_x, half_y);

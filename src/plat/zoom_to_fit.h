@@ -6,7 +6,7 @@
 
 namespace tw {
 
-// Centres the view on the box around every corner and sets each extent to
+// Centres the view on the box around every corner and arc and sets each extent to
 // that box's half-size over 0.92: each direction fills 92% of the plot, and
 // with equal scales the tighter of the two does. A direction in which the
 // boundary is flat takes a sliver of the other's extent, so that it never

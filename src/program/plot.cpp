@@ -24,6 +24,17 @@ void DrawTo(Program& program, PlanePoint c, Redraw redraw) {
   program.state.LastCornerY = c.north;
 }
 
+// A curve's arc from the corner `from`, then the same as DrawTo for its end.
+void ArcTo(Program& program, const CurveElements& e, PlanePoint from, PlanePoint c, Redraw redraw) {
+  program.surface.SetPenWidth(2);
+  program.surface.Arc(from.east + e.to_centre.east, from.north + e.to_centre.north, e.radius,
+                      ArcStartAngle(e), ArcSweep(e), std::nullopt);
+  if (redraw == Redraw::List)
+    LogClosure(program.log, ComputeClosure(c.east, c.north));
+  program.state.LastCornerX = c.east;
+  program.state.LastCornerY = c.north;
+}
+
 void TraceSegment(DrawingSurface& surface, double x, double y, int colour) {
   surface.SetPenWidth(2);
   surface.LineTo(x, y, colour);
@@ -53,7 +64,10 @@ std::optional<UnreadableEntry> RedrawBearings(Program& program, Redraw redraw) {
     program.figures.Restart(EntryKind::Angle, PlanePoint{});
   return WalkEntries(program.entries.Entries(), EntryKind::Angle, PlanePoint{},
                      [&program, redraw, list](const CornerStep& s) {
-                       DrawTo(program, s.corner, redraw);
+                       if (s.is_curve)
+                         ArcTo(program, s.arc, StartOf(s), s.corner, redraw);
+                       else
+                         DrawTo(program, s.corner, redraw);
                        if (list)
                          program.figures.Add(s);
                      });
@@ -150,6 +164,13 @@ Status DrawBearingLine(Program& program, std::string_view quadrant, double degre
          PlanePoint{program.state.LastCornerX + o->east, program.state.LastCornerY + o->north},
          Redraw::List);
   return Ok();
+}
+
+void DrawCurve(Program& program, const CurveElements& curve) {
+  const PlanePoint from{program.state.LastCornerX, program.state.LastCornerY};
+  ArcTo(program, curve, from,
+        {from.east + curve.chord_offsets.east, from.north + curve.chord_offsets.north},
+        Redraw::List);
 }
 
 void PlotPoint(Program& program, double x, double y, bool last) {

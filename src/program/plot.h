@@ -40,6 +40,10 @@ Status RedrawView(Program& program);
 Status DrawBearingLine(Program& program, std::string_view quadrant, double degrees, double minutes,
                        double seconds, std::string_view distance);
 
+// One curve from the last corner, as an arc; logs the closure of its chord
+// and advances the traverse to its end.
+void DrawCurve(Program& program, const CurveElements& curve);
+
 // One corner of a point list, relative to the first point; the last flag adds
 // the thin red closing line.
 void PlotPoint(Program& program, double x, double y, bool last);

@@ -46,4 +46,11 @@ void RecordingSurface::Point(double x, double y, int colour) {
   calls.push_back("Point " + N(x) + " " + N(y) + C(colour));
 }
 
+void RecordingSurface::Arc(double cx, double cy, double radius, double start, double sweep,
+                           std::optional<int> colour) {
+  const double degrees = 180 / std::acos(-1.0);
+  calls.push_back("Arc " + N(cx) + " " + N(cy) + " " + N(radius) + " " + N(start * degrees) + " " +
+                  N(sweep * degrees) + C(colour));
+}
+
 }  // namespace tw::test

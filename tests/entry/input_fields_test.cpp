@@ -25,8 +25,11 @@ TEST(FieldRangeLimit, ByTheBoxName) {
   EXPECT_EQ(90, FieldRangeLimit("TxtDegrees"));
   EXPECT_EQ(60, FieldRangeLimit("txtMinutes"));
   EXPECT_EQ(60, FieldRangeLimit("txtSeconds"));
-  for (const char* unchecked :
-       {"txtLength", "txtCarDistance", "txtCarInches", "txtPtX", "txtPtY", "txtDegrees", ""})
+  EXPECT_EQ(90, FieldRangeLimit("txtCurveDegrees"));
+  EXPECT_EQ(359, FieldRangeLimit("txtDeltaDegrees"));
+  EXPECT_EQ(60, FieldRangeLimit("txtDeltaMinutes"));
+  for (const char* unchecked : {"txtLength", "txtCarDistance", "txtCarInches", "txtPtX", "txtPtY",
+                                "txtDegrees", "txtRadius", "txtCurveLength", ""})
     EXPECT_EQ(std::nullopt, FieldRangeLimit(unchecked)) << unchecked;
 }
 

@@ -24,6 +24,30 @@ double ReadableScreenAngle(QPointF d) {
 
 }  // namespace
 
+// Where a label goes on screen: the middle of its line or arc, the direction
+// it runs there, and the length on screen it must fit.
+struct PlotSurface::LabelPlace {
+  QPointF middle;
+  QPointF direction;
+  double length = 0;
+};
+
+PlotSurface::LabelPlace PlotSurface::PlaceOnLine(const Mapping& m, PlanePoint from, PlanePoint to) {
+  const QPointF a = m(from.east, from.north);
+  const QPointF b = m(to.east, to.north);
+  return {(a + b) / 2, b - a, std::hypot(b.x() - a.x(), b.y() - a.y())};
+}
+
+// The arc's length on screen is taken at the finer of the two scales, as an
+// ellipse's is at least that.
+PlotSurface::LabelPlace PlotSurface::PlaceOnArc(const Mapping& m, const PlotLabels::Line::Arc& a) {
+  const double at = a.start + a.sweep / 2;
+  const double turn = a.sweep < 0 ? -1 : 1;
+  return {m(a.centre.east + a.radius * std::cos(at), a.centre.north + a.radius * std::sin(at)),
+          QPointF(-std::sin(at) * m.sx * turn, std::cos(at) * m.sy * turn),
+          std::fabs(a.sweep) * a.radius * std::min(std::fabs(m.sx), std::fabs(m.sy))};
+}
+
 void PlotSurface::SetLabels(PlotLabels labels) {
   labels_ = std::move(labels);
   if (label_images_.size() > 4 * labels_.lines.size() + 1000)
@@ -75,16 +99,14 @@ void PlotSurface::DrawLabels(QPainter& p) const {
   const double flip_x = m->sx < 0 ? -1 : 1;
   const double flip_y = m->sy < 0 ? -1 : 1;
   for (const PlotLabels::Line& l : labels_.lines) {
-    const QPointF a = (*m)(l.from.east, l.from.north);
-    const QPointF b = (*m)(l.to.east, l.to.north);
-    const QPointF mid = (a + b) / 2;
+    const LabelPlace place = l.arc ? PlaceOnArc(*m, *l.arc) : PlaceOnLine(*m, l.from, l.to);
+    const QPointF mid = place.middle;
     if (!visible.contains(mid))
       continue;
-    const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
     const double text_width = metrics.horizontalAdvance(l.text);
-    if (length < text_width)
+    if (place.length < text_width)
       continue;
-    const double angle = ReadableScreenAngle(b - a);
+    const double angle = ReadableScreenAngle(place.direction);
     const double rad = angle * M_PI / 180;
     const QPointF out(l.out.east * flip_x, l.out.north * flip_y);
     const QPointF up(std::sin(rad), -std::cos(rad));

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 
+#include "geometry/arc_clip.h"
 #include "geometry/line_clip.h"
 #include "shell/plot/pixel_lines.h"
 
@@ -20,6 +21,11 @@ constexpr std::array<QRgb, 16> kPalette = {
     qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255)};
 
 const QColor kForeground = Qt::black;
+
+// The pixels of a line are whole ones, each up to half a pixel off the line:
+// chords within half a pixel of an arc set the pixels the arc would, in
+// fewer lines than the default's quarter pixel asks for.
+constexpr double kArcPixels = 0.5;
 
 }  // namespace
 
@@ -147,18 +153,21 @@ void PlotSurface::Line(double x1, double y1, double x2, double y2, std::optional
   pen_y_ = y2;
 }
 
+// The visible area in user units, widened by the pen so that a thick line
+// just outside an edge still shows its part.
+ClipRect PlotSurface::VisibleArea(const Mapping& m) const {
+  const double margin = pen_width_ + 2;
+  const double mx = margin / std::abs(m.sx);
+  const double my = margin / std::abs(m.sy);
+  return {std::min(m.left, m.right) - mx, std::min(m.top, m.bottom) - my,
+          std::max(m.left, m.right) + mx, std::max(m.top, m.bottom) + my};
+}
+
 void PlotSurface::DrawClipped(double x1, double y1, double x2, double y2, const QColor& colour) {
   const std::optional<Mapping> m = CurrentMapping();
   if (!m || width() <= 0 || height() <= 0)
     return;
-  // The visible area in user units, widened by the pen so that a thick line
-  // just outside an edge still shows its part.
-  const double margin = pen_width_ + 2;
-  const double mx = margin / std::abs(m->sx);
-  const double my = margin / std::abs(m->sy);
-  const ClipRect visible{std::min(m->left, m->right) - mx, std::min(m->top, m->bottom) - my,
-                         std::max(m->left, m->right) + mx, std::max(m->top, m->bottom) + my};
-  const std::optional<Segment> cut = ClipLine({x1, y1, x2, y2}, visible);
+  const std::optional<Segment> cut = ClipLine({x1, y1, x2, y2}, VisibleArea(*m));
   if (!cut)
     return;
   const QPointF a = (*m)(cut->x1, cut->y1);
@@ -174,6 +183,63 @@ void PlotSurface::DrawClipped(double x1, double y1, double x2, double y2, const 
     QPainter& p = Painter();
     p.setPen(QPen(colour, pen_width_, Qt::SolidLine, Qt::SquareCap));
     p.drawLine(a, b);
+  }
+  Touched();
+}
+
+void PlotSurface::Arc(double cx, double cy, double radius, double start, double sweep,
+                      std::optional<int> colour) {
+  const std::optional<Mapping> m = CurrentMapping();
+  if (m && width() > 0 && height() > 0) {
+    const ArcPieces cut = ClipArc(cx, cy, radius, start, sweep, VisibleArea(*m));
+    const QColor c = colour ? PaletteColour(*colour) : kForeground;
+    for (int i = 0; i < cut.count; ++i)
+      DrawArcPiece(*m, cx, cy, radius, cut.pieces[static_cast<size_t>(i)], c);
+  }
+  pen_x_ = cx + radius * std::cos(start + sweep);
+  pen_y_ = cy + radius * std::sin(start + sweep);
+}
+
+// A piece lies within the visible area widened by the pen, and so do its
+// chords: a thin pen writes them to the pixels without cutting them again.
+// The chords' ends turn by one rotation each, not a sine and cosine each.
+void PlotSurface::DrawArcPiece(const Mapping& m, double cx, double cy, double radius,
+                               const ArcPiece& piece, const QColor& colour) {
+  const bool thin = pen_width_ <= 2;
+  // As PixelsPerUnit, without asking the screen for its ratio again.
+  const double ratio = thin ? Pixels().devicePixelRatio() : devicePixelRatioF();
+  const double pixels_per_unit = std::max(std::fabs(m.sx), std::fabs(m.sy)) * ratio;
+  const int chords = ArcChordCount(radius * pixels_per_unit, piece.sweep, kArcPixels);
+  if (chords == 0)
+    return;
+  const double step = piece.sweep / chords;
+  const double turn_cos = std::cos(step), turn_sin = std::sin(step);
+  double along_x = std::cos(piece.start), along_y = std::sin(piece.start);
+  const auto point = [&] { return QPointF(cx + radius * along_x, cy + radius * along_y); };
+  QPointF from = point();
+  if (!thin) {
+    for (int i = 0; i < chords; ++i) {
+      const double x = along_x * turn_cos - along_y * turn_sin;
+      along_y = along_y * turn_cos + along_x * turn_sin;
+      along_x = x;
+      const QPointF to = point();
+      DrawClipped(from.x(), from.y(), to.x(), to.y(), colour);
+      from = to;
+    }
+    return;
+  }
+  QImage& pixels = Pixels();
+  const int thickness = std::max(1, static_cast<int>(std::lround(pen_width_ * ratio)));
+  const QRgb rgb = colour.rgb();
+  QPointF a = m(from.x(), from.y()) * ratio;
+  for (int i = 0; i < chords; ++i) {
+    const double x = along_x * turn_cos - along_y * turn_sin;
+    along_y = along_y * turn_cos + along_x * turn_sin;
+    along_x = x;
+    const QPointF to = point();
+    const QPointF b = m(to.x(), to.y()) * ratio;
+    DrawPixelLine(pixels, a, b, thickness, rgb);
+    a = b;
   }
   Touched();
 }

@@ -11,6 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "geometry/arc_clip.h"
+#include "geometry/line_clip.h"
 #include "geometry/plane.h"
 #include "ports/drawing_surface.h"
 #include "shell/plot/pixel_lines.h"
@@ -26,6 +28,12 @@ struct PlotLabels {
     PlanePoint to;
     Offsets out;  // the outer unit normal, user directions
     QString text;
+    // A curve's label runs along its arc, at the arc's middle, instead.
+    struct Arc {
+      PlanePoint centre;
+      double radius = 0, start = 0, sweep = 0;
+    };
+    std::optional<Arc> arc;
   };
   struct Corner {
     PlanePoint at;
@@ -61,6 +69,10 @@ class PlotSurface : public QWidget, public DrawingSurface {
   void LineTo(double x, double y, std::optional<int> colour) override;
   void Line(double x1, double y1, double x2, double y2, std::optional<int> colour) override;
   void Point(double x, double y, int colour) override;
+  // Only the parts of the arc that cross the visible area are divided into
+  // chords, so an arc of any size at any zoom costs what its visible part does.
+  void Arc(double cx, double cy, double radius, double start, double sweep,
+           std::optional<int> colour) override;
   double PixelsPerUnit() const override;
 
   // One drawing unit the same number of pixels across and up: the shorter
@@ -107,9 +119,15 @@ class PlotSurface : public QWidget, public DrawingSurface {
   QImage& Pixels();
   void EndPainting();
   void EnsureBuffer();
+  ClipRect VisibleArea(const Mapping& m) const;
   void DrawClipped(double x1, double y1, double x2, double y2, const QColor& colour);
+  void DrawArcPiece(const Mapping& m, double cx, double cy, double radius, const ArcPiece& piece,
+                    const QColor& colour);
   void Touched();
   const std::vector<MarkRun>& Dot();
+  struct LabelPlace;
+  static LabelPlace PlaceOnLine(const Mapping& m, PlanePoint from, PlanePoint to);
+  static LabelPlace PlaceOnArc(const Mapping& m, const PlotLabels::Line::Arc& arc);
   void DrawLabels(QPainter& p) const;
   const QImage& LabelImage(const QString& text, const QFont& font, qreal ratio) const;
 

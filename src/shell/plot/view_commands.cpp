@@ -1,7 +1,10 @@
 #include "shell/plot/view_commands.h"
 
 #include <QAction>
+#include <algorithm>
 
+#include "geometry/bearing_forms.h"
+#include "geometry/corner_walk.h"
 #include "plat/corner_labels.h"
 #include "plat/zoom_to_fit.h"
 #include "program/plot.h"
@@ -28,7 +31,7 @@ PlotLabels ScreenLabels(const BoundaryDrawing& d, double label_size) {
     if (line.closing && d.kind == EntryKind::Angle)
       continue;  // the misclosure is not an entered line
     const Offsets out = OuterNormal(d, line);
-    labels.lines.push_back({line.from, line.to, out, FromCp1252(line.text)});
+    labels.lines.push_back({line.from, line.to, out, FromCp1252(line.text), std::nullopt});
   }
   if (d.corners.empty())
     return labels;
@@ -40,6 +43,28 @@ PlotLabels ScreenLabels(const BoundaryDrawing& d, double label_size) {
     labels.corners.push_back({c, {out.east, out.north}, QString::number(i + 1)});
   }
   return labels;
+}
+
+void LabelCurves(const EntryList& entries, PlotLabels& labels) {
+  const EntryTexts& texts = entries.Entries();
+  // A list of lines alone is not walked again after every command.
+  if (entries.Empty() || KindOf(entries.At(0)) != EntryKind::Angle ||
+      std::none_of(texts.begin(), texts.end(), IsCurveEntry))
+    return;
+  (void)WalkEntries(texts, EntryKind::Angle, PlanePoint{}, [&](const CornerStep& s) {
+    if (!s.is_curve || s.index >= labels.lines.size())
+      return;
+    const CurveElements& e = s.arc;
+    const PlanePoint from = StartOf(s);
+    PlotLabels::Line& line = labels.lines[s.index];
+    line.text = "R " + FromCp1252(FixedForm(e.radius)) + " " + QChar(0x394) + " " +
+                FromCp1252(AngleForm(e.delta * 180 / kAngleConstant)) + " L " +
+                FromCp1252(FixedForm(e.arc));
+    line.arc = PlotLabels::Line::Arc{{from.east + e.to_centre.east, from.north + e.to_centre.north},
+                                     e.radius,
+                                     ArcStartAngle(e),
+                                     ArcSweep(e)};
+  });
 }
 
 ViewCommands::ViewCommands(MainWindow& window)
@@ -88,7 +113,13 @@ void ViewCommands::RefreshLabels() {
     return;
   }
   const Result<BoundaryDrawing> drawing = DrawingOf(window_.program().entries);
-  surface_.SetLabels(drawing ? ScreenLabels(*drawing, surface_.LabelSizeInUnits()) : PlotLabels{});
+  if (!drawing) {
+    surface_.SetLabels({});
+    return;
+  }
+  PlotLabels labels = ScreenLabels(*drawing, surface_.LabelSizeInUnits());
+  LabelCurves(window_.program().entries, labels);
+  surface_.SetLabels(std::move(labels));
 }
 
 }  // namespace tw

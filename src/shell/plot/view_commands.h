@@ -17,6 +17,10 @@ class MainWindow;
 // the corners numbered for labels `label_size` drawing units high.
 PlotLabels ScreenLabels(const BoundaryDrawing& drawing, double label_size);
 
+// Each curve's label, of the labels ScreenLabels made for a bearing list,
+// becomes its radius, delta and arc length, set along its arc.
+void LabelCurves(const EntryList& entries, PlotLabels& labels);
+
 class ViewCommands : public QObject {
   Q_OBJECT
 

@@ -1,6 +1,7 @@
 #include "shell/window/main_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -17,6 +18,7 @@
 #include "shell/plot/plot_surface.h"
 #include "shell/window/bearing_list.h"
 #include "shell/window/cp1252.h"
+#include "shell/window/curve_strip.h"
 #include "shell/window/form_fonts.h"
 #include "shell/window/log_box.h"
 #include "shell/window/numeric_field.h"
@@ -87,6 +89,7 @@ MainWindow::MainWindow(MessageBox& messages, std::string settings_file, const Pr
   CreateSurveyorStrip(area);
   CreateCarpenterStrip(area);
   CreatePointStrip(area);
+  CreateCurveRows(area);
   PlaceResizingControls(smallest);
   program_ = std::make_unique<Program>(*TxtReport, *pbDrawing);
   program_->state = start;
@@ -245,9 +248,15 @@ void MainWindow::CreateSurveyorStrip(QWidget* area) {
   txtSeconds = AddField(frameSurveyor, "txtSeconds", {3710, 60, 495, 285});
   AddLabel(frameSurveyor, "lblSeconds", "Seconds", 4200, 120);
   txtLength = AddField(frameSurveyor, "txtLength", {4910, 60, 855, 285});
-  AddLabel(frameSurveyor, "lblLength", "Distance", 5760, 120);
+  QLabel* distance = AddLabel(frameSurveyor, "lblLength", "Distance", 5760, 120);
   for (NumericField* field : {TxtDegrees, txtMinutes, txtSeconds, txtLength})
     field->setText("Text1");
+  line_row_ = frameSurveyor->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  chkCurve = new QCheckBox("Curve", frameSurveyor);
+  chkCurve->setObjectName("chkCurve");
+  chkCurve->setToolTip("Enter a curve instead of a line");
+  chkCurve->setGeometry(distance->geometry().right() + Pixels(120), Pixels(60), Pixels(900),
+                        Pixels(285));
   cmdAddLine = AddButton(frameSurveyor, "cmdAddLine", "Add Line");
   cmdAddLine->setToolTip("Add new line");
   SetDefaultButton(cmdAddLine);
@@ -273,6 +282,19 @@ void MainWindow::CreatePointStrip(QWidget* area) {
   txtPtY = AddField(framePoint, "txtPtY", {1920, 60, 855, 285});
   AddLabel(framePoint, "Label3", "Y (Northing)", 2820, 120);
   cmdPOINTAddLine = AddButton(framePoint, "cmdPOINTAddLine", "Add Point");
+}
+
+// Above the Surveyor strip, where the plot makes room while they are shown.
+void MainWindow::CreateCurveRows(QWidget* area) {
+  frameCurve = Strip(area, "frameCurve");
+  frameCurve->setVisible(false);
+  curve_strip_ = new CurveStrip(frameCurve, frameSurveyor);
+  QWidget* before = chkCurve;
+  for (QWidget* next : curve_strip_->TabOrder()) {
+    setTabOrder(before, next);
+    before = next;
+  }
+  setTabOrder(before, cmdAddLine);
 }
 
 void MainWindow::ConnectCommands() {
@@ -323,6 +345,11 @@ void MainWindow::ConnectCommands() {
   on(LstBearings, &BearingList::validate, &MainWindow::LstBearings_Validate);
   for (NumericField* field : {TxtDegrees, txtMinutes, txtSeconds})
     connect(field, &NumericField::leftForControl, this, &MainWindow::CheckFieldRange);
+  for (NumericField* field : curve_strip_->AngleBoxes())
+    connect(field, &NumericField::leftForControl, this, &MainWindow::CheckFieldRange);
+  on(chkCurve, &QCheckBox::toggled, &MainWindow::ShowCurveRows);
+  on(curve_strip_, &CurveStrip::edited, &MainWindow::UpdateCurvePreview);
+  on(this, &MainWindow::commandFinished, &MainWindow::UpdateCurvePreview);
 }
 
 void MainWindow::Form_Load() {
@@ -367,7 +394,7 @@ bool MainWindow::IsUserInputToThisWindow(QObject* watched, QEvent* event) const 
 void MainWindow::Form_Resize() {
   if (isMinimized())
     return;
-  PlaceResizingControls(LayOutMainWindow(centralWidget()->size()));
+  PlaceResizingControls(LayOutMainWindow(centralWidget()->size(), CurveRowsWanted()));
   Report(RedrawBoundary(*program_));
   FinishCommand();
 }
@@ -388,6 +415,8 @@ void MainWindow::PlaceResizingControls(const MainLayout& l) {
   frameSurveyor->setGeometry(l.frameSurveyor);
   framePoint->setGeometry(l.framePoint);
   cmdPOINTAddLine->setGeometry(l.cmdPOINTAddLine);
+  frameCurve->setGeometry(l.frameCurve);
+  curve_strip_->PlacePreview(chkCurve->x() - Pixels(60));
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

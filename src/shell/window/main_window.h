@@ -19,6 +19,7 @@
 
 class QAbstractButton;
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -28,6 +29,7 @@ class QPushButton;
 namespace tw {
 
 class BearingList;
+class CurveStrip;
 class LogBox;
 class MessageBox;
 class NumericField;
@@ -124,6 +126,7 @@ class MainWindow : public QMainWindow {
   void CreateSurveyorStrip(QWidget* area);
   void CreateCarpenterStrip(QWidget* area);
   void CreatePointStrip(QWidget* area);
+  void CreateCurveRows(QWidget* area);
   void ConnectCommands();
   QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption);
   NumericField* AddField(QWidget* strip, const char* name, QRect twips);
@@ -138,6 +141,12 @@ class MainWindow : public QMainWindow {
   void SetImperialUnits();
   void SetMetricUnits();
   void ShowCarpenterLabels(const CarpenterLabels& labels);
+  // The curve rows and the line's row as the Curve box and the mode say,
+  // the plot replotted when it gave up or took back their height.
+  bool CurveRowsWanted() const;
+  void ShowCurveRows();
+  void AddCurve();
+  void UpdateCurvePreview();
 
   struct ModeWidgets;
   ModeWidgets Widgets(ModeOption mode) const;
@@ -185,6 +194,10 @@ class MainWindow : public QMainWindow {
   QComboBox* cmbDirections;
   NumericField *TxtDegrees, *txtMinutes, *txtSeconds, *txtLength;
   QPushButton* cmdAddLine;
+  QCheckBox* chkCurve;
+  QList<QWidget*> line_row_;  // what the curve's preview stands in for
+  QFrame* frameCurve;
+  CurveStrip* curve_strip_;
   QComboBox* icmbCarpenter;
   NumericField *txtCarDistance, *txtCarInches;
   QLabel *lblCarpDistMajor, *lblCarpDistMinor;

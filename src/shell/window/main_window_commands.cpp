@@ -1,6 +1,7 @@
 // The entry commands, Undo and Clear, zoom and the range check of the angle
 // boxes: each reads its boxes, runs the core command and shows the result.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 
@@ -9,6 +10,7 @@
 #include "program/plot.h"
 #include "shell/window/bearing_list.h"
 #include "shell/window/cp1252.h"
+#include "shell/window/curve_strip.h"
 #include "shell/window/log_box.h"
 #include "shell/window/main_window.h"
 #include "shell/window/numeric_field.h"
@@ -50,6 +52,10 @@ void MainWindow::ShowOutcome(const CommandOutcome& outcome, QWidget* focus_on_su
 }
 
 void MainWindow::cmdAddLine_Click() {
+  if (chkCurve->isChecked()) {
+    AddCurve();
+    return;
+  }
   SurveyorFields f{ToCp1252(cmbDirections->currentText()), Text(TxtDegrees), Text(txtMinutes),
                    Text(txtSeconds), Text(txtLength)};
   EntryControls controls = ReadControls();
@@ -60,6 +66,21 @@ void MainWindow::cmdAddLine_Click() {
   SetText(txtLength, f.length);
   ApplyControls(controls);
   ShowOutcome(outcome, cmbDirections);
+}
+
+void MainWindow::AddCurve() {
+  CurveFields f = curve_strip_->Read();
+  EntryControls controls = ReadControls();
+  const CommandOutcome outcome = AddSurveyorCurve(*program_, controls, f);
+  curve_strip_->WriteBoxes(f);
+  ApplyControls(controls);
+  ShowOutcome(outcome, curve_strip_->First());
+}
+
+void MainWindow::UpdateCurvePreview() {
+  if (chkCurve->isChecked())
+    curve_strip_->ShowPreview(CurvePreview(curve_strip_->Read(), program_->state.UnitAbbrev,
+                                           HeadingAfterLast(*program_)));
 }
 
 void MainWindow::cmdCarpAddLine_Click() {

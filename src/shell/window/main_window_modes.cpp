@@ -1,13 +1,16 @@
 // Entry modes, unit systems and the stored settings: the window side. The
 // rules are the core's; here they meet the option buttons and menu items.
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
 #include "about/program_info.h"
+#include "program/plot.h"
 #include "shell/window/cp1252.h"
+#include "shell/window/curve_strip.h"
 #include "shell/window/main_window.h"
 #include "shell/window/numeric_field.h"
 
@@ -63,7 +66,7 @@ MainWindow::ModeWidgets MainWindow::Widgets(ModeOption mode) const {
               .last_shown = true,
               .add_button = cmdAddLine,
               .menu_item = mnuSetSurveyor,
-              .first_field = cmbDirections,
+              .first_field = chkCurve->isChecked() ? curve_strip_->First() : cmbDirections,
               .focus_before_store = true};
     case ModeOption::Carpenter:
       return {.mode = mode,
@@ -126,6 +129,7 @@ void MainWindow::SwitchMode(ModeOption mode) {
   w.hidden_first->setVisible(false);
   w.second->setVisible(w.second_shown);
   w.last->setVisible(w.last_shown);
+  ShowCurveRows();
   // Tab stop off: the option is reached by a click only.
   w.option->setFocusPolicy(Qt::ClickFocus);
   SetDefaultButton(w.add_button);
@@ -218,6 +222,26 @@ void MainWindow::FirstRunMode() {
   frameCarpenter->setVisible(false);
   framePoint->setVisible(false);
   frameSurveyor->setVisible(true);
+}
+
+bool MainWindow::CurveRowsWanted() const {
+  return chkCurve->isChecked() && !frameSurveyor->isHidden();
+}
+
+void MainWindow::ShowCurveRows() {
+  const bool curve = chkCurve->isChecked();
+  for (QWidget* w : line_row_)
+    w->setVisible(!curve);
+  curve_strip_->SetPreviewShown(curve);
+  cmdAddLine->setText(curve ? "Add Curve" : "Add Line");
+  cmdAddLine->setToolTip(curve ? "Add new curve" : "Add new line");
+  UpdateCurvePreview();
+  const bool rows = CurveRowsWanted();
+  if (rows == !frameCurve->isHidden())
+    return;
+  frameCurve->setVisible(rows);
+  PlaceResizingControls(LayOutMainWindow(centralWidget()->size(), rows));
+  Report(RedrawView(*program_));
 }
 
 }  // namespace tw

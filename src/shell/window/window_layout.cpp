@@ -1,5 +1,6 @@
 #include "shell/window/window_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tw {
@@ -9,6 +10,7 @@ constexpr float kFrameWidth = 120;
 constexpr float kFrameHeight = 765;
 constexpr float kMinimumWidth = 11500;
 constexpr float kMinimumHeight = 5500;
+constexpr float kStripRow = 375;
 
 }  // namespace
 
@@ -25,7 +27,7 @@ QSize MinimumClientSize() {
                static_cast<int>(std::ceil((kMinimumHeight - kFrameHeight) / kTwipsPerPixel)));
 }
 
-MainLayout LayOutMainWindow(QSize client_pixels) {
+MainLayout LayOutMainWindow(QSize client_pixels, bool curve_rows) {
   // The arithmetic is single precision, as the window's own was.
   const float w = static_cast<float>(client_pixels.width()) * kTwipsPerPixel + kFrameWidth;
   const float h = static_cast<float>(client_pixels.height()) * kTwipsPerPixel + kFrameHeight;
@@ -49,6 +51,11 @@ MainLayout LayOutMainWindow(QSize client_pixels) {
   l.cmdAddLine = TwipsRect(w - 3825.0f, 0, 1095, 375);
   l.cmdCarpAddLine = TwipsRect(w - 3825.0f, 0, 1095, 375);
   l.cmdPOINTAddLine = TwipsRect(w - 3825.0f, 0, 1095, 375);
+  if (curve_rows) {
+    const int rows = Pixels(2 * kStripRow);
+    l.frameCurve = QRect(0, l.frameSurveyor.top() - rows, l.frameSurveyor.width(), rows);
+    l.pbDrawing.setBottom(std::min(l.pbDrawing.bottom(), l.frameCurve.top() - 1));
+  }
   return l;
 }
 

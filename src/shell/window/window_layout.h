@@ -26,9 +26,12 @@ struct MainLayout {
   QRect cmdZoomIN, cmdZoomOut, cmdRedraw;
   QRect frameSurveyor, frameCarpenter, framePoint;
   QRect cmdAddLine, cmdCarpAddLine, cmdPOINTAddLine;
+  QRect frameCurve;  // empty unless the curve rows are shown
 };
 
-MainLayout LayOutMainWindow(QSize client_pixels);
+// With `curve_rows` the Surveyor strip's two curve rows stand above it, and
+// the plot gives up their height; without, every place is as it always was.
+MainLayout LayOutMainWindow(QSize client_pixels, bool curve_rows = false);
 
 // A frame under 90 % of the screen's available area in either direction was
 // not maximised as asked.

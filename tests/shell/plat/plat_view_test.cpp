@@ -127,6 +127,31 @@ class PlatViewTest : public QObject {
     }
   }
 
+  // A semicircle bulging half its chord's length past the corners: the fit
+  // takes in its top, the arc is drawn through it, and its label gives its
+  // radius, delta and length at its middle.
+  void curvesAreFittedDrawnAndLabelledAlongTheirArcs() {
+    Plot plot(false);
+    const std::string deg = "\xB0";
+    plot.Points({"NE 00" + deg + "00'00'' @100.00LF",
+                 "Curve right R 50.00LF delta 180" + deg + "00'00'' tangent",
+                 "SE 00" + deg + "00'00'' @100.00LF"});
+    QVERIFY(tw::ZoomToFit(plot.program));
+    const tw::ProgramState& s = plot.program.state;
+    QCOMPARE(s.PlotCentreY, 75.0);
+    QCOMPARE(s.PlotExtentY, 75 / 0.92);
+    QCOMPARE(s.PlotExtentX, 50 / 0.92);
+    // The top (50, 150) is 6.52 of 163.04 units down the 300 pixels.
+    const QImage p = plot.surface.Picture();
+    QVERIFY(p.pixelColor(300, 11) == Qt::black || p.pixelColor(300, 12) == Qt::black);
+    tw::PlotLabels labels = tw::ScreenLabels(*tw::DrawingOf(plot.program.entries), 1);
+    tw::LabelCurves(plot.program.entries, labels);
+    QCOMPARE(labels.lines[1].text, "R 50.0000 " + QString(QChar(0x394)) + " 180" +
+                                       QString(QChar(0xB0)) + "00'00.0\" L 157.0796");
+    QVERIFY(labels.lines[1].arc && !labels.lines[0].arc);
+    QCOMPARE(labels.lines[1].arc->sweep, -M_PI);
+  }
+
   // Boundaries to every side of their start: every corner inside, the box
   // centred and filling 90% of the tighter direction with equal scales, of
   // both without (a flat direction excepted).

@@ -117,6 +117,21 @@ class PlotSurfaceTest : public QObject {
     }
   }
 
+  // Zoomed in a million times on an arc a million units round, it crosses
+  // the picture as a straight line; an arc whose circle holds the whole view
+  // or lies far from it leaves the picture white.
+  void arcsAtAnyZoomDrawOnlyWhereTheyCross() {
+    program_->state.PlotExtentX = program_->state.PlotExtentY = 300e-6;
+    tw::ResetDrawing(*program_);
+    surface_->Arc(0, -1e6, 1e6, M_PI / 2 - 0.5, 1, std::nullopt);
+    surface_->Arc(0, 0, 1, 0, 2 * M_PI, tw::kDarkRed);
+    surface_->Arc(1e9, 0, 1, 0, 2 * M_PI, tw::kDarkRed);
+    const QImage p = surface_->Picture();
+    QVERIFY(ColourNear(p, 20, kSize / 2, kBlackLine) && ColourNear(p, 180, kSize / 2, kBlackLine));
+    QVERIFY(!ColourNear(p, kSize / 2, 20, kBlackLine));
+    QCOMPARE(CountColour(p, kRed), 0);
+  }
+
   // Unequal scales make an arc an ellipse, divided by the finer of the two.
   void arcIsAnEllipseUnderUnequalScales() {
     surface_->Clear();
