@@ -13,15 +13,6 @@ namespace {
 constexpr double kMetresPerFoot = 0.3048;
 constexpr double kMetresPerSurveyFoot = 1200.0 / 3937;
 
-bool IsAnyWord(const Token& t, std::initializer_list<std::string_view> words) {
-  if (t.kind != TokenKind::Word)
-    return false;
-  for (std::string_view w : words)
-    if (SameWord(t.text, w))
-      return true;
-  return false;
-}
-
 bool IsMark(const Token& t, std::string_view mark) {
   return t.kind == TokenKind::Mark && t.text == mark;
 }

@@ -11,15 +11,6 @@ namespace {
 // 20.00 feet", "a chord which bears N 45° E, 28.28 feet").
 constexpr size_t kFigureReach = 6;
 
-bool IsOneOf(const Token& t, std::initializer_list<std::string_view> words) {
-  if (t.kind != TokenKind::Word)
-    return false;
-  for (std::string_view w : words)
-    if (SameWord(t.text, w))
-      return true;
-  return false;
-}
-
 std::optional<double> DirectionWordAzimuth(const Token& t) {
   struct Direction {
     std::string_view word;
@@ -37,7 +28,7 @@ std::optional<double> DirectionWordAzimuth(const Token& t) {
       {"northwest", "northwesterly", 315},
   }};
   for (const Direction& d : kDirections)
-    if (IsOneOf(t, {d.word, d.erly}))
+    if (IsAnyWord(t, {d.word, d.erly}))
       return d.degrees * kSecondsPerDegree;
   return std::nullopt;
 }
@@ -61,24 +52,24 @@ class CurveWords {
   void Read(size_t at) {
     for (size_t k = at; k < stop_; ++k) {
       const Token& w = t_[k];
-      if (IsOneOf(w, {"curve", "arc"}) && k == at)
+      if (IsAnyWord(w, {"curve", "arc"}) && k == at)
         Use(k);
-      else if (IsOneOf(w, {"right", "left"}))
+      else if (IsAnyWord(w, {"right", "left"}))
         Side(k);
-      else if (IsOneOf(w, {"concave"}))
+      else if (IsAnyWord(w, {"concave"}))
         Concave(k);
-      else if (IsOneOf(w, {"radius", "radial", "center", "centre"}))
+      else if (IsAnyWord(w, {"radius", "radial", "center", "centre"}))
         Radius(k);
-      else if (IsOneOf(w, {"delta", "angle"}))
+      else if (IsAnyWord(w, {"delta", "angle"}))
         Delta(k);
-      else if (IsOneOf(w, {"arc"}))
+      else if (IsAnyWord(w, {"arc"}))
         Figure(k, c_.arc);
-      else if (IsOneOf(w, {"chord"}))
+      else if (IsAnyWord(w, {"chord"}))
         Chord(k);
-      else if (IsOneOf(w, {"nontangent"}) ||
-               (IsOneOf(w, {"non"}) && k + 2 < stop_ && IsOneOf(t_[k + 2], {"tangent"})))
+      else if (IsAnyWord(w, {"nontangent"}) ||
+               (IsAnyWord(w, {"non"}) && k + 2 < stop_ && IsAnyWord(t_[k + 2], {"tangent"})))
         NonTangent(k);
-      else if (IsOneOf(w, {"tangent"}) && !c_.non_tangent)
+      else if (IsAnyWord(w, {"tangent"}) && !c_.non_tangent)
         Tangent(k);
     }
   }
@@ -91,7 +82,7 @@ class CurveWords {
   void Side(size_t k) {
     if (c_.side)
       return;
-    c_.side = IsOneOf(t_[k], {"right"}) ? CurveSide::Right : CurveSide::Left;
+    c_.side = IsAnyWord(t_[k], {"right"}) ? CurveSide::Right : CurveSide::Left;
     Use(k);
   }
 
@@ -109,15 +100,15 @@ class CurveWords {
   // "radius of 20 feet"; "the radius point bears N 10° W" and "a radial
   // line bearing S 10° E" are the two senses of a radial.
   void Radius(size_t k) {
-    const bool bears = k + 1 < stop_ && IsOneOf(t_[k + 1], {"point", "bears", "line", "bearing"});
-    if (!bears && IsOneOf(t_[k], {"radius"})) {
+    const bool bears = k + 1 < stop_ && IsAnyWord(t_[k + 1], {"point", "bears", "line", "bearing"});
+    if (!bears && IsAnyWord(t_[k], {"radius"})) {
       Figure(k, c_.radius);
       return;
     }
     if (c_.radial)
       return;
     if (std::optional<WrittenBearing> b = BearingAfter(t_, k + 1, stop_, used_)) {
-      c_.radial_reversed = IsOneOf(t_[k], {"radial"});
+      c_.radial_reversed = IsAnyWord(t_[k], {"radial"});
       c_.radial_at_end = EndsHere(k);
       c_.radial = b;
       Use(k);
@@ -128,7 +119,8 @@ class CurveWords {
   // curve's end, where the call arrives.
   bool EndsHere(size_t k) const {
     for (size_t j = k > kFigureReach ? k - kFigureReach : 0; j + 2 < k; ++j)
-      if (IsOneOf(t_[j], {"to"}) && IsOneOf(t_[j + 1], {"a"}) && IsOneOf(t_[j + 2], {"point"}))
+      if (IsAnyWord(t_[j], {"to"}) && IsAnyWord(t_[j + 1], {"a"}) &&
+          IsAnyWord(t_[j + 2], {"point"}))
         return true;
     return false;
   }

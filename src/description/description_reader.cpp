@@ -24,19 +24,10 @@ constexpr double kMetresPerFoot = 0.3048;
 // How many tokens an unread call is shown with, at most.
 constexpr size_t kUnreadWidth = 8;
 
-bool IsWordOf(const Token& t, std::initializer_list<std::string_view> words) {
-  if (t.kind != TokenKind::Word)
-    return false;
-  for (std::string_view w : words)
-    if (SameWord(t.text, w))
-      return true;
-  return false;
-}
-
 // "thence" and the ways a typist or a scan spells it: only a separator.
 bool IsThence(const Token& t) {
-  return IsWordOf(t, {"thence", "thense", "thenc", "thnce", "themce", "thance", "thenee", "tbence",
-                      "thencc", "thcnce", "thenoe", "theuce"});
+  return IsAnyWord(t, {"thence", "thense", "thenc", "thnce", "themce", "thance", "thenee", "tbence",
+                       "thencc", "thcnce", "thenoe", "theuce"});
 }
 
 bool IsSeparator(const Token& t) {
@@ -119,14 +110,14 @@ class Reader {
   // How many tokens from i spell "point of beginning", "place of
   // beginning", "POB" or "P.O.B."; 0 when they do not.
   size_t BeginningPhrase(size_t i) const {
-    if (i + 2 < tokens_.size() && IsWordOf(tokens_[i], {"point", "place"}) &&
-        IsWordOf(tokens_[i + 1], {"of"}) && IsWordOf(tokens_[i + 2], {"beginning"}))
+    if (i + 2 < tokens_.size() && IsAnyWord(tokens_[i], {"point", "place"}) &&
+        IsAnyWord(tokens_[i + 1], {"of"}) && IsAnyWord(tokens_[i + 2], {"beginning"}))
       return 3;
-    if (IsWordOf(tokens_[i], {"POB"}))
+    if (IsAnyWord(tokens_[i], {"POB"}))
       return 1;
-    if (i + 4 < tokens_.size() && IsWordOf(tokens_[i], {"P"}) && tokens_[i + 1].text == "." &&
-        IsWordOf(tokens_[i + 2], {"O"}) && tokens_[i + 3].text == "." &&
-        IsWordOf(tokens_[i + 4], {"B"}))
+    if (i + 4 < tokens_.size() && IsAnyWord(tokens_[i], {"P"}) && tokens_[i + 1].text == "." &&
+        IsAnyWord(tokens_[i + 2], {"O"}) && tokens_[i + 3].text == "." &&
+        IsAnyWord(tokens_[i + 4], {"B"}))
       return 5;
     return 0;
   }
@@ -153,23 +144,23 @@ class Reader {
       i_ += 3;
       return;
     }
-    if (IsWordOf(t, {"beginning", "begin"})) {
+    if (IsAnyWord(t, {"beginning", "begin"})) {
       ReachBeginning(1);
       return;
     }
-    if (IsWordOf(t, {"commencing", "commence"})) {
+    if (IsAnyWord(t, {"commencing", "commence"})) {
       commencing_ = true;
       Use(i_, i_ + 1);
       ++i_;
       return;
     }
-    if (IsWordOf(t, {"coordinates", "northing"}) && ReadCoordinates())
+    if (IsAnyWord(t, {"coordinates", "northing"}) && ReadCoordinates())
       return;
-    if (IsWordOf(t, {"containing", "contains"}) && ReadRecordArea())
+    if (IsAnyWord(t, {"containing", "contains"}) && ReadRecordArea())
       return;
-    if (IsWordOf(t, {"continuing", "continue", "same"}) && ReadSameCourse())
+    if (IsAnyWord(t, {"continuing", "continue", "same"}) && ReadSameCourse())
       return;
-    if (IsWordOf(t, {"curve", "arc"}) && ReadCurve())
+    if (IsAnyWord(t, {"curve", "arc"}) && ReadCurve())
       return;
     if (ReadCourse())
       return;
@@ -218,7 +209,7 @@ class Reader {
     const size_t stop = clause_end_[i_];
     size_t k = i_;
     while (k + 1 < stop &&
-           !(IsWordOf(tokens_[k], {"same"}) && IsWordOf(tokens_[k + 1], {"course", "line"})))
+           !(IsAnyWord(tokens_[k], {"same"}) && IsAnyWord(tokens_[k + 1], {"course", "line"})))
       ++k;
     if (k + 1 >= stop)
       return false;
@@ -244,7 +235,7 @@ class Reader {
 
   bool CurveWordIn(size_t from, size_t stop) const {
     for (size_t k = from; k < stop; ++k)
-      if (IsWordOf(tokens_[k], {"curve", "arc"}))
+      if (IsAnyWord(tokens_[k], {"curve", "arc"}))
         return true;
     return false;
   }
@@ -281,7 +272,7 @@ class Reader {
   // "thence along said curve ...": the curve of the clause before goes on.
   bool ContinuesCurve(size_t from) const {
     for (size_t k = from; k + 1 < clause_end_[from]; ++k)
-      if (IsWordOf(tokens_[k], {"said", "same"}) && IsWordOf(tokens_[k + 1], {"curve", "arc"}))
+      if (IsAnyWord(tokens_[k], {"said", "same"}) && IsAnyWord(tokens_[k + 1], {"curve", "arc"}))
         return true;
     return false;
   }
@@ -449,9 +440,9 @@ class Reader {
     const size_t stop = std::min(clause_end_[i_], i_ + kUnreadWidth * 2);
     while (k < stop && !(north && east)) {
       const Token& t = tokens_[k++];
-      std::optional<double>* axis = IsWordOf(t, {"N", "North", "Northing", "Y"}) ? &north
-                                    : IsWordOf(t, {"E", "East", "Easting", "X"}) ? &east
-                                                                                 : nullptr;
+      std::optional<double>* axis = IsAnyWord(t, {"N", "North", "Northing", "Y"}) ? &north
+                                    : IsAnyWord(t, {"E", "East", "Easting", "X"}) ? &east
+                                                                                  : nullptr;
       if (axis == nullptr)
         continue;
       while (k < stop && tokens_[k].kind == TokenKind::Mark && tokens_[k].text != "-")
@@ -469,13 +460,13 @@ class Reader {
   // "containing 1.234 acres", "containing 7,114 square feet".
   bool ReadRecordArea() {
     size_t k = i_ + 1;
-    while (k < tokens_.size() && IsWordOf(tokens_[k], {"about", "approximately", "some", "a",
-                                                       "total", "of", "net", "gross"}))
+    while (k < tokens_.size() && IsAnyWord(tokens_[k], {"about", "approximately", "some", "a",
+                                                        "total", "of", "net", "gross"}))
       ++k;
     if (k + 1 >= tokens_.size() || tokens_[k].kind != TokenKind::Number)
       return false;
     size_t u = k + 1;
-    const bool square = IsWordOf(tokens_[u], {"square", "sq"});
+    const bool square = IsAnyWord(tokens_[u], {"square", "sq"});
     if (square)
       u = SkipMark(u + 1, ".");
     if (u >= tokens_.size())
@@ -483,14 +474,14 @@ class Reader {
     // Square feet or metres per unit named, and whether it is of the feet.
     double per = 0;
     bool of_feet = true;
-    if (!square && IsWordOf(tokens_[u], {"acres", "acre", "ac"})) {
+    if (!square && IsAnyWord(tokens_[u], {"acres", "acre", "ac"})) {
       per = kSquareFeetPerAcre;
-    } else if (!square && IsWordOf(tokens_[u], {"hectares", "hectare", "ha"})) {
+    } else if (!square && IsAnyWord(tokens_[u], {"hectares", "hectare", "ha"})) {
       per = kSquareMetresPerHectare;
       of_feet = false;
-    } else if (square && IsWordOf(tokens_[u], {"feet", "foot", "ft"})) {
+    } else if (square && IsAnyWord(tokens_[u], {"feet", "foot", "ft"})) {
       per = 1;
-    } else if (square && IsWordOf(tokens_[u], {"meters", "metres", "meter", "metre", "m"})) {
+    } else if (square && IsAnyWord(tokens_[u], {"meters", "metres", "meter", "metre", "m"})) {
       per = 1;
       of_feet = false;
     } else {

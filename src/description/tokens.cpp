@@ -182,4 +182,13 @@ bool SameWord(std::string_view a, std::string_view b) {
   return true;
 }
 
+bool IsAnyWord(const Token& t, std::initializer_list<std::string_view> words) {
+  if (t.kind != TokenKind::Word)
+    return false;
+  for (std::string_view w : words)
+    if (SameWord(t.text, w))
+      return true;
+  return false;
+}
+
 }  // namespace tw

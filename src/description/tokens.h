@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,5 +36,8 @@ std::vector<Token> Tokenize(std::string_view text);
 
 // ASCII case-insensitive equality, for the description's words.
 bool SameWord(std::string_view a, std::string_view b);
+
+// A word token that is one of `words`, by SameWord.
+bool IsAnyWord(const Token& t, std::initializer_list<std::string_view> words);
 
 }  // namespace tw
