@@ -3,6 +3,7 @@
 #include "boundary/mode_option.h"
 #include "files/file_io.h"
 #include "formats/export_commands.h"
+#include "formats/project_commands.h"
 #include "geometry/corner_walk.h"
 #include "geometry/traverse.h"
 #include "program/plot.h"
@@ -44,16 +45,7 @@ Status UseReadCalls(Program& program, EntryControls& controls, const Description
   program.state.EntryMode = ModeText(ModeOption::Surveyor);
   program.state.FirstPointX = reading.start.east;
   program.state.FirstPointY = reading.start.north;
-  program.entries.Replace(EntriesOfCalls(reading));
-  RecentreDrawing(program);
-  controls.modes = PressModeOption(controls.modes, ModeOption::Surveyor);
-  const size_t count = program.entries.Count();
-  controls.modes =
-      UpdateUnitMenus(controls.modes, count, program.state.UnitAbbrev, program.state.EntryMode);
-  const Status drawn = RedrawBoundary(program);
-  controls.modes = RelockModeControls(controls.modes, count);
-  controls.cmdUndo_enabled = count > 0;
-  return drawn;
+  return ShowReplacedList(program, controls, EntriesOfCalls(reading));
 }
 
 FileDialogRequest DescriptionExportRequest() {

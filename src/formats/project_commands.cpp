@@ -106,22 +106,27 @@ Result<OpenOutcome> OpenProjectPath(Program& program, EntryControls& controls,
         ModeCorrectedMessage(path, program.state.EntryMode, KindOf(file.entries[0]), *mode);
     program.state.EntryMode = ModeText(*mode);
   }
-  program.entries.Replace(std::move(file.entries));
-  RecentreDrawing(program);
   outcome.pressed_mode = ModeFromText(program.state.EntryMode);
-  if (outcome.pressed_mode)
-    controls.modes = PressModeOption(controls.modes, *outcome.pressed_mode);
-  const size_t count = program.entries.Count();
-  controls.modes =
-      UpdateUnitMenus(controls.modes, count, program.state.UnitAbbrev, program.state.EntryMode);
   // Every entry was read by the kind of entry 0 above, as the redraw reads
   // them, so this cannot fail; if it ever did, the message says where.
-  const Status drawn = RedrawBoundary(program);
-  controls.modes = RelockModeControls(controls.modes, count);
-  controls.cmdUndo_enabled = count > 0;
+  const Status drawn = ShowReplacedList(program, controls, std::move(file.entries));
   if (!drawn)
     return Error{drawn.error()};
   return outcome;
+}
+
+Status ShowReplacedList(Program& program, EntryControls& controls, EntryTexts entries) {
+  program.entries.Replace(std::move(entries));
+  RecentreDrawing(program);
+  if (const std::optional<ModeOption> mode = ModeFromText(program.state.EntryMode))
+    controls.modes = PressModeOption(controls.modes, *mode);
+  const size_t count = program.entries.Count();
+  controls.modes =
+      UpdateUnitMenus(controls.modes, count, program.state.UnitAbbrev, program.state.EntryMode);
+  const Status drawn = RedrawBoundary(program);
+  controls.modes = RelockModeControls(controls.modes, count);
+  controls.cmdUndo_enabled = count > 0;
+  return drawn;
 }
 
 std::optional<OpenOutcome> OpenProjectFile(Program& program, EntryControls& controls,

@@ -63,4 +63,10 @@ std::optional<OpenOutcome> OpenProjectFile(Program& program, EntryControls& cont
 Result<OpenOutcome> OpenProjectPath(Program& program, EntryControls& controls,
                                     const std::string& path);
 
+// The list replaced by `entries` and shown as Open shows a file, for every
+// command that brings in a whole boundary: the drawing recentred, the option
+// of the state's mode put down, the unit menus updated, replotted, the modes
+// locked and Undo offered when the list is not empty.
+Status ShowReplacedList(Program& program, EntryControls& controls, EntryTexts entries);
+
 }  // namespace tw
