@@ -60,13 +60,20 @@ std::string AdjustedEntry(const Adjustment& adjustment, size_t index, std::strin
   return NearestBearingText(HeadingOf(l.offsets)) + " @" + FixedForm(l.length) + std::string(unit);
 }
 
-std::string SurveyorProjectBytes(const Adjustment& adjustment, std::string_view unit) {
+// The header of an adjusted project: the list starts at its first corner,
+// as a saved one does.
+ProgramState AdjustedState(const Adjustment& adjustment, std::string_view unit, ModeOption mode) {
   ProgramState state;
   state.UnitAbbrev = unit;
-  state.EntryMode = ModeText(ModeOption::Surveyor);
+  state.EntryMode = ModeText(mode);
   const PlanePoint start = FileCorner(adjustment, 0);
   state.FirstPointX = start.east;
   state.FirstPointY = start.north;
+  return state;
+}
+
+std::string SurveyorProjectBytes(const Adjustment& adjustment, std::string_view unit) {
+  const ProgramState state = AdjustedState(adjustment, unit, ModeOption::Surveyor);
   std::vector<std::string> entries;
   entries.reserve(adjustment.lines.size());
   for (size_t i = 0; i < adjustment.lines.size(); ++i)
@@ -81,13 +88,7 @@ std::string SurveyorProjectBytes(const Adjustment& adjustment, std::string_view 
 std::string AdjustedProjectBytes(const Adjustment& adjustment, std::string_view unit) {
   if (!adjustment.curves.empty())
     return SurveyorProjectBytes(adjustment, unit);
-  ProgramState state;
-  state.UnitAbbrev = unit;
-  state.EntryMode = ModeText(ModeOption::Point);
-  // A point list starts at its first corner, as a saved one does.
-  const PlanePoint start = FileCorner(adjustment, 0);
-  state.FirstPointX = start.east;
-  state.FirstPointY = start.north;
+  const ProgramState state = AdjustedState(adjustment, unit, ModeOption::Point);
   std::string out = ProjectFileBytes(state, EntryTexts{});
   const size_t n = adjustment.corners.size();
   // Never outgrown, so never copied; what the numbers leave unused is never
