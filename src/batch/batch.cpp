@@ -150,7 +150,7 @@ std::string MapUsage() {
     line += row.key;
   }
   return line +
-         "; PLACE is \"EPSG:CODE N E\" or \"WGS84 LAT LON\"; ANGLE is +D-M-S or +D.DDDD;\n"
+         "; PLACE is \"EPSG:CODE N E\" or \"WGS84 LAT LON\";\n"
          "K is the grid scale factor.\n";
 }
 

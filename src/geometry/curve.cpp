@@ -100,7 +100,7 @@ std::string NearestBearingText(double heading) {
   // and "NE", whatever side of the meridian the rounding came from.
   if (seconds == 0)
     quadrant = q.from == 'S' ? "SE" : "NE";
-  else if (seconds == 90 * 3600)
+  else if (seconds == 90LL * 3600)
     quadrant = q.to == 'E' ? "NE" : "NW";
   return CurveBearingText(quadrant, a);
 }
