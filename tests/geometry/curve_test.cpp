@@ -152,9 +152,10 @@ TEST(Curve, TangentCurveFirstCannotBeRead) {
 // The arc's bounds take the points it passes due east, north, west or south
 // of its centre, not only its ends.
 TEST(Curve, ArcBoundsHoldTheWholeArc) {
+  // The call's quadrant is a view into the entry, which must outlive it.
+  const std::string entry = Cp1252("Curve left R 10LF delta 180°00'00'' CB NE 90°00'00''");
   CurveCall call;
-  ASSERT_TRUE(
-      ReadCurveEntryTo(Cp1252("Curve left R 10LF delta 180°00'00'' CB NE 90°00'00''"), call));
+  ASSERT_TRUE(ReadCurveEntryTo(entry, call));
   CurveElements e;
   ASSERT_TRUE(ComputeCurve(call, std::nullopt, e));
   double lowest = 0;
