@@ -179,7 +179,12 @@ std::optional<PlanePoint> PointOfText(std::string_view text, double scale) {
   if (words.size() < 2 || words.size() > 3 || !ReadDouble(words[0], north) ||
       !ReadDouble(words[1], east) || (words.size() == 3 && !ReadDouble(words[2], elevation)))
     return std::nullopt;
-  return PlanePoint{east * scale, north * scale};
+  const PlanePoint p{east * scale, north * scale};
+  // A unit larger than the program's could scale a number past what an
+  // entry can hold.
+  if (!IsBoundaryNumber(p.east) || !IsBoundaryNumber(p.north))
+    return std::nullopt;
+  return p;
 }
 
 bool HasText(std::string_view text) {

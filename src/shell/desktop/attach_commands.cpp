@@ -4,6 +4,7 @@
 #include "shell/desktop/about.h"
 #include "shell/desktop/desktop_session.h"
 #include "shell/desktop/file_commands.h"
+#include "shell/landxml/landxml_menu.h"
 #include "shell/plat/plat_commands.h"
 #include "shell/plot/view_commands.h"
 #include "shell/window/main_window.h"
@@ -13,6 +14,8 @@ namespace tw {
 AttachedCommands AttachCommands(MainWindow& window, const CommandPorts& ports) {
   AttachedCommands attached;
   attached.files = new FileCommands(window, ports.files, ports.desktop, ports.folders);
+  // Before the session, whose Recent Files follows it in the File menu.
+  attached.landxml = new LandXmlMenu(window, ports.files);
   attached.session =
       new DesktopSession(window, *attached.files, ports.questions,
                          {.settings_folder = ports.folders.settings, .disk = ports.recovery_disk});

@@ -13,6 +13,7 @@ class DesktopSession;
 class FileCommands;
 class FileDialog;
 class HelpCommands;
+class LandXmlMenu;
 class MainWindow;
 class PlatCommands;
 class PrintDialog;
@@ -35,6 +36,7 @@ struct CommandPorts {
 // The attached command sets; each is a child of the window.
 struct AttachedCommands {
   FileCommands* files = nullptr;
+  LandXmlMenu* landxml = nullptr;
   DesktopSession* session = nullptr;
   ClosureCommands* closure = nullptr;
   PlatCommands* plat = nullptr;

@@ -118,12 +118,14 @@ void MainWindow::CreateMenus() {
   after_import->setObjectName("mnuFileSeparator4");
   mnuFileExPoints = AddMenuItem(file, "mnuFileExPoints", "Export Points..");
   mnuFileDxfExport = AddMenuItem(file, "mnuFileDxfExport", "Export to DXF..");
-  file->addSeparator()->setObjectName("mnuFileSeparator2");
+  QAction* after_exports = file->addSeparator();
+  after_exports->setObjectName("mnuFileSeparator2");
   mnuFileReport = AddMenuItem(file, "mnuFileReport", "Report");
   QAction* after_report = file->addSeparator();
   after_report->setObjectName("mnuFileSeparator3");
   mnuFileClose = AddMenuItem(file, "mnuFileClose", "Close");
   menu_places_.recent_files = {file, after_import};
+  menu_places_.exports = {file, after_exports};
   menu_places_.plat = {file, after_report};
 
   QMenu* view = menuBar()->addMenu("View");

@@ -36,6 +36,7 @@ class PlotSurface;
 // Where the command sets attached to the window put their menu items.
 struct MenuPlaces {
   MenuPlace recent_files;  // File, right after Import Points..
+  MenuPlace exports;       // File, right after Export to DXF..
   MenuPlace plat;          // File, right after Report
   MenuPlace view;          // the end of View
 };

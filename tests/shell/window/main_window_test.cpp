@@ -81,9 +81,10 @@ class MainWindowTest : public QObject {
   void assembledMenuBar() {
     tw::test::AssembledWindow w;
     const QStringList expected[] = {
-        {"New", "Open..", "Save as..", "-", "Import Points..", "Recent Files (off)", "-",
-         "Export Points..", "Export to DXF..", "-", "Report", "Export PDF Plat...",
-         "Export PDF Plat with Closure Report...", "Print...", "-", "Close"},
+        {"New", "Open..", "Save as..", "-", "Import Points..", "Import LandXML...",
+         "Recent Files (off)", "-", "Export Points..", "Export to DXF..", "Export LandXML...", "-",
+         "Report", "Export PDF Plat...", "Export PDF Plat with Closure Report...", "Print...", "-",
+         "Close"},
         {"Zoom In", "Zoom Out", "Re-Draw", "-", "Zoom to Fit Ctrl+0", "Equal Scales",
          "Line Labels"},
         {"SI Metric System", "US Imperial System", "-", "Surveyor Mode", "Carpenter Mode",

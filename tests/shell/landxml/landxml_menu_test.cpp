@@ -1,0 +1,49 @@
+// File > Import LandXML... and Export LandXML... through a scripted file
+// dialog and parcel chooser.
+#include <QPushButton>
+#include <QtTest>
+
+#include "landxml/landxml_reader.h"
+#include "shell/landxml/landxml_menu.h"
+#include "shell/window_harness.h"
+
+using tw::test::GoldenPath;
+using tw::test::WindowHarness;
+
+class LandXmlMenuTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void importAsksChoosesAndReplacesTheBoundary() {
+    WindowHarness h;
+    tw::test::ScriptedFileDialog dialog;
+    std::vector<tw::ParcelRow> shown;
+    new tw::LandXmlMenu(h.window(), dialog, [&shown](const std::vector<tw::ParcelRow>& rows) {
+      shown = rows;
+      return std::optional<size_t>(1);
+    });
+    bool may_discard = false;
+    h.window().SetDiscardCheck([&may_discard] { return may_discard; });
+    dialog.answers.push_back(GoldenPath("two_lots.xml"));
+    h.Item("mnuFileImportLandXml")->trigger();  // unsaved work kept: no file asked for
+    QVERIFY(dialog.requests.empty());
+    may_discard = true;
+    h.Item("mnuFileImportLandXml")->trigger();
+    QCOMPARE(dialog.requests.at(0).title, std::string("Import LandXML"));
+    QCOMPARE(shown.size(), size_t{2});
+    QCOMPARE(shown[1].name + " " + shown[1].area, std::string("Lot 2 7,200.00 sq ft"));
+    QVERIFY(shown[1].closed && shown[1].segments == 4);
+    QCOMPARE(h.Lines(), QStringList({"2060 , 5000", "2120 , 5000", "2120 , 5120", "2060 , 5120"}));
+    QVERIFY(h.Get<QPushButton>("optPoint")->isChecked());
+
+    const tw::test::ScratchFolder folder;
+    dialog.answers.push_back(folder.File("lot.xml"));
+    h.Item("mnuFileExportLandXml")->trigger();
+    const tw::Result<tw::LandXmlFile> back = tw::ReadLandXmlPath(folder.File("lot.xml"));
+    QVERIFY(back && back->parcels.size() == 1 && back->parcels[0].closed);
+    QCOMPARE(*back->parcels[0].stated_area, 7200.0);
+  }
+};
+
+QTEST_MAIN(LandXmlMenuTest)
+#include "landxml_menu_test.moc"
