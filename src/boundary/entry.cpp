@@ -6,6 +6,7 @@
 #include "base/numbers.h"
 #include "base/quote.h"
 #include "base/text.h"
+#include "boundary/curve_entry.h"
 
 namespace tw {
 namespace {
@@ -43,8 +44,9 @@ bool IsWithinBoxLimits(const BearingFieldsView& f) {
 }
 
 EntryKind KindOf(std::string_view entry0) {
-  return (!entry0.empty() && (entry0[0] == 'N' || entry0[0] == 'S')) ? EntryKind::Angle
-                                                                     : EntryKind::Point;
+  const bool bearing =
+      (!entry0.empty() && (entry0[0] == 'N' || entry0[0] == 'S')) || IsCurveEntry(entry0);
+  return bearing ? EntryKind::Angle : EntryKind::Point;
 }
 
 bool ReadBearingEntryTo(std::string_view entry, BearingFieldsView& f) {

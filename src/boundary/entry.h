@@ -52,7 +52,7 @@ std::string ComposePointEntry(std::string_view x, std::string_view y);
 void AppendPointEntry(std::string& out, double x, double y);
 
 // The kind of a whole list, from its entry 0: "Angle" when the first byte is
-// "N" or "S", else "Point" (an empty text is a point entry).
+// "N" or "S" or it is a curve, else "Point" (an empty text is a point entry).
 EntryKind KindOf(std::string_view entry0);
 
 // The fields of a bearing entry, without copies: the views point into the

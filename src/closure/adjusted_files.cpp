@@ -2,10 +2,10 @@
 
 #include "base/numbers.h"
 #include "boundary/entry.h"
-#include "closure/closure_forms.h"
 #include "formats/point_file.h"
 #include "formats/project_file.h"
 #include "formats/text_lines.h"
+#include "geometry/bearing_forms.h"
 #include "settings/unit_system.h"
 
 namespace tw {

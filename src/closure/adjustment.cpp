@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "closure/closure_forms.h"
+#include "geometry/bearing_forms.h"
 #include "geometry/traverse.h"
 
 namespace tw {

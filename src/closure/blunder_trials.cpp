@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "base/text.h"
-#include "closure/closure_forms.h"
 #include "geometry/bearing.h"
+#include "geometry/bearing_forms.h"
 
 namespace tw {
 namespace {

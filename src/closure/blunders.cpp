@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "closure/blunder_trials.h"
-#include "closure/closure_forms.h"
 #include "geometry/bearing.h"
+#include "geometry/bearing_forms.h"
 
 namespace tw {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "closure/closure_forms.h"
 #include "formats/corners.h"
 #include "geometry/bearing.h"
+#include "geometry/bearing_forms.h"
 #include "geometry/traverse.h"
 #include "settings/unit_system.h"
 

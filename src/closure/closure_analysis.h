@@ -15,8 +15,8 @@
 #include "closure/adjustment.h"
 #include "closure/blunders.h"
 #include "closure/closure_figures.h"
-#include "closure/closure_forms.h"
 #include "closure/traverse_lines.h"
+#include "geometry/bearing_forms.h"
 #include "settings/standard_setting.h"
 
 namespace tw {

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "closure/blunder_kind.h"
-#include "closure/closure_forms.h"
+#include "geometry/bearing_forms.h"
 
 namespace tw {
 

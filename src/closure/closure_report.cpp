@@ -12,10 +12,10 @@
 #include "base/units.h"
 #include "base/version.h"
 #include "closure/closure_figures.h"
-#include "closure/closure_forms.h"
 #include "files/text_encoding.h"
 #include "formats/corners.h"
 #include "geometry/bearing.h"
+#include "geometry/bearing_forms.h"
 #include "ports/message_box.h"
 
 namespace tw {

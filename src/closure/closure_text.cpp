@@ -1,9 +1,9 @@
 #include "closure/closure_text.h"
 
 #include "base/numbers.h"
-#include "closure/closure_forms.h"
 #include "closure/closure_lines.h"
 #include "files/text_encoding.h"
+#include "geometry/bearing_forms.h"
 
 namespace tw {
 namespace {

@@ -4,8 +4,10 @@
 #include "base/quote.h"
 #include "base/text.h"
 #include "base/version.h"
+#include "boundary/curve_entry.h"
 #include "boundary/entry.h"
 #include "formats/text_lines.h"
+#include "geometry/curve.h"
 
 namespace tw {
 namespace {
@@ -55,7 +57,13 @@ Result<ProjectHeader> ReadHeader(std::string_view line) {
 }
 
 // The reason an entry cannot be read by the list's kind, or "" when it can.
-std::string EntryProblem(EntryKind kind, std::string_view entry) {
+std::string EntryProblem(EntryKind kind, std::string_view entry, bool first) {
+  if (kind == EntryKind::Angle && IsCurveEntry(entry)) {
+    const Result<CurveCall> call = ReadCurveEntry(entry);
+    if (!call)
+      return call.error();
+    return first && call->aim == CurveAim::Tangent ? kTangentFirstReason : "";
+  }
   if (kind == EntryKind::Angle) {
     // Every entry of a long file passes here: no field copies for the good ones.
     BearingFieldsView fields;
@@ -75,7 +83,7 @@ Status ReadEntries(LineCursor& cursor, EntryTexts& entries) {
       continue;
     if (entries.empty())
       kind = KindOf(line);
-    const std::string problem = EntryProblem(kind, line);
+    const std::string problem = EntryProblem(kind, line, entries.empty());
     if (!problem.empty()) {
       return Error{"line " + std::to_string(cursor.LineNumber()) + " cannot be read (" + problem +
                    "): " + QuoteForMessage(line)};

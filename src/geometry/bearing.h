@@ -6,14 +6,11 @@
 #include <cmath>
 #include <string_view>
 
+#include "base/angle_constant.h"
 #include "base/result.h"
 #include "geometry/plane.h"
 
 namespace tw {
-
-// The angle constant: deliberately not full-precision pi, so a due-north
-// line of length 100 has dx of about 1.6E-13.
-inline constexpr double kAngleConstant = 3.14159265358979;
 
 // The quadrant codes, in the order the direction box offers them.
 inline constexpr std::array<std::string_view, 4> kQuadrants = {"NE", "NW", "SW", "SE"};
@@ -40,11 +37,17 @@ inline double DirectionAngle(std::string_view quadrant, double degrees, double m
   return 0;
 }
 
+// The offsets of a line of the given distance running `radians` counter-
+// clockwise from east.
+inline Offsets LatDepAt(double radians, double distance) {
+  return {distance * std::cos(radians), distance * std::sin(radians)};
+}
+
 // The offsets of a line of the given distance (a number).
 inline Offsets LatDep(std::string_view quadrant, double degrees, double minutes, double seconds,
                       double distance) {
-  const double r = DirectionAngle(quadrant, degrees, minutes, seconds) * kAngleConstant / 180;
-  return {distance * std::cos(r), distance * std::sin(r)};
+  return LatDepAt(DirectionAngle(quadrant, degrees, minutes, seconds) * kAngleConstant / 180,
+                  distance);
 }
 
 // The offsets of a line whose distance is a text, converted strictly.

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "closure/closure_forms.h"
+#include "geometry/bearing_forms.h"
 #include "geometry/corner_walk.h"
 #include "geometry/traverse.h"
 

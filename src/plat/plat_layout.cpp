@@ -20,6 +20,7 @@
 #include "closure/closure_text.h"
 #include "files/text_encoding.h"
 #include "formats/export_commands.h"
+#include "geometry/bearing_forms.h"
 #include "plat/boundary_drawing.h"
 #include "plat/corner_labels.h"
 #include "plat/plat_scale.h"

@@ -8,7 +8,6 @@
 #include "closure/adjusted_files.h"
 #include "closure/adjustment.h"
 #include "closure/closure_analysis.h"
-#include "closure/closure_forms.h"
 #include "closure/closure_lines.h"
 #include "closure/closure_text.h"
 #include "doubles/cp1252.h"
@@ -16,6 +15,7 @@
 #include "formats/point_file.h"
 #include "formats/project_file.h"
 #include "geometry/bearing.h"
+#include "geometry/bearing_forms.h"
 
 namespace tw {
 namespace {

@@ -13,8 +13,13 @@ namespace tw {
 namespace {
 
 // Entries that vary in every field, so that no two sums agree by chance.
+// Every fifth a tangent curve, so that a walk resumed in a run of them must
+// find the direction it follows.
 std::string Bearing(size_t i) {
   static const char* const kQuadrants[] = {"NE", "SE", "SW", "NW"};
+  if (i % 5 == 3 || i % 5 == 4)
+    return "Curve " + std::string(i % 2 ? "right" : "left") + " R " + std::to_string(20 + i % 13) +
+           "LF arc " + std::to_string(1 + i % 17) + "LF tangent";
   std::string e = kQuadrants[i % 4];
   e += ' ' + std::to_string(10 + i % 80) + '\xB0' + std::to_string(10 + i * 7 % 50) + '\'' +
        std::to_string(10 + i * 3 % 49) + "'' @" + std::to_string(1 + i % 97) + '.' +

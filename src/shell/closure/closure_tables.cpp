@@ -3,6 +3,7 @@
 #include <array>
 
 #include "closure/closure_forms.h"
+#include "geometry/bearing_forms.h"
 #include "shell/window/cp1252.h"
 
 namespace tw {

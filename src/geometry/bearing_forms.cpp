@@ -1,4 +1,4 @@
-#include "closure/closure_forms.h"
+#include "geometry/bearing_forms.h"
 
 #include <cmath>
 #include <cstdint>
@@ -73,6 +73,20 @@ std::string QuadrantForm(QuadrantAngle q, bool tenths) {
   }
   s += "\" ";
   s += q.to;
+  return s;
+}
+
+std::string AngleForm(double degrees) {
+  const auto tenths = std::llround(*RoundHalfAway(degrees * 3600, 1) * 10);
+  std::string s = tenths < 36000 ? "0" : "";
+  s += std::to_string(tenths / 36000);
+  s += kDegreeSign;
+  AppendTwoDigits(s, tenths / 600 % 60);
+  s += '\'';
+  AppendTwoDigits(s, tenths / 10 % 60);
+  s += '.';
+  s += static_cast<char>('0' + tenths % 10);
+  s += '"';
   return s;
 }
 
