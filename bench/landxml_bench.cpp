@@ -1,5 +1,6 @@
-// A LandXML parcel of 100,000 segments exported and imported, each with its
-// file written or read: the cost a user waits for, without the dialogs.
+// A LandXML parcel of 100,000 segments, half of them curves, exported and
+// imported, each with its file written or read: the cost a user waits for,
+// without the dialogs.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -17,8 +18,13 @@ namespace {
 
 constexpr int kSegments = 100000;
 
-// Quadrants, angles and distances vary, so that corners do not repeat.
-std::string BearingEntry(int i) {
+// Quadrants, angles and distances vary, so that corners do not repeat; every
+// other entry is a tangent curve, turning either way.
+std::string Entry(int i) {
+  if (i % 2 == 1)
+    return std::string("Curve ") + (i % 4 == 1 ? "right" : "left") + " R " +
+           std::to_string(100 + i % 900) + ".5LF delta " + bench::TwoDigits(5 + i % 80) + '\xB0' +
+           bench::TwoDigits(i % 60) + "'00'' tangent";
   return std::string(bench::QuadrantOf(i)) + ' ' + bench::TwoDigits(10 + i % 80) + '\xB0' +
          bench::TwoDigits(10 + i % 50) + '\'' + bench::TwoDigits(10 + i % 49) + "'' @" +
          std::to_string(100 + i % 900) + "." + std::to_string(i % 10) + "LF";
@@ -27,7 +33,7 @@ std::string BearingEntry(int i) {
 struct Boundary {
   Boundary() {
     for (int i = 0; i < kSegments; ++i)
-      program.entries.Append(BearingEntry(i));
+      program.entries.Append(Entry(i));
   }
   StringLog log;
   NullSurface surface;

@@ -6,7 +6,6 @@
 
 #include "base/numbers.h"
 #include "base/text.h"
-#include "closure/closure_figures.h"
 #include "files/file_io.h"
 #include "files/text_encoding.h"
 #include "formats/export_commands.h"

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
+#include "base/angle_constant.h"
 #include "base/entry_mode.h"
 #include "base/numbers.h"
 #include "base/units.h"
@@ -21,10 +23,12 @@ namespace {
 
 constexpr const char* kNamespace = "http://www.landxml.org/schema/LandXML-1.2";
 
-// One side of the parcel between two corners, by their index.
+// One side of the parcel between two corners, by their index: a line, or
+// the arc of a curve entry.
 struct Side {
   size_t from = 0;
   size_t to = 0;
+  std::optional<CurveElements> arc;
 };
 
 struct Outline {
@@ -44,10 +48,13 @@ Result<Outline> OutlineOf(const EntryTexts& entries, const ProgramState& state) 
       WalkEntries(entries, kind, start, [&](const CornerStep& s) {
         sums.Add(s);
         const PlanePoint& last = o.corners.back();
-        if (s.corner.east == last.east && s.corner.north == last.north)
+        if (!s.is_curve && s.corner.east == last.east && s.corner.north == last.north)
           return;
-        perimeter += std::hypot(s.corner.east - last.east, s.corner.north - last.north);
-        o.sides.push_back({o.corners.size() - 1, o.corners.size()});
+        perimeter += s.is_curve
+                         ? s.arc.arc
+                         : std::hypot(s.corner.east - last.east, s.corner.north - last.north);
+        o.sides.push_back({o.corners.size() - 1, o.corners.size(),
+                           s.is_curve ? std::optional<CurveElements>(s.arc) : std::nullopt});
         o.corners.push_back(s.corner);
       });
   if (stop)
@@ -60,7 +67,7 @@ Result<Outline> OutlineOf(const EntryTexts& entries, const ProgramState& state) 
     o.corners.pop_back();
     o.sides.back().to = 0;
   } else if (!PointsMeet(last, start, perimeter)) {
-    o.sides.push_back({o.corners.size() - 1, 0});
+    o.sides.push_back({o.corners.size() - 1, 0, std::nullopt});
   }
   return o;
 }
@@ -172,9 +179,25 @@ Result<std::string> LandXmlBytes(const EntryTexts& entries, const ProgramState& 
   SetNumber(parcel.append_attribute("area"), outline->area);
   pugi::xml_node geom = parcel.append_child("CoordGeom");
   for (const Side& side : outline->sides) {
-    pugi::xml_node line = geom.append_child("Line");
-    AddEnd(line, "Start", names, texts, side.from);
-    AddEnd(line, "End", names, texts, side.to);
+    if (!side.arc) {
+      pugi::xml_node line = geom.append_child("Line");
+      AddEnd(line, "Start", names, texts, side.from);
+      AddEnd(line, "End", names, texts, side.to);
+      continue;
+    }
+    const CurveElements& e = *side.arc;
+    pugi::xml_node curve = geom.append_child("Curve");
+    curve.append_attribute("rot") = e.side == CurveSide::Right ? "cw" : "ccw";
+    SetNumber(curve.append_attribute("radius"), e.radius);
+    SetNumber(curve.append_attribute("length"), e.arc);
+    // In the declared decimal degrees, by the program's own angle constant.
+    SetNumber(curve.append_attribute("delta"), e.delta * 180 / kAngleConstant);
+    SetNumber(curve.append_attribute("chord"), e.chord);
+    AddEnd(curve, "Start", names, texts, side.from);
+    const PlanePoint from = outline->corners[side.from];
+    const PlanePoint centre{from.east + e.to_centre.east, from.north + e.to_centre.north};
+    curve.append_child("Center").text().set(PointText(centre).c_str());
+    AddEnd(curve, "End", names, texts, side.to);
   }
   StringWriter writer;
   doc.save(writer, "  ", pugi::format_default, pugi::encoding_utf8);

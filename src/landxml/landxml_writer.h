@@ -2,10 +2,11 @@
 //
 // Units in feet or metres with the five attributes the schema requires and
 // angles in decimal degrees; a CgPoint for each corner, named 1 to n; and a
-// Parcel whose CoordGeom holds one Line for each entry, in the list's order,
-// its Start and End giving both the coordinates (northing before easting)
-// and the CgPoint. A line of no length (a point entry repeating its corner)
-// is left out. When the last corner misses the first by more than a rounding
+// Parcel whose CoordGeom holds one Line or Curve for each entry, in the
+// list's order, its Start and End giving both the coordinates (northing
+// before easting) and the CgPoint; a Curve also its turn, centre, radius,
+// arc length, delta and chord. A line of no length (a point entry repeating
+// its corner) is left out. When the last corner misses the first by more than a rounding
 // (PointsMeet), a closing Line is added, so that the parcel the file draws
 // is the one whose area the program states.
 #pragma once

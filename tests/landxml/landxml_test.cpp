@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <numbers>
 #include <string>
 
 #include "doubles/entry_lists.h"
@@ -65,11 +66,25 @@ TEST(LandXmlImport, FilesOfOtherProgramsImportWithTheAreaTheyState) {
   auto ref = [](const char* a, const char* b) {
     return std::string("<Line><Start pntRef=\"") + a + "\"/><End pntRef=\"" + b + "\"/></Line>";
   };
+  auto arc = [](const char* rot, const char* from, const char* centre, const char* to) {
+    return std::string("<Curve rot=\"") + rot + "\"><Start>" + from + "</Start><Center>" + centre +
+           "</Center><End>" + to + "</End></Curve>";
+  };
+  // The lot of 60 by 120 with a corner rounded to 20 ft: 7000 + 100 pi - 200;
+  // its curve's radius attribute is 3 mm off, and the coordinates govern.
+  const std::string rounded_cw = Line("0 0", "120 0") + Line("120 0", "120 40") +
+                                 "<Curve rot=\"cw\" radius=\"20.003\"><Start>120 40</Start>"
+                                 "<Center>100 40</Center><End>100 60</End></Curve>" +
+                                 Line("100 60", "0 60") + Line("0 60", "0 0");
+  const std::string rounded_ccw = Line("0 0", "0 60") + Line("0 60", "100 60") +
+                                  arc("ccw", "100 60", "100 40", "120 40") +
+                                  Line("120 40", "120 0") + Line("120 0", "0 0");
   struct Case {
     const char* style;
     std::string bytes;
     double area;
     const char* unit;
+    const char* mode = "Point";
   };
   const Case cases[] = {
       {"point references, counter-clockwise",
@@ -101,16 +116,34 @@ TEST(LandXmlImport, FilesOfOtherProgramsImportWithTheAreaTheyState) {
                  Line("0 0", "0 100000") + Line("0 100000", "50000 100000") +
                      Line("50000 100000", "50000 0") + Line("50000 0", "0 0")),
        5000, "m."},
+      {"a corner rounded, clockwise", OneParcel(kFeet, "7114.1593", rounded_cw),
+       7000 + 100 * std::numbers::pi - 200, "LF", "Surveyor"},
+      {"the same counter-clockwise", OneParcel(kFeet, "7114.1593", rounded_ccw),
+       7000 + 100 * std::numbers::pi - 200, "LF", "Surveyor"},
+      {"a half circle biting into a square, metres",
+       OneParcel(kMetres, "6073.0092",
+                 Line("0 0", "0 100") + Line("0 100", "100 100") +
+                     arc("cw", "100 100", "100 50", "100 0") + Line("100 0", "0 0")),
+       10000 - 1250 * std::numbers::pi, "m.", "Surveyor"},
+      {"a circle cut by a chord: an arc over 180 degrees",
+       OneParcel(kMetres, "269.4297", Line("-6 -8", "-6 8") + arc("ccw", "-6 8", "0 0", "-6 -8")),
+       100 * std::numbers::pi - 50 * (2 * std::acos(0.6) - 0.96), "m.", "Surveyor"},
+      {"a full circle of two half circles",
+       OneParcel(kFeet, "314.1593",
+                 arc("ccw", "0 10", "0 0", "0 -10") + arc("ccw", "0 -10", "0 0", "0 10")),
+       100 * std::numbers::pi, "LF", "Surveyor"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.style);
     const Result<ParcelBoundary> b = Import(c.bytes);
     ASSERT_TRUE(b) << b.error();
     EXPECT_EQ(b->header.UnitAbbrev, c.unit);
-    EXPECT_EQ(b->header.EntryMode, "Point");
-    EXPECT_NEAR(AreaOf(*b), c.area, 1e-9);
+    EXPECT_EQ(b->header.EntryMode, c.mode);
+    // Calls rounded to the second and to 0.0001 keep the area to a millionth.
+    EXPECT_NEAR(AreaOf(*b), c.area, c.area * 1e-6);
+    EXPECT_EQ(b->rounded_closure.has_value(), std::string_view(c.mode) == "Surveyor");
     const Result<LandXmlFile> file = ReadLandXml(c.bytes);
-    EXPECT_NEAR(*file->parcels[0].stated_area, c.area, 1e-9);
+    EXPECT_NEAR(*file->parcels[0].stated_area, c.area, 1e-4);
   }
 }
 
@@ -214,6 +247,12 @@ TEST(LandXmlExport, ImportedBackGivesTheSameBoundary) {
        3},
       {"a bearing list that misses its start: closed by a line", test::ClosureExampleEntries(),
        StateOf("Surveyor", 100, 200), 5},
+      {"a lot with a tangent curve",
+       {test::Cp1252("NE 00°00'00'' @120.00LF"), test::Cp1252("NE 90°00'00'' @40.00LF"),
+        test::Cp1252("Curve right R 20.00LF delta 90°00'00'' tangent"),
+        test::Cp1252("SE 00°00'00'' @100.00LF"), test::Cp1252("SW 90°00'00'' @60.00LF")},
+       StateOf("Surveyor", 0, 0),
+       4},
       {"a bearing list of two lines",
        {test::Cp1252("NE 45°00'00'' @10LF"), test::Cp1252("SE 45°00'00'' @10LF")},
        StateOf("Carpenter", 0, 0),
@@ -230,7 +269,8 @@ TEST(LandXmlExport, ImportedBackGivesTheSameBoundary) {
          at = bytes.find("<Line>", at + 1))
       ++lines;
     EXPECT_EQ(lines, c.lines);
-    EXPECT_NEAR(AreaOf(*b), ComputeArea(list, c.state).value(), 1e-9);
+    const double area = ComputeArea(list, c.state).value();
+    EXPECT_NEAR(AreaOf(*b), area, area * 1e-6);
     ProgramState again = c.state;
     again.EntryMode = b->header.EntryMode;
     again.FirstPointX = b->header.FirstPointX;
