@@ -42,6 +42,15 @@ class LandXmlMenuTest : public QObject {
     const tw::Result<tw::LandXmlFile> back = tw::ReadLandXmlPath(folder.File("lot.xml"));
     QVERIFY(back && back->parcels.size() == 1 && back->parcels[0].closed);
     QCOMPARE(*back->parcels[0].stated_area, 7200.0);
+
+    // One parcel: no chooser. Its curve makes calls, and the log says how
+    // they close after the replot's lines.
+    dialog.answers.push_back(GoldenPath("corner_lot.xml"));
+    h.Item("mnuFileImportLandXml")->trigger();
+    QCOMPARE(h.Lines().size(), 5);
+    QVERIFY(h.Get<QPushButton>("optSurveyor")->isChecked());
+    QVERIFY(h.Log().endsWith(
+        "\nClosure: 00.0000288\nClosure of the calls as rounded: 0.0000 (1:12,222,085)"));
   }
 };
 
