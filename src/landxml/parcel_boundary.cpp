@@ -54,9 +54,13 @@ std::optional<std::string> LineCall(const ParcelSegment& s, std::string_view uni
 
 // A curve's call by its chord and chord bearing, which fix its end where the
 // coordinates put it; its radius is the coordinates' too.
-std::string CurveCallOf(const ParcelSegment& s, std::string_view unit) {
+// None when the radius or the chord is 0 at four decimals, which no curve
+// entry can hold.
+std::optional<std::string> CurveCallOf(const ParcelSegment& s, std::string_view unit) {
   const std::string radius = FixedForm(RadiusOf(s));
   std::string chord = FixedForm(LengthOf({SegmentKind::Line, s.start, s.end, {}, false, 0}));
+  if (radius == "0.0000" || chord == "0.0000")
+    return std::nullopt;
   // Rounding may leave a half circle's chord a hair over its diameter.
   const double diameter = 2 * ConvertStrict(radius).value_or(0);
   if (ConvertStrict(chord).value_or(0) > diameter)
@@ -93,7 +97,11 @@ Result<ParcelBoundary> CallBoundary(const Parcel& parcel, std::string_view unit)
               std::string(ModeText(ModeOption::Surveyor))};
   for (const ParcelSegment& s : parcel.segments) {
     if (s.kind == SegmentKind::Curve) {
-      b.entries.push_back(CurveCallOf(s, unit));
+      const std::optional<std::string> curve = CurveCallOf(s, unit);
+      if (!curve)
+        return Error{Named(parcel) + " cannot be imported: the curve at line " +
+                     std::to_string(s.line) + " is too small for a call to four decimals."};
+      b.entries.push_back(*curve);
     } else if (const std::optional<std::string> line = LineCall(s, unit)) {
       b.entries.push_back(*line);
     }

@@ -181,6 +181,11 @@ TEST(LandXmlImport, RefusesWhatItCannotReadNamingWhere) {
        "its Start does not hold two or three numbers"},
       {OneParcel(kFeet, "1", "<Curve><Start>0 0</Start><Center>0 1</Center><End>0 2</End></Curve>"),
        "rot must be"},
+      {OneParcel(kFeet, "1",
+                 "<Curve rot=\"cw\"><Start>0 0</Start><Center>0 0.00001</Center><End>0 "
+                 "0.00002</End></Curve>" +
+                     Line("0 0.00002", "0 0")),
+       "the curve at line 6 is too small for a call to four decimals"},
   };
   for (const Case& c : cases) {
     const Result<ParcelBoundary> b = Import(c.bytes);
