@@ -111,6 +111,15 @@ struct StringWriter : pugi::xml_writer {
   }
 };
 
+// XML 1.0 has no place for control characters, which a file name can hold.
+std::string XmlText(std::string_view cp1252) {
+  std::string text = Cp1252ToUtf8(cp1252);
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+      c = '?';
+  return text;
+}
+
 std::string TwoDigits(int v) {
   return {static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
 }
@@ -175,7 +184,7 @@ Result<std::string> LandXmlBytes(const EntryTexts& entries, const ProgramState& 
     p.text().set(texts[i].c_str());
   }
   pugi::xml_node parcel = root.append_child("Parcels").append_child("Parcel");
-  parcel.append_attribute("name") = Cp1252ToUtf8(info.name).c_str();
+  parcel.append_attribute("name") = XmlText(info.name).c_str();
   SetNumber(parcel.append_attribute("area"), outline->area);
   pugi::xml_node geom = parcel.append_child("CoordGeom");
   for (const Side& side : outline->sides) {

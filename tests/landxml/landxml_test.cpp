@@ -284,10 +284,14 @@ TEST(LandXmlExport, ImportedBackGivesTheSameBoundary) {
   }
 }
 
-TEST(LandXmlExport, TheRootIsStampedFromSourceDateEpoch) {
+TEST(LandXmlExport, TheRootIsStampedAndTheNameIsXml) {
   const LandXmlStamp stamp = StampOf("1700000000", 0);
   EXPECT_EQ(stamp.date + "T" + stamp.time, "2023-11-14T22:13:20");
   EXPECT_EQ(StampOf("x", 0).date.size(), 10u);
+  const EntryList square = test::ListOf({"0 , 0", "1 , 0", "1 , 1"});
+  const Result<std::string> named =
+      LandXmlBytes(square.Entries(), StateOf("Point", 0, 0), {"A&B\x01", stamp});
+  EXPECT_EQ(ReadLandXml(*named)->parcels[0].name, "A&B?");
   ProgramState odd = StateOf("Point", 0, 0, "yd");
   EXPECT_FALSE(LandXmlBytes(test::ListOf({"1 , 1"}).Entries(), odd, {"Lot", stamp}));
 }
