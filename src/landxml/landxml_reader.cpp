@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <unordered_map>
 #include <utility>
 
@@ -238,8 +240,13 @@ class ParcelReader {
     if (!parcel.attribute("name"))
       return Error{AtLine(p.line, "it has no name")};
     if (const pugi::xml_attribute area = parcel.attribute("area")) {
+      // Only stated, never computed with: any finite xs:double will do.
+      const std::string_view text = area.value();
+      const std::string_view number = text.substr(text.starts_with('+') ? 1 : 0);
       double value = 0;
-      if (!ReadDouble(area.value(), value))
+      const auto [end, error] =
+          std::from_chars(number.data(), number.data() + number.size(), value);
+      if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(value))
         return Error{AtLine(p.line, "its area is not a number")};
       p.stated_area = value * units_.area;
     }

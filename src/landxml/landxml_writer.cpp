@@ -37,6 +37,15 @@ struct Outline {
   double area = 0;
 };
 
+PlanePoint CentreOf(PlanePoint start, const CurveElements& e) {
+  return {start.east + e.to_centre.east, start.north + e.to_centre.north};
+}
+
+// What the reader takes back: coordinates an entry could hold.
+bool Fits(PlanePoint p) {
+  return IsBoundaryNumber(p.east) && IsBoundaryNumber(p.north);
+}
+
 Result<Outline> OutlineOf(const EntryTexts& entries, const ProgramState& state) {
   const EntryKind kind = IsPointMode(state.EntryMode) ? EntryKind::Point : EntryKind::Angle;
   const PlanePoint start{state.FirstPointX, state.FirstPointY};
@@ -44,10 +53,11 @@ Result<Outline> OutlineOf(const EntryTexts& entries, const ProgramState& state) 
   o.corners.push_back(start);
   CornerSums sums(start);
   double perimeter = 0;
+  bool fits = true;
   const std::optional<UnreadableEntry> stop =
       WalkEntries(entries, kind, start, [&](const CornerStep& s) {
         sums.Add(s);
-        const PlanePoint& last = o.corners.back();
+        const PlanePoint last = o.corners.back();
         if (!s.is_curve && s.corner.east == last.east && s.corner.north == last.north)
           return;
         perimeter += s.is_curve
@@ -56,9 +66,12 @@ Result<Outline> OutlineOf(const EntryTexts& entries, const ProgramState& state) 
         o.sides.push_back({o.corners.size() - 1, o.corners.size(),
                            s.is_curve ? std::optional<CurveElements>(s.arc) : std::nullopt});
         o.corners.push_back(s.corner);
+        fits = fits && Fits(s.corner) && (!s.is_curve || Fits(CentreOf(last, s.arc)));
       });
   if (stop)
     return Error{stop->message};
+  if (!fits)
+    return Error{"The boundary reaches coordinates too large for a LandXML file."};
   if (o.sides.empty())
     return Error{"The boundary has no side to export."};
   o.area = sums.Close().area;
@@ -203,8 +216,7 @@ Result<std::string> LandXmlBytes(const EntryTexts& entries, const ProgramState& 
     SetNumber(curve.append_attribute("delta"), e.delta * 180 / kAngleConstant);
     SetNumber(curve.append_attribute("chord"), e.chord);
     AddEnd(curve, "Start", names, texts, side.from);
-    const PlanePoint from = outline->corners[side.from];
-    const PlanePoint centre{from.east + e.to_centre.east, from.north + e.to_centre.north};
+    const PlanePoint centre = CentreOf(outline->corners[side.from], e);
     curve.append_child("Center").text().set(PointText(centre).c_str());
     AddEnd(curve, "End", names, texts, side.to);
   }
