@@ -1,10 +1,13 @@
 // File > Import LandXML... and Export LandXML... through a scripted file
 // dialog and parcel chooser.
+#include <QDialogButtonBox>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "landxml/landxml_reader.h"
 #include "shell/landxml/landxml_menu.h"
+#include "shell/landxml/parcel_chooser.h"
 #include "shell/window_harness.h"
 
 using tw::test::GoldenPath;
@@ -51,6 +54,19 @@ class LandXmlMenuTest : public QObject {
     QVERIFY(h.Get<QPushButton>("optSurveyor")->isChecked());
     QVERIFY(h.Log().endsWith(
         "\nClosure: 00.0000288\nClosure of the calls as rounded: 0.0000 (1:12,222,085)"));
+  }
+
+  // The chooser shows each row's four cells and imports only a chosen row.
+  void chooserListsTheParcels() {
+    tw::ParcelChooser chooser({{"Lot 1", "7,200.00 sq ft", 4, true}, {"Road", "", 2, false}});
+    QTableWidget* table = chooser.table();
+    QCOMPARE(table->item(1, 0)->text() + "|" + table->item(1, 2)->text() + "|" +
+                 table->item(1, 3)->text() + "|" + table->item(0, 1)->text(),
+             QString("Road|2|open|7,200.00 sq ft"));
+    auto* import = chooser.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    QVERIFY(!chooser.Chosen() && !import->isEnabled());
+    table->selectRow(1);
+    QVERIFY(chooser.Chosen() == size_t{1} && import->isEnabled());
   }
 };
 
