@@ -174,13 +174,26 @@ bool ReadDouble(std::string_view word, double& value) {
 
 // "northing easting [elevation]", scaled to the program's unit.
 std::optional<PlanePoint> PointOfText(std::string_view text, double scale) {
-  const std::vector<std::string_view> words = Words(text);
-  double north = 0;
-  double east = 0;
-  double elevation = 0;
-  if (words.size() < 2 || words.size() > 3 || !ReadDouble(words[0], north) ||
-      !ReadDouble(words[1], east) || (words.size() == 3 && !ReadDouble(words[2], elevation)))
+  // Up to four words, without a vector: every point of a large file is read.
+  std::array<double, 4> numbers{};
+  size_t count = 0;
+  size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && IsBlank(text[i]))
+      ++i;
+    const size_t from = i;
+    while (i < text.size() && !IsBlank(text[i]))
+      ++i;
+    if (i == from)
+      break;
+    if (count == numbers.size() || !ReadDouble(text.substr(from, i - from), numbers[count]))
+      return std::nullopt;
+    ++count;
+  }
+  if (count < 2 || count > 3)
     return std::nullopt;
+  const double north = numbers[0];
+  const double east = numbers[1];
   const PlanePoint p{east * scale, north * scale};
   // A unit larger than the program's could scale a number past what an
   // entry can hold.
@@ -195,26 +208,8 @@ bool HasText(std::string_view text) {
 
 class ParcelReader {
  public:
-  ParcelReader(const Units& units, LineCounter& lines) : units_(units), lines_(lines) {}
-
-  // Every CgPoint with coordinates, by name; the first of a name holds.
-  Status CollectPoints(const pugi::xml_node& root) {
-    for (pugi::xml_node n = root.first_child(); n;) {
-      if (n.type() == pugi::node_element && LocalName(n) == "CgPoint") {
-        const std::string_view text = n.child_value();
-        if (HasText(text)) {
-          const std::optional<PlanePoint> p = PointOfText(text, units_.linear);
-          if (!p)
-            return Error{AtLine(lines_.LineOf(n), "the CgPoint \"" +
-                                                      Utf8ToCp1252(n.attribute("name").value()) +
-                                                      "\" does not hold two or three numbers")};
-          points_.emplace(n.attribute("name").value(), *p);
-        }
-      }
-      n = NextInDocument(n, root);
-    }
-    return Ok();
-  }
+  ParcelReader(const pugi::xml_node& root, const Units& units, LineCounter& lines)
+      : root_(root), units_(units), lines_(lines) {}
 
   Parcel Read(const pugi::xml_node& parcel) {
     Parcel p;
@@ -306,13 +301,15 @@ class ParcelReader {
       return Error{Where(p, line) + ": a Chain names fewer than two points"};
     PlanePoint before;
     for (size_t i = 0; i < names.size(); ++i) {
-      const auto found = points_.find(std::string(names[i]));
-      if (found == points_.end())
+      const Result<const PlanePoint*> found = FindPoint(std::string(names[i]));
+      if (!found)
+        return Error{found.error()};
+      if (*found == nullptr)
         return Error{Where(p, line) + ": no CgPoint is named \"" +
                      Utf8ToCp1252(std::string(names[i])) + "\""};
       if (i > 0)
-        p.segments.push_back({SegmentKind::Line, before, found->second, {}, false, line});
-      before = found->second;
+        p.segments.push_back({SegmentKind::Line, before, **found, {}, false, line});
+      before = **found;
     }
     return Ok();
   }
@@ -321,25 +318,28 @@ class ParcelReader {
   Status ReadPoint(const pugi::xml_node& e, std::string_view child, PlanePoint& out,
                    const Parcel& p, size_t line) {
     const pugi::xml_node n = Child(e, child);
-    const std::string what = Where(p, line) + ": its " + std::string(child);
+    // Built only for a message: a good point costs no string.
+    auto what = [&] { return Where(p, line) + ": its " + std::string(child); };
     if (!n)
-      return Error{what + " is missing"};
+      return Error{what() + " is missing"};
     const std::string_view text = n.child_value();
     if (HasText(text)) {
       const std::optional<PlanePoint> point = PointOfText(text, units_.linear);
       if (!point)
-        return Error{what + " does not hold two or three numbers"};
+        return Error{what() + " does not hold two or three numbers"};
       out = *point;
       return Ok();
     }
     const pugi::xml_attribute ref = n.attribute("pntRef");
     if (!ref)
-      return Error{what + " has neither coordinates nor a pntRef"};
-    const auto found = points_.find(ref.value());
-    if (found == points_.end())
-      return Error{what + " refers to \"" + Utf8ToCp1252(ref.value()) +
+      return Error{what() + " has neither coordinates nor a pntRef"};
+    const Result<const PlanePoint*> found = FindPoint(ref.value());
+    if (!found)
+      return Error{found.error()};
+    if (*found == nullptr)
+      return Error{what() + " refers to \"" + Utf8ToCp1252(ref.value()) +
                    "\", which no CgPoint with coordinates is named"};
-    out = found->second;
+    out = **found;
     return Ok();
   }
 
@@ -370,13 +370,46 @@ class ParcelReader {
     return Ok();
   }
 
+  // Every CgPoint with coordinates, by name; the first of a name holds.
+  Status CollectPoints() {
+    for (pugi::xml_node n = root_.first_child(); n;) {
+      if (n.type() == pugi::node_element && LocalName(n) == "CgPoint") {
+        const std::string_view text = n.child_value();
+        if (HasText(text)) {
+          const std::optional<PlanePoint> p = PointOfText(text, units_.linear);
+          if (!p)
+            return Error{AtLine(lines_.LineOf(n), "the CgPoint \"" +
+                                                      Utf8ToCp1252(n.attribute("name").value()) +
+                                                      "\" does not hold two or three numbers")};
+          points_.emplace(n.attribute("name").value(), *p);
+        }
+      }
+      n = NextInDocument(n, root_);
+    }
+    return Ok();
+  }
+
+  // The CgPoints are read at the first reference to one: a file whose
+  // segments all give their coordinates as text never builds the table.
+  // nullptr when no CgPoint with coordinates has the name.
+  Result<const PlanePoint*> FindPoint(const std::string& name) {
+    if (!points_read_)
+      points_read_ = CollectPoints();
+    if (!*points_read_)
+      return Error{points_read_->error()};
+    const auto found = points_.find(name);
+    return found == points_.end() ? nullptr : &found->second;
+  }
+
   static void Reverse(ParcelSegment& s) {
     std::swap(s.start, s.end);
     s.clockwise = !s.clockwise;
   }
 
+  pugi::xml_node root_;
   const Units& units_;
   LineCounter& lines_;
+  std::optional<Status> points_read_;
   std::unordered_map<std::string, PlanePoint> points_;
 };
 
@@ -412,9 +445,7 @@ Result<LandXmlFile> ReadLandXml(std::string_view bytes) {
     if (HasText(code))
       file.epsg_code = std::string(code);
   }
-  ParcelReader reader(*units, lines);
-  if (const Status points = reader.CollectPoints(root); !points)
-    return Error{points.error()};
+  ParcelReader reader(root, *units, lines);
   for (pugi::xml_node n = root.first_child(); n; n = ParcelReader::NextInDocument(n, root)) {
     if (n.type() == pugi::node_element && LocalName(n) == "Parcel" && HasGeometry(n))
       file.parcels.push_back(reader.Read(n));

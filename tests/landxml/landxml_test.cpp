@@ -175,6 +175,8 @@ TEST(LandXmlImport, RefusesWhatItCannotReadNamingWhere) {
       {OneParcel(kFeet, "1", Line("0 0", "0 10") + Line("0 10", "10 10")), "does not close"},
       {OneParcel(kFeet, "1", Line("0 0", "0 10") + Line("5 10", "10 10") + Line("10 10", "0 0")),
        "segment at line 7 does not start where the one before it ends"},
+      {OneParcel(kFeet, "1", "<Chain>A B</Chain>", "<CgPoint name=\"A\">0 x</CgPoint>"),
+       "line 4: the CgPoint \"A\" does not hold two or three numbers"},
       {OneParcel(kFeet, "1", "<Line><Start pntRef=\"Q\"/><End>0 1</End></Line>"),
        "refers to \"Q\", which no CgPoint"},
       {OneParcel(kFeet, "1", "<Line><Start>0 1 2 3</Start><End>0 1</End></Line>"),
