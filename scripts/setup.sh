@@ -9,7 +9,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           locales python3-ezdxf xvfb xauth fonts-liberation2 fonts-wine fonts-dejavu-extra
           desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl fonts-dejavu-core
-          poppler-utils zlib1g-dev libgdal-dev gdal-bin proj-bin python3-gdal "$@")
+          poppler-utils zlib1g-dev libgdal-dev gdal-bin proj-bin python3-gdal libpugixml-dev
+          libxml2-utils "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

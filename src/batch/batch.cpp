@@ -19,6 +19,9 @@
 #include "formats/point_file.h"
 #include "formats/project_commands.h"
 #include "formats/project_file.h"
+#include "landxml/landxml_commands.h"
+#include "landxml/landxml_writer.h"
+#include "landxml/parcel_boundary.h"
 #include "map/map_formats.h"
 #include "program/log.h"
 #include "program/program.h"
@@ -130,6 +133,42 @@ BatchResult Import(const std::string& format, const std::string& path) {
   return result;
 }
 
+BatchResult LandXml(const std::string& path) {
+  NullLog log;
+  return AfterOpen(path, log, [&path](FreshRun& run) {
+    if (run.program.entries.Empty())
+      return Failed(kNothingToExport);
+    return FromBytes(LandXmlBytes(run.program.entries.Entries(), run.program.state,
+                                  {Utf8ToCp1252(ParcelNameOf(path)), StampNow()}));
+  });
+}
+
+// The project file is written from the parcel's boundary directly: the
+// window's replot and log have nothing to add to it.
+BatchResult ImportLandXml(std::span<const std::string> args) {
+  const std::optional<CommandArguments> split = SplitArguments(args, {"--parcel"});
+  if (!split || split->operands.size() != 1)
+    return UsageError();
+  const Result<LandXmlFile> file = ReadLandXmlPath(split->operands[0]);
+  if (!file)
+    return Failed(file.error());
+  const Result<size_t> index = ParcelToImport(*file, split->Option("--parcel"));
+  if (!index)
+    return Failed(index.error());
+  const Result<ParcelBoundary> boundary = BoundaryOfParcel(file->parcels[*index], file->units);
+  if (!boundary)
+    return Failed(boundary.error());
+  ProgramState state;
+  state.FirstPointX = boundary->header.FirstPointX;
+  state.FirstPointY = boundary->header.FirstPointY;
+  state.UnitAbbrev = boundary->header.UnitAbbrev;
+  state.EntryMode = boundary->header.EntryMode;
+  BatchResult result{0, ProjectFileBytes(state, boundary->entries), ""};
+  if (boundary->rounded_closure)
+    result.err = ForTerminal(*boundary->rounded_closure);
+  return result;
+}
+
 // "METHOD is one of compass, transit, crandall" from the adjustments' table.
 std::string MethodUsage() {
   std::string line = "METHOD is one of ";
@@ -171,7 +210,9 @@ std::string BatchUsage() {
          "       quadrell-batch describe [--words] [--decimals N] [--beginning NAME] "
          "PROJECT.twc\n"
          "       quadrell-batch map MAP [--location PLACE] [--rotate ANGLE] [--scale K]\n"
-         "                          [--name NAME] -o OUT PROJECT.twc\n" +
+         "                          [--name NAME] -o OUT PROJECT.twc\n"
+         "       quadrell-batch landxml PROJECT.twc\n"
+         "       quadrell-batch import-landxml [--parcel NAME] FILE.xml\n" +
          HelpVersionUsageLine(kProgram) + FormatUsageLine() + MethodUsage() +
          "; S is a whole number from " + std::to_string(kLowestStandard) + " to " +
          std::to_string(kHighestStandard) +
@@ -196,6 +237,8 @@ BatchResult RunBatch(const std::vector<std::string>& args) {
     return ReadDescriptionCommand(std::span(args).subspan(1));
   if (!args.empty() && args[0] == "describe")
     return DescribeCommand(std::span(args).subspan(1));
+  if (!args.empty() && args[0] == "import-landxml")
+    return ImportLandXml(std::span(args).subspan(1));
   const std::optional<CommandArguments> split =
       args.empty() ? std::nullopt : SplitArguments(std::span(args).subspan(1), {});
   if (!split)
@@ -211,6 +254,8 @@ BatchResult RunBatch(const std::vector<std::string>& args) {
       return Export(operands[0], DxfFileBytes);
     if (command == "log")
       return Log(operands[0]);
+    if (command == "landxml")
+      return LandXml(operands[0]);
   }
   if (operands.size() == 2 && command == "import")
     return Import(operands[0], operands[1]);

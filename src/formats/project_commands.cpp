@@ -94,7 +94,11 @@ Result<OpenOutcome> OpenProjectPath(Program& program, EntryControls& controls,
   Result<ProjectFile> parsed = ReadProjectPath(path);
   if (!parsed)
     return Error{parsed.error()};
-  ProjectFile file = std::move(parsed).take();
+  return OpenProject(program, controls, std::move(parsed).take(), path);
+}
+
+Result<OpenOutcome> OpenProject(Program& program, EntryControls& controls, ProjectFile file,
+                                const std::string& path) {
   if (file.header)
     ApplyHeader(program.state, *file.header);
   // Files that contradict themselves exist (hand edits, other tools): opened

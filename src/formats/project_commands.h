@@ -11,6 +11,7 @@
 
 #include "base/result.h"
 #include "entry/entry_commands.h"
+#include "formats/project_file.h"
 #include "ports/file_dialog.h"
 #include "ports/message_box.h"
 #include "program/program.h"
@@ -62,6 +63,10 @@ std::optional<OpenOutcome> OpenProjectFile(Program& program, EntryControls& cont
 // The same without the dialog; the error is the message to show.
 Result<OpenOutcome> OpenProjectPath(Program& program, EntryControls& controls,
                                     const std::string& path);
+// The same for a project already read (an import builds one), `path` naming
+// it in the message of a corrected mode.
+Result<OpenOutcome> OpenProject(Program& program, EntryControls& controls, ProjectFile file,
+                                const std::string& path);
 
 // The list replaced by `entries` and shown as Open shows a file, for every
 // command that brings in a whole boundary: the drawing recentred, the option

@@ -5,6 +5,7 @@
 #include "shell/desktop/description_commands_qt.h"
 #include "shell/desktop/desktop_session.h"
 #include "shell/desktop/file_commands.h"
+#include "shell/landxml/landxml_menu.h"
 #include "shell/map/map_commands.h"
 #include "shell/plat/plat_commands.h"
 #include "shell/plot/view_commands.h"
@@ -15,6 +16,8 @@ namespace tw {
 AttachedCommands AttachCommands(MainWindow& window, const CommandPorts& ports) {
   AttachedCommands attached;
   attached.files = new FileCommands(window, ports.files, ports.desktop, ports.folders);
+  // Before the session, whose Recent Files follows it in the File menu.
+  attached.landxml = new LandXmlMenu(window, ports.files);
   attached.session =
       new DesktopSession(window, *attached.files, ports.questions,
                          {.settings_folder = ports.folders.settings, .disk = ports.recovery_disk});

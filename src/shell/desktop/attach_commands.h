@@ -14,6 +14,7 @@ class DesktopSession;
 class FileCommands;
 class FileDialog;
 class HelpCommands;
+class LandXmlMenu;
 class MainWindow;
 class MapCommands;
 class PlatCommands;
@@ -37,6 +38,7 @@ struct CommandPorts {
 // The attached command sets; each is a child of the window.
 struct AttachedCommands {
   FileCommands* files = nullptr;
+  LandXmlMenu* landxml = nullptr;
   DesktopSession* session = nullptr;
   ClosureCommands* closure = nullptr;
   PlatCommands* plat = nullptr;

@@ -130,6 +130,7 @@ void MainWindow::CreateMenus() {
   mnuFileClose = AddMenuItem(file, "mnuFileClose", "Close");
   menu_places_.recent_files = {file, after_import};
   menu_places_.map = {file, after_exports};
+  menu_places_.exports = {file, after_exports};
   menu_places_.plat = {file, after_report};
 
   QMenu* view = menuBar()->addMenu("View");

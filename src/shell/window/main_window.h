@@ -39,6 +39,7 @@ class PlotSurface;
 struct MenuPlaces {
   MenuPlace recent_files;  // File, right after Import Points..
   MenuPlace map;           // File, right after Export to DXF..
+  MenuPlace exports;       // File, right after Export to DXF..
   MenuPlace plat;          // File, right after Report
   MenuPlace view;          // the end of View
 };

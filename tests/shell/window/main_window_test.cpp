@@ -83,17 +83,33 @@ class MainWindowTest : public QObject {
   // their keys; Recent Files stays off while it has nothing to offer.
   void assembledMenuBar() {
     tw::test::AssembledWindow w;
-    const QStringList expected[] = {
-        {"New", "Open..", "Save as..", "-", "Import Points..", "Recent Files (off)", "-",
-         "Export Points..", "Export to DXF..", "Export Description...", "Location...",
-         "Export Map...", "-", "Report", "Export PDF Plat...",
-         "Export PDF Plat with Closure Report...", "Print...", "-", "Close"},
-        {"Zoom In", "Zoom Out", "Re-Draw", "-", "Zoom to Fit Ctrl+0", "Equal Scales",
-         "Line Labels"},
-        {"SI Metric System", "US Imperial System", "-", "Surveyor Mode", "Carpenter Mode",
-         "Point Mode"},
-        {"Closure Analysis... Ctrl+K", "Read Description... Ctrl+D"},
-        {"Help", "-", "About"}};
+    const QStringList expected[] = {{"New",
+                                     "Open..",
+                                     "Save as..",
+                                     "-",
+                                     "Import Points..",
+                                     "Import LandXML...",
+                                     "Recent Files (off)",
+                                     "-",
+                                     "Export Points..",
+                                     "Export to DXF..",
+                                     "Export Description...",
+                                     "Export LandXML...",
+                                     "Location...",
+                                     "Export Map...",
+                                     "-",
+                                     "Report",
+                                     "Export PDF Plat...",
+                                     "Export PDF Plat with Closure Report...",
+                                     "Print...",
+                                     "-",
+                                     "Close"},
+                                    {"Zoom In", "Zoom Out", "Re-Draw", "-", "Zoom to Fit Ctrl+0",
+                                     "Equal Scales", "Line Labels"},
+                                    {"SI Metric System", "US Imperial System", "-", "Surveyor Mode",
+                                     "Carpenter Mode", "Point Mode"},
+                                    {"Closure Analysis... Ctrl+K", "Read Description... Ctrl+D"},
+                                    {"Help", "-", "About"}};
     const QList<QAction*> menus = w.harness.window().menuBar()->actions();
     QCOMPARE(menus.size(), 5);
     for (int m = 0; m < 5; ++m) {
