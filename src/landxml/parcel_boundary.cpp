@@ -28,7 +28,8 @@ bool HasCurves(const Parcel& parcel) {
 ParcelBoundary PointBoundary(const Parcel& parcel, std::string_view unit) {
   ParcelBoundary b;
   const PlanePoint first = parcel.segments.front().start;
-  b.header = {first.east, first.north, std::string(unit), std::string(ModeText(ModeOption::Point))};
+  b.header = {first.east, first.north, std::string(unit), std::string(ModeText(ModeOption::Point)),
+              std::nullopt};
   for (const ParcelSegment& s : parcel.segments) {
     std::string entry;
     AppendPointEntry(entry, s.start.east, s.start.north);
@@ -94,7 +95,7 @@ Result<ParcelBoundary> CallBoundary(const Parcel& parcel, std::string_view unit)
   ParcelBoundary b;
   const PlanePoint first = parcel.segments.front().start;
   b.header = {first.east, first.north, std::string(unit),
-              std::string(ModeText(ModeOption::Surveyor))};
+              std::string(ModeText(ModeOption::Surveyor)), std::nullopt};
   for (const ParcelSegment& s : parcel.segments) {
     if (s.kind == SegmentKind::Curve) {
       const std::optional<std::string> curve = CurveCallOf(s, unit);
