@@ -145,23 +145,28 @@ Result<Units> ReadUnits(const pugi::xml_node& root, LineCounter& lines) {
   return u;
 }
 
-bool IsBlank(char c) {
+// XML's white space, which may part the numbers of a point's text.
+constexpr bool IsXmlSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-// The blank-separated words of a text.
+// The word of `text` from `i` on, past white space; `i` moves past it. Empty
+// at the end.
+std::string_view NextWord(std::string_view text, size_t& i) {
+  while (i < text.size() && IsXmlSpace(text[i]))
+    ++i;
+  const size_t from = i;
+  while (i < text.size() && !IsXmlSpace(text[i]))
+    ++i;
+  return text.substr(from, i - from);
+}
+
+// The white-space-separated words of a text.
 std::vector<std::string_view> Words(std::string_view text) {
   std::vector<std::string_view> words;
   size_t i = 0;
-  while (i < text.size()) {
-    while (i < text.size() && IsBlank(text[i]))
-      ++i;
-    const size_t from = i;
-    while (i < text.size() && !IsBlank(text[i]))
-      ++i;
-    if (i > from)
-      words.push_back(text.substr(from, i - from));
-  }
+  for (std::string_view w = NextWord(text, i); !w.empty(); w = NextWord(text, i))
+    words.push_back(w);
   return words;
 }
 
@@ -178,15 +183,8 @@ std::optional<PlanePoint> PointOfText(std::string_view text, double scale) {
   std::array<double, 4> numbers{};
   size_t count = 0;
   size_t i = 0;
-  while (i < text.size()) {
-    while (i < text.size() && IsBlank(text[i]))
-      ++i;
-    const size_t from = i;
-    while (i < text.size() && !IsBlank(text[i]))
-      ++i;
-    if (i == from)
-      break;
-    if (count == numbers.size() || !ReadDouble(text.substr(from, i - from), numbers[count]))
+  for (std::string_view w = NextWord(text, i); !w.empty(); w = NextWord(text, i)) {
+    if (count == numbers.size() || !ReadDouble(w, numbers[count]))
       return std::nullopt;
     ++count;
   }
@@ -203,7 +201,7 @@ std::optional<PlanePoint> PointOfText(std::string_view text, double scale) {
 }
 
 bool HasText(std::string_view text) {
-  return std::any_of(text.begin(), text.end(), [](char c) { return !IsBlank(c); });
+  return std::any_of(text.begin(), text.end(), [](char c) { return !IsXmlSpace(c); });
 }
 
 class ParcelReader {
