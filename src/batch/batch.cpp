@@ -10,6 +10,7 @@
 #include "batch/curve_batch.h"
 #include "batch/description_batch.h"
 #include "batch/fresh_run.h"
+#include "batch/map_batch.h"
 #include "closure/adjustment.h"
 #include "entry/entry_commands.h"
 #include "files/text_encoding.h"
@@ -138,8 +139,7 @@ BatchResult LandXml(const std::string& path) {
   return AfterOpen(path, log, [&path](FreshRun& run) {
     if (run.program.entries.Empty())
       return Failed(kNothingToExport);
-    return FromBytes(LandXmlBytes(run.program.entries.Entries(), run.program.state,
-                                  {Utf8ToCp1252(ParcelNameOf(path)), StampNow()}));
+    return FromBytes(ProgramLandXml(run.program, path, AskMapProgramAboutCrs));
   });
 }
 
@@ -155,7 +155,8 @@ BatchResult ImportLandXml(std::span<const std::string> args) {
   const Result<size_t> index = ParcelToImport(*file, split->Option("--parcel"));
   if (!index)
     return Failed(index.error());
-  const Result<ParcelBoundary> boundary = BoundaryOfParcel(file->parcels[*index], file->units);
+  const Result<ParcelBoundary> boundary =
+      BoundaryOfParcel(file->parcels[*index], file->units, file->epsg);
   if (!boundary)
     return Failed(boundary.error());
   ProgramState state;
@@ -163,6 +164,7 @@ BatchResult ImportLandXml(std::span<const std::string> args) {
   state.FirstPointY = boundary->header.FirstPointY;
   state.UnitAbbrev = boundary->header.UnitAbbrev;
   state.EntryMode = boundary->header.EntryMode;
+  state.location = boundary->header.location;
   BatchResult result{0, ProjectFileBytes(state, boundary->entries), ""};
   if (boundary->rounded_closure)
     result.err = ForTerminal(*boundary->rounded_closure);

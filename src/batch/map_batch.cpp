@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "batch/arguments.h"
 #include "batch/helper_program.h"
+#include "files/text_encoding.h"
 
 namespace tw {
 namespace {
@@ -69,6 +70,17 @@ Result<Location> LocationForRun(const MapCommand& command, const std::optional<L
 
 int RunMapProgram(char* argv[]) {
   return RunHelperProgram("quadrell-batch-map", TW_MAP_PROGRAM, argv);
+}
+
+Result<CrsReply> AskMapProgramAboutCrs(int code) {
+  const Result<std::string> out =
+      HelperProgramOutput("quadrell-batch-map", TW_MAP_PROGRAM, {"crs", std::to_string(code)});
+  if (!out)
+    return Error{Utf8ToCp1252(out.error())};
+  std::optional<CrsReply> reply = ReadCrsReply(*out);
+  if (!reply)
+    return Error{"quadrell-batch-map gave no answer about EPSG:" + std::to_string(code) + "."};
+  return std::move(*reply);
 }
 
 }  // namespace tw

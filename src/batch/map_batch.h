@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/result.h"
+#include "location/crs_reply.h"
 #include "location/location.h"
 #include "map/map_formats.h"
 
@@ -42,5 +43,9 @@ Result<Location> LocationForRun(const MapCommand& command, const std::optional<L
 
 // Replaces this process with quadrell-batch-map, as RunPdfProgram does.
 int RunMapProgram(char* argv[]);
+
+// What quadrell-batch-map says of an EPSG code, as the window asks it; the
+// error in Windows-1252.
+Result<CrsReply> AskMapProgramAboutCrs(int code);
 
 }  // namespace tw

@@ -18,6 +18,7 @@
 #include "files/text_encoding.h"
 #include "formats/export_commands.h"
 #include "formats/project_commands.h"
+#include "location/crs_reply.h"
 #include "map/crs.h"
 #include "map/map_boundary.h"
 #include "map/map_file.h"
@@ -51,7 +52,8 @@ int Describe(const std::string& code_text) {
   const char* family = facts->unit == tw::UnitFamily::Metre   ? "metre"
                        : facts->unit == tw::UnitFamily::Other ? "other"
                                                               : "foot";
-  std::printf("%s\n%s\n%s\n", facts->name.c_str(), facts->unit_words.c_str(), family);
+  const std::string reply = tw::CrsReplyText({facts->name, facts->unit_words, family});
+  std::fwrite(reply.data(), 1, reply.size(), stdout);
   return 0;
 }
 

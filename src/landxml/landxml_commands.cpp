@@ -89,7 +89,7 @@ Result<size_t> ParcelToImport(const LandXmlFile& file, std::optional<std::string
 
 Result<OpenOutcome> ImportParcel(Program& program, EntryControls& controls, const LandXmlFile& file,
                                  size_t index, const std::string& path) {
-  Result<ParcelBoundary> boundary = BoundaryOfParcel(file.parcels[index], file.units);
+  Result<ParcelBoundary> boundary = BoundaryOfParcel(file.parcels[index], file.units, file.epsg);
   if (!boundary)
     return Error{boundary.error()};
   ParcelBoundary b = std::move(boundary).take();
@@ -108,8 +108,29 @@ std::string ParcelNameOf(std::string_view project_path) {
   return std::string(dot == std::string_view::npos || dot == 0 ? name : name.substr(0, dot));
 }
 
+Result<std::optional<LandXmlGrid>> LandXmlGridOf(const ProgramState& state,
+                                                 const CrsQuestion& ask) {
+  if (!state.location || state.location->epsg == 0)
+    return std::optional<LandXmlGrid>();
+  const Result<CrsReply> crs = ask(state.location->epsg);
+  if (!crs)
+    return Error{crs.error()};
+  return std::optional<LandXmlGrid>(
+      LandXmlGrid{*state.location, crs->name, crs->unit == kUsSurveyFootWords});
+}
+
+Result<std::string> ProgramLandXml(const Program& program, std::string_view project_path,
+                                   const CrsQuestion& ask) {
+  Result<std::optional<LandXmlGrid>> grid = LandXmlGridOf(program.state, ask);
+  if (!grid)
+    return Error{grid.error()};
+  return LandXmlBytes(
+      program.entries.Entries(), program.state,
+      {Utf8ToCp1252(ParcelNameOf(project_path)), StampNow(), std::move(grid).take()});
+}
+
 void ExportLandXml(Program& program, FileDialog& dialog, MessageBox& messages,
-                   std::string_view project_path) {
+                   std::string_view project_path, const CrsQuestion& ask) {
   if (program.entries.Empty()) {
     messages.Show(kNothingToExport, "LandXML Export", MessageIcon::Information);
     return;
@@ -117,9 +138,7 @@ void ExportLandXml(Program& program, FileDialog& dialog, MessageBox& messages,
   const std::optional<std::string> path = dialog.Show(LandXmlExportRequest());
   if (!path)
     return;
-  const Result<std::string> bytes =
-      LandXmlBytes(program.entries.Entries(), program.state,
-                   {Utf8ToCp1252(ParcelNameOf(project_path)), StampNow()});
+  const Result<std::string> bytes = ProgramLandXml(program, project_path, ask);
   program.entries.SelectLast();
   const Status written = bytes ? WriteFileAtomically(*path, *bytes) : Status(Error{bytes.error()});
   if (!written)

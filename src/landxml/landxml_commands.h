@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,8 @@
 #include "entry/entry_commands.h"
 #include "formats/project_commands.h"
 #include "landxml/landxml_reader.h"
+#include "landxml/landxml_writer.h"
+#include "location/crs_reply.h"
 #include "ports/file_dialog.h"
 #include "ports/message_box.h"
 #include "program/program.h"
@@ -52,9 +55,23 @@ Result<OpenOutcome> ImportParcel(Program& program, EntryControls& controls, cons
 // extension, "Untitled" before it is first saved.
 std::string ParcelNameOf(std::string_view project_path);
 
+// Asks the map program about an EPSG code: the window and the batch tool
+// each run it their own way. Fails with the program's reason.
+using CrsQuestion = std::function<Result<CrsReply>(int code)>;
+
+// The grid a boundary's file is written in: none unless it is located by an
+// EPSG code. A boundary placed by latitude and longitude has a grid no code
+// names, so its file keeps the local coordinates.
+Result<std::optional<LandXmlGrid>> LandXmlGridOf(const ProgramState& state, const CrsQuestion& ask);
+
+// The file of the boundary, named after its project and stamped now, in its
+// grid when it has one.
+Result<std::string> ProgramLandXml(const Program& program, std::string_view project_path,
+                                   const CrsQuestion& ask);
+
 // Asks for the file and writes the boundary into it, as the other exports
 // do: "Nothing to export" for an empty list, one message for any failure.
 void ExportLandXml(Program& program, FileDialog& dialog, MessageBox& messages,
-                   std::string_view project_path);
+                   std::string_view project_path, const CrsQuestion& ask);
 
 }  // namespace tw

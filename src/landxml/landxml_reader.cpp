@@ -11,6 +11,7 @@
 
 #include "base/numbers.h"
 #include "files/text_encoding.h"
+#include "location/location.h"
 
 namespace tw {
 namespace {
@@ -143,6 +144,14 @@ Result<Units> ReadUnits(const pugi::xml_node& root, LineCounter& lines) {
   u.linear = *linear;
   u.area = *area;
   return u;
+}
+
+// The schema leaves the code's form open: a bare number, or one after
+// "EPSG:" as PROJ writes it. Anything else names no code the program can use.
+std::optional<int> EpsgCodeOf(std::string_view code) {
+  if (code.starts_with("EPSG:") || code.starts_with("epsg:"))
+    code.remove_prefix(5);
+  return EpsgNumberOf(code);
 }
 
 // XML's white space, which may part the numbers of a point's text.
@@ -439,9 +448,7 @@ Result<LandXmlFile> ReadLandXml(std::string_view bytes) {
   LandXmlFile file;
   file.units = units->parcel;
   if (const pugi::xml_node crs = Child(root, "CoordinateSystem")) {
-    const std::string_view code = crs.attribute("epsgCode").value();
-    if (HasText(code))
-      file.epsg_code = std::string(code);
+    file.epsg = EpsgCodeOf(crs.attribute("epsgCode").value());
   }
   ParcelReader reader(root, *units, lines);
   for (pugi::xml_node n = root.first_child(); n; n = ParcelReader::NextInDocument(n, root)) {

@@ -29,8 +29,9 @@ inline constexpr int kLandXmlMostDepth = 64;
 
 struct LandXmlFile {
   ParcelUnits units;
-  std::optional<std::string> epsg_code;  // CoordinateSystem's epsgCode, when given
-  std::vector<Parcel> parcels;           // those with geometry, in file order
+  // CoordinateSystem's epsgCode, when it names one ("2248" or "EPSG:2248").
+  std::optional<int> epsg;
+  std::vector<Parcel> parcels;  // those with geometry, in file order
 };
 
 // Fails when the bytes are not well-formed XML, are refused as hostile, have

@@ -22,6 +22,8 @@ namespace tw {
 namespace {
 
 constexpr const char* kNamespace = "http://www.landxml.org/schema/LandXML-1.2";
+constexpr const char* kTooLargeForGrid =
+    "The boundary's grid coordinates are too large for a LandXML file.";
 
 // One side of the parcel between two corners, by their index: a line, or
 // the arc of a curve entry.
@@ -85,6 +87,17 @@ Result<Outline> OutlineOf(const EntryTexts& entries, const ProgramState& state) 
   return o;
 }
 
+// Where the file puts a point of the list's plane, and what a length there
+// becomes.
+struct Placement {
+  const LandXmlGrid* grid = nullptr;
+  PlanePoint start;
+
+  PlanePoint At(PlanePoint p) const { return grid ? GridOf(grid->location, start, p) : p; }
+  double Length(double v) const { return grid ? v * grid->location.scale : v; }
+  double Area(double v) const { return Length(Length(v)); }
+};
+
 void SetNumber(pugi::xml_attribute a, double v) {
   a.set_value(PlainForm(v).c_str());
 }
@@ -97,17 +110,24 @@ std::string PointText(PlanePoint p) {
   return text;
 }
 
-void AddUnits(pugi::xml_node root, UnitSystem system) {
+void AddUnits(pugi::xml_node root, UnitSystem system, bool us_survey_foot) {
   const bool imperial = system == UnitSystem::Imperial;
   pugi::xml_node u = root.append_child("Units").append_child(imperial ? "Imperial" : "Metric");
   u.append_attribute("areaUnit") = imperial ? "squareFoot" : "squareMeter";
-  u.append_attribute("linearUnit") = imperial ? "foot" : "meter";
+  u.append_attribute("linearUnit") = !imperial ? "meter" : us_survey_foot ? "USSurveyFoot" : "foot";
   u.append_attribute("volumeUnit") = imperial ? "cubicFeet" : "cubicMeter";
   u.append_attribute("temperatureUnit") = imperial ? "fahrenheit" : "celsius";
   u.append_attribute("pressureUnit") = imperial ? "inHG" : "HPA";
   // Both default to radians.
   u.append_attribute("angularUnit") = "decimal degrees";
   u.append_attribute("directionUnit") = "decimal degrees";
+}
+
+void AddCoordinateSystem(pugi::xml_node root, const LandXmlGrid& grid) {
+  pugi::xml_node crs = root.append_child("CoordinateSystem");
+  if (!grid.name.empty())
+    crs.append_attribute("name") = grid.name.c_str();
+  crs.append_attribute("epsgCode") = std::to_string(grid.location.epsg).c_str();
 }
 
 void AddEnd(pugi::xml_node parent, const char* name, const std::vector<std::string>& names,
@@ -171,13 +191,17 @@ Result<std::string> LandXmlBytes(const EntryTexts& entries, const ProgramState& 
   const Result<Outline> outline = OutlineOf(entries, state);
   if (!outline)
     return Error{outline.error()};
+  const Placement place{info.grid ? &*info.grid : nullptr, {state.FirstPointX, state.FirstPointY}};
   std::vector<std::string> names;
   std::vector<std::string> texts;
   names.reserve(outline->corners.size());
   texts.reserve(outline->corners.size());
   for (size_t i = 0; i < outline->corners.size(); ++i) {
+    const PlanePoint p = place.At(outline->corners[i]);
+    if (!Fits(p))
+      return Error{kTooLargeForGrid};
     names.push_back(std::to_string(i + 1));
-    texts.push_back(PointText(outline->corners[i]));
+    texts.push_back(PointText(p));
   }
 
   pugi::xml_document doc;
@@ -189,7 +213,9 @@ Result<std::string> LandXmlBytes(const EntryTexts& entries, const ProgramState& 
   root.append_attribute("version") = "1.2";
   root.append_attribute("date") = info.stamp.date.c_str();
   root.append_attribute("time") = info.stamp.time.c_str();
-  AddUnits(root, unit->system);
+  AddUnits(root, unit->system, info.grid && info.grid->us_survey_foot);
+  if (info.grid)
+    AddCoordinateSystem(root, *info.grid);
   pugi::xml_node points = root.append_child("CgPoints");
   for (size_t i = 0; i < names.size(); ++i) {
     pugi::xml_node p = points.append_child("CgPoint");
@@ -198,7 +224,7 @@ Result<std::string> LandXmlBytes(const EntryTexts& entries, const ProgramState& 
   }
   pugi::xml_node parcel = root.append_child("Parcels").append_child("Parcel");
   parcel.append_attribute("name") = XmlText(info.name).c_str();
-  SetNumber(parcel.append_attribute("area"), outline->area);
+  SetNumber(parcel.append_attribute("area"), place.Area(outline->area));
   pugi::xml_node geom = parcel.append_child("CoordGeom");
   for (const Side& side : outline->sides) {
     if (!side.arc) {
@@ -210,13 +236,15 @@ Result<std::string> LandXmlBytes(const EntryTexts& entries, const ProgramState& 
     const CurveElements& e = *side.arc;
     pugi::xml_node curve = geom.append_child("Curve");
     curve.append_attribute("rot") = e.side == CurveSide::Right ? "cw" : "ccw";
-    SetNumber(curve.append_attribute("radius"), e.radius);
-    SetNumber(curve.append_attribute("length"), e.arc);
+    SetNumber(curve.append_attribute("radius"), place.Length(e.radius));
+    SetNumber(curve.append_attribute("length"), place.Length(e.arc));
     // In the declared decimal degrees, by the program's own angle constant.
     SetNumber(curve.append_attribute("delta"), e.delta * 180 / kAngleConstant);
-    SetNumber(curve.append_attribute("chord"), e.chord);
+    SetNumber(curve.append_attribute("chord"), place.Length(e.chord));
     AddEnd(curve, "Start", names, texts, side.from);
-    const PlanePoint centre = CentreOf(outline->corners[side.from], e);
+    const PlanePoint centre = place.At(CentreOf(outline->corners[side.from], e));
+    if (!Fits(centre))
+      return Error{kTooLargeForGrid};
     curve.append_child("Center").text().set(PointText(centre).c_str());
     AddEnd(curve, "End", names, texts, side.to);
   }

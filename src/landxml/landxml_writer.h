@@ -12,12 +12,14 @@
 #pragma once
 
 #include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "base/result.h"
 #include "boundary/entry_texts.h"
 #include "boundary/program_state.h"
+#include "location/location.h"
 
 namespace tw {
 
@@ -34,13 +36,24 @@ LandXmlStamp StampOf(const char* source_date_epoch, std::time_t now);
 // StampOf the environment's SOURCE_DATE_EPOCH and the clock.
 LandXmlStamp StampNow();
 
+// The EPSG grid a located boundary is written in.
+struct LandXmlGrid {
+  Location location;  // its epsg is above 0
+  std::string name;   // the CRS's (UTF-8), for the reader; may be empty
+  bool us_survey_foot = false;
+};
+
 struct LandXmlParcelInfo {
   std::string name;  // Windows-1252, as the program names the project
   LandXmlStamp stamp;
+  // None: the corners as the list gives them, from the start coordinates.
+  std::optional<LandXmlGrid> grid = std::nullopt;
 };
 
 // The file's bytes (UTF-8). The corners start at (FirstPointX, FirstPointY)
-// and are read by EntryMode, as the point export reads them. Fails, naming
+// and are read by EntryMode, as the point export reads them; in a grid, they
+// and the lengths are placed as the map places them (GridOf), and the file
+// names the grid's EPSG code and foot. Fails, naming
 // the entry, when one cannot be read, and when the unit is neither "LF" nor
 // "m." or the entries reach no second corner.
 Result<std::string> LandXmlBytes(const EntryTexts& entries, const ProgramState& state,

@@ -113,7 +113,8 @@ Result<ParcelBoundary> CallBoundary(const Parcel& parcel, std::string_view unit)
 
 }  // namespace
 
-Result<ParcelBoundary> BoundaryOfParcel(const Parcel& parcel, const ParcelUnits& units) {
+Result<ParcelBoundary> BoundaryOfParcel(const Parcel& parcel, const ParcelUnits& units,
+                                        std::optional<int> epsg) {
   if (parcel.refusal)
     return Error{*parcel.refusal};
   if (parcel.segments.empty())
@@ -122,9 +123,15 @@ Result<ParcelBoundary> BoundaryOfParcel(const Parcel& parcel, const ParcelUnits&
     return Error{Named(parcel) + " does not close: its last segment ends away from where its " +
                  "first starts, so it has no area."};
   const std::string_view unit = UnitRecordOf(units.system).abbrev;
-  if (!HasCurves(parcel))
-    return PointBoundary(parcel, unit);
-  return CallBoundary(parcel, unit);
+  Result<ParcelBoundary> boundary =
+      HasCurves(parcel) ? CallBoundary(parcel, unit) : PointBoundary(parcel, unit);
+  if (!boundary || !epsg)
+    return boundary;
+  // The file's coordinates are the grid's own: the start corner is where
+  // they put it, unturned and unscaled.
+  ParcelBoundary b = std::move(boundary).take();
+  b.header.location = Location{*epsg, b.header.FirstPointY, b.header.FirstPointX, 0, 1};
+  return b;
 }
 
 }  // namespace tw

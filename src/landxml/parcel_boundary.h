@@ -25,7 +25,9 @@ struct ParcelBoundary {
 };
 
 // Fails with the parcel's refusal, or when it does not close (it then has no
-// area) or has no segment.
-Result<ParcelBoundary> BoundaryOfParcel(const Parcel& parcel, const ParcelUnits& units);
+// area) or has no segment. With the EPSG code of the file's coordinate
+// system, the boundary is located in that grid.
+Result<ParcelBoundary> BoundaryOfParcel(const Parcel& parcel, const ParcelUnits& units,
+                                        std::optional<int> epsg);
 
 }  // namespace tw

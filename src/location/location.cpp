@@ -32,12 +32,7 @@ std::optional<int> FrameCode(std::string_view frame) {
     return 0;
   if (!frame.starts_with(kEpsgPrefix))
     return std::nullopt;
-  const std::string_view digits = frame.substr(kEpsgPrefix.size());
-  int code = 0;
-  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), code);
-  if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size() || code <= 0)
-    return std::nullopt;
-  return code;
+  return EpsgNumberOf(frame.substr(kEpsgPrefix.size()));
 }
 
 Status ReadNumber(std::string_view field, const char* what, double& value) {
@@ -80,6 +75,14 @@ Result<Location> ReadFields(const std::vector<std::string_view>& fields) {
 }
 
 }  // namespace
+
+std::optional<int> EpsgNumberOf(std::string_view digits) {
+  int code = 0;
+  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), code);
+  if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size() || code <= 0)
+    return std::nullopt;
+  return code;
+}
 
 bool IsLocationLine(std::string_view line) {
   return line.starts_with(kLocationTag) &&

@@ -9,6 +9,7 @@
 // misread a located file.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,9 @@ struct Location {
 inline constexpr std::string_view kLocationTag = ":LOCATION";
 
 bool IsLocationLine(std::string_view line);
+
+// An EPSG code's number ("2248"): digits only, above 0.
+std::optional<int> EpsgNumberOf(std::string_view digits);
 
 // The stored line, numbers in the plain number form.
 std::string LocationLine(const Location& location);

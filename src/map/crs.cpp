@@ -36,7 +36,7 @@ std::string UnitWords(UnitFamily family, std::string_view own_name) {
     case UnitFamily::InternationalFoot:
       return "international foot";
     case UnitFamily::UsSurveyFoot:
-      return "US survey foot";
+      return std::string(kUsSurveyFootWords);
     case UnitFamily::Other:
       break;
   }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/result.h"
+#include "location/crs_reply.h"
 #include "location/location.h"
 
 namespace tw {
@@ -18,7 +19,7 @@ namespace tw {
 enum class UnitFamily { Metre, InternationalFoot, UsSurveyFoot, Other };
 
 UnitFamily UnitFamilyOf(double metres_per_unit);
-// "metre", "international foot", "US survey foot", or the CRS's own name.
+// "metre", "international foot", kUsSurveyFootWords, or the CRS's own name.
 std::string UnitWords(UnitFamily family, std::string_view own_name);
 
 struct CrsFacts {

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!file)
     return 0;
   for (const Parcel& parcel : file->parcels) {
-    const Result<ParcelBoundary> b = BoundaryOfParcel(parcel, file->units);
+    const Result<ParcelBoundary> b = BoundaryOfParcel(parcel, file->units, file->epsg);
     if (!b)
       continue;
     ProgramState state;

@@ -46,7 +46,7 @@ Result<ParcelBoundary> Import(const std::string& bytes) {
   const Result<size_t> index = ParcelToImport(*file, std::nullopt);
   if (!index)
     return Error{index.error()};
-  return BoundaryOfParcel(file->parcels[*index], file->units);
+  return BoundaryOfParcel(file->parcels[*index], file->units, file->epsg);
 }
 
 double AreaOf(const ParcelBoundary& b) {
@@ -296,6 +296,103 @@ TEST(LandXmlExport, TheRootIsStampedAndTheNameIsXml) {
   EXPECT_EQ(ReadLandXml(*named)->parcels[0].name, "A&B?");
   ProgramState odd = StateOf("Point", 0, 0, "yd");
   EXPECT_FALSE(LandXmlBytes(test::ListOf({"1 , 1"}).Entries(), odd, {"Lot", stamp}));
+}
+
+// What the map program would say of the codes these tests use.
+Result<CrsReply> AskFake(int code) {
+  if (code == 2248)
+    return CrsReply{"A zone in US feet", std::string(kUsSurveyFootWords), "foot"};
+  if (code == 6488)
+    return CrsReply{"A zone in feet", "international foot", "foot"};
+  return Error{"EPSG:" + std::to_string(code) + " is unknown."};
+}
+
+// A located boundary is written in its EPSG grid, placed as the map places
+// it; one placed by latitude and longitude keeps its local coordinates.
+TEST(LandXmlExport, ALocatedBoundaryIsWrittenInItsGrid) {
+  struct Case {
+    const char* what;
+    Location location;
+    std::optional<int> epsg;
+    bool us_survey_foot;
+    PlanePoint second_corner;  // the rectangle's (110, 20), 100 east of its start
+    double area;
+  };
+  const Case cases[] = {
+      {"a State Plane zone in US feet",
+       {2248, 500000, 1300000, 0, 1},
+       2248,
+       true,
+       {1300100, 500000},
+       5000},
+      {"turned a right angle and scaled",
+       {6488, 500000, 1300000, 90, 2},
+       6488,
+       false,
+       {1300000, 499800},
+       20000},
+      {"by latitude and longitude", {0, 39.5, -76.5, 0, 1}, std::nullopt, false, {110, 20}, 5000},
+  };
+  const EntryList rectangle = test::ListOf({"10 , 20", "110 , 20", "110 , 70", "10 , 70"});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ProgramState state = StateOf("Point", 10, 20);
+    state.location = c.location;
+    const Result<std::optional<LandXmlGrid>> grid = LandXmlGridOf(state, AskFake);
+    ASSERT_TRUE(grid) << grid.error();
+    const Result<std::string> bytes =
+        LandXmlBytes(rectangle.Entries(), state, {"Lot", StampOf("0", 0), *grid});
+    ASSERT_TRUE(bytes) << bytes.error();
+    const Result<LandXmlFile> file = ReadLandXml(*bytes);
+    ASSERT_TRUE(file) << file.error();
+    EXPECT_EQ(file->epsg, c.epsg);
+    EXPECT_EQ(file->units.us_survey_foot, c.us_survey_foot);
+    const PlanePoint second = file->parcels[0].segments[1].start;
+    EXPECT_NEAR(second.east, c.second_corner.east, 1e-6);
+    EXPECT_NEAR(second.north, c.second_corner.north, 1e-6);
+    EXPECT_NEAR(*file->parcels[0].stated_area, c.area, 1e-6);
+  }
+  ProgramState unknown = StateOf("Point", 10, 20);
+  unknown.location = Location{4, 0, 0, 0, 1};
+  EXPECT_EQ(LandXmlGridOf(unknown, AskFake).error(), "EPSG:4 is unknown.");
+}
+
+// The file's coordinate system locates the boundary in it, unturned and
+// unscaled, and exporting it again writes the same corners.
+TEST(LandXmlImport, TheFileCoordinateSystemLocatesTheBoundary) {
+  struct Case {
+    const char* code;
+    std::optional<int> epsg;
+  };
+  const Case cases[] = {{"2248", 2248},
+                        {"EPSG:2248", 2248},
+                        {"epsg:6488", 6488},
+                        {"NAD83 Maryland", std::nullopt},
+                        {"EPSG:", std::nullopt}};
+  const std::string geometry = Line("500000 1300000", "500000 1300100") +
+                               Line("500000 1300100", "500050 1300100") +
+                               Line("500050 1300100", "500000 1300000");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.code);
+    const std::string bytes = Doc(kFeet, std::string("<CoordinateSystem epsgCode=\"") + c.code +
+                                             "\"/>\n<Parcels><Parcel name=\"Lot\"><CoordGeom>" +
+                                             geometry + "</CoordGeom></Parcel></Parcels>");
+    const Result<ParcelBoundary> b = Import(bytes);
+    ASSERT_TRUE(b) << b.error();
+    if (!c.epsg) {
+      EXPECT_FALSE(b->header.location);
+      continue;
+    }
+    EXPECT_EQ(b->header.location, (Location{*c.epsg, 500000, 1300000, 0, 1}));
+    ProgramState state = StateOf("Point", b->header.FirstPointX, b->header.FirstPointY);
+    state.location = b->header.location;
+    const Result<std::optional<LandXmlGrid>> grid = LandXmlGridOf(state, AskFake);
+    const Result<ParcelBoundary> again =
+        Import(*LandXmlBytes(b->entries, state, {"Lot", StampOf("0", 0), *grid}));
+    ASSERT_TRUE(again) << again.error();
+    EXPECT_EQ(again->entries, b->entries);
+    EXPECT_EQ(again->header.location, b->header.location);
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "ports/message_box.h"
 #include "shell/landxml/parcel_chooser.h"
+#include "shell/map/map_program.h"
 #include "shell/window/main_window.h"
 
 namespace tw {
@@ -66,7 +67,8 @@ void LandXmlMenu::ImportLandXml() {
 }
 
 void LandXmlMenu::ExportLandXml() {
-  tw::ExportLandXml(window_.program(), dialog_, window_.messages(), window_.currentFile());
+  tw::ExportLandXml(window_.program(), dialog_, window_.messages(), window_.currentFile(),
+                    AskAboutCrs);
   window_.FinishCommand();
 }
 

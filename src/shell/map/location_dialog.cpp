@@ -116,7 +116,7 @@ void LocationDialog::LookUpCrs() {
     return;
   }
   std::string reason;
-  const std::optional<CrsDescription> crs = DescribeCrs(*code, reason);
+  const std::optional<CrsReply> crs = DescribeCrs(*code, reason);
   crs_->setText(crs ? QString::fromStdString(crs->name + "\nunit: " + crs->unit)
                     : QString::fromStdString(reason));
 }
@@ -163,7 +163,7 @@ std::optional<Location> LocationDialog::ReadFields(std::string& problem) {
 
 bool LocationDialog::UnitFits(int code, std::string& problem) {
   std::string reason;
-  const std::optional<CrsDescription> crs = DescribeCrs(code, reason);
+  const std::optional<CrsReply> crs = DescribeCrs(code, reason);
   if (!crs) {
     problem = reason;
     return false;

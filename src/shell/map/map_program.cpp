@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include "files/text_encoding.h"
+
 namespace tw {
 
 QString MapProgramPath() {
@@ -33,14 +35,20 @@ MapRun RunMapProgram(const QStringList& arguments) {
   return run;
 }
 
-std::optional<CrsDescription> DescribeCrs(int code, std::string& reason) {
+std::optional<CrsReply> DescribeCrs(int code, std::string& reason) {
   const MapRun run = RunMapProgram({"crs", QString::number(code)});
-  const QStringList lines = QString::fromStdString(run.out).split('\n');
-  if (run.exit_code != 0 || lines.size() < 3) {
+  std::optional<CrsReply> reply = run.exit_code == 0 ? ReadCrsReply(run.out) : std::nullopt;
+  if (!reply)
     reason = run.err;
-    return std::nullopt;
-  }
-  return CrsDescription{lines[0].toStdString(), lines[1].toStdString(), lines[2].toStdString()};
+  return reply;
+}
+
+Result<CrsReply> AskAboutCrs(int code) {
+  std::string reason;
+  std::optional<CrsReply> reply = DescribeCrs(code, reason);
+  if (!reply)
+    return Error{Utf8ToCp1252(reason)};
+  return std::move(*reply);
 }
 
 }  // namespace tw

@@ -7,6 +7,9 @@
 #include <optional>
 #include <string>
 
+#include "base/result.h"
+#include "location/crs_reply.h"
+
 namespace tw {
 
 struct MapRun {
@@ -22,14 +25,11 @@ QString MapProgramPath();
 // Runs the map program with `arguments` and waits for it.
 MapRun RunMapProgram(const QStringList& arguments);
 
-// What the map program says of an EPSG code: its name, unit words and the
-// unit's family ("foot", "metre" or "other").
-struct CrsDescription {
-  std::string name;
-  std::string unit;
-  std::string family;
-};
-// The description, or the program's reason (UTF-8) when it has none.
-std::optional<CrsDescription> DescribeCrs(int code, std::string& reason);
+// What the map program says of an EPSG code, or its reason (UTF-8) when it
+// has nothing to say.
+std::optional<CrsReply> DescribeCrs(int code, std::string& reason);
+
+// The same as a result, its error in Windows-1252 as messages are.
+Result<CrsReply> AskAboutCrs(int code);
 
 }  // namespace tw
