@@ -57,6 +57,23 @@ Result<std::vector<PlanePoint>> InFormat(const MapFormatRow& format, std::vector
   return points;
 }
 
+bool HasArcs(const MapBoundary& map) {
+  return std::any_of(map.arcs.begin(), map.arcs.end(),
+                     [](const std::optional<MapArc>& arc) { return arc.has_value(); });
+}
+
+// The corners for their placemarks, none where the format has none. Without
+// arcs they are the outline's points, already turned.
+Result<std::vector<PlanePoint>> CornersInFormat(const MapBoundary& map, const MapFormatRow& format,
+                                                const std::vector<PlanePoint>& outline,
+                                                const OGRSpatialReference& grid) {
+  if (!format.corner_placemarks)
+    return std::vector<PlanePoint>();
+  if (!HasArcs(map))
+    return outline;
+  return InFormat(format, map.ring, grid);
+}
+
 std::unique_ptr<OGRGeometry> PolygonOf(const std::vector<PlanePoint>& ring) {
   auto linear = std::make_unique<OGRLinearRing>();
   linear->setNumPoints(static_cast<int>(ring.size() + 1), FALSE);
@@ -101,11 +118,6 @@ std::unique_ptr<OGRGeometry> CurvePolygonOf(const MapBoundary& map) {
   auto polygon = std::make_unique<OGRCurvePolygon>();
   polygon->addRingDirectly(compound.release());
   return polygon;
-}
-
-bool HasArcs(const MapBoundary& map) {
-  return std::any_of(map.arcs.begin(), map.arcs.end(),
-                     [](const std::optional<MapArc>& arc) { return arc.has_value(); });
 }
 
 bool AddField(OGRLayer& layer, const char* name, OGRFieldType type) {
@@ -185,8 +197,13 @@ Result<DatasetPtr> CreateDataset(const MapFormatRow& format, const std::string& 
   GDALDriver* driver = GetGDALDriverManager()->GetDriverByName(std::string(format.driver).c_str());
   if (!driver)
     return Error{"GDAL has no " + std::string(format.driver) + " driver."};
+  // The drivers will not write over a file. Deleting through a driver opens
+  // the old file first (the KML driver parses it whole), so only a file with
+  // companions is deleted that way.
   std::error_code ignored;
-  if (std::filesystem::exists(path, ignored))
+  if (!format.companion_files)
+    std::filesystem::remove(path, ignored);
+  else if (std::filesystem::exists(path, ignored))
     driver->Delete(path.c_str());
   CPLStringList options;
   if (format.key == "kml") {
@@ -209,7 +226,7 @@ Status WriteMapFile(const MapBoundary& map, const OGRSpatialReference& grid,
       InFormat(format, curved ? map.ring : RingPoints(map, kArcDeviation * map.scale), grid);
   if (!outline)
     return Error{outline.error()};
-  const Result<std::vector<PlanePoint>> corners = InFormat(format, map.ring, grid);
+  const Result<std::vector<PlanePoint>> corners = CornersInFormat(map, format, *outline, grid);
   if (!corners)
     return Error{corners.error()};
   Result<DatasetPtr> created = CreateDataset(format, path);

@@ -21,14 +21,17 @@ struct MapFormatRow {
   bool arcs;
   // True where the driver tells the file's kind by its name's extension.
   bool named_by_extension;
+  // True where the file comes with others of its name (.shx, .dbf...), which
+  // only the driver knows and an older map must not leave behind.
+  bool companion_files;
 };
 
 inline constexpr std::array<MapFormatRow, 5> kMapFormats{{
-    {"geojson", "GeoJSON (*.geojson)", ".geojson", "GeoJSON", true, false, false, false},
-    {"kml", "KML for Google Earth (*.kml)", ".kml", "KML", true, true, false, false},
-    {"kmz", "KMZ for Google Earth (*.kmz)", ".kmz", "LIBKML", true, true, false, true},
-    {"gpkg", "GeoPackage (*.gpkg)", ".gpkg", "GPKG", false, false, true, false},
-    {"shp", "Shapefile (*.shp)", ".shp", "ESRI Shapefile", false, false, false, true},
+    {"geojson", "GeoJSON (*.geojson)", ".geojson", "GeoJSON", true, false, false, false, false},
+    {"kml", "KML for Google Earth (*.kml)", ".kml", "KML", true, true, false, false, false},
+    {"kmz", "KMZ for Google Earth (*.kmz)", ".kmz", "LIBKML", true, true, false, true, false},
+    {"gpkg", "GeoPackage (*.gpkg)", ".gpkg", "GPKG", false, false, true, false, false},
+    {"shp", "Shapefile (*.shp)", ".shp", "ESRI Shapefile", false, false, false, true, true},
 }};
 
 inline constexpr const char* kNoLocation =
