@@ -45,6 +45,13 @@ class LandXmlMenuTest : public QObject {
     const tw::Result<tw::LandXmlFile> back = tw::ReadLandXmlPath(folder.File("lot.xml"));
     QVERIFY(back && back->parcels.size() == 1 && back->parcels[0].closed);
     QCOMPARE(*back->parcels[0].stated_area, 7200.0);
+    // Located, it is written in its grid, whose foot the map program names.
+    h.window().program().state.location = tw::Location{2248, 500000, 1300000, 0, 1};
+    dialog.answers.push_back(folder.File("grid.xml"));
+    h.Item("mnuFileExportLandXml")->trigger();
+    const tw::Result<tw::LandXmlFile> grid = tw::ReadLandXmlPath(folder.File("grid.xml"));
+    QVERIFY(grid && grid->epsg == 2248 && grid->units.us_survey_foot);
+    QCOMPARE(grid->parcels[0].segments[0].start.north, 500000.0);
 
     // One parcel: no chooser. Its curve makes calls, and the log says how
     // they close after the replot's lines.
