@@ -508,13 +508,16 @@ std::string LogPattern(double v) {
   return std::string(buf, WriteLogPattern(buf, v));
 }
 
+std::string GroupThousands(std::string number) {
+  const size_t from = !number.empty() && number.front() == '-' ? 1 : 0;
+  for (size_t at = std::min(number.find('.'), number.size()); at > from + 3; at -= 3)
+    number.insert(at - 3, ",");
+  return number;
+}
+
 std::string WholeNumberText(std::int64_t n, DigitGroups groups) {
   std::string digits = std::to_string(n);
-  if (groups == DigitGroups::Thousands) {
-    for (std::ptrdiff_t at = std::ssize(digits) - 3; at > 0; at -= 3)
-      digits.insert(static_cast<size_t>(at), ",");
-  }
-  return digits;
+  return groups == DigitGroups::Thousands ? GroupThousands(std::move(digits)) : digits;
 }
 
 std::string RatioLabel(std::int64_t n, DigitGroups groups) {

@@ -76,6 +76,10 @@ void AppendReportPattern(std::string& out, double v, int extra_hashes);
 // Whether a ratio's digits are grouped in thousands.
 enum class DigitGroups { None, Thousands };
 
+// Commas between the thousands of a number text's whole part: "-7114.16"
+// gives "-7,114.16".
+std::string GroupThousands(std::string number);
+
 // A whole number n >= 0: "12500", or grouped "12,500".
 std::string WholeNumberText(std::int64_t n, DigitGroups groups);
 

@@ -1,7 +1,6 @@
 #include "description/description_commands.h"
 
 #include "boundary/mode_option.h"
-#include "files/file_io.h"
 #include "formats/export_commands.h"
 #include "formats/project_commands.h"
 #include "geometry/corner_walk.h"
@@ -54,19 +53,10 @@ FileDialogRequest DescriptionExportRequest() {
 
 void ExportDescriptionFile(Program& program, FileDialog& dialog, MessageBox& messages,
                            const DescribeOptions& options) {
-  if (program.entries.Empty()) {
-    messages.Show(kNothingToExport, "Export Description", MessageIcon::Information);
-    return;
-  }
-  const std::optional<std::string> path = dialog.Show(DescriptionExportRequest());
-  if (!path)
-    return;
-  const Result<std::string> text =
-      DescribeBoundary(program.entries.Entries(), program.state, options);
-  program.entries.SelectLast();
-  const Status written = text ? WriteFileAtomically(*path, *text) : Status(Error{text.error()});
-  if (!written)
-    messages.Show(written.error(), kProgramTitle, MessageIcon::None);
+  ExportToFile(program, dialog, messages, DescriptionExportRequest(), "Export Description",
+               [&options](const Program& p) {
+                 return DescribeBoundary(p.entries.Entries(), p.state, options);
+               });
 }
 
 }  // namespace tw

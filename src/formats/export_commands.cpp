@@ -5,13 +5,10 @@
 #include "formats/point_file.h"
 
 namespace tw {
-namespace {
-
-using BytesBuilder = Result<std::string> (*)(const EntryTexts&, const ProgramState&);
-
 // The message box of an empty list has a title of its own, not the dialog's.
-void Export(Program& program, FileDialog& dialog, MessageBox& messages,
-            const FileDialogRequest& request, const char* empty_title, BytesBuilder build) {
+void ExportToFile(Program& program, FileDialog& dialog, MessageBox& messages,
+                  const FileDialogRequest& request, const char* empty_title,
+                  const ExportBytes& build) {
   if (program.entries.Empty()) {
     messages.Show(kNothingToExport, empty_title, MessageIcon::Information);
     return;
@@ -19,14 +16,12 @@ void Export(Program& program, FileDialog& dialog, MessageBox& messages,
   const std::optional<std::string> path = dialog.Show(request);
   if (!path)
     return;
-  const Result<std::string> bytes = build(program.entries.Entries(), program.state);
+  const Result<std::string> bytes = build(program);
   program.entries.SelectLast();
   const Status written = bytes ? WriteFileAtomically(*path, *bytes) : Status(Error{bytes.error()});
   if (!written)
     messages.Show(written.error(), kProgramTitle, MessageIcon::None);
 }
-
-}  // namespace
 
 FileDialogRequest PointExportRequest() {
   return SaveFileRequest("Export Points", "Untitled.asc", kPointFileFilter);
@@ -37,11 +32,13 @@ FileDialogRequest DxfExportRequest() {
 }
 
 void ExportPointFile(Program& program, FileDialog& dialog, MessageBox& messages) {
-  Export(program, dialog, messages, PointExportRequest(), "Point Export", PointFileBytes);
+  ExportToFile(program, dialog, messages, PointExportRequest(), "Point Export",
+               [](const Program& p) { return PointFileBytes(p.entries.Entries(), p.state); });
 }
 
 void ExportDxfFile(Program& program, FileDialog& dialog, MessageBox& messages) {
-  Export(program, dialog, messages, DxfExportRequest(), "DXF Export", DxfFileBytes);
+  ExportToFile(program, dialog, messages, DxfExportRequest(), "DXF Export",
+               [](const Program& p) { return DxfFileBytes(p.entries.Entries(), p.state); });
 }
 
 }  // namespace tw

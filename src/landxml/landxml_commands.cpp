@@ -27,15 +27,6 @@ std::string NameList(const LandXmlFile& file) {
   return names;
 }
 
-// "7,114.16": two decimals, the whole part grouped in thousands.
-std::string GroupedArea(double area) {
-  std::string text = ApplyPattern(area, 1, 2, 2);
-  const size_t digits_from = text.front() == '-' ? 1 : 0;
-  for (size_t at = text.find('.'); at > digits_from + 3; at -= 3)
-    text.insert(at - 3, ",");
-  return text;
-}
-
 }  // namespace
 
 FileDialogRequest LandXmlImportRequest() {
@@ -69,7 +60,8 @@ ParcelRow RowOf(const Parcel& parcel, const ParcelUnits& units) {
   if (!area && parcel.closed && !parcel.refusal)
     area = std::fabs(SignedAreaOf(parcel.segments));
   if (area)
-    row.area = GroupedArea(*area) + " " + std::string(UnitRecordOf(units.system).square_words);
+    row.area = GroupThousands(ApplyPattern(*area, 1, 2, 2)) + " " +
+               std::string(UnitRecordOf(units.system).square_words);
   return row;
 }
 
@@ -131,18 +123,8 @@ Result<std::string> ProgramLandXml(const Program& program, std::string_view proj
 
 void ExportLandXml(Program& program, FileDialog& dialog, MessageBox& messages,
                    std::string_view project_path, const CrsQuestion& ask) {
-  if (program.entries.Empty()) {
-    messages.Show(kNothingToExport, "LandXML Export", MessageIcon::Information);
-    return;
-  }
-  const std::optional<std::string> path = dialog.Show(LandXmlExportRequest());
-  if (!path)
-    return;
-  const Result<std::string> bytes = ProgramLandXml(program, project_path, ask);
-  program.entries.SelectLast();
-  const Status written = bytes ? WriteFileAtomically(*path, *bytes) : Status(Error{bytes.error()});
-  if (!written)
-    messages.Show(written.error(), kProgramTitle, MessageIcon::None);
+  ExportToFile(program, dialog, messages, LandXmlExportRequest(), "LandXML Export",
+               [&](const Program& p) { return ProgramLandXml(p, project_path, ask); });
 }
 
 }  // namespace tw

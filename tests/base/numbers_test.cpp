@@ -131,6 +131,20 @@ TEST(NumberPatterns, Report) {
     EXPECT_EQ(c.expected, ReportPattern(c.value, c.hashes)) << c.value;
 }
 
+TEST(NumberPatterns, ThousandsGroupTheWholePartOnly) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"", ""},
+      {"999", "999"},
+      {"1000", "1,000"},
+      {"-100", "-100"},
+      {"-1000.5", "-1,000.5"},
+      {"7114.1593", "7,114.1593"},
+      {"1234567", "1,234,567"},
+  };
+  for (const auto& [plain, grouped] : cases)
+    EXPECT_EQ(GroupThousands(plain), grouped) << plain;
+}
+
 TEST(NumberReadings, Leading) {
   const std::pair<const char*, double> cases[] = {
       {"12.5.3", 12.5}, {"", 0},         {"abc", 0},   {"  7x", 7}, {"-", 0},
